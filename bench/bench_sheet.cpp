@@ -1,0 +1,42 @@
+// How many stat clicks and takebacks the engine does per second, without a window.
+#include <benchmark/benchmark.h>
+
+#include "sheet/game.h"
+#include "support/fake_dialogs.h"
+
+using namespace tallivant;
+
+namespace {
+
+// A name click and a stat, cycling over players, stats and quarters.
+void BM_StatClick(benchmark::State& state) {
+    testing::FakeDialogs dialogs;
+    Game game{dialogs};
+    int i = 0;
+    for (auto _ : state) {
+        game.selectPlayer(1 + i % kPlayers);
+        // Skip the personal foul: from the third one it asks the (fake) user every time.
+        int row = i % kStats;
+        if (kStatTable[row].letter == 'm') row = 0;
+        game.record(row, static_cast<Quarter>(i % kQuarters));
+        ++i;
+        if (dialogs.shown.size() > 1000) dialogs.shown.clear();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_StatClick);
+
+// A made field goal followed by its takeback.
+void BM_StatAndTakeback(benchmark::State& state) {
+    testing::FakeDialogs dialogs;
+    Game game{dialogs};
+    for (auto _ : state) {
+        game.selectPlayer(3);
+        game.record(0, Quarter::Second);
+        game.takeback();
+    }
+    state.SetItemsProcessed(2 * state.iterations());
+}
+BENCHMARK(BM_StatAndTakeback);
+
+} // namespace

@@ -1,0 +1,224 @@
+#include "sheet/game.h"
+
+#include "sheet/numbers.h"
+
+namespace tallivant {
+
+Game::Game(Dialogs& dialogs) : dialogs_(dialogs) { fields_.fill("0"); }
+
+void Game::setText(Field f, std::string text) {
+    fields_[f.id()] = std::move(text);
+    notify(f);
+}
+
+void Game::setName(int player, std::string name) {
+    names_[player - 1] = std::move(name);
+    if (listener_) listener_->nameChanged(player);
+}
+
+bool Game::inFoulTrouble(int index) const {
+    return value({playerLine(index), PF}) >= kFoulTrouble;
+}
+
+void Game::setPlayernum(int player) {
+    playernum_ = player;
+    if (listener_) listener_->selectionChanged();
+}
+
+void Game::selectPlayer(int player) {
+    if (player >= 1 && player <= kPlayers) setPlayernum(player);
+}
+
+void Game::deselect() { setPlayernum(0); }
+
+void Game::forgetTakeback() {
+    tbletter_.clear();
+    oldplayernum_ = 0;
+}
+
+void Game::zeroSheet() {
+    for (int id = 0; id < kFields; ++id) setText(Field::fromId(id), "0");
+}
+
+double Game::value(Field f) const { return readLenient(fields_[f.id()]); }
+
+void Game::add(Field f, double amount) { setText(f, formatCount(value(f) + amount)); }
+
+void Game::writePercent(int line, int madeCol, bool divideNegative) {
+    const double made = value({line, madeCol});
+    const double attempted = value({line, attemptedCol(madeCol)});
+    const bool divide = divideNegative ? attempted != 0 : attempted > 0;
+    setText({line, percentCol(madeCol)},
+            formatPercent(divide ? made / attempted : 0.0, decimalSeparator_));
+}
+
+void Game::record(int statRow, Quarter current) {
+    const StatInfo& s = kStatTable.at(statRow);
+    tbletter_ = std::string(1, s.letter);
+    oldplayernum_ = playernum_;
+    tbquarter_ = current;
+    if (playernum_ == 0) {
+        // Ends a red mark left without a selection, then refuses.
+        setPlayernum(0);
+        dialogs_.message(kNoPlayerText, "Error!", Icon::Exclamation);
+        return;
+    }
+    const int index = playernum_ - 1;
+    const int qline = quarterLine(current);
+    if (s.kind == StatKind::Count)
+        recordCount(s, index, qline);
+    else
+        recordShot(s, index, qline);
+}
+
+void Game::recordCount(const StatInfo& s, int index, int qline) {
+    if (s.col != PF) {
+        add({qline, s.col}, 1);
+        add({kTotalsLine, s.col}, 1);
+        add({playerLine(index), s.col}, 1);
+        setPlayernum(0);
+        return;
+    }
+    // The personal foul warns before its quarter field is written, and keeps the player
+    // selected so that the next stat of the same play needs no new name click.
+    add({kTotalsLine, PF}, 1);
+    const Field player{playerLine(index), PF};
+    add(player, 1);
+    if (inFoulTrouble(index))
+        dialogs_.message("The player has " + text(player), "Foul trouble", Icon::Critical);
+    add({qline, PF}, 1);
+}
+
+void Game::recordShot(const StatInfo& s, int index, int qline) {
+    const int made = s.col;
+    const int attempted = attemptedCol(made);
+    const bool isMade = s.kind == StatKind::Made;
+
+    if (isMade) add({qline, made}, 1);
+    add({qline, attempted}, 1);
+    writePercent(qline, made, false);
+    if (isMade) add({qline, PTS}, s.points);
+
+    if (isMade && made == FTM) {
+        add({kTotalsLine, attempted}, 1);
+        add({kTotalsLine, made}, 1);
+    } else {
+        if (isMade) add({kTotalsLine, made}, 1);
+        add({kTotalsLine, attempted}, 1);
+    }
+    if (isMade) add({kTotalsLine, PTS}, s.points);
+
+    const int pline = playerLine(index);
+    if (isMade) {
+        add({pline, made}, 1);
+        add({pline, PTS}, s.points);
+    }
+    add({pline, attempted}, 1);
+    writePercent(pline, made, false);
+
+    setPlayernum(0);
+    writePercent(kTotalsLine, made, false);
+}
+
+void Game::takeback() {
+    const int tpnum = oldplayernum_;
+    const auto row = statIndex(tbletter_);
+    if (!row) return;
+    if (tpnum == 0) {
+        dialogs_.message(kNothingToTakeBack, "Alert!", Icon::Exclamation);
+        return;
+    }
+    const StatInfo& s = kStatTable[*row];
+    const int index = tpnum - 1;
+    const int pline = playerLine(index);
+
+    auto strict = [&](int col) { return readStrict(text({pline, col})); };
+    if (s.kind == StatKind::Count) {
+        if ((s.col == REB || s.col == AST || s.col == STL) && !strict(s.col)) {
+            dialogs_.message(kNotANumber, "Alert!", Icon::Exclamation);
+            return;
+        }
+    } else {
+        const auto made = strict(s.col);
+        const auto attempted =
+            s.kind == StatKind::Missed ? strict(attemptedCol(s.col)) : std::optional<double>(0);
+        if (!made || !attempted) {
+            dialogs_.message(kNotANumber, "Alert!", Icon::Exclamation);
+            return;
+        }
+        // A made shot needs a make to take back; a miss needs an attempt that is not the
+        // line's only make.
+        if (s.kind == StatKind::Made && *made == 0) return;
+        if (s.kind == StatKind::Missed && ((*made == 1 && *attempted == 1) || *attempted == 0))
+            return;
+    }
+
+    const int qline = quarterLine(tbquarter_);
+    if (s.kind == StatKind::Count)
+        takebackCount(s, index, qline);
+    else
+        takebackShot(s, index, qline);
+    forgetTakeback();
+}
+
+void Game::takebackCount(const StatInfo& s, int index, int qline) {
+    const Field quarter{qline, s.col}, total{kTotalsLine, s.col}, player{playerLine(index), s.col};
+    switch (s.col) {
+    case REB:
+    case AST:
+    case STL:
+        add(quarter, -1);
+        add(player, -1);
+        add(total, -1);
+        break;
+    case PF:
+        add(total, -1);
+        add(player, -1);
+        add(quarter, -1);
+        break;
+    default:
+        add(quarter, -1);
+        add(total, -1);
+        add(player, -1);
+        break;
+    }
+}
+
+void Game::takebackShot(const StatInfo& s, int index, int qline) {
+    const int made = s.col;
+    const int attempted = attemptedCol(made);
+    const bool isMade = s.kind == StatKind::Made;
+
+    // The first quarter's three-pointer line is only taken down as far as it holds the shot.
+    const bool firstQuarterThree = isMade && made == TPM && qline == quarterLine(Quarter::First);
+    const bool takeShot = !firstQuarterThree || value({qline, made}) != 0;
+    const bool takePoints = !firstQuarterThree || value({qline, PTS}) >= 3;
+    if (takeShot) {
+        if (isMade) add({qline, made}, -1);
+        add({qline, attempted}, -1);
+    }
+    writePercent(qline, made, true);
+    if (isMade && takePoints) add({qline, PTS}, -s.points);
+
+    if (isMade && made == FTM) {
+        add({kTotalsLine, attempted}, -1);
+        add({kTotalsLine, made}, -1);
+    } else {
+        if (isMade) add({kTotalsLine, made}, -1);
+        add({kTotalsLine, attempted}, -1);
+    }
+    if (isMade) add({kTotalsLine, PTS}, -s.points);
+
+    const int pline = playerLine(index);
+    if (isMade) {
+        add({pline, made}, -1);
+        add({pline, PTS}, -s.points);
+    }
+    add({pline, attempted}, -1);
+    writePercent(pline, made, true);
+
+    if (made == TPM) setPlayernum(0);
+    writePercent(kTotalsLine, made, true);
+}
+
+} // namespace tallivant

@@ -1,0 +1,92 @@
+// The game on the window: the 306 field texts, the twelve names, the selected player and the
+// takeback memory, with the operations that change them (selection, the thirteen stats,
+// takeback, a cleared sheet). The window shows what the listener reports, as it happens, so a
+// message shown half-way through a stat sees the sheet exactly as far as it has been written.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "sheet/columns.h"
+#include "sheet/dialogs.h"
+#include "sheet/stats.h"
+
+namespace tallivant {
+
+class GameListener {
+public:
+    virtual ~GameListener() = default;
+    virtual void fieldChanged(Field f) = 0;
+    // playernum changed: the name buttons show red exactly for the selected player.
+    virtual void selectionChanged() = 0;
+    virtual void nameChanged(int player) = 0;
+};
+
+inline constexpr int kFoulTrouble = 3;
+
+class Game {
+public:
+    explicit Game(Dialogs& dialogs);
+
+    void setListener(GameListener* listener) { listener_ = listener; }
+    // The separator of the percent texts this game writes ("." unless the window passes the
+    // user's locale).
+    void setDecimalSeparator(std::string separator) { decimalSeparator_ = std::move(separator); }
+
+    const std::string& text(Field f) const { return fields_[f.id()]; }
+    void setText(Field f, std::string text);
+    // Names are players 1 to 12.
+    const std::string& name(int player) const { return names_[player - 1]; }
+    void setName(int player, std::string name);
+
+    int playernum() const { return playernum_; }
+    const std::string& tbletter() const { return tbletter_; }
+    int oldplayernum() const { return oldplayernum_; }
+    // The name button of player N is red exactly while N is selected.
+    bool isSelected(int player) const { return playernum_ == player; }
+    // A personal foul field is light yellow exactly while it reads 3 or more.
+    bool inFoulTrouble(int index) const;
+
+    void selectPlayer(int player);
+    void deselect();
+    // A click on the stat button of row statRow of the stat table, with the given quarter on.
+    void record(int statRow, Quarter current);
+    void takeback();
+    // Forgets the last stat, so that a takeback does nothing until the next stat button.
+    void forgetTakeback();
+    // "0" in every field of the sheet.
+    void zeroSheet();
+
+    static constexpr const char* kNoPlayerText = "Please select player first.";
+    static constexpr const char* kNothingToTakeBack =
+        "Nothing to take back: no player was selected for the last stat.";
+    static constexpr const char* kNotANumber = "The last stat could not be taken back: the "
+                                               "player's line holds a value that is not a number.";
+
+private:
+    double value(Field f) const;
+    void add(Field f, double amount);
+    void writePercent(int line, int madeCol, bool divideNegative);
+    void recordShot(const StatInfo& s, int index, int qline);
+    void recordCount(const StatInfo& s, int index, int qline);
+    void takebackShot(const StatInfo& s, int index, int qline);
+    void takebackCount(const StatInfo& s, int index, int qline);
+    void setPlayernum(int player);
+    void notify(Field f) {
+        if (listener_) listener_->fieldChanged(f);
+    }
+
+    Dialogs& dialogs_;
+    GameListener* listener_ = nullptr;
+    std::string decimalSeparator_ = ".";
+    std::array<std::string, kFields> fields_;
+    std::array<std::string, kPlayers> names_;
+    int playernum_ = 0;
+    // Takeback memory: the last stat button's letter, the player then selected, and the
+    // quarter the stat went to.
+    std::string tbletter_;
+    int oldplayernum_ = 0;
+    Quarter tbquarter_ = Quarter::First;
+};
+
+} // namespace tallivant
