@@ -1,0 +1,30 @@
+// The printed report as it is composed from the sheet: 45 lines of items, each a text to print
+// at a print column, in the order they are printed. The texts are the sheet's own field texts
+// and names, copied as they stand; nothing is computed here.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "sheet/game.h"
+
+namespace tallivant {
+
+// A print column counts from 1 at the left margin, in average character widths.
+// kFollow places the text right after the item before it.
+inline constexpr int kFollow = 0;
+
+struct ReportItem {
+    int column = kFollow;
+    std::string text;
+    friend bool operator==(const ReportItem&, const ReportItem&) = default;
+};
+
+using ReportLine = std::vector<ReportItem>;
+
+inline constexpr int kReportLines = 45;
+
+// The shooting table, three empty lines and the table of the other stats.
+std::vector<ReportLine> composeReport(const Game& game);
+
+} // namespace tallivant

@@ -1,0 +1,33 @@
+// The report on paper: the printer question, the report printed in landscape at 10 points on
+// the system's default printer (or on a printer the caller sets up, such as a PDF file), and
+// File|Print, which asks first. The sheet is only read.
+#pragma once
+
+#include "sheet/dialogs.h"
+#include "sheet/game.h"
+
+class QPrinter;
+
+namespace tallivant {
+
+inline constexpr const char* kPrinterCheckText = "Make sure the printer is ready";
+inline constexpr const char* kPrinterCheckTitle = "Printer Check";
+inline constexpr const char* kPrintErrorText = "Make sure the printer is on and has paper.";
+inline constexpr const char* kPrintErrorTitle = "Error Printing";
+inline constexpr const char* kPrintJobTitle = "Tallivant stat report";
+inline constexpr double kReportPointSize = 10;
+
+// True unless the scorer answers Cancel or closes the box.
+bool prready(Dialogs& dialogs);
+
+// Prints the report on this printer, turned to landscape. Any failure stops the report and
+// shows the printing error; the result tells whether the whole report went out.
+bool printreport(const Game& game, QPrinter& printer, Dialogs& dialogs);
+
+// The same on the system's default printer; having none is a failure like any other.
+bool printreport(const Game& game, Dialogs& dialogs);
+
+// File|Print: the printer question, then the report on the default printer when it says OK.
+void filePrint(const Game& game, Dialogs& dialogs);
+
+} // namespace tallivant

@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "report/compose.h"
+#include "report/place.h"
+#include "report_sheet.h"
+
+using namespace tallivant;
+using namespace tallivant::testing;
+
+namespace {
+
+class ReportText : public GameTest {
+protected:
+    std::vector<std::string> render() const { return renderText(composeReport(game)); }
+
+    void expectLines(const std::vector<std::string>& actual,
+                     const std::vector<std::string>& expected) const {
+        ASSERT_EQ(actual.size(), expected.size());
+        for (std::size_t i = 0; i < expected.size(); ++i)
+            EXPECT_EQ(actual[i], expected[i]) << "printed line " << i + 1;
+    }
+};
+
+TEST_F(ReportText, FreshSheetWithNoRosterStartsEveryLineWithItsValues) {
+    const std::vector<std::string> lines = render();
+    expectLines(lines, expectedReport(game));
+    ASSERT_EQ(lines.size(), 45u);
+    // The heading, a few lines written out by hand.
+    EXPECT_EQ(lines[0], "  Name              FGM    FGA    FG%         FTM    FTA    FT%      "
+                        "3PM    3PA    3P%                       Tallivant");
+    EXPECT_EQ(lines[2], "                    0      0      0           0      0      0         "
+                        "0      0      0");
+    EXPECT_EQ(lines[20], "  Game Totals       0      0      0           0      0      0         "
+                         "0      0      0");
+    EXPECT_EQ(lines[23], "");
+    EXPECT_EQ(lines[24], "  Name              REB    AST    TO      STL     BLK       PF       TF"
+                         "          Points");
+    EXPECT_EQ(lines[26], "                    0      0      0     0       0       0       0    "
+                         "   0");
+    EXPECT_EQ(lines[44], "  Game Totals       0      0      0     0       0       0       0    "
+                         "  0");
+}
+
+TEST_F(ReportText, EveryFieldIsCopiedToItsOwnLineAndColumn) {
+    fillDistinct(game);
+    const char* names[] = {"Ann", "Bea", "Cy",  "Dee", "Eve", "Flo",
+                           "Gus", "Hal", "Ivy", "Jo",  "Kit", "Lu Ann Smith-Jones"};
+    for (int n = 1; n <= 12; ++n)
+        game.setName(n, names[n - 1]);
+    expectLines(render(), expectedReport(game));
+}
+
+TEST_F(ReportText, PercentagesAndNegativeCountsPrintExactlyAsTheSheetShowsThem) {
+    set("txtfgper_0", "66.67%");
+    set("txtfgm_0", "-2");
+    set("txtpnts_0", "-4");
+    set("txttmptstot", "-100");
+    set("txt3ptpertm", "100.00%");
+    set("txtftper_5", "0,50%"); // a percent text written with the user's decimal comma
+    game.setName(1, "Ann");
+    const std::vector<std::string> lines = render();
+    expectLines(lines, expectedReport(game));
+    EXPECT_EQ(lines[2].substr(0, 40), "  Ann               -2     0      66.67%");
+    EXPECT_EQ(lines[44].substr(71), "-100");
+    EXPECT_EQ(lines[20].substr(84), "100.00%");
+}
+
+TEST_F(ReportText, NameOfEighteenCharactersStillFitsBeforeTheValues) {
+    game.setName(4, std::string(18, 'N'));
+    const std::vector<std::string> lines = render();
+    ASSERT_EQ(lines.size(), 45u);
+    EXPECT_EQ(lines[5].substr(0, 21), "  " + std::string(18, 'N') + "0");
+    EXPECT_EQ(lines[29].substr(0, 21), "  " + std::string(18, 'N') + "0");
+}
+
+TEST_F(ReportText, LongerNamePushesTheRestOfItsLineDownInBothTables) {
+    fillDistinct(game);
+    const std::string longName = "Maximilian Oberhauser";           // 21 characters
+    const std::vector<std::string> expected = expectedReport(game); // player 2 unnamed
+    game.setName(2, longName);
+    const std::vector<std::string> lines = render();
+    ASSERT_EQ(lines.size(), 47u);
+    // Player 2's lines: the name alone, then the values from column 21 on the next line.
+    EXPECT_EQ(lines[3], "  " + longName);
+    EXPECT_EQ(lines[4], std::string(20, ' ') + expected[3].substr(20));
+    EXPECT_EQ(lines[28], "  " + longName);
+    EXPECT_EQ(lines[29], std::string(20, ' ') + expected[27].substr(20));
+    // Everything else is as without the name, one line later after each push.
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(lines[i], expected[i]) << i;
+    for (int i = 4; i < 27; ++i)
+        EXPECT_EQ(lines[i + 1], expected[i]) << i;
+    for (int i = 28; i < 45; ++i)
+        EXPECT_EQ(lines[i + 2], expected[i]) << i;
+}
+
+TEST_F(ReportText, NamesAreMeasuredInCharactersNotBytes) {
+    game.setName(1, "Zoë Müller-Ångström"); // 19 characters, more bytes
+    game.setName(2, "Zoë Müller-Ångströ");  // 18 characters
+    const std::vector<std::string> lines = render();
+    ASSERT_EQ(lines.size(), 47u); // player 1 is pushed in both tables
+    EXPECT_EQ(lines[2], "  Zoë Müller-Ångström");
+    EXPECT_EQ(lines[3].substr(0, 21), std::string(20, ' ') + "0");
+    EXPECT_EQ(lines[4].substr(0, 25), "  Zoë Müller-Ångströ0");
+}
+
+TEST_F(ReportText, OverlongFieldTextPushesTheNextValueDown) {
+    // A sheet read from a game file can hold any text in a field.
+    set("txtfga_6", "123456789"); // column 28, seven columns before FG% at 35
+    set("txtfgper_6", "x%");
+    const std::vector<std::string> lines = render();
+    ASSERT_EQ(lines.size(), 46u);
+    EXPECT_EQ(lines[8], std::string(20, ' ') + "0      123456789");
+    EXPECT_EQ(lines[9], std::string(34, ' ') + "x%          0      0      0         0      0"
+                                               "      0");
+}
+
+TEST_F(ReportText, FieldTextEndingOnTheNextColumnDoesNotPushIt) {
+    set("txtfga_6", "1234567"); // ends exactly where FG% begins
+    const std::vector<std::string> lines = render();
+    ASSERT_EQ(lines.size(), 45u);
+    EXPECT_EQ(lines[8].substr(20, 15), "0      12345670");
+}
+
+TEST_F(ReportText, EmptyFieldTextsLeaveTheirColumnsBlank) {
+    set("txtfgm_0", "");
+    set("txtpnts_0", "");
+    const std::vector<std::string> lines = render();
+    ASSERT_EQ(lines.size(), 45u);
+    EXPECT_EQ(lines[2].substr(0, 28), std::string(27, ' ') + "0");
+    EXPECT_EQ(lines[26], std::string(20, ' ') + "0      0      0     0       0       0       0");
+}
+
+TEST(ReportPlacement, ProportionalWidthsDecideWhetherALineIsPassed) {
+    // 'W' is two columns wide, everything else one; a column is 10 units.
+    const MeasureText width = [](std::string_view text) {
+        double w = 0;
+        for (char c : text)
+            w += c == 'W' ? 20 : 10;
+        return w;
+    };
+    const std::vector<ReportLine> report = {
+        {{3, "WWWW"}, {11, "a"}, {kFollow, "b"}}, // ends at column 11 exactly
+        {{3, "WWWWW"}, {11, "c"}},                // passes column 11
+        {},
+        {{5, "d"}, {2, "e"}}, // a column to the left always passes
+    };
+    const std::vector<PlacedLine> placed = placeReport(report, 10, width);
+    ASSERT_EQ(placed.size(), 6u);
+    ASSERT_EQ(placed[0].size(), 3u);
+    EXPECT_EQ(placed[0][1].x, 100);
+    EXPECT_EQ(placed[0][2].x, 110);
+    ASSERT_EQ(placed[1].size(), 1u);
+    ASSERT_EQ(placed[2].size(), 1u);
+    EXPECT_EQ(placed[2][0].text, "c");
+    EXPECT_EQ(placed[2][0].x, 100);
+    EXPECT_TRUE(placed[3].empty());
+    ASSERT_EQ(placed[4].size(), 1u);
+    EXPECT_EQ(placed[4][0].x, 40);
+    ASSERT_EQ(placed[5].size(), 1u);
+    EXPECT_EQ(placed[5][0].text, "e");
+    EXPECT_EQ(placed[5][0].x, 10);
+}
+
+TEST(ReportPlacement, SumsOfFractionalWidthsEndingOnAColumnStayOnTheLine) {
+    // Ten texts of a tenth of a column each end on column 2, give or take rounding.
+    std::vector<ReportLine> report = {{}};
+    for (int i = 0; i < 10; ++i)
+        report[0].push_back({kFollow, "x"});
+    report[0].push_back({2, "y"});
+    const std::vector<PlacedLine> placed =
+        placeReport(report, 7.3, [](std::string_view) { return 0.73; });
+    ASSERT_EQ(placed.size(), 1u);
+    EXPECT_EQ(placed[0].back().text, "y");
+}
+
+} // namespace
