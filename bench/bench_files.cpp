@@ -1,0 +1,54 @@
+// How fast a game file is composed, read back and saved safely to disk.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "files/disk.h"
+#include "files/game_file.h"
+#include "sheet/game.h"
+#include "support/fake_dialogs.h"
+
+using namespace tallivant;
+
+namespace {
+
+GameContents playedGame() {
+    testing::FakeDialogs dialogs;
+    Game game{dialogs};
+    for (int n = 1; n <= kPlayers; ++n)
+        game.setName(n, std::to_string(n * 3) + "  José, Jr");
+    for (int i = 0; i < 400; ++i) {
+        game.selectPlayer(1 + i % kPlayers);
+        int row = i % kStats;
+        if (kStatTable[row].letter == 'm') row = 0;
+        game.record(row, static_cast<Quarter>(i % kQuarters));
+    }
+    return contentsOf(game);
+}
+
+void BM_ComposeGameFile(benchmark::State& state) {
+    const GameContents game = playedGame();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(encodeGameFile(game));
+}
+BENCHMARK(BM_ComposeGameFile);
+
+void BM_ReadGameFile(benchmark::State& state) {
+    const std::string bytes = encodeGameFile(playedGame());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(parseGameFile(bytes));
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(bytes.size()));
+}
+BENCHMARK(BM_ReadGameFile);
+
+// Dominated by fsync: what the scorer waits for after choosing a file name.
+void BM_SaveSafelyToDisk(benchmark::State& state) {
+    const std::string bytes = encodeGameFile(playedGame());
+    const std::string path = (std::filesystem::temp_directory_path() / "tallivant-bench.txt");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(writeFileSafely(path, bytes));
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_SaveSafelyToDisk)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,65 @@
+// The game file: 19 records of 18 quoted values (a header, twelve players, five quarters, the
+// game totals), composed from a game's names and field texts and read back from bytes. No file
+// system here; see disk.h.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "sheet/columns.h"
+
+namespace tallivant {
+
+class Game;
+
+inline constexpr int kRecordValues = kColumns + 1;            // a label or name, 17 fields
+inline constexpr int kRecords = 1 + kLines;                   // header and 18 lines
+inline constexpr int kFileValues = kRecords * kRecordValues;  // 342
+inline constexpr std::size_t kMaxGameFileBytes = 1024 * 1024; // no real game file comes close
+
+// What a game file holds: the twelve names and the 306 field texts, as UTF-8.
+struct GameContents {
+    std::array<std::string, kPlayers> names; // player N at N - 1
+    std::array<std::string, kFields> fields; // by Field::id()
+    friend bool operator==(const GameContents&, const GameContents&) = default;
+};
+
+GameContents contentsOf(const Game& game);
+
+// The 19 records as UTF-8 text, every value quoted, CR LF after each record. A double quote
+// inside a value is written as ' so that the value cannot end early; a NUL character (which
+// cannot be typed) is left out, since a file holding one would not open again.
+std::string gameFileText(const GameContents& contents);
+
+// The bytes of the file: Windows-1252 when every character fits that code page, UTF-8
+// otherwise. A Windows-1252 text whose bytes would also pass as UTF-8 (such as "Ã©") is written
+// as UTF-8 too, because the reader would take those bytes for UTF-8 and change the names.
+std::string encodeGameFile(const GameContents& contents);
+
+// The file's bytes as UTF-8 text: well-formed UTF-8 (without a leading byte order mark) as it
+// is, anything else read as Windows-1252.
+std::string decodeGameFile(std::string_view bytes);
+
+// Up to `limit` values of the text, in order, read as one sequence:
+// - A comma or a line end (CR LF, LF or CR) ends a value. A line that holds nothing but blanks
+//   holds no value, so blank lines and doubled line ends ("\r\r\n") do not shift the values
+//   after them. A comma at the end of a line ends an empty value, but not one at the very end
+//   of the file, where it is taken for a file cut short.
+// - A value that starts with a double quote (after blanks) runs to the next double quote,
+//   commas and line ends included. Text between the closing quote and the next comma or line
+//   end is kept, appended without its trailing blanks ("Smith" Jr -> Smith Jr).
+// - A double quote anywhere else is an ordinary character (6'2" stays as it is).
+// - A value without quotes loses the blanks (spaces, tabs) around it.
+// - A quoted value whose closing quote never comes is incomplete and is not returned.
+std::vector<std::string> splitValues(std::string_view text, std::size_t limit);
+
+// The game in a game file, or nothing when the bytes are not one: more than
+// kMaxGameFileBytes, a NUL byte (binary data, or text in UTF-16), or fewer than 342 values.
+// Values after the 342nd are ignored; values go into the fields as text, unchecked.
+std::optional<GameContents> parseGameFile(std::string_view bytes);
+
+} // namespace tallivant

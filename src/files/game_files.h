@@ -1,0 +1,69 @@
+// The game-file commands of the menus: File|New and Edit roster (the twelve name prompts),
+// File|Save (`savegame`) and File|Open. They work on the Game, ask through Dialogs, and reach
+// the rest of the window (quarter option buttons, the file label) through FilesHost.
+#pragma once
+
+#include <string>
+
+#include "sheet/dialogs.h"
+#include "sheet/game.h"
+
+namespace tallivant {
+
+// What the window provides to the game-file commands.
+class FilesHost {
+public:
+    virtual ~FilesHost() = default;
+    // As a click on opt1stqtr.
+    virtual void switchFirstQuarterOn() = 0;
+    // The caption of lblfname.
+    virtual void setFileLabel(const std::string& path) = 0;
+    virtual std::string fileLabel() const = 0;
+};
+
+class GameFiles {
+public:
+    GameFiles(Game& game, Dialogs& dialogs, FilesHost& host);
+
+    // A fresh sheet and a new roster: first quarter on, no file label, no selection, no
+    // takeback, every field "0", then the twelve names asked for one after another.
+    void newGame();
+    // The twelve names asked for again, each offered for editing; nothing else changes.
+    void editRoster();
+    // Asks for a destination and writes the game there; an existing file is replaced only
+    // once the new one is completely on disk.
+    void savegame();
+    // Asks for a game file and replaces the names and fields with it, but only when the whole
+    // file has been read and found complete; otherwise the game stays as it was.
+    void openGame();
+
+    // The path of the last File|Open: kept after a failed open, so that the next open dialog
+    // starts there; empty after a complete one.
+    const std::string& filename() const { return filename_; }
+
+    static constexpr std::size_t kNewNameLength = 13;
+    static constexpr std::size_t kEditNameLength = 16;
+    static constexpr const char* kNamePrompt =
+        "Please enter the players number and name--no more than 13 characters";
+    static constexpr const char* kEditPrompt =
+        "Please enter the players number and name--no more than 16 characters";
+    static constexpr const char* kNameCaption = "Enter name";
+    static constexpr const char* kNameDefault = "#  name";
+    static constexpr const char* kSaveTitle = "Select the destination file";
+    static constexpr const char* kOpenTitle = "Select the source file";
+    static constexpr const char* kNoFileName =
+        "Please enter a file name before pressing the save button.";
+    static constexpr const char* kSaved = "Your file has been saved.";
+    static constexpr const char* kNotSaved = "Your file has not been saved: ";
+    static constexpr const char* kOpenFailed =
+        "Select/highlight appropriate file name in the file list box.";
+    static constexpr const char* kOpenFailedTitle = "Error loading";
+
+private:
+    Game& game_;
+    Dialogs& dialogs_;
+    FilesHost& host_;
+    std::string filename_;
+};
+
+} // namespace tallivant
