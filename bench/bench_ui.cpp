@@ -1,0 +1,193 @@
+// The window's cost: start-up from nothing to the window shown and painted once (offscreen),
+// beside a bare QMainWindow with the same line edits and buttons at the same places; and one
+// stat through the real widgets (a name click and a stat click, the changed fields repainted).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "support/fake_dialogs.h"
+#include "ui/appearance.h"
+#include "ui/stat_window.h"
+
+using namespace tallivant;
+
+namespace {
+
+// Notes the first paint of a widget.
+class PaintWatch : public QObject {
+public:
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) painted = true;
+        return false;
+    }
+};
+
+void showAndPaint(QMainWindow& window) {
+    PaintWatch watch;
+    window.centralWidget()->installEventFilter(&watch);
+    window.show();
+    while (!watch.painted)
+        QApplication::processEvents();
+    window.centralWidget()->removeEventFilter(&watch);
+}
+
+enum class Kind { LineEdit, PushButton, CheckBox, RadioButton };
+struct Plain {
+    Kind kind;
+    QRect geometry;
+    QString text;
+};
+
+// Every line edit and button of the real window, as plain widgets at the same places.
+std::vector<Plain> plainCopy() {
+    testing::FakeDialogs dialogs;
+    ui::StatWindow window(dialogs);
+    std::vector<Plain> all;
+    for (QLineEdit* w : window.findChildren<QLineEdit*>())
+        all.push_back({Kind::LineEdit, w->geometry(), w->text()});
+    for (QPushButton* w : window.findChildren<QPushButton*>())
+        all.push_back({Kind::PushButton, w->geometry(), w->text()});
+    for (QCheckBox* w : window.findChildren<QCheckBox*>())
+        all.push_back({Kind::CheckBox, w->geometry(), {}});
+    for (QRadioButton* w : window.findChildren<QRadioButton*>())
+        all.push_back({Kind::RadioButton, w->geometry(), w->text()});
+    return all;
+}
+
+std::unique_ptr<QMainWindow> bareWindow(const std::vector<Plain>& widgets) {
+    auto window = std::make_unique<QMainWindow>();
+    auto* client = new QWidget(window.get());
+    client->setFixedSize(792, 529);
+    window->setCentralWidget(client);
+    for (const Plain& p : widgets) {
+        QWidget* w = nullptr;
+        switch (p.kind) {
+        case Kind::LineEdit:
+            w = new QLineEdit(p.text, client);
+            break;
+        case Kind::PushButton:
+            w = new QPushButton(p.text, client);
+            break;
+        case Kind::CheckBox:
+            w = new QCheckBox(client);
+            break;
+        case Kind::RadioButton:
+            w = new QRadioButton(p.text, client);
+            break;
+        }
+        w->setGeometry(p.geometry);
+    }
+    return window;
+}
+
+void BM_StartUpTallivant(benchmark::State& state) {
+    for (auto _ : state) {
+        testing::FakeDialogs dialogs;
+        auto window = std::make_unique<ui::StatWindow>(dialogs);
+        showAndPaint(*window);
+        state.PauseTiming();
+        window.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartUpTallivant)->Unit(benchmark::kMillisecond)->MinTime(3);
+
+void BM_StartUpBareWindow(benchmark::State& state) {
+    const std::vector<Plain> widgets = plainCopy();
+    state.counters["line_edits"] = static_cast<double>(std::count_if(
+        widgets.begin(), widgets.end(), [](const Plain& p) { return p.kind == Kind::LineEdit; }));
+    state.counters["buttons"] = static_cast<double>(std::count_if(
+        widgets.begin(), widgets.end(), [](const Plain& p) { return p.kind != Kind::LineEdit; }));
+    for (auto _ : state) {
+        auto window = bareWindow(widgets);
+        showAndPaint(*window);
+        state.PauseTiming();
+        window.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartUpBareWindow)->Unit(benchmark::kMillisecond)->MinTime(3);
+
+// A name click and a stat click with the mouse, then the repaint of what changed. Cycles over
+// players, quarters and every stat but the personal foul (from the third it asks the user).
+void BM_OneStatThroughTheWindow(benchmark::State& state) {
+    testing::FakeDialogs dialogs;
+    ui::StatWindow window(dialogs);
+    showAndPaint(window);
+    std::vector<QWidget*> names, stats, quarters;
+    for (int n = 1; n <= kPlayers; ++n)
+        names.push_back(window.findChild<QWidget*>(QStringLiteral("cmdp%1").arg(n)));
+    for (const StatInfo& s : kStatTable)
+        if (s.letter != 'm')
+            stats.push_back(
+                window.findChild<QWidget*>(QString::fromUtf8(s.name.data(), s.name.size())));
+    for (const char* q : {"opt1stqtr", "opt2ndqtr", "opt3rdqtr", "opt4thqtr", "optot"})
+        quarters.push_back(window.findChild<QWidget*>(QLatin1StringView(q)));
+
+    std::vector<double> micros;
+    micros.reserve(1 << 16);
+    QElapsedTimer clock;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        if (i % 50 == 0) {
+            state.PauseTiming();
+            QTest::mouseClick(quarters[(i / 50) % quarters.size()], Qt::LeftButton);
+            QApplication::processEvents();
+            state.ResumeTiming();
+        }
+        clock.start();
+        QTest::mouseClick(names[i % names.size()], Qt::LeftButton);
+        QTest::mouseClick(stats[i % stats.size()], Qt::LeftButton);
+        QApplication::processEvents();
+        micros.push_back(static_cast<double>(clock.nsecsElapsed()) / 1000.0);
+        ++i;
+    }
+    if (!dialogs.shown.empty()) state.SkipWithError("a stat was refused");
+    std::sort(micros.begin(), micros.end());
+    state.counters["median_us"] = micros[micros.size() / 2];
+    state.counters["p90_us"] = micros[micros.size() * 9 / 10];
+}
+BENCHMARK(BM_OneStatThroughTheWindow)->Unit(benchmark::kMicrosecond)->MinTime(2);
+
+} // namespace
+
+// The offscreen platform warns at every window shown that it cannot pass size hints on.
+void quietHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (message.contains(QLatin1StringView("propagateSizeHints"))) return;
+    if (type != QtDebugMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quietHandler);
+    QApplication app(argc, argv);
+    ui::setUpApplication(app);
+    {
+        // Fonts, style and plugins load once per process; neither start-up pays for them.
+        testing::FakeDialogs dialogs;
+        ui::StatWindow warm(dialogs);
+        showAndPaint(warm);
+        auto bare = bareWindow(plainCopy());
+        showAndPaint(*bare);
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,41 @@
+// The timeout countdown: the value `timeouttime`, whether it runs, the start/stop button's
+// caption and the text of the clock label. The window feeds it clicks and timer ticks.
+#pragma once
+
+#include <string>
+
+namespace tallivant {
+
+class Clock {
+public:
+    static constexpr int kSecondsPerDay = 86400;
+    static constexpr int kMinute = 60;
+
+    // `timeouttime` in days. The countdown keeps whole seconds, so every tick is exactly one
+    // second and no second shows twice.
+    double timeouttime() const { return static_cast<double>(seconds_) / kSecondsPerDay; }
+    long long seconds() const { return seconds_; }
+    bool running() const { return running_; }
+    const std::string& caption() const { return caption_; }
+    // What the clock label shows; it changes only on a tick or a reset.
+    const std::string& display() const { return display_; }
+
+    // Running: stops and keeps the display. Not running: begins a fresh minute, shown from
+    // the first tick on.
+    void startStop();
+    // A fresh minute, shown at once; running or not stays as it was.
+    void reset();
+    // One second off while running.
+    void tick();
+
+    // "hh:mm:ss" of a signed number of seconds: the time of day of its magnitude.
+    static std::string format(long long seconds);
+
+private:
+    long long seconds_ = 0;
+    bool running_ = false;
+    std::string caption_ = "Start";
+    std::string display_ = "00:01:00";
+};
+
+} // namespace tallivant

@@ -1,0 +1,39 @@
+#include "ui/command_button.h"
+
+#include <QPainter>
+#include <QShortcutEvent>
+#include <QStyleOptionFocusRect>
+#include <qdrawutil.h>
+
+namespace tallivant::ui {
+
+bool CommandButton::event(QEvent* e) {
+    if (e->type() == QEvent::Shortcut && !static_cast<QShortcutEvent*>(e)->isAmbiguous()) {
+        click();
+        return true;
+    }
+    return QPushButton::event(e);
+}
+
+void CommandButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QPalette& pal = palette();
+    const bool sunken = isDown() || isChecked();
+    qDrawWinButton(&painter, rect(), pal, sunken, &pal.brush(QPalette::Button));
+
+    QRect textRect = rect().adjusted(2, 2, -2, -2);
+    if (sunken) textRect.translate(1, 1);
+    painter.setPen(
+        pal.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(textRect, Qt::AlignCenter | Qt::TextShowMnemonic, text());
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(3, 3, -3, -3);
+        focus.backgroundColor = pal.color(QPalette::Button);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+} // namespace tallivant::ui

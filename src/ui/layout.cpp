@@ -1,0 +1,48 @@
+#include "ui/layout.h"
+
+#include "ui/colours.h"
+
+namespace tallivant::ui {
+
+namespace {
+using K = PanelKind;
+constexpr unsigned kDefault = kToolkitDefault;
+} // namespace
+
+const std::array<PanelControl, kPanelControls> kPanelTable = {{
+    {K::Label, "Label8", "MADE", 360, 0, 615, 255, kWhite, false},
+    {K::Label, "Label12", "MISSED", 1320, 0, 855, 255, kWhite, false},
+    {K::Label, "Label9", "Current   Qtr  OT", 5640, 0, 1575, 255, kLightGrey, false},
+    {K::QuarterOption, "opt1stqtr", "", 5640, 360, 255, 255, kLightGrey, true},
+    {K::QuarterOption, "opt2ndqtr", "", 6000, 360, 255, 255, kLightGrey, true},
+    {K::QuarterOption, "opt3rdqtr", "", 6360, 360, 255, 255, kLightGrey, true},
+    {K::QuarterOption, "opt4thqtr", "", 6720, 360, 255, 255, kLightGrey, true},
+    {K::QuarterOption, "optot", "", 7080, 0, 255, 255, kLightGrey, true},
+    {K::Button, "cmdtakeback", "Takeback", 5760, 720, 1215, 375, kWhite, false},
+    {K::Label, "lblclock", "00:01:00", 7560, 0, 855, 255, kLightGrey, false},
+    {K::Button, "cmdclock_stopstart", "Start", 7560, 240, 855, 375, kLightGrey, false},
+    {K::Button, "Command1", "Reset", 7560, 600, 855, 375, kWhite, false},
+    {K::Label, "Label5", "Full Timeout", 8520, 0, 1095, 255, kLightGrey, false},
+    {K::CheckBox, "Check1", "", 8520, 240, 255, 255, kLightGrey, true},
+    {K::CheckBox, "Check2", "", 8760, 240, 255, 255, kLightGrey, true},
+    {K::CheckBox, "Check3", "", 9000, 240, 255, 255, kLightGrey, true},
+    {K::Label, "Label6", "20-Second T.O.'s used", 8520, 600, 1695, 255, kLightGrey, false},
+    {K::CheckBox, "Check4", "", 8520, 840, 255, 255, kLightGrey, true},
+    {K::CheckBox, "Check5", "", 8880, 840, 255, 255, kLightGrey, true},
+    {K::Label, "lblfname", "", 9600, 0, 2175, 615, kWhite, false},
+    {K::Frame, "Frame1", "Possesion", 10200, 720, 1695, 495, kDefault, false},
+    {K::FrameOption, "optyouposs", "U", 0, 240, 495, 255, kDefault, false},
+    {K::FrameOption, "Option1", "Opp", 720, 240, 735, 195, kDefault, false},
+    {K::Label, "lblheader", kHeaderText, 120, 1320, 11775, 255, kLightGrey, true},
+}};
+
+const std::array<RowLabel, kQuarters + 1> kRowLabels = {{
+    {"Label2", "First quarter Totals", 0, 1575, kWhite},
+    {"Label3", "Second Quarter Total", 0, 1575, kLightGrey},
+    {"Label1", "Third Quarter Totals", 0, 1575, kWhite},
+    {"Label4", "Fourth Quarter Totals", 0, 1575, kLightGrey},
+    {"Label7", "Overtime Totals", 0, 1335, kWhite},
+    {"Label10", "Game Totals", 120, 1215, kLightGrey},
+}};
+
+} // namespace tallivant::ui

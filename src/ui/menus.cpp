@@ -1,0 +1,62 @@
+#include "ui/menus.h"
+
+namespace tallivant::ui {
+
+namespace {
+using C = MenuCommand;
+} // namespace
+
+const std::array<MenuEntry, kMenuEntries> kMenuTable = {{
+    {"mnufile", "Fi&le", C::Title, 0},
+    {"mnuFileNew", "New", C::FileNew, 0},
+    {"mnufileprint", "Print", C::FilePrint, 0},
+    {"mnuFileOpen", "Open", C::FileOpen, 0},
+    {"mnufilesave", "Save", C::FileSave, 0},
+    {"mnubar", "-", C::Separator, 0},
+    {"mnuFileExit", "E&xit", C::Exit, 0},
+    {"mnuroster", "Ed&it Roster", C::Title, 0},
+    {"mnurosterchange", "Edit roster", C::EditRoster, 0},
+    {"mnucolorchange", "Color chan&ge", C::Title, 0},
+    {"mnured", "Red", C::Colour, 0x0000FF},
+    {"mnugreen", "Green", C::Colour, 0x00FF00},
+    {"mnupurple", "Purple", C::Colour, 0xFF00FF},
+    {"mnublack", "Black", C::Colour, 0x000000},
+    {"mnuyellow", "Yellow", C::Colour, 0x00FFFF},
+    {"mnublue", "Blue", C::Colour, 0xFF8080},
+    {"mnuwhite", "White", C::Colour, 0xFFFFFF},
+    {"mnuorange", "Orange", C::Colour, 0x0080FF},
+    {"mnudred", "Dark red", C::Colour, 0x0000C0},
+    {"mnudgreen", "Dark green", C::Colour, 0x008000},
+    {"mnudpurple", "Dark purple", C::Colour, 0x800080},
+    {"mnudblue", "Dark blue", C::Colour, 0x800000},
+    {"mnudorange", "Dark orange", C::Colour, 0x0040C0},
+    {"Help", "Hel&p", C::Title, 0},
+    {"Instructions", "Instructions", C::Instructions, 0},
+}};
+
+const std::array<std::string_view, 9> kInstructions = {
+    "If you are going to run two copies of tallivant at once set the windows taskbar to 'always "
+    "on top' by selecting the windows 'start' button then 'settings' then 'taskbar' then "
+    "'always on top' ",
+    "Click for instructions message 1 of 4",
+    "Set your screen resolution to 800 x 600 or greater.  To do this:From the windows desktop "
+    "select the 'start' button.  Select 'settings'.  Select 'control panel'. Double-click on the "
+    "'display' icon in the control panel.  Select the 'settings' tab. Set the screen area to 800 "
+    "x 600 or greater.",
+    "Click for instructions message 2 of 4",
+    "To start with enter the team roster by selecting File|New from the file menu.  A prompt "
+    "appears for you to enter 12 player names one-at-a-time.  If you don't have 12 players just "
+    "press enter for the remaining players.  When you are ready to enter stats, select the "
+    "player first by clicking once on his name and then clicking once on the appropriate stat "
+    "button.  The changes are made in the appropriate boxes.",
+    "Click for instructions message 3 of 4",
+    "If you make a mistake click once on the 'takeback' button.  It will undo the last stat you "
+    "entered.",
+    "Click for instructions message 4 of 4",
+    "If you need to edit the roster select 'Edit Roster' then 'Edit roster'. You do not have to "
+    "retype every name.  If you want to keep a name the way it is just click 'o.k.'.  The empty "
+    "boxes to the left of each player's name is used to show who is on the floor currently.  "
+    "Checked means the player is on the floor.",
+};
+
+} // namespace tallivant::ui

@@ -1,0 +1,30 @@
+// Dialogs shown with Qt's own boxes, each modal over the window: QMessageBox, QInputDialog and
+// a non-native QFileDialog (the same look on every desktop, and testable offscreen).
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "sheet/dialogs.h"
+
+namespace tallivant::ui {
+
+class QtDialogs : public Dialogs {
+public:
+    explicit QtDialogs(QWidget* window = nullptr) : window_(window) {}
+    void setWindow(QWidget* window) { window_ = window; }
+
+    void message(const std::string& text, const std::string& title, Icon icon) override;
+    bool okCancel(const std::string& text, const std::string& title) override;
+    std::string input(const std::string& message, const std::string& caption,
+                      const std::string& defaultAnswer) override;
+    std::optional<std::string> openFile(const FileDialogSetup& setup) override;
+    std::optional<std::string> saveFile(const FileDialogSetup& setup) override;
+
+private:
+    std::optional<std::string> fileDialog(const FileDialogSetup& setup, bool save);
+
+    QPointer<QWidget> window_;
+};
+
+} // namespace tallivant::ui

@@ -1,0 +1,426 @@
+#include "ui/stat_window.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "ui/appearance.h"
+#include "ui/client_area.h"
+#include "ui/colours.h"
+#include "ui/command_button.h"
+#include "ui/layout.h"
+#include "report/printer.h"
+#include "ui/menus.h"
+
+namespace tallivant::ui {
+
+namespace {
+
+QString q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QPalette backgroundPalette(unsigned colour) {
+    // Check boxes and option buttons fill with the Button colour, labels with Window.
+    QPalette p;
+    p.setColor(QPalette::Window, toQColor(colour));
+    p.setColor(QPalette::Button, toQColor(colour));
+    p.setColor(QPalette::WindowText, toQColor(kBlack));
+    return p;
+}
+
+QPalette buttonPalette(unsigned colour) {
+    QPalette p;
+    p.setColor(QPalette::Button, toQColor(colour));
+    p.setColor(QPalette::ButtonText, toQColor(kBlack));
+    return p;
+}
+
+// White lines have black text, dark grey lines white text. A field in foul trouble is light
+// yellow with black text on every line: white on light yellow would hide the very count the
+// colour is there to point at.
+const QPalette& fieldPalette(bool greyLine, bool foul) {
+    static const auto palettes = [] {
+        std::array<QPalette, 4> all;
+        for (int i = 0; i < 4; ++i) {
+            const bool grey = i & 1, yellow = i & 2;
+            QPalette& p = all[i];
+            p.setColor(QPalette::Base, toQColor(yellow ? kLightYellow : grey ? kDarkGrey : kWhite));
+            p.setColor(QPalette::Text, toQColor(grey && !yellow ? kWhite : kBlack));
+        }
+        return all;
+    }();
+    return palettes[(greyLine ? 1 : 0) + (foul ? 2 : 0)];
+}
+
+const QPalette& namePalette(bool red) {
+    static const QPalette white = buttonPalette(kWhite), redPalette = buttonPalette(kRed);
+    return red ? redPalette : white;
+}
+
+const QPalette& floorPalette(bool checked) {
+    static const QPalette grey = backgroundPalette(kLightGrey), red = backgroundPalette(kRed);
+    return checked ? red : grey;
+}
+
+template <typename T> T* named(QWidget* parent, const char* name) {
+    return parent->findChild<T*>(QLatin1StringView(name));
+}
+
+void place(QWidget* w, std::string_view name, QRect rect) {
+    w->setObjectName(q(name));
+    w->setGeometry(rect);
+}
+
+QLabel* makeLabel(QWidget* parent, std::string_view name, std::string_view caption, QRect rect,
+                  unsigned colour) {
+    auto* label = new QLabel(q(caption), parent);
+    place(label, name, rect);
+    label->setTextFormat(Qt::PlainText);
+    label->setAutoFillBackground(true);
+    label->setPalette(backgroundPalette(colour));
+    return label;
+}
+
+} // namespace
+
+StatWindow::StatWindow(Dialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), game_(dialogs), files_(game_, dialogs, *this) {
+    setObjectName(QStringLiteral("stat"));
+    setWindowTitle(QStringLiteral("Tallivant"));
+    game_.setDecimalSeparator(QLocale().decimalPoint().toStdString());
+
+    client_ = new ClientArea(this);
+    client_->setFont(windowFont());
+    client_->setFixedSize(px(kClientWidth), px(kClientHeight));
+    setCentralWidget(client_);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    timer_ = new QTimer(this);
+    timer_->setObjectName(QStringLiteral("tmrtimeouttime"));
+    timer_->setInterval(1000);
+    connect(timer_, &QTimer::timeout, this, &StatWindow::clockTicked);
+
+    // The stat buttons come first: they open the focus order.
+    buildStatButtons();
+    buildPanel();
+    buildSheet();
+    buildMenus();
+    collectFixedKeys();
+
+    game_.setListener(this);
+    load();
+}
+
+StatWindow::~StatWindow() {
+    game_.setListener(nullptr);
+}
+
+void StatWindow::buildStatButtons() {
+    auto* group = new QButtonGroup(this);
+    for (int row = 0; row < kStats; ++row) {
+        const StatInfo& s = kStatTable[row];
+        auto* button = new CommandButton(q(s.caption), client_);
+        place(button, s.name, twipsRect(s.left, s.top, s.width, s.height));
+        button->setPalette(buttonPalette(s.colour));
+        group->addButton(button, row);
+        statButtons_[row] = button;
+    }
+    connect(group, &QButtonGroup::idClicked, this, &StatWindow::statClicked);
+}
+
+void StatWindow::buildPanel() {
+    const QFont regular = regularFont();
+    auto* quarters = new QButtonGroup(this);
+    auto* possession = new QButtonGroup(this);
+    QGroupBox* frame = nullptr;
+    int quarter = 0;
+    for (const PanelControl& c : kPanelTable) {
+        const QRect rect = twipsRect(c.left, c.top, c.width, c.height);
+        QWidget* w = nullptr;
+        switch (c.kind) {
+        case PanelKind::Label:
+            w = makeLabel(client_, c.name, c.caption, rect, c.colour);
+            break;
+        case PanelKind::Button: {
+            auto* button = new CommandButton(q(c.caption), client_);
+            button->setPalette(buttonPalette(c.colour));
+            w = button;
+            break;
+        }
+        case PanelKind::QuarterOption: {
+            auto* option = new QRadioButton(client_);
+            quarters->addButton(option, quarter);
+            quarterButtons_[quarter++] = option;
+            w = option;
+            break;
+        }
+        case PanelKind::CheckBox:
+            w = new QCheckBox(client_);
+            break;
+        case PanelKind::Frame:
+            frame = new QGroupBox(q(c.caption), client_);
+            w = frame;
+            break;
+        case PanelKind::FrameOption: {
+            auto* option = new QRadioButton(q(c.caption), frame);
+            possession->addButton(option);
+            w = option;
+            break;
+        }
+        }
+        place(w, c.name, rect);
+        if (c.kind != PanelKind::Label && c.colour != kToolkitDefault) {
+            w->setAutoFillBackground(true);
+            w->setPalette(backgroundPalette(c.colour));
+        }
+        // The frame keeps the toolkit's own colour, whatever colour the window is given.
+        if (c.kind == PanelKind::Frame) w->setAutoFillBackground(true);
+        if (c.regularFont) w->setFont(regular);
+    }
+
+    lblclock_ = named<QLabel>(client_, "lblclock");
+    lblfname_ = named<QLabel>(client_, "lblfname");
+    optyouposs_ = named<QRadioButton>(client_, "optyouposs");
+    startStop_ = named<QPushButton>(client_, "cmdclock_stopstart");
+    connect(startStop_, &QPushButton::clicked, this, &StatWindow::startStopClicked);
+    connect(named<QPushButton>(client_, "Command1"), &QPushButton::clicked, this,
+            &StatWindow::resetClicked);
+    connect(named<QPushButton>(client_, "cmdtakeback"), &QPushButton::clicked, this,
+            &StatWindow::takebackClicked);
+    lblfname_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblfname_->setWordWrap(true);
+}
+
+void StatWindow::buildSheet() {
+    const QFont regular = regularFont();
+    auto* names = new QButtonGroup(this);
+    auto* floor = new QButtonGroup(this);
+    floor->setExclusive(false);
+    for (int i = 0; i < kPlayers; ++i) {
+        const int top = lineTop(playerLine(i));
+        auto* box = new QCheckBox(client_);
+        place(box, "Check" + std::to_string(kFirstFloorBox + i),
+              twipsRect(kFloorBoxLeft, top, kFloorBoxSize, kFloorBoxSize));
+        box->setAutoFillBackground(true);
+        box->setPalette(floorPalette(false));
+        floor->addButton(box, i);
+        floorBoxes_[i] = box;
+
+        auto* name = new CommandButton(client_);
+        place(name, "cmdp" + std::to_string(i + 1),
+              twipsRect(kNameLeft, top, kNameWidth, kNameHeight));
+        name->setFont(regular);
+        name->setPalette(namePalette(false));
+        names->addButton(name, i + 1);
+        nameButtons_[i] = name;
+    }
+    connect(names, &QButtonGroup::idClicked, this, &StatWindow::nameClicked);
+    connect(floor, &QButtonGroup::idToggled, this, &StatWindow::floorBoxToggled);
+
+    for (int r = 0; r < kQuarters + 1; ++r) {
+        const RowLabel& row = kRowLabels[r];
+        QLabel* label = makeLabel(
+            client_, row.name, row.caption,
+            twipsRect(row.left, lineTop(kPlayers + r), row.width, kRowLabelHeight), row.colour);
+        label->setFont(regular);
+    }
+
+    for (int id = 0; id < kFields; ++id) {
+        const Field f = Field::fromId(id);
+        auto* field = new QLineEdit(client_);
+        place(field, fieldName(f),
+              twipsRect(kColumnTable[f.col].left, lineTop(f.line), kFieldWidth, kFieldHeight));
+        field->setReadOnly(true);
+        field->setFont(regular);
+        field->setPalette(fieldPalette(isGreyLine(f.line), false));
+        fields_[id] = field;
+    }
+}
+
+void StatWindow::buildMenus() {
+    QMenu* menu = nullptr;
+    for (int row = 0; row < kMenuEntries; ++row) {
+        const MenuEntry& e = kMenuTable[row];
+        if (e.command == MenuCommand::Title) {
+            menu = menuBar()->addMenu(q(e.caption));
+            menu->setObjectName(q(e.name));
+            connect(menu, &QMenu::triggered, this, &StatWindow::menuTriggered);
+            continue;
+        }
+        QAction* action = e.command == MenuCommand::Separator ? menu->addSeparator()
+                                                              : menu->addAction(q(e.caption));
+        action->setObjectName(q(e.name));
+        action->setData(row);
+    }
+}
+
+void StatWindow::collectFixedKeys() {
+    for (QPushButton* b : client_->findChildren<QPushButton*>())
+        fixedKeys_.insert(QKeySequence::mnemonic(b->text()));
+    fixedKeys_.insert(QKeySequence::mnemonic(QStringLiteral("&Start")));
+    for (QAction* a : menuBar()->actions()) fixedKeys_.insert(QKeySequence::mnemonic(a->text()));
+    fixedKeys_.remove(QKeySequence());
+}
+
+void StatWindow::load() {
+    optyouposs_->setChecked(true);
+    switchFirstQuarterOn();
+    game_.zeroSheet();
+    statButtons_[0]->setFocus();
+}
+
+Quarter StatWindow::currentQuarter() const {
+    for (int i = 0; i < kQuarters; ++i)
+        if (quarterButtons_[i]->isChecked()) return static_cast<Quarter>(i);
+    return Quarter::First;
+}
+
+void StatWindow::switchFirstQuarterOn() {
+    quarterButtons_[0]->setChecked(true);
+}
+
+void StatWindow::setFileLabel(const std::string& text) {
+    lblfname_->setText(QString::fromStdString(text));
+}
+
+std::string StatWindow::fileLabel() const {
+    return lblfname_->text().toStdString();
+}
+
+void StatWindow::statClicked(int row) {
+    game_.record(row, currentQuarter());
+}
+
+void StatWindow::nameClicked(int player) {
+    game_.selectPlayer(player);
+}
+
+void StatWindow::takebackClicked() {
+    game_.takeback();
+}
+
+void StatWindow::floorBoxToggled(int box, bool checked) {
+    floorBoxes_[box]->setPalette(floorPalette(checked));
+}
+
+void StatWindow::startStopClicked() {
+    clock_.startStop();
+    if (clock_.running())
+        timer_->start();
+    else
+        timer_->stop();
+    startStop_->setText(QString::fromStdString(clock_.caption()));
+}
+
+void StatWindow::resetClicked() {
+    clock_.reset();
+    lblclock_->setText(QString::fromStdString(clock_.display()));
+}
+
+void StatWindow::clockTicked() {
+    clock_.tick();
+    lblclock_->setText(QString::fromStdString(clock_.display()));
+}
+
+void StatWindow::menuTriggered(QAction* action) {
+    const MenuEntry& e = kMenuTable.at(action->data().toInt());
+    switch (e.command) {
+    case MenuCommand::FileNew:
+        fileNew();
+        break;
+    case MenuCommand::FilePrint:
+        filePrint();
+        break;
+    case MenuCommand::FileOpen:
+        fileOpen();
+        break;
+    case MenuCommand::FileSave:
+        fileSave();
+        break;
+    case MenuCommand::Exit:
+        close();
+        break;
+    case MenuCommand::EditRoster:
+        editRoster();
+        break;
+    case MenuCommand::Colour:
+        client_->setBackground(toQColor(e.colour));
+        break;
+    case MenuCommand::Instructions:
+        showInstructions();
+        break;
+    case MenuCommand::Title:
+    case MenuCommand::Separator:
+        break;
+    }
+}
+
+void StatWindow::fileNew() {
+    files_.newGame();
+}
+
+void StatWindow::fileOpen() {
+    files_.openGame();
+}
+
+void StatWindow::fileSave() {
+    files_.savegame();
+}
+
+void StatWindow::filePrint() {
+    tallivant::filePrint(game_, dialogs_);
+}
+
+void StatWindow::editRoster() {
+    files_.editRoster();
+}
+
+void StatWindow::showInstructions() {
+    for (std::string_view text : kInstructions)
+        dialogs_.message(std::string(text), std::string(kInstructionsTitle), Icon::None);
+}
+
+void StatWindow::paintFoul(int index) {
+    const bool foul = game_.inFoulTrouble(index);
+    if (foul == foulShown_[index]) return;
+    foulShown_[index] = foul;
+    fields_[Field{playerLine(index), PF}.id()]->setPalette(
+        fieldPalette(isGreyLine(playerLine(index)), foul));
+}
+
+void StatWindow::fieldChanged(Field f) {
+    QLineEdit* field = fields_[f.id()];
+    field->setText(QString::fromStdString(game_.text(f)));
+    // A text wider than its field shows its beginning ("100.0"), not its end.
+    field->setCursorPosition(0);
+    if (f.col == PF && f.line < kPlayers) paintFoul(f.line);
+}
+
+void StatWindow::selectionChanged() {
+    for (int i = 0; i < kPlayers; ++i) {
+        const bool red = game_.isSelected(i + 1);
+        if (red == nameRed_[i]) continue;
+        nameRed_[i] = red;
+        nameButtons_[i]->setPalette(namePalette(red));
+    }
+}
+
+void StatWindow::nameChanged(int player) {
+    QPushButton* button = nameButtons_[player - 1];
+    button->setText(QString::fromStdString(game_.name(player)));
+    // Alt+C must record a field goal whatever the roster holds: a name marked "&Carl" keeps
+    // its underline but gives up the letter, which would otherwise be ambiguous and record
+    // nothing.
+    if (fixedKeys_.contains(button->shortcut())) button->setShortcut(QKeySequence());
+}
+
+} // namespace tallivant::ui

@@ -1,0 +1,114 @@
+// The window `stat`: the stat sheet's 306 fields, the name and stat buttons, the quarter
+// options, the clock panel and the menu bar, all built from the layout and menu tables.
+//
+//   click / Alt-letter / menu / tick ──> StatWindow ──> Game (sheet, selection, stats, takeback)
+//                                             │            │ GameListener: field, selection, name
+//                                             │            └──> the window repaints that control
+//                                             └──> Clock (countdown) ──> lblclock, caption
+//
+// Messages and questions go through the Dialogs the window was given.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <string>
+
+#include <QKeySequence>
+#include <QSet>
+
+#include "clock/clock.h"
+#include "files/game_files.h"
+#include "sheet/game.h"
+
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+namespace tallivant::ui {
+
+class ClientArea;
+
+class StatWindow : public QMainWindow, private GameListener, private FilesHost {
+    Q_OBJECT
+public:
+    explicit StatWindow(Dialogs& dialogs, QWidget* parent = nullptr);
+    ~StatWindow() override;
+
+    Game& game() { return game_; }
+    const Game& game() const { return game_; }
+    Dialogs& dialogs() { return dialogs_; }
+    const Clock& clock() const { return clock_; }
+
+    // The quarter whose option button is on now.
+    Quarter currentQuarter() const;
+    // As a click on the first quarter's option button (a new or opened game starts there).
+    void switchFirstQuarterOn() override;
+    // The caption of `lblfname`.
+    void setFileLabel(const std::string& text) override;
+    std::string fileLabel() const override;
+    // The path of the last File|Open that did not complete (empty otherwise).
+    const std::string& filename() const { return files_.filename(); }
+
+public slots:
+    void fileNew();
+    void fileOpen();
+    void fileSave();
+    void filePrint();
+    void editRoster();
+    void showInstructions();
+
+private slots:
+    void statClicked(int row);
+    void nameClicked(int player);
+    void takebackClicked();
+    void floorBoxToggled(int box, bool checked);
+    void startStopClicked();
+    void resetClicked();
+    void clockTicked();
+    void menuTriggered(QAction* action);
+
+private:
+    void buildPanel();
+    void buildStatButtons();
+    void buildSheet();
+    void buildMenus();
+    void load();
+    void collectFixedKeys();
+    void paintFoul(int index);
+
+    void fieldChanged(Field f) override;
+    void selectionChanged() override;
+    void nameChanged(int player) override;
+
+    Dialogs& dialogs_;
+    Game game_;
+    GameFiles files_;
+    Clock clock_;
+    // Alt-letters of the stat buttons, the clock button and the menu titles: a name typed
+    // with one of these letters does not take it over.
+    QSet<QKeySequence> fixedKeys_;
+
+    ClientArea* client_ = nullptr;
+    QTimer* timer_ = nullptr;
+    std::array<QLineEdit*, kFields> fields_{};
+    std::array<QPushButton*, kStats> statButtons_{};
+    std::array<QPushButton*, kPlayers> nameButtons_{};
+    std::array<QCheckBox*, kPlayers> floorBoxes_{};
+    std::array<QRadioButton*, kQuarters> quarterButtons_{};
+    QRadioButton* optyouposs_ = nullptr;
+    QLabel* lblclock_ = nullptr;
+    QLabel* lblfname_ = nullptr;
+    QPushButton* startStop_ = nullptr;
+
+    // What each name button and personal foul field shows now, so a repaint touches only the
+    // controls whose colour really changes.
+    std::array<bool, kPlayers> nameRed_{};
+    std::array<bool, kPlayers> foulShown_{};
+};
+
+} // namespace tallivant::ui

@@ -1,0 +1,146 @@
+#include <QAction>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <map>
+
+#include "sheet/columns.h"
+#include "sheet/stats.h"
+#include "window_fixture.h"
+
+namespace tallivant::testing {
+namespace {
+
+using Accelerators = WindowTest;
+
+// Every Alt-letter of the window and its menus, with who carries it.
+std::multimap<QString, QString> mnemonics(ui::StatWindow& w) {
+    std::multimap<QString, QString> found;
+    auto add = [&](const QString& text, const QString& owner) {
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (!key.isEmpty()) found.emplace(key.toString(), owner);
+    };
+    for (QAbstractButton* b : w.findChildren<QAbstractButton*>())
+        add(b->text(), b->objectName());
+    for (QGroupBox* g : w.findChildren<QGroupBox*>())
+        add(g->title(), g->objectName());
+    for (QLabel* l : w.findChildren<QLabel*>())
+        if (l->buddy()) add(l->text(), l->objectName());
+    for (QAction* title : w.menuBar()->actions()) {
+        add(title->text(), title->menu()->objectName());
+        for (QAction* item : title->menu()->actions())
+            add(item->text(), item->objectName());
+    }
+    return found;
+}
+
+TEST_F(Accelerators, EveryStatLetterRecordsItsStatForTheSelectedPlayer) {
+    const char letters[] = "cvdferhunokmt";
+    const char* changed[] = {"txtfgm_8",  "txtfga_8", "txtftm_8", "txtfta_8", "txt3ptm_8",
+                             "txt3pta_8", "txtreb_8", "txtast_8", "txtto_8",  "txtstl_8",
+                             "txtblk_8",  "txtpf_8",  "txttf_8"};
+    for (int i = 0; i < kStats; ++i) {
+        const QString before = text(changed[i]);
+        click("cmdp9");
+        alt(letters[i]);
+        EXPECT_EQ(window->game().tbletter(), std::string(1, letters[i]));
+        EXPECT_NE(text(changed[i]), before) << letters[i];
+    }
+    EXPECT_EQ(text("txtfga_8"), "2");
+    EXPECT_EQ(text("txtfta_8"), "2");
+    EXPECT_EQ(text("txt3pta_8"), "2");
+    EXPECT_EQ(text("txtpnts_8"), "6");
+    EXPECT_EQ(text("txttf_8"), "1");
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(Accelerators, NameClickFollowedAtOnceByAltLetterLandsOnThatName) {
+    click("cmdp3");
+    alt('c');
+    click("cmdp5");
+    alt('d');
+    click("cmdp3");
+    alt('e');
+    EXPECT_EQ(text("txtfgm_2"), "1");
+    EXPECT_EQ(text("txt3ptm_2"), "1");
+    EXPECT_EQ(text("txtftm_4"), "1");
+    EXPECT_EQ(text("txtftm_2"), "0");
+    EXPECT_EQ(text("txtfgm_4"), "0");
+    EXPECT_EQ(window->game().tbletter(), "e");
+    EXPECT_EQ(window->game().oldplayernum(), 3);
+}
+
+TEST_F(Accelerators, TwoQuickPressesBothCountInTheOrderPressed) {
+    click("cmdp2");
+    alt('h');
+    alt('h');
+    EXPECT_EQ(text("txtreb_1"), "1");
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "Please select player first.");
+    EXPECT_EQ(window->game().oldplayernum(), 0);
+}
+
+TEST_F(Accelerators, WorkWhereverTheFocusIs) {
+    const char* focus[] = {"txttotfgm", "cmdp7",      "Check12",
+                           "opt3rdqtr", "optyouposs", "cmdtakeback"};
+    for (const char* name : focus) {
+        click("cmdp1");
+        widget(name)->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), widget(name));
+        alt('u');
+    }
+    EXPECT_EQ(text("txtast_0"), "6");
+}
+
+TEST_F(Accelerators, StartStopHasItsLetterOnlyOnceClicked) {
+    alt('s');
+    EXPECT_FALSE(timer()->isActive());
+    click("cmdclock_stopstart");
+    EXPECT_TRUE(timer()->isActive());
+    alt('s');
+    EXPECT_FALSE(timer()->isActive());
+    EXPECT_EQ(text("cmdclock_stopstart"), "&Start");
+    alt('s');
+    EXPECT_TRUE(timer()->isActive());
+}
+
+TEST_F(Accelerators, NameTypedWithAmpersandGetsAnAcceleratorThatClicksAtOnce) {
+    window->game().setName(6, "14 &Zoe Hart");
+    alt('z');
+    EXPECT_EQ(window->game().playernum(), 6);
+    alt('o');
+    EXPECT_EQ(text("txtstl_5"), "1");
+}
+
+TEST_F(Accelerators, NoLetterIsShared) {
+    click("cmdclock_stopstart");
+    const auto found = mnemonics(*window);
+    QStringList clashes;
+    for (auto it = found.begin(); it != found.end(); it = found.upper_bound(it->first))
+        if (found.count(it->first) > 1) clashes << it->first;
+    EXPECT_TRUE(clashes.isEmpty()) << clashes.join(", ").toStdString();
+    QStringList keys;
+    for (const auto& [key, owner] : found)
+        keys << key;
+    // The thirteen stats, Start/Stop, the four menu titles and Exit.
+    EXPECT_EQ(keys.size(), 19) << keys.join(" ").toStdString();
+}
+
+TEST_F(Accelerators, MenuTitleLettersOpenTheirMenus) {
+    const struct {
+        char letter;
+        const char* menu;
+    } titles[] = {{'l', "mnufile"}, {'i', "mnuroster"}, {'g', "mnucolorchange"}, {'p', "Help"}};
+    for (const auto& t : titles) {
+        alt(t.letter);
+        QMenu* menu = widget<QMenu>(t.menu);
+        EXPECT_TRUE(menu->isVisible()) << t.menu;
+        menu->close();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+}
+
+} // namespace
+} // namespace tallivant::testing

@@ -1,0 +1,18 @@
+// Window tests share one QApplication, made after GoogleTest has read its flags so that listing
+// the tests needs no display.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLocale>
+
+#include "ui/appearance.h"
+
+int main(int argc, char* argv[]) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
+    QApplication app(argc, argv);
+    tallivant::ui::setUpApplication(app);
+    // Percent texts in the tests use "."; the locale test sets its own.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    return RUN_ALL_TESTS();
+}

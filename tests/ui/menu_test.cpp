@@ -1,0 +1,160 @@
+#include <QAction>
+#include <QElapsedTimer>
+#include <QMenu>
+#include <QMenuBar>
+#include <QWindow>
+
+#include "window_fixture.h"
+
+namespace tallivant::testing {
+namespace {
+
+using Menus = WindowTest;
+
+QAction* action(ui::StatWindow& w, const char* name) {
+    QAction* a = w.findChild<QAction*>(name);
+    EXPECT_NE(a, nullptr) << name;
+    return a;
+}
+
+TEST_F(Menus, TreeHasItsCaptionsAndOrder) {
+    QStringList tree;
+    for (QAction* title : window->menuBar()->actions()) {
+        tree << title->menu()->objectName() + "=" + title->text();
+        for (QAction* item : title->menu()->actions())
+            tree << "  " + item->objectName() + "=" + (item->isSeparator() ? "-" : item->text());
+    }
+    const QStringList expected = {"mnufile=Fi&le",
+                                  "  mnuFileNew=New",
+                                  "  mnufileprint=Print",
+                                  "  mnuFileOpen=Open",
+                                  "  mnufilesave=Save",
+                                  "  mnubar=-",
+                                  "  mnuFileExit=E&xit",
+                                  "mnuroster=Ed&it Roster",
+                                  "  mnurosterchange=Edit roster",
+                                  "mnucolorchange=Color chan&ge",
+                                  "  mnured=Red",
+                                  "  mnugreen=Green",
+                                  "  mnupurple=Purple",
+                                  "  mnublack=Black",
+                                  "  mnuyellow=Yellow",
+                                  "  mnublue=Blue",
+                                  "  mnuwhite=White",
+                                  "  mnuorange=Orange",
+                                  "  mnudred=Dark red",
+                                  "  mnudgreen=Dark green",
+                                  "  mnudpurple=Dark purple",
+                                  "  mnudblue=Dark blue",
+                                  "  mnudorange=Dark orange",
+                                  "Help=Hel&p",
+                                  "  Instructions=Instructions"};
+    EXPECT_EQ(tree, expected);
+    for (QAction* title : window->menuBar()->actions())
+        for (QAction* item : title->menu()->actions()) {
+            EXPECT_TRUE(item->isEnabled());
+            EXPECT_FALSE(item->isCheckable());
+            EXPECT_TRUE(item->shortcut().isEmpty());
+        }
+}
+
+// A point of the client area that no control covers: between the first two columns.
+QColor gap(ui::StatWindow& w) {
+    return w.centralWidget()->grab().toImage().pixelColor(140, 110);
+}
+
+TEST_F(Menus, ColourItemsChangeOnlyTheWindowsOwnBackground) {
+    QWidget* name = widget("cmdp1");
+    QWidget* white = field("txtfgm_0");
+    QWidget* grey = field("txtfgm_1");
+    QWidget* header = widget("lblheader");
+    QWidget* made = widget("Label8");
+    QWidget* frame = widget("Frame1");
+    const QColor frameBefore = pixel(frame, {frame->width() - 3, frame->height() - 3});
+
+    action(*window, "mnublack")->trigger();
+    EXPECT_EQ(gap(*window), bgr(0x000000));
+    EXPECT_EQ(pixel(name, blankSpot(name)), bgr(0xFFFFFF));
+    EXPECT_EQ(pixel(white, blankSpot(white)), bgr(0xFFFFFF));
+    EXPECT_EQ(pixel(grey, blankSpot(grey)), bgr(0x808080));
+    EXPECT_EQ(pixel(header, {3, 3}), bgr(0xC0C0C0));
+    EXPECT_EQ(pixel(made, {made->width() - 2, 2}), bgr(0xFFFFFF));
+    EXPECT_EQ(pixel(frame, {frame->width() - 3, frame->height() - 3}), frameBefore);
+    // The fields' edges are drawn from their own palette, not from the window's colour.
+    const QImage fieldOnBlack = white->grab().toImage();
+    action(*window, "mnuwhite")->trigger();
+    EXPECT_EQ(white->grab().toImage(), fieldOnBlack);
+    EXPECT_EQ(gap(*window), bgr(0xFFFFFF));
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(Menus, EachColourItemShowsItsColour) {
+    const struct {
+        const char* item;
+        QColor rgb;
+    } colours[] = {
+        {"mnured", {255, 0, 0}},       {"mnugreen", {0, 255, 0}},     {"mnupurple", {255, 0, 255}},
+        {"mnublack", {0, 0, 0}},       {"mnuyellow", {255, 255, 0}},  {"mnublue", {128, 128, 255}},
+        {"mnuwhite", {255, 255, 255}}, {"mnuorange", {255, 128, 0}},  {"mnudred", {192, 0, 0}},
+        {"mnudgreen", {0, 128, 0}},    {"mnudpurple", {128, 0, 128}}, {"mnudblue", {0, 0, 128}},
+        {"mnudorange", {192, 64, 0}}};
+    for (const auto& c : colours) {
+        action(*window, c.item)->trigger();
+        EXPECT_EQ(gap(*window), c.rgb) << c.item;
+    }
+}
+
+TEST_F(Menus, InstructionsShowNineBoxesInOrder) {
+    stat(3, "cmdreb");
+    dialogs.shown.clear();
+    action(*window, "Instructions")->trigger();
+    ASSERT_EQ(dialogs.shown.size(), 9u);
+    for (const Shown& s : dialogs.shown) {
+        EXPECT_EQ(s.kind, "message");
+        EXPECT_EQ(s.title, "Instructions");
+        EXPECT_EQ(s.icon, Icon::None);
+    }
+    EXPECT_TRUE(dialogs.shown[0].text.starts_with("If you are going to run two copies"));
+    EXPECT_TRUE(dialogs.shown[0].text.ends_with("'always on top' "));
+    for (int n = 1; n <= 4; ++n)
+        EXPECT_EQ(dialogs.shown[2 * n - 1].text,
+                  "Click for instructions message " + std::to_string(n) + " of 4");
+    EXPECT_TRUE(dialogs.shown[2].text.starts_with("Set your screen resolution to 800 x 600"));
+    EXPECT_TRUE(dialogs.shown[4].text.starts_with("To start with enter the team roster"));
+    EXPECT_TRUE(dialogs.shown[6].text.starts_with("If you make a mistake"));
+    EXPECT_TRUE(dialogs.shown[8].text.starts_with("If you need to edit the roster"));
+    EXPECT_TRUE(dialogs.shown[8].text.ends_with("Checked means the player is on the floor."));
+    EXPECT_EQ(text("txtreb_2"), "1");
+}
+
+// Runs the event loop until the program ends, closing the window from inside it.
+qint64 millisecondsToEnd(ui::StatWindow& w, const std::function<void()>& closeIt) {
+    QTimer::singleShot(0, &w, closeIt);
+    QTimer safety;
+    safety.setSingleShot(true);
+    QObject::connect(&safety, &QTimer::timeout, qApp, &QCoreApplication::quit);
+    safety.start(5000);
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QApplication::exec();
+    return elapsed.elapsed();
+}
+
+TEST_F(Menus, ExitEndsAtOnceWithoutAskingEvenWithTheClockRunning) {
+    stat(1, "cmdfgm");
+    click("cmdclock_stopstart");
+    EXPECT_LT(millisecondsToEnd(*window, [&] { action(*window, "mnuFileExit")->trigger(); }), 2000);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(Menus, TitleBarCloseEndsAtOnceWithoutAsking) {
+    stat(1, "cmdfgm");
+    click("cmdclock_stopstart");
+    EXPECT_LT(millisecondsToEnd(*window, [&] { window->windowHandle()->close(); }), 2000);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+} // namespace
+} // namespace tallivant::testing

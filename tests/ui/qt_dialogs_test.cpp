@@ -1,0 +1,239 @@
+// The real Qt boxes behind Dialogs, opened and closed by a timer that finds the modal box, as
+// a user would answer it.
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <functional>
+
+#include "ui/qt_dialogs.h"
+#include "window_fixture.h"
+
+namespace tallivant::testing {
+namespace {
+
+// Waits for the next modal box and hands it to `answer`, from inside its own event loop.
+class ModalAnswer : public QObject {
+public:
+    explicit ModalAnswer(std::function<void(QWidget*)> answer) : answer_(std::move(answer)) {
+        poll_.setInterval(5);
+        QObject::connect(&poll_, &QTimer::timeout, this, &ModalAnswer::check);
+        poll_.start();
+    }
+    bool answered() const { return answered_; }
+
+private:
+    void check() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible()) return;
+        poll_.stop();
+        answered_ = true;
+        answer_(modal);
+    }
+    std::function<void(QWidget*)> answer_;
+    QTimer poll_;
+    bool answered_ = false;
+};
+
+QStringList visibleTopLevels() {
+    QStringList open;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            open << w->metaObject()->className() + QStringLiteral(":") + w->objectName();
+    return open;
+}
+
+class RealDialogs : public ::testing::Test {
+protected:
+    QWidget owner;
+    ui::QtDialogs dialogs{&owner};
+
+    void SetUp() override {
+        owner.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
+    }
+    void TearDown() override {
+        owner.hide();
+        EXPECT_TRUE(visibleTopLevels().isEmpty()) << visibleTopLevels().join(", ").toStdString();
+    }
+};
+
+TEST_F(RealDialogs, MessageBoxShowsTextTitleIconAndOk) {
+    const struct {
+        Icon icon;
+        QMessageBox::Icon qt;
+    } icons[] = {{Icon::None, QMessageBox::NoIcon},
+                 {Icon::Exclamation, QMessageBox::Warning},
+                 {Icon::Critical, QMessageBox::Critical}};
+    for (const auto& i : icons) {
+        QString title, body;
+        QMessageBox::Icon shownIcon = QMessageBox::Question;
+        QList<QAbstractButton*> buttons;
+        QWidget* parent = nullptr;
+        bool modal = false;
+        ModalAnswer answer([&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            ASSERT_NE(box, nullptr);
+            title = box->windowTitle();
+            body = box->text();
+            shownIcon = box->icon();
+            buttons = box->buttons();
+            parent = box->parentWidget();
+            modal = box->isModal();
+            box->button(QMessageBox::Ok)->click();
+        });
+        dialogs.message("Please select player first.", "Error!", i.icon);
+        ASSERT_TRUE(answer.answered());
+        EXPECT_EQ(title, "Error!");
+        EXPECT_EQ(body, "Please select player first.");
+        EXPECT_EQ(shownIcon, i.qt);
+        EXPECT_EQ(buttons.size(), 1);
+        EXPECT_EQ(parent, &owner);
+        EXPECT_TRUE(modal);
+    }
+}
+
+TEST_F(RealDialogs, OkCancelTellsWhichWasPressed) {
+    for (const bool ok : {true, false}) {
+        ModalAnswer answer([&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->windowTitle(), "Printer Check");
+            box->button(ok ? QMessageBox::Ok : QMessageBox::Cancel)->click();
+        });
+        EXPECT_EQ(dialogs.okCancel("Make sure the printer is ready", "Printer Check"), ok);
+        EXPECT_TRUE(answer.answered());
+    }
+    ModalAnswer closed([](QWidget* w) { w->close(); });
+    EXPECT_FALSE(dialogs.okCancel("Make sure the printer is ready", "Printer Check"));
+}
+
+TEST_F(RealDialogs, InputReturnsTheTypedTextOrEmptyOnCancel) {
+    QString label, title, shownDefault;
+    ModalAnswer typed([&](QWidget* w) {
+        auto* dialog = qobject_cast<QInputDialog*>(w);
+        ASSERT_NE(dialog, nullptr);
+        label = dialog->labelText();
+        title = dialog->windowTitle();
+        shownDefault = dialog->textValue();
+        auto* edit = dialog->findChild<QLineEdit*>();
+        // QTest types ASCII only; the letter outside it goes in as a paste would.
+        edit->selectAll();
+        QTest::keyClicks(edit, "7 Zo");
+        edit->insert(QStringLiteral("ë"));
+        QTest::keyClicks(edit, " & Co");
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+    EXPECT_EQ(dialogs.input("Please enter the players number and name", "Enter name", "#  name"),
+              "7 Zoë & Co");
+    EXPECT_EQ(label, "Please enter the players number and name");
+    EXPECT_EQ(title, "Enter name");
+    EXPECT_EQ(shownDefault, "#  name");
+
+    ModalAnswer cancelled([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+    EXPECT_EQ(dialogs.input("Please enter", "Enter name", "4 Ann Lee"), "");
+    EXPECT_TRUE(cancelled.answered());
+}
+
+FileDialogSetup gameFileSetup(const std::string& title, const std::string& start) {
+    FileDialogSetup setup;
+    setup.title = title;
+    setup.filters = {{"Text files (*.txt)", "*.txt"}, {"All files", "*"}};
+    setup.selectedFilter = 0;
+    setup.defaultSuffix = "txt";
+    setup.startName = start;
+    return setup;
+}
+
+TEST_F(RealDialogs, SaveDialogIsNonNativeWithFiltersAndAddsTheDefaultSuffix) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFileDialog* seen = nullptr;
+    QStringList filters;
+    QString selectedFilter, suffix, title;
+    bool nonNative = false, saving = false;
+    ModalAnswer answer([&](QWidget* w) {
+        seen = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(seen, nullptr);
+        filters = seen->nameFilters();
+        selectedFilter = seen->selectedNameFilter();
+        suffix = seen->defaultSuffix();
+        title = seen->windowTitle();
+        nonNative = seen->testOption(QFileDialog::DontUseNativeDialog);
+        saving = seen->acceptMode() == QFileDialog::AcceptSave;
+        seen->selectFile(dir.filePath("lincoln"));
+        static_cast<QDialog*>(seen)->accept();
+    });
+    const auto chosen = dialogs.saveFile(
+        gameFileSetup("Select the destination file", dir.filePath("x").toStdString()));
+    ASSERT_TRUE(answer.answered());
+    EXPECT_EQ(title, "Select the destination file");
+    EXPECT_EQ(filters, (QStringList{"Text files (*.txt)", "All files (*)"}));
+    EXPECT_EQ(selectedFilter, "Text files (*.txt)");
+    EXPECT_EQ(suffix, "txt");
+    EXPECT_TRUE(nonNative);
+    EXPECT_TRUE(saving);
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(*chosen, dir.filePath("lincoln.txt").toStdString());
+}
+
+TEST_F(RealDialogs, OpenDialogStartsAtTheGivenNameAndTellsCancel) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString existing = dir.filePath("game one.txt");
+    QFile file(existing);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+
+    QStringList startedWith;
+    ModalAnswer pick([&](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
+        EXPECT_EQ(dialog->windowTitle(), "Select the source file");
+        startedWith = dialog->selectedFiles();
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    const auto chosen =
+        dialogs.openFile(gameFileSetup("Select the source file", existing.toStdString()));
+    ASSERT_TRUE(pick.answered());
+    EXPECT_EQ(startedWith, QStringList{existing});
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(*chosen, existing.toStdString());
+
+    ModalAnswer cancel([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+    EXPECT_FALSE(dialogs.openFile(gameFileSetup("Select the source file", "")).has_value());
+    EXPECT_TRUE(cancel.answered());
+}
+
+// The refusal of a stat without a name, through the real box over the real window.
+TEST(RealDialogsOnWindow, RefusalBoxIsModalOverTheWindowAndLeavesNothingOpen) {
+    ui::QtDialogs dialogs;
+    {
+        ui::StatWindow window(dialogs);
+        dialogs.setWindow(&window);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QString body;
+        QWidget* parent = nullptr;
+        ModalAnswer answer([&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            ASSERT_NE(box, nullptr);
+            body = box->text();
+            parent = box->parentWidget();
+            box->button(QMessageBox::Ok)->click();
+        });
+        window.findChild<QAbstractButton*>("cmdreb")->click();
+        EXPECT_TRUE(answer.answered());
+        EXPECT_EQ(body, "Please select player first.");
+        EXPECT_EQ(parent, &window);
+        EXPECT_EQ(visibleTopLevels(), QStringList{"tallivant::ui::StatWindow:stat"});
+    }
+    EXPECT_TRUE(visibleTopLevels().isEmpty());
+}
+
+} // namespace
+} // namespace tallivant::testing

@@ -1,0 +1,80 @@
+// Saves a picture of the window in the middle of a game: names on the buttons, stats recorded
+// through the real buttons, a player selected, players on the floor and the clock running.
+// Usage: ui_screenshot OUTPUT.png (run under Xvfb, or offscreen).
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QMetaObject>
+#include <QPixmap>
+#include <QRadioButton>
+#include <QTimer>
+#include <cstdio>
+
+#include "support/fake_dialogs.h"
+#include "ui/appearance.h"
+#include "ui/stat_window.h"
+
+using namespace tallivant;
+
+namespace {
+
+template <typename T = QAbstractButton> T* widget(ui::StatWindow& w, const char* name) {
+    return w.findChild<T*>(QLatin1StringView(name));
+}
+
+void stat(ui::StatWindow& w, int player, const char* button) {
+    widget(w, ("cmdp" + std::to_string(player)).c_str())->click();
+    widget(w, button)->click();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
+        return 2;
+    }
+    QApplication app(argc, argv);
+    ui::setUpApplication(app);
+    testing::FakeDialogs dialogs;
+    ui::StatWindow window(dialogs);
+
+    const char* names[kPlayers] = {"4 Ann Lee",    "5 Bea Cruz",  "10 Cora Hill", "11 Dee Park",
+                                   "12 Eve Moss",  "14 Fay Lund", "20 Gia Ross",  "21 Hal Tate",
+                                   "22 Ida Vance", "23 Joy West", "30 Kim Yule",  ""};
+    for (int n = 1; n <= kPlayers; ++n)
+        window.game().setName(n, names[n - 1]);
+    window.setFileLabel("/home/coach/games/lincoln-2024-03-01.txt");
+
+    const struct {
+        int player;
+        const char* button;
+    } firstQuarter[] = {{1, "cmdfgm"}, {3, "cmd3pm"},    {2, "cmdreb"}, {1, "cmdfgmiss"},
+                        {4, "cmdftm"}, {4, "cmdftmiss"}, {5, "cmdast"}, {3, "cmdpf"},
+                        {6, "cmdstl"}, {1, "cmdfgm"},    {7, "cmdblk"}, {2, "cmdto"},
+                        {3, "cmdpf"},  {8, "cmd3pmiss"}, {9, "cmdfgm"}, {3, "cmdfgmiss"},
+                        {4, "cmdpf"},  {4, "cmdpf"}},
+      secondQuarter[] = {{1, "cmdfgm"}, {3, "cmdpf"},  {10, "cmdtf"},
+                         {2, "cmdftm"}, {4, "cmdpf"},  {11, "cmd3pm"},
+                         {5, "cmdreb"}, {4, "cmdast"}, {6, "cmdfgmiss"}};
+    for (const auto& s : firstQuarter)
+        stat(window, s.player, s.button);
+    widget<QRadioButton>(window, "opt2ndqtr")->click();
+    for (const auto& s : secondQuarter)
+        stat(window, s.player, s.button);
+
+    for (const char* box : {"Check8", "Check9", "Check10", "Check12", "Check14", "Check1"})
+        widget<QCheckBox>(window, box)->click();
+    widget(window, "cmdclock_stopstart")->click();
+    for (int i = 0; i < 17; ++i)
+        QMetaObject::invokeMethod(window.findChild<QTimer*>("tmrtimeouttime"), "timeout");
+    widget(window, "cmdp7")->click();
+
+    window.show();
+    QApplication::processEvents();
+    if (!window.grab().save(QString::fromLocal8Bit(argv[1]))) {
+        std::fprintf(stderr, "cannot write %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}
