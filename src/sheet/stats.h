@@ -21,6 +21,7 @@ struct StatInfo {
     int points;  // points of a made shot
     int left, top, width, height;
     unsigned colour;
+    std::string_view spoken;  // what a screen reader says: "Field goal made"
 };
 
 inline constexpr int kStats = 13;

@@ -131,6 +131,7 @@ void StatWindow::buildStatButtons() {
         auto* button = new CommandButton(q(s.caption), client_);
         place(button, s.name, twipsRect(s.left, s.top, s.width, s.height));
         button->setPalette(buttonPalette(s.colour));
+        button->setAccessibleName(q(s.spoken));
         group->addButton(button, row);
         statButtons_[row] = button;
     }
@@ -178,6 +179,13 @@ void StatWindow::buildPanel() {
         }
         }
         place(w, c.name, rect);
+        // A label keeps saying its text (the time, the file); the description tells what it is.
+        if (!c.spoken.empty()) {
+            if (c.kind == PanelKind::Label)
+                w->setAccessibleDescription(q(c.spoken));
+            else
+                w->setAccessibleName(q(c.spoken));
+        }
         if (c.kind != PanelKind::Label && c.colour != kToolkitDefault) {
             w->setAutoFillBackground(true);
             w->setPalette(backgroundPalette(c.colour));
@@ -212,6 +220,7 @@ void StatWindow::buildSheet() {
               twipsRect(kFloorBoxLeft, top, kFloorBoxSize, kFloorBoxSize));
         box->setAutoFillBackground(true);
         box->setPalette(floorPalette(false));
+        box->setAccessibleName(q(spokenLine(playerLine(i)) + " on the floor"));
         floor->addButton(box, i);
         floorBoxes_[i] = box;
 
@@ -220,6 +229,7 @@ void StatWindow::buildSheet() {
               twipsRect(kNameLeft, top, kNameWidth, kNameHeight));
         name->setFont(regular);
         name->setPalette(namePalette(false));
+        name->setAccessibleName(q(spokenLine(playerLine(i))));
         names->addButton(name, i + 1);
         nameButtons_[i] = name;
     }
@@ -240,6 +250,8 @@ void StatWindow::buildSheet() {
         place(field, fieldName(f),
               twipsRect(kColumnTable[f.col].left, lineTop(f.line), kFieldWidth, kFieldHeight));
         field->setReadOnly(true);
+        field->setAccessibleName(
+            q(spokenLine(f.line) + " " + std::string(kColumnTable[f.col].spoken)));
         field->setFont(regular);
         field->setPalette(fieldPalette(isGreyLine(f.line), false));
         fields_[id] = field;
@@ -393,8 +405,9 @@ void StatWindow::paintFoul(int index) {
     const bool foul = game_.inFoulTrouble(index);
     if (foul == foulShown_[index]) return;
     foulShown_[index] = foul;
-    fields_[Field{playerLine(index), PF}.id()]->setPalette(
-        fieldPalette(isGreyLine(playerLine(index)), foul));
+    QLineEdit* field = fields_[Field{playerLine(index), PF}.id()];
+    field->setPalette(fieldPalette(isGreyLine(playerLine(index)), foul));
+    field->setAccessibleDescription(foul ? QStringLiteral("Foul trouble") : QString());
 }
 
 void StatWindow::fieldChanged(Field f) {
@@ -416,7 +429,13 @@ void StatWindow::selectionChanged() {
 
 void StatWindow::nameChanged(int player) {
     QPushButton* button = nameButtons_[player - 1];
-    button->setText(QString::fromStdString(game_.name(player)));
+    const QString name = QString::fromStdString(game_.name(player));
+    button->setText(name);
+    const QString spoken = q(spokenLine(playerLine(player - 1)));
+    const QString plain = QString(name).replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+                              .remove(QLatin1Char('&'))
+                              .replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    button->setAccessibleName(plain.isEmpty() ? spoken : spoken + QStringLiteral(", ") + plain);
     // Alt+C must record a field goal whatever the roster holds: a name marked "&Carl" keeps
     // its underline but gives up the letter, which would otherwise be ambiguous and record
     // nothing.
