@@ -90,34 +90,39 @@ void Game::recordCount(const StatInfo& s, int index, int qline) {
 }
 
 void Game::recordShot(const StatInfo& s, int index, int qline) {
+    const bool isMade = s.kind == StatKind::Made;
+    if (isMade) add({qline, s.col}, 1);
+    add({qline, attemptedCol(s.col)}, 1);
+    writePercent(qline, s.col, false);
+    if (isMade) add({qline, PTS}, s.points);
+
+    shotTotalsAndPlayer(s, index, 1);
+    setPlayernum(0);
+    writePercent(kTotalsLine, s.col, false);
+}
+
+// The game totals and the player's line of one shot, recorded (sign 1) or taken back (-1).
+// A made free throw writes its total attempt before its total make.
+void Game::shotTotalsAndPlayer(const StatInfo& s, int index, int sign) {
     const int made = s.col;
     const int attempted = attemptedCol(made);
     const bool isMade = s.kind == StatKind::Made;
-
-    if (isMade) add({qline, made}, 1);
-    add({qline, attempted}, 1);
-    writePercent(qline, made, false);
-    if (isMade) add({qline, PTS}, s.points);
-
     if (isMade && made == FTM) {
-        add({kTotalsLine, attempted}, 1);
-        add({kTotalsLine, made}, 1);
+        add({kTotalsLine, attempted}, sign);
+        add({kTotalsLine, made}, sign);
     } else {
-        if (isMade) add({kTotalsLine, made}, 1);
-        add({kTotalsLine, attempted}, 1);
+        if (isMade) add({kTotalsLine, made}, sign);
+        add({kTotalsLine, attempted}, sign);
     }
-    if (isMade) add({kTotalsLine, PTS}, s.points);
+    if (isMade) add({kTotalsLine, PTS}, sign * s.points);
 
     const int pline = playerLine(index);
     if (isMade) {
-        add({pline, made}, 1);
-        add({pline, PTS}, s.points);
+        add({pline, made}, sign);
+        add({pline, PTS}, sign * s.points);
     }
-    add({pline, attempted}, 1);
-    writePercent(pline, made, false);
-
-    setPlayernum(0);
-    writePercent(kTotalsLine, made, false);
+    add({pline, attempted}, sign);
+    writePercent(pline, made, sign < 0);
 }
 
 void Game::takeback() {
@@ -200,23 +205,7 @@ void Game::takebackShot(const StatInfo& s, int index, int qline) {
     writePercent(qline, made, true);
     if (isMade && takePoints) add({qline, PTS}, -s.points);
 
-    if (isMade && made == FTM) {
-        add({kTotalsLine, attempted}, -1);
-        add({kTotalsLine, made}, -1);
-    } else {
-        if (isMade) add({kTotalsLine, made}, -1);
-        add({kTotalsLine, attempted}, -1);
-    }
-    if (isMade) add({kTotalsLine, PTS}, -s.points);
-
-    const int pline = playerLine(index);
-    if (isMade) {
-        add({pline, made}, -1);
-        add({pline, PTS}, -s.points);
-    }
-    add({pline, attempted}, -1);
-    writePercent(pline, made, true);
-
+    shotTotalsAndPlayer(s, index, -1);
     if (made == TPM) setPlayernum(0);
     writePercent(kTotalsLine, made, true);
 }

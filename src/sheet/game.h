@@ -69,6 +69,7 @@ private:
     void writePercent(int line, int madeCol, bool divideNegative);
     void recordShot(const StatInfo& s, int index, int qline);
     void recordCount(const StatInfo& s, int index, int qline);
+    void shotTotalsAndPlayer(const StatInfo& s, int index, int sign);
     void takebackShot(const StatInfo& s, int index, int qline);
     void takebackCount(const StatInfo& s, int index, int qline);
     void setPlayernum(int player);

@@ -234,3 +234,46 @@ TEST_F(ShotStats, PercentUsesTheGivenSeparator) {
     stat(1, 'v');
     EXPECT_EQ(txt("txtfgper_0"), "33,33%");
 }
+
+namespace {
+struct WriteLog : GameListener {
+    std::vector<std::string> writes;
+    void fieldChanged(Field f) override { writes.push_back(fieldName(f)); }
+    void selectionChanged() override { writes.push_back("playernum"); }
+    void nameChanged(int) override {}
+};
+} // namespace
+
+TEST_F(ShotStats, MadeFreeThrowWritesQuarterThenTotalsThenPlayerThenTeamPercentage) {
+    WriteLog log;
+    game.setListener(&log);
+    stat(2, 'd', Quarter::Fourth);
+    EXPECT_EQ(log.writes, (std::vector<std::string>{
+                              "playernum", "txt4thftm", "txt4thfta", "txt4thftper", "txt4thpts",
+                              "txtftatot", "txtftmtot", "txttmptstot", "txtftm_1", "txtpnts_1",
+                              "txtfta_1", "txtftper_1", "playernum", "txtftpertm"}));
+    log.writes.clear();
+    game.takeback();
+    EXPECT_EQ(log.writes, (std::vector<std::string>{
+                              "txt4thftm", "txt4thfta", "txt4thftper", "txt4thpts", "txtftatot",
+                              "txtftmtot", "txttmptstot", "txtftm_1", "txtpnts_1", "txtfta_1",
+                              "txtftper_1", "txtftpertm"}));
+    game.setListener(nullptr);
+}
+
+TEST_F(CountingStats, TakebackWritesEachLetterInItsOwnOrder) {
+    WriteLog log;
+    game.setListener(&log);
+    const std::pair<char, std::vector<std::string>> cases[] = {
+        {'h', {"txt1streb", "txtreb_0", "txtrebtot"}},
+        {'n', {"txt1stto", "txttotot", "txtto_0"}},
+        {'m', {"txtpftot", "txtpf_0", "txt1stpf"}},
+    };
+    for (const auto& [letter, expected] : cases) {
+        stat(1, letter);
+        log.writes.clear();
+        game.takeback();
+        EXPECT_EQ(log.writes, expected) << letter;
+    }
+    game.setListener(nullptr);
+}
