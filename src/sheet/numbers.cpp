@@ -94,7 +94,8 @@ std::string formatPercent(double quotient, std::string_view decimalSeparator) {
     (void)ec;
     std::string_view sci(buf, end - buf);
     const size_t e = sci.find('e');
-    std::string digits = std::string(sci.substr(0, 1)) + std::string(sci.substr(2, e - 2));
+    std::string digits(sci.substr(0, 1));
+    digits.append(sci.substr(2, e - 2));
     const int exponent = std::atoi(std::string(sci.substr(e + 1)).c_str());
 
     // quotient = digits * 10^(exponent-14); in hundredths of a percent that is

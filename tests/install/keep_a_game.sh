@@ -1,0 +1,287 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch tree and keeps a short game with the installed program, as
+# a scorer at the keyboard would: on its own X server, through real key events from xdotool,
+# it enters a roster with File|New, records a made field goal with Alt-letters, saves the game
+# through the real file dialog and leaves with File|Exit. Then it reads the saved game file.
+#
+# Usage: keep_a_game.sh <cmake> <build dir> <config or ""> <folder for a failure screenshot>
+set -euo pipefail
+
+cmake_command=$1
+build_dir=$2
+config=$3
+artefacts=$4
+# Seconds one step may take before the test gives up; generous for a loaded CI machine.
+step_limit=${TALLIVANT_E2E_STEP_LIMIT:-10}
+
+# Cleaned as the file dialog cleans the path it returns ("//" from a TMPDIR ending in "/"), so
+# that the saved message's title can be compared with it.
+work=$(realpath --no-symlinks "$(mktemp -d "${TMPDIR:-/tmp}/tallivant-e2e.XXXXXX")")
+xvfb_pid=
+app_pid=
+display=
+
+stop() {
+    local pid=$1
+    [ -n "$pid" ] || return 0
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+}
+
+cleanup() {
+    stop "$app_pid"
+    stop "$xvfb_pid"
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+step() {
+    echo "-- $*"
+}
+
+# What the screen showed when a step failed: the window with the keyboard focus, every shown
+# window, a screenshot when a grabber is at hand, and what the program printed.
+describe_screen() {
+    [ -n "$display" ] || return 0
+    echo "Keyboard focus: $(xdotool getwindowfocus getwindowname 2>&1 | tail -n 1)"
+    echo "Shown windows:"
+    local w
+    for w in $(shown_windows); do
+        echo "  $w \"$(xdotool getwindowname "$w" 2>/dev/null)\""
+    done
+    local shot=$artefacts/keep_a_game_failure.png
+    if command -v import >/dev/null && import -window root "$shot" 2>/dev/null; then
+        echo "Screenshot: $shot"
+    elif command -v xwd >/dev/null && xwd -root -silent -out "${shot%.png}.xwd" 2>/dev/null; then
+        echo "Screenshot: ${shot%.png}.xwd"
+    fi
+}
+
+fail() {
+    {
+        echo "FAILED: $*"
+        describe_screen
+        if [ -s "$work/program.log" ]; then
+            echo "The program printed:"
+            sed 's/^/  /' "$work/program.log"
+        fi
+    } >&2
+    exit 1
+}
+
+for tool in Xvfb xdotool desktop-file-validate; do
+    command -v "$tool" >/dev/null || fail "$tool is missing (tools/deps.sh installs it)"
+done
+
+step "install the build into $work/usr"
+install_args=(--install "$build_dir" --prefix "$work/usr")
+[ -z "$config" ] || install_args+=(--config "$config")
+"$cmake_command" "${install_args[@]}" >"$work/install.log" 2>&1 ||
+    fail "cmake --install failed: $(cat "$work/install.log")"
+
+program=$work/usr/bin/tallivant
+launcher=$work/usr/share/applications/tallivant.desktop
+svg_icon=$work/usr/share/icons/hicolor/scalable/apps/tallivant.svg
+png_icon=$work/usr/share/icons/hicolor/256x256/apps/tallivant.png
+
+[ -x "$program" ] || fail "no program at usr/bin/tallivant"
+[ -f "$launcher" ] || fail "no launcher at usr/share/applications/tallivant.desktop"
+desktop-file-validate "$launcher" || fail "desktop-file-validate refuses the launcher"
+exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$launcher")
+[ -x "$work/usr/bin/$exec_name" ] || fail "the launcher starts \"$exec_name\", not an installed program"
+icon_name=$(sed -n 's/^Icon=//p' "$launcher")
+[ "$icon_name" = tallivant ] || fail "the launcher names icon \"$icon_name\", the icons are tallivant.*"
+
+[ -f "$svg_icon" ] || fail "no scalable icon at share/icons/hicolor/scalable/apps/tallivant.svg"
+grep -q '<svg' "$svg_icon" || fail "the scalable icon is not an SVG"
+[ -f "$png_icon" ] || fail "no 256 px icon at share/icons/hicolor/256x256/apps/tallivant.png"
+png_head=$(od -An -tx1 -N24 "$png_icon" | tr -d ' \n')
+[ "${png_head:0:16}" = 89504e470d0a1a0a ] || fail "the 256 px icon is not a PNG"
+# Width and height are the first two big-endian words of the IHDR chunk.
+[ "${png_head:32:16}" = 0000010000000100 ] ||
+    fail "the 256 px icon is $((16#${png_head:32:8})) x $((16#${png_head:40:8})) pixels"
+
+if command -v readelf >/dev/null; then
+    if readelf -d "$program" | grep -E 'R(UN)?PATH' | grep -qF "$build_dir"; then
+        fail "the installed program still looks for libraries in the build tree"
+    fi
+fi
+
+step "start an X server"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
+    3>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+deadline=$((SECONDS + step_limit))
+until grep -qE '^[0-9]+$' "$work/display" 2>/dev/null; do
+    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb stopped: $(cat "$work/xvfb.log")"
+    ((SECONDS < deadline)) || fail "Xvfb did not report its display within ${step_limit}s"
+    sleep 0.05
+done
+display=:$(cat "$work/display")
+export DISPLAY=$display
+step "X server on $display"
+
+# The program's windows that are shown. Searched by class: Qt leaves WM_NAME empty on a menu and
+# gives its title only as _NET_WM_NAME, which getwindowname reads.
+shown_windows() {
+    xdotool search --onlyvisible --classname '^tallivant$' 2>/dev/null
+}
+
+# Sets `window` to a shown window titled exactly $1 other than $2 (a dialog that may still be
+# closing), waiting for it up to the step limit. A window that closes while xdotool looks at it
+# makes that search fail; the next one succeeds.
+wait_window() {
+    local title=$1 other=${2:-} deadline=$((SECONDS + step_limit)) w
+    while :; do
+        for w in $(shown_windows); do
+            if [ "$w" != "$other" ] && [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$title" ]; then
+                window=$w
+                return 0
+            fi
+        done
+        if [ -n "$app_pid" ] && ! kill -0 "$app_pid" 2>/dev/null; then
+            fail "the program ended while waiting for the window \"$title\""
+        fi
+        ((SECONDS < deadline)) || fail "no window \"$title\" within ${step_limit}s"
+        sleep 0.05
+    done
+}
+
+wait_window_gone() {
+    local id=$1 what=$2 deadline=$((SECONDS + step_limit))
+    while shown_windows | grep -qx "$id"; do
+        ((SECONDS < deadline)) || fail "$what still shown after ${step_limit}s"
+        sleep 0.05
+    done
+}
+
+# Makes sure the keys go to window $1 ($2 names it). Qt asks for the focus of each window it
+# shows and, with no window manager, gets it; but when a dialog closes nobody hands the focus
+# back to the main window, so it is given here when it does not come by itself.
+focus_window() {
+    local id=$1 what=$2 tries=0
+    while [ "$(xdotool getwindowfocus 2>/dev/null)" != "$id" ]; do
+        # A moment for the focus to come by itself.
+        if ((++tries > 15)); then
+            xdotool windowfocus --sync "$id" 2>/dev/null || true
+            [ "$(xdotool getwindowfocus 2>/dev/null)" = "$id" ] ||
+                fail "$what does not take the keyboard focus"
+            echo "   (focus given to $what)"
+            return 0
+        fi
+        sleep 0.02
+    done
+}
+
+step "start the installed program"
+mkdir -m 700 "$work/runtime"
+mkdir "$work/home" "$work/out"
+# A clean environment: the decimal point, the file dialog's remembered folders and the
+# platform must not come from whoever runs the test.
+env -i PATH="$PATH" DISPLAY="$display" QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 \
+    HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime" \
+    "$program" >"$work/program.log" 2>&1 &
+app_pid=$!
+wait_window Tallivant
+main_window=$window
+focus_window "$main_window" "the main window"
+
+step "File|New and a roster of twelve"
+xdotool key alt+l
+wait_window Tallivant "$main_window"
+xdotool key Return
+previous=
+for n in $(seq 1 12); do
+    wait_window "Enter name" "$previous"
+    focus_window "$window" "prompt $n"
+    if [ "$n" = 1 ]; then
+        # Typing replaces the offered "#  name", which the prompt shows selected.
+        xdotool type --delay 20 '&Zed'
+    fi
+    xdotool key Return
+    previous=$window
+done
+wait_window_gone "$previous" "the last name prompt"
+
+step "Alt+z selects player 1, Alt+c records a made field goal"
+focus_window "$main_window" "the main window"
+xdotool key alt+z alt+c
+
+step "File|Save through the file dialog"
+xdotool key alt+l
+wait_window Tallivant "$main_window"
+xdotool key Down Down Down Return
+wait_window "Select the destination file"
+save_dialog=$window
+focus_window "$save_dialog" "the save dialog"
+saved=$work/out/game.txt
+# The file name box has the focus; a full path there chooses folder and name at once.
+xdotool type --delay 10 "$saved"
+xdotool key Return
+wait_window_gone "$save_dialog" "the save dialog"
+
+step "the saved message, titled with the file's path"
+wait_window "$saved"
+saved_box=$window
+focus_window "$saved_box" "the saved message"
+xdotool key Return
+wait_window_gone "$saved_box" "the saved message"
+
+step "File|Exit"
+focus_window "$main_window" "the main window"
+xdotool key alt+l
+wait_window Tallivant "$main_window"
+xdotool key x
+deadline=$((SECONDS + step_limit))
+while kill -0 "$app_pid" 2>/dev/null; do
+    ((SECONDS < deadline)) || fail "the program still runs ${step_limit}s after File|Exit"
+    sleep 0.05
+done
+status=0
+wait "$app_pid" || status=$?
+app_pid=
+[ "$status" = 0 ] || fail "the program ended with status $status after File|Exit"
+
+step "check the saved game file"
+[ -f "$saved" ] || fail "no file at $saved"
+records=$(tr -cd '\n' <"$saved" | wc -c)
+crlf_records=$(grep -c $'\r$' "$saved" || true)
+[ "$records" = 19 ] || fail "the file holds $records lines, not 19"
+[ "$crlf_records" = 19 ] || fail "only $crlf_records of the 19 records end with CR LF"
+[ "$(tail -c 2 "$saved" | od -An -tx1 | tr -d ' \n')" = 0d0a ] ||
+    fail "the last record does not end with CR LF"
+mapfile -t lines < <(tr -d '\r' <"$saved")
+
+# A record: its label, then the seventeen columns. One made field goal reads 1 of 1, 100.00%
+# and 2 points; every other column stays 0.
+record() {
+    local label=$1 made=$2 shot=$3 pct=$4 points=$5 out
+    out="\"$label\",\"$made\",\"$shot\",\"$pct\""
+    for _ in $(seq 1 13); do out+=',"0"'; done
+    echo "$out,\"$points\""
+}
+one_goal() { record "$1" 1 1 100.00% 2; }
+nothing() { record "$1" 0 0 0 0; }
+
+expected=("\"Name\",\"FGM\",\"FGA\",\"FG%\",\"FTM\",\"FTA\",\"FT%\",\"3PTM\",\"3PTA\",\"3PT%\",\"REBS\",\"ASTS\",\"TurnOver's\",\"STLS\",\"BLKS\",\"Prsnl Fls\",\"TechFls\",\"Points\"")
+expected+=("$(one_goal '&Zed')")
+for _ in $(seq 2 12); do expected+=("$(nothing '#  name')"); done
+expected+=("$(one_goal 'First Quarter')")
+for label in 'Second Quarter' 'Third Quarter' 'Fourth Quarter' 'Overtime totals'; do
+    expected+=("$(nothing "$label")")
+done
+expected+=("$(one_goal 'Game totals')")
+
+wrong=0
+for i in "${!expected[@]}"; do
+    if [ "${lines[$i]}" != "${expected[$i]}" ]; then
+        echo "record $((i + 1)):" >&2
+        echo "  expected ${expected[$i]}" >&2
+        echo "  found    ${lines[$i]}" >&2
+        wrong=$((wrong + 1))
+    fi
+done
+[ "$wrong" = 0 ] || fail "$wrong of the 19 records differ from the game that was kept"
+
+step "passed"
