@@ -11,33 +11,52 @@ namespace tallivant {
 inline constexpr int kPlayers = 12;
 inline constexpr int kQuarters = 5;
 inline constexpr int kColumns = 17;
-inline constexpr int kLines = kPlayers + kQuarters + 1;  // players, quarters, game totals
-inline constexpr int kFields = kLines * kColumns;         // 306
+inline constexpr int kLines = kPlayers + kQuarters + 1; // players, quarters, game totals
+inline constexpr int kFields = kLines * kColumns;       // 306
 
 enum Col : int {
-    FGM, FGA, FGPER, FTM, FTA, FTPER, TPM, TPA, TPPER,
-    REB, AST, TO, STL, BLK, PF, TF, PTS
+    FGM,
+    FGA,
+    FGPER,
+    FTM,
+    FTA,
+    FTPER,
+    TPM,
+    TPA,
+    TPPER,
+    REB,
+    AST,
+    TO,
+    STL,
+    BLK,
+    PF,
+    TF,
+    PTS
 };
 
 enum class Quarter : int { First, Second, Third, Fourth, Overtime };
 
 struct ColumnInfo {
-    std::string_view code;         // quarter field suffix: "fgm"
-    std::string_view header;       // game file header title: "FGM"
-    std::string_view playerArray;  // "txtfgm"
-    std::string_view totalName;    // "txttotfgm"
-    int left;                      // twips
-    std::string_view spoken;       // what a screen reader says: "field goals made"
+    std::string_view code;        // quarter field suffix: "fgm"
+    std::string_view header;      // game file header title: "FGM"
+    std::string_view playerArray; // "txtfgm"
+    std::string_view totalName;   // "txttotfgm"
+    int left;                     // twips
+    std::string_view spoken;      // what a screen reader says: "field goals made"
 };
 
 extern const std::array<ColumnInfo, kColumns> kColumnTable;
-extern const std::array<std::string_view, kQuarters> kQuarterCodes;  // "1st" .. "ot"
+extern const std::array<std::string_view, kQuarters> kQuarterCodes; // "1st" .. "ot"
 // The lines as a screen reader says them: "Player 3", "Second quarter", "Game totals".
 std::string spokenLine(int line);
 
 // A line of the sheet: 0..11 players (index), 12..16 quarters, 17 game totals.
-inline constexpr int playerLine(int index) { return index; }
-inline constexpr int quarterLine(Quarter q) { return kPlayers + static_cast<int>(q); }
+inline constexpr int playerLine(int index) {
+    return index;
+}
+inline constexpr int quarterLine(Quarter q) {
+    return kPlayers + static_cast<int>(q);
+}
 inline constexpr int kTotalsLine = kPlayers + kQuarters;
 
 struct Field {

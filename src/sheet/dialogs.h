@@ -11,14 +11,14 @@ namespace tallivant {
 enum class Icon { None, Exclamation, Critical };
 
 struct FileFilter {
-    std::string label;    // "Text files (*.txt)"
-    std::string pattern;  // "*.txt"
+    std::string label;   // "Text files (*.txt)"
+    std::string pattern; // "*.txt"
 };
 
 struct FileDialogSetup {
     std::string title;
     std::vector<FileFilter> filters;
-    int selectedFilter = 0;  // index into filters shown first
+    int selectedFilter = 0; // index into filters shown first
     std::string defaultSuffix;
     std::string startName;
 };

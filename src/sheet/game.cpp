@@ -4,7 +4,9 @@
 
 namespace tallivant {
 
-Game::Game(Dialogs& dialogs) : dialogs_(dialogs) { fields_.fill("0"); }
+Game::Game(Dialogs& dialogs) : dialogs_(dialogs) {
+    fields_.fill("0");
+}
 
 void Game::setText(Field f, std::string text) {
     fields_[f.id()] = std::move(text);
@@ -29,7 +31,9 @@ void Game::selectPlayer(int player) {
     if (player >= 1 && player <= kPlayers) setPlayernum(player);
 }
 
-void Game::deselect() { setPlayernum(0); }
+void Game::deselect() {
+    setPlayernum(0);
+}
 
 void Game::forgetTakeback() {
     tbletter_.clear();
@@ -37,12 +41,17 @@ void Game::forgetTakeback() {
 }
 
 void Game::zeroSheet() {
-    for (int id = 0; id < kFields; ++id) setText(Field::fromId(id), "0");
+    for (int id = 0; id < kFields; ++id)
+        setText(Field::fromId(id), "0");
 }
 
-double Game::value(Field f) const { return readLenient(fields_[f.id()]); }
+double Game::value(Field f) const {
+    return readLenient(fields_[f.id()]);
+}
 
-void Game::add(Field f, double amount) { setText(f, formatCount(value(f) + amount)); }
+void Game::add(Field f, double amount) {
+    setText(f, formatCount(value(f) + amount));
+}
 
 void Game::writePercent(int line, int madeCol, bool divideNegative) {
     const double made = value({line, madeCol});

@@ -7,8 +7,12 @@
 namespace tallivant {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Length of the longest number at the start of s: [+-]digits[.digits][e[+-]digits], with at
 // least one mantissa digit. 0 when s does not start with a number.
@@ -16,17 +20,20 @@ size_t numberPrefix(std::string_view s) {
     size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
     size_t digits = 0;
-    while (i < s.size() && isDigit(s[i])) ++i, ++digits;
+    while (i < s.size() && isDigit(s[i]))
+        ++i, ++digits;
     if (i < s.size() && s[i] == '.') {
         ++i;
-        while (i < s.size() && isDigit(s[i])) ++i, ++digits;
+        while (i < s.size() && isDigit(s[i]))
+            ++i, ++digits;
     }
     if (digits == 0) return 0;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
         size_t j = i + 1;
         if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
         if (j < s.size() && isDigit(s[j])) {
-            while (j < s.size() && isDigit(s[j])) ++j;
+            while (j < s.size() && isDigit(s[j]))
+                ++j;
             i = j;
         }
     }
@@ -47,7 +54,8 @@ std::optional<double> convert(std::string_view number) {
 }
 
 std::string_view skipBlanks(std::string_view s) {
-    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.front()))
+        s.remove_prefix(1);
     return s;
 }
 
@@ -72,7 +80,8 @@ double readLenient(std::string_view text) {
 
 std::optional<double> readStrict(std::string_view text) {
     std::string_view s = skipBlanks(text);
-    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+    while (!s.empty() && isBlank(s.back()))
+        s.remove_suffix(1);
     if (s.empty() || numberPrefix(s) != s.size()) return std::nullopt;
     return convert(s);
 }
@@ -81,7 +90,7 @@ std::string formatCount(double value) {
     if (value == 0 || !std::isfinite(value)) return "0";
     char buf[64];
     auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
-    (void)ec;  // 64 characters always hold 15 digits, a sign and an exponent
+    (void)ec; // 64 characters always hold 15 digits, a sign and an exponent
     return std::string(buf, end);
 }
 

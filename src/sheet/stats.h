@@ -17,11 +17,11 @@ struct StatInfo {
     std::string_view caption;
     std::string_view name;
     StatKind kind;
-    int col;     // made column for shots (FGM, FTM, TPM); the counted column otherwise
-    int points;  // points of a made shot
+    int col;    // made column for shots (FGM, FTM, TPM); the counted column otherwise
+    int points; // points of a made shot
     int left, top, width, height;
     unsigned colour;
-    std::string_view spoken;  // what a screen reader says: "Field goal made"
+    std::string_view spoken; // what a screen reader says: "Field goal made"
 };
 
 inline constexpr int kStats = 13;
@@ -34,7 +34,11 @@ std::optional<int> statIndex(char letter);
 std::optional<int> statIndex(std::string_view letter);
 
 // Made, attempted and percentage columns of the shooting group that starts at madeCol.
-inline constexpr int attemptedCol(int madeCol) { return madeCol + 1; }
-inline constexpr int percentCol(int madeCol) { return madeCol + 2; }
+inline constexpr int attemptedCol(int madeCol) {
+    return madeCol + 1;
+}
+inline constexpr int percentCol(int madeCol) {
+    return madeCol + 2;
+}
 
 } // namespace tallivant

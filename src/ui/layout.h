@@ -34,7 +34,7 @@ struct PanelControl {
     int left, top, width, height; // inside the frame for FrameOption
     unsigned colour;
     bool regularFont;
-    std::string_view spoken = {};  // for a screen reader, where the caption says too little
+    std::string_view spoken = {}; // for a screen reader, where the caption says too little
 };
 
 // The top panel and the column header, in the order the controls are built. The quarter

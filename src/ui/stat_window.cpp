@@ -12,12 +12,12 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "report/printer.h"
 #include "ui/appearance.h"
 #include "ui/client_area.h"
 #include "ui/colours.h"
 #include "ui/command_button.h"
 #include "ui/layout.h"
-#include "report/printer.h"
 #include "ui/menus.h"
 
 namespace tallivant::ui {
@@ -279,7 +279,8 @@ void StatWindow::collectFixedKeys() {
     for (QPushButton* b : client_->findChildren<QPushButton*>())
         fixedKeys_.insert(QKeySequence::mnemonic(b->text()));
     fixedKeys_.insert(QKeySequence::mnemonic(QStringLiteral("&Start")));
-    for (QAction* a : menuBar()->actions()) fixedKeys_.insert(QKeySequence::mnemonic(a->text()));
+    for (QAction* a : menuBar()->actions())
+        fixedKeys_.insert(QKeySequence::mnemonic(a->text()));
     fixedKeys_.remove(QKeySequence());
 }
 
@@ -432,7 +433,8 @@ void StatWindow::nameChanged(int player) {
     const QString name = QString::fromStdString(game_.name(player));
     button->setText(name);
     const QString spoken = q(spokenLine(playerLine(player - 1)));
-    const QString plain = QString(name).replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+    const QString plain = QString(name)
+                              .replace(QStringLiteral("&&"), QStringLiteral("\x01"))
                               .remove(QLatin1Char('&'))
                               .replace(QLatin1Char('\x01'), QLatin1Char('&'));
     button->setAccessibleName(plain.isEmpty() ? spoken : spoken + QStringLiteral(", ") + plain);

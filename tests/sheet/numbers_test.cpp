@@ -24,7 +24,9 @@ TEST(LenientReading, TextWithoutALeadingNumberReadsAsZero) {
     EXPECT_EQ(readLenient("1e999"), 0);
 }
 
-TEST(LenientReading, CommaIsNeverADecimalPoint) { EXPECT_EQ(readLenient("2,5"), 2); }
+TEST(LenientReading, CommaIsNeverADecimalPoint) {
+    EXPECT_EQ(readLenient("2,5"), 2);
+}
 
 TEST(StrictReading, AcceptsOnlyAWholeNumber) {
     EXPECT_EQ(readStrict("3"), 3.0);
@@ -59,7 +61,7 @@ TEST(PercentText, RoundsTheFifteenDigitValueHalfAwayFromZero) {
     EXPECT_EQ(percentText(1, 1), "100.00%");
     EXPECT_EQ(percentText(0, 5), "0.00%");
     EXPECT_EQ(percentText(7, 16), "43.75%");
-    EXPECT_EQ(percentText(1, 64), "1.56%");  // 1.5625 rounds up
+    EXPECT_EQ(percentText(1, 64), "1.56%"); // 1.5625 rounds up
     EXPECT_EQ(percentText(5, 1), "500.00%");
 }
 

@@ -33,7 +33,7 @@ void expectConsistent(const Game& game, int step) {
             const double m = readLenient(game.text({line, made}));
             const double a = readLenient(game.text({line, attemptedCol(made)}));
             const std::string& shown = game.text({line, percentCol(made)});
-            if (shown == "0" && a == 0) continue;  // never written since the sheet was zeroed
+            if (shown == "0" && a == 0) continue; // never written since the sheet was zeroed
             ASSERT_EQ(shown, percentText(m, a))
                 << "step " << step << " " << fieldName({line, percentCol(made)});
         }

@@ -21,7 +21,8 @@ TEST_F(FieldNames, FollowTheColumnAndQuarterRules) {
     EXPECT_EQ(fieldName({kTotalsLine, TO}), "txttotot");
     EXPECT_EQ(fieldName({kTotalsLine, PTS}), "txttmptstot");
     std::set<std::string> names;
-    for (int id = 0; id < kFields; ++id) names.insert(fieldName(Field::fromId(id)));
+    for (int id = 0; id < kFields; ++id)
+        names.insert(fieldName(Field::fromId(id)));
     EXPECT_EQ(names.size(), 306u);
 }
 
@@ -29,7 +30,8 @@ TEST_F(Selection, LastNameClickedIsTheOnlySelectedOne) {
     game.selectPlayer(12);
     game.selectPlayer(3);
     EXPECT_EQ(game.playernum(), 3);
-    for (int n = 1; n <= 12; ++n) EXPECT_EQ(game.isSelected(n), n == 3) << n;
+    for (int n = 1; n <= 12; ++n)
+        EXPECT_EQ(game.isSelected(n), n == 3) << n;
 }
 
 TEST_F(Selection, PlayerOneAndTwelveOwnTheFirstAndLastIndex) {
@@ -64,7 +66,12 @@ TEST_F(CountingStats, SecondClickWithoutANameIsRefusedAndRemembered) {
 }
 
 TEST_F(CountingStats, EachButtonCountsInItsOwnColumnAndQuarter) {
-    const struct { char letter; const char* player; const char* quarter; const char* total; } rows[] = {
+    const struct {
+        char letter;
+        const char* player;
+        const char* quarter;
+        const char* total;
+    } rows[] = {
         {'h', "txtreb_6", "txtotreb", "txtrebtot"}, {'u', "txtast_6", "txtotast", "txtasttot"},
         {'n', "txtto_6", "txtotto", "txttotot"},    {'o', "txtstl_6", "txtotstl", "txtstltot"},
         {'k', "txtblk_6", "txtotblk", "txtblktot"}, {'t', "txttf_6", "txtottf", "txttftot"},
@@ -78,7 +85,8 @@ TEST_F(CountingStats, EachButtonCountsInItsOwnColumnAndQuarter) {
         for (int id = 0; id < kFields; ++id) {
             const std::string name = fieldName(Field::fromId(id));
             const bool changed = name == r.player || name == r.quarter || name == r.total;
-            EXPECT_EQ(fresh.text(Field::fromId(id)), changed ? "1" : "0") << r.letter << " " << name;
+            EXPECT_EQ(fresh.text(Field::fromId(id)), changed ? "1" : "0")
+                << r.letter << " " << name;
         }
     }
 }
@@ -101,7 +109,8 @@ TEST_F(CountingStats, FoulTroubleWarnsFromTheThirdFoulWithTheQuarterNotYetWritte
         EXPECT_TRUE(game.inFoulTrouble(6));
         seen.push_back(txt("txtpftot") + "/" + txt("txtpf_6") + "/" + txt("txt3rdpf"));
     };
-    for (int i = 0; i < 4; ++i) stat(7, 'm', Quarter::Third);
+    for (int i = 0; i < 4; ++i)
+        stat(7, 'm', Quarter::Third);
     EXPECT_EQ(dialogs.messageTexts(),
               (std::vector<std::string>{"The player has 3", "The player has 4"}));
     // Total and player written, quarter not yet.
@@ -119,7 +128,8 @@ TEST_F(CountingStats, FoulTroubleComparesTheGameCountNotTheQuarter) {
 }
 
 TEST_F(CountingStats, TechnicalFoulsNeverWarnNorTouchPersonalFouls) {
-    for (int i = 0; i < 5; ++i) stat(7, 't');
+    for (int i = 0; i < 5; ++i)
+        stat(7, 't');
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(txt("txttf_6"), "5");
     EXPECT_EQ(txt("txtpf_6"), "0");
@@ -208,10 +218,11 @@ TEST_F(ShotStats, EachQuarterCountsOnlyItsOwnShots) {
 
 TEST_F(ShotStats, TeamPercentagesRoundAsShown) {
     stat(1, 'c');
-    for (int i = 0; i < 31; ++i) stat(2, 'v');
+    for (int i = 0; i < 31; ++i)
+        stat(2, 'v');
     EXPECT_EQ(txt("txtfgpertm"), "3.13%");
     set("txttotfgm", "2");
-    set("txtfgatot", "31");  // the next make is the third of 32 attempts
+    set("txtfgatot", "31"); // the next make is the third of 32 attempts
     stat(1, 'c');
     EXPECT_EQ(txt("txtfgpertm"), "9.38%");
 }
@@ -254,10 +265,10 @@ TEST_F(ShotStats, MadeFreeThrowWritesQuarterThenTotalsThenPlayerThenTeamPercenta
                               "txtfta_1", "txtftper_1", "playernum", "txtftpertm"}));
     log.writes.clear();
     game.takeback();
-    EXPECT_EQ(log.writes, (std::vector<std::string>{
-                              "txt4thftm", "txt4thfta", "txt4thftper", "txt4thpts", "txtftatot",
-                              "txtftmtot", "txttmptstot", "txtftm_1", "txtpnts_1", "txtfta_1",
-                              "txtftper_1", "txtftpertm"}));
+    EXPECT_EQ(log.writes,
+              (std::vector<std::string>{"txt4thftm", "txt4thfta", "txt4thftper", "txt4thpts",
+                                        "txtftatot", "txtftmtot", "txttmptstot", "txtftm_1",
+                                        "txtpnts_1", "txtfta_1", "txtftper_1", "txtftpertm"}));
     game.setListener(nullptr);
 }
 

@@ -56,7 +56,7 @@ TEST_F(Takeback, BeforeAnyStatDoesNothing) {
 
 TEST_F(Takeback, AfterARefusedStatAlertsWithoutClaimingSuccess) {
     stat(3, 'c');
-    click('u');  // refused: no player
+    click('u'); // refused: no player
     dialogs.shown.clear();
     game.takeback();
     ASSERT_EQ(dialogs.shown.size(), 1u);
@@ -92,7 +92,7 @@ TEST_F(Takeback, MissAfterOneMakeLeavesOneOfOne) {
 
 TEST_F(Takeback, MissIsRefusedSilentlyOnALineOfOneMadeOfOne) {
     stat(6, 'v');
-    set("txtfgm_5", "1");  // as a game file could leave it
+    set("txtfgm_5", "1"); // as a game file could leave it
     game.takeback();
     EXPECT_EQ(txt("txtfga_5"), "1");
     EXPECT_EQ(txt("txtfgatot"), "1");
@@ -110,7 +110,10 @@ TEST_F(Takeback, MadeShotIsRefusedSilentlyWhenThePlayerHasNoMake) {
 }
 
 TEST_F(Takeback, TextInThePlayersLineChangesNothingAndAlerts) {
-    const struct { char letter; const char* field; } rows[] = {
+    const struct {
+        char letter;
+        const char* field;
+    } rows[] = {
         {'v', "txtfgm_5"}, {'f', "txtfta_5"}, {'r', "txt3ptm_5"}, {'c', "txtfgm_5"},
         {'h', "txtreb_5"}, {'u', "txtast_5"}, {'o', "txtstl_5"},
     };
@@ -121,7 +124,8 @@ TEST_F(Takeback, TextInThePlayersLineChangesNothingAndAlerts) {
         g.record(statRow(r.letter), Quarter::First);
         g.setText(fieldByName(r.field), "");
         std::array<std::string, kFields> before;
-        for (int id = 0; id < kFields; ++id) before[id] = g.text(Field::fromId(id));
+        for (int id = 0; id < kFields; ++id)
+            before[id] = g.text(Field::fromId(id));
         g.takeback();
         for (int id = 0; id < kFields; ++id)
             EXPECT_EQ(g.text(Field::fromId(id)), before[id]) << r.letter;
@@ -165,7 +169,8 @@ TEST_F(Takeback, OtherLettersKeepTheSelection) {
 }
 
 TEST_F(Takeback, PersonalFoulBelowThreeClearsFoulTrouble) {
-    for (int i = 0; i < 3; ++i) stat(7, 'm', Quarter::Fourth);
+    for (int i = 0; i < 3; ++i)
+        stat(7, 'm', Quarter::Fourth);
     EXPECT_TRUE(game.inFoulTrouble(6));
     game.takeback();
     EXPECT_EQ(txt("txtpf_6"), "2");

@@ -14,7 +14,7 @@
 namespace tallivant::testing {
 
 struct Shown {
-    std::string kind;  // "message", "okCancel", "input", "open", "save"
+    std::string kind; // "message", "okCancel", "input", "open", "save"
     std::string text;
     std::string title;
     Icon icon = Icon::None;
@@ -26,8 +26,8 @@ class FakeDialogs : public Dialogs {
 public:
     std::vector<Shown> shown;
     std::deque<bool> okCancelAnswers;
-    std::deque<std::optional<std::string>> inputAnswers;  // nothing: accept the default
-    std::deque<std::optional<std::string>> fileAnswers;   // nothing: cancelled
+    std::deque<std::optional<std::string>> inputAnswers; // nothing: accept the default
+    std::deque<std::optional<std::string>> fileAnswers;  // nothing: cancelled
     std::function<void(const Shown&)> onShow;
 
     void message(const std::string& text, const std::string& title, Icon icon) override {

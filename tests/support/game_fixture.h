@@ -17,7 +17,9 @@ inline Field fieldByName(const std::string& name) {
     throw std::invalid_argument("no field " + name);
 }
 
-inline int statRow(char letter) { return *statIndex(letter); }
+inline int statRow(char letter) {
+    return *statIndex(letter);
+}
 
 class GameTest : public ::testing::Test {
 protected:

@@ -56,7 +56,8 @@ TEST_F(ScreenReader, NameButtonsSayTheRosterName) {
 
 TEST_F(ScreenReader, FoulTroubleIsSaidAsWellAsShown) {
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(field("txtpf_6"));
-    for (int i = 0; i < 3; ++i) stat(7, "cmdpf");
+    for (int i = 0; i < 3; ++i)
+        stat(7, "cmdpf");
     EXPECT_EQ(iface->text(QAccessible::Description), "Foul trouble");
     click("cmdtakeback");
     EXPECT_EQ(iface->text(QAccessible::Description), "");

@@ -19,12 +19,13 @@ void trigger(ui::StatWindow& w, const char* name) {
 TEST_F(GameMenus, NewGameClearsTheSheetAndPutsTheRosterOnTheButtons) {
     stat(4, "cmdpf");
     stat(4, "cmdpf");
-    stat(4, "cmdpf");  // foul trouble: light yellow
+    stat(4, "cmdpf"); // foul trouble: light yellow
     click("opt3rdqtr");
     click("cmdp4");
     window->setFileLabel("/tmp/old.txt");
     dialogs.shown.clear();
-    dialogs.inputAnswers = {std::string("4 Ann Lee"), std::nullopt, std::string("&Zed Zimmer-Long")};
+    dialogs.inputAnswers = {std::string("4 Ann Lee"), std::nullopt,
+                            std::string("&Zed Zimmer-Long")};
 
     trigger(*window, "mnuFileNew");
 
