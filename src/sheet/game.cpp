@@ -4,6 +4,14 @@
 
 namespace tallivant {
 
+namespace {
+// Rebounds, assists and steals are taken back from the player's line first, and that line is
+// read strictly.
+constexpr bool playerFirstCount(int col) {
+    return col == REB || col == AST || col == STL;
+}
+} // namespace
+
 Game::Game(Dialogs& dialogs) : dialogs_(dialogs) {
     fields_.fill("0");
 }
@@ -148,7 +156,7 @@ void Game::takeback() {
 
     auto strict = [&](int col) { return readStrict(text({pline, col})); };
     if (s.kind == StatKind::Count) {
-        if ((s.col == REB || s.col == AST || s.col == STL) && !strict(s.col)) {
+        if (playerFirstCount(s.col) && !strict(s.col)) {
             dialogs_.message(kNotANumber, "Alert!", Icon::Exclamation);
             return;
         }
@@ -177,24 +185,18 @@ void Game::takeback() {
 
 void Game::takebackCount(const StatInfo& s, int index, int qline) {
     const Field quarter{qline, s.col}, total{kTotalsLine, s.col}, player{playerLine(index), s.col};
-    switch (s.col) {
-    case REB:
-    case AST:
-    case STL:
+    if (playerFirstCount(s.col)) {
         add(quarter, -1);
         add(player, -1);
         add(total, -1);
-        break;
-    case PF:
+    } else if (s.col == PF) {
         add(total, -1);
         add(player, -1);
         add(quarter, -1);
-        break;
-    default:
+    } else {
         add(quarter, -1);
         add(total, -1);
         add(player, -1);
-        break;
     }
 }
 
