@@ -1,5 +1,8 @@
 #include "files/game_file.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "files/encoding.h"
 #include "sheet/game.h"
 
@@ -123,11 +126,24 @@ std::vector<std::string> splitValues(std::string_view text, std::size_t limit) {
     return values;
 }
 
+bool isGameFileHeader(std::string_view firstValue) {
+    constexpr std::string_view blanks = " \t";
+    const auto begin = firstValue.find_first_not_of(blanks);
+    if (begin == std::string_view::npos) return false;
+    const std::string_view word =
+        firstValue.substr(begin, firstValue.find_last_not_of(blanks) - begin + 1);
+    constexpr std::string_view name = "name";
+    return std::equal(word.begin(), word.end(), name.begin(), name.end(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == b;
+    });
+}
+
 std::optional<GameContents> parseGameFile(std::string_view bytes) {
     if (bytes.size() > kMaxGameFileBytes) return std::nullopt;
     if (bytes.find('\0') != std::string_view::npos) return std::nullopt;
     const std::vector<std::string> values = splitValues(decodeGameFile(bytes), kFileValues);
     if (values.size() < static_cast<std::size_t>(kFileValues)) return std::nullopt;
+    if (!isGameFileHeader(values[0])) return std::nullopt;
 
     GameContents c;
     for (int line = 0; line < kLines; ++line) {

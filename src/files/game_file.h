@@ -57,8 +57,13 @@ std::string decodeGameFile(std::string_view bytes);
 // - A quoted value whose closing quote never comes is incomplete and is not returned.
 std::vector<std::string> splitValues(std::string_view text, std::size_t limit);
 
+// True when the first value of a file is the one every game file starts with: "Name", in any
+// case, blanks around it ignored. Any other text (notes, a web page, a log) is not a game.
+bool isGameFileHeader(std::string_view firstValue);
+
 // The game in a game file, or nothing when the bytes are not one: more than
-// kMaxGameFileBytes, a NUL byte (binary data, or text in UTF-16), or fewer than 342 values.
+// kMaxGameFileBytes, a NUL byte (binary data, or text in UTF-16), fewer than 342 values, or a
+// first value other than the header's "Name".
 // Values after the 342nd are ignored; values go into the fields as text, unchecked.
 std::optional<GameContents> parseGameFile(std::string_view bytes);
 

@@ -8,10 +8,33 @@
 
 namespace tallivant {
 
+namespace {
+std::string absolutePath(const std::string& path) {
+    std::error_code ec;
+    std::string absolute = std::filesystem::absolute(path, ec).string();
+    return ec ? path : absolute;
+}
+} // namespace
+
 GameFiles::GameFiles(Game& game, Dialogs& dialogs, FilesHost& host)
     : game_(game), dialogs_(dialogs), host_(host) {}
 
+bool GameFiles::maySetAside() {
+    if (!game_.hasUnsavedChanges()) return true;
+    switch (dialogs_.saveDiscardCancel(kUnsavedText, kUnsavedTitle)) {
+    case UnsavedAnswer::Save:
+        return savegame();
+    case UnsavedAnswer::Discard:
+        return true;
+    case UnsavedAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
 void GameFiles::newGame() {
+    if (!maySetAside()) return;
+    gameFile_.clear();
     host_.switchFirstQuarterOn();
     host_.setFileLabel("");
     game_.deselect();
@@ -31,7 +54,7 @@ void GameFiles::editRoster() {
     }
 }
 
-void GameFiles::savegame() {
+bool GameFiles::savegame() {
     FileDialogSetup setup;
     setup.title = kSaveTitle;
     setup.filters = {{"Text files (*.txt)", "*.txt"}, {"All files (*)", "*"}};
@@ -39,24 +62,28 @@ void GameFiles::savegame() {
     setup.defaultSuffix = "txt";
     // The file the game came from, if it was opened from one.
     setup.startName = host_.fileLabel();
+    setup.confirmOverwrite = true;
+    setup.ownFile = gameFile_;
     const std::optional<std::string> chosen = dialogs_.saveFile(setup);
     if (!chosen || chosen->empty()) {
         dialogs_.message(kNoFileName, "Error!", Icon::Exclamation);
-        return;
+        return false;
     }
-    std::error_code ec;
-    std::string path = std::filesystem::absolute(*chosen, ec).string();
-    if (ec) path = *chosen;
+    const std::string path = absolutePath(*chosen);
 
     const std::string bytes = encodeGameFile(contentsOf(game_));
     if (const auto failure = writeFileSafely(path, bytes)) {
         dialogs_.message(kNotSaved + *failure, "Error!", Icon::Critical);
-        return;
+        return false;
     }
+    gameFile_ = path;
+    game_.markSaved();
     dialogs_.message(kSaved, path, Icon::Exclamation);
+    return true;
 }
 
 void GameFiles::openGame() {
+    if (!maySetAside()) return;
     FileDialogSetup setup;
     setup.title = kOpenTitle;
     setup.filters = {{"All files (*)", "*"}, {"Text files (*.txt)", "*.txt"}};
@@ -81,6 +108,8 @@ void GameFiles::openGame() {
         game_.setText(Field::fromId(id), contents->fields[id]);
     for (int n = 1; n <= kPlayers; ++n)
         game_.setName(n, contents->names[n - 1]);
+    game_.markSaved();
+    gameFile_ = absolutePath(filename_);
     filename_.clear();
 }
 

@@ -26,16 +26,23 @@ public:
     GameFiles(Game& game, Dialogs& dialogs, FilesHost& host);
 
     // A fresh sheet and a new roster: first quarter on, no file label, no selection, no
-    // takeback, every field "0", then the twelve names asked for one after another.
+    // takeback, every field "0", then the twelve names asked for one after another. An unsaved
+    // game is offered for saving first, and Cancel keeps it.
     void newGame();
     // The twelve names asked for again, each offered for editing; nothing else changes.
     void editRoster();
     // Asks for a destination and writes the game there; an existing file is replaced only
-    // once the new one is completely on disk.
-    void savegame();
+    // once the new one is completely on disk, and one other than the game's own file only
+    // after the scorer confirms. True when the game was saved.
+    bool savegame();
     // Asks for a game file and replaces the names and fields with it, but only when the whole
-    // file has been read and found complete; otherwise the game stays as it was.
+    // file has been read and found complete; otherwise the game stays as it was. An unsaved
+    // game is offered for saving first, and Cancel keeps it.
     void openGame();
+    // Whether the game on the window may be set aside (by a new or opened game, or the end of
+    // the program): true without unsaved changes; otherwise the scorer is asked, and true after
+    // a successful save or Discard, false after Cancel or a save that did not happen.
+    bool maySetAside();
 
     // The path of the last File|Open: kept after a failed open, so that the next open dialog
     // starts there; empty after a complete one.
@@ -58,12 +65,17 @@ public:
     static constexpr const char* kOpenFailed =
         "Select/highlight appropriate file name in the file list box.";
     static constexpr const char* kOpenFailedTitle = "Error loading";
+    static constexpr const char* kUnsavedTitle = "Unsaved game";
+    static constexpr const char* kUnsavedText =
+        "The statistics of this game have not been saved. Save them first?";
 
 private:
     Game& game_;
     Dialogs& dialogs_;
     FilesHost& host_;
     std::string filename_;
+    // The file this game was last opened from or saved to; saving to it again asks nothing.
+    std::string gameFile_;
 };
 
 } // namespace tallivant

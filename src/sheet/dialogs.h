@@ -10,6 +10,9 @@ namespace tallivant {
 
 enum class Icon { None, Exclamation, Critical };
 
+// The answers to the question asked before an unsaved game is set aside.
+enum class UnsavedAnswer { Save, Discard, Cancel };
+
 struct FileFilter {
     std::string label;   // "Text files (*.txt)"
     std::string pattern; // "*.txt"
@@ -21,6 +24,10 @@ struct FileDialogSetup {
     int selectedFilter = 0; // index into filters shown first
     std::string defaultSuffix;
     std::string startName;
+    // Save dialogs only: ask before a chosen file that exists is replaced, unless it is this
+    // file (the game's own file, which is saved again without a question).
+    bool confirmOverwrite = false;
+    std::string ownFile;
 };
 
 class Dialogs {
@@ -29,6 +36,8 @@ public:
     virtual void message(const std::string& text, const std::string& title, Icon icon) = 0;
     // True for OK; false for Cancel or a closed box.
     virtual bool okCancel(const std::string& text, const std::string& title) = 0;
+    // Save (the default), Discard, or Cancel (also Escape and a closed box); warning icon.
+    virtual UnsavedAnswer saveDiscardCancel(const std::string& text, const std::string& title) = 0;
     // The typed text on OK, an empty text on Cancel.
     virtual std::string input(const std::string& message, const std::string& caption,
                               const std::string& defaultAnswer) = 0;

@@ -17,13 +17,27 @@ Game::Game(Dialogs& dialogs) : dialogs_(dialogs) {
 }
 
 void Game::setText(Field f, std::string text) {
-    fields_[f.id()] = std::move(text);
+    std::string& field = fields_[f.id()];
+    if (field != text) {
+        field = std::move(text);
+        setUnsaved(true);
+    }
     notify(f);
 }
 
 void Game::setName(int player, std::string name) {
-    names_[player - 1] = std::move(name);
+    std::string& current = names_[player - 1];
+    if (current != name) {
+        current = std::move(name);
+        setUnsaved(true);
+    }
     if (listener_) listener_->nameChanged(player);
+}
+
+void Game::setUnsaved(bool unsaved) {
+    if (unsaved_ == unsaved) return;
+    unsaved_ = unsaved;
+    if (listener_) listener_->unsavedChanged();
 }
 
 bool Game::inFoulTrouble(int index) const {
@@ -71,15 +85,15 @@ void Game::writePercent(int line, int madeCol, bool divideNegative) {
 
 void Game::record(int statRow, Quarter current) {
     const StatInfo& s = kStatTable.at(statRow);
-    tbletter_ = std::string(1, s.letter);
-    oldplayernum_ = playernum_;
-    tbquarter_ = current;
+    // A press without a player changes nothing, not even the takeback memory: the stat the
+    // scorer may want to take back is still the last one recorded.
     if (playernum_ == 0) {
-        // Ends a red mark left without a selection, then refuses.
-        setPlayernum(0);
         dialogs_.message(kNoPlayerText, "Error!", Icon::Exclamation);
         return;
     }
+    tbletter_ = std::string(1, s.letter);
+    oldplayernum_ = playernum_;
+    tbquarter_ = current;
     const int index = playernum_ - 1;
     const int qline = quarterLine(current);
     if (s.kind == StatKind::Count)
@@ -145,11 +159,8 @@ void Game::shotTotalsAndPlayer(const StatInfo& s, int index, int sign) {
 void Game::takeback() {
     const int tpnum = oldplayernum_;
     const auto row = statIndex(tbletter_);
-    if (!row) return;
-    if (tpnum == 0) {
-        dialogs_.message(kNothingToTakeBack, "Alert!", Icon::Exclamation);
-        return;
-    }
+    // Nothing recorded since the start, a new or opened game, or the last takeback.
+    if (!row || tpnum == 0) return;
     const StatInfo& s = kStatTable[*row];
     const int index = tpnum - 1;
     const int pline = playerLine(index);

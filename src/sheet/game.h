@@ -20,6 +20,8 @@ public:
     // playernum changed: the name buttons show red exactly for the selected player.
     virtual void selectionChanged() = 0;
     virtual void nameChanged(int player) = 0;
+    // The game went from saved to unsaved or back (see Game::hasUnsavedChanges).
+    virtual void unsavedChanged() {}
 };
 
 inline constexpr int kFoulTrouble = 3;
@@ -34,6 +36,7 @@ public:
     void setDecimalSeparator(std::string separator) { decimalSeparator_ = std::move(separator); }
 
     const std::string& text(Field f) const { return fields_[f.id()]; }
+    // A text or name that differs from the one it replaces is an unsaved change.
     void setText(Field f, std::string text);
     // Names are players 1 to 12.
     const std::string& name(int player) const { return names_[player - 1]; }
@@ -57,9 +60,13 @@ public:
     // "0" in every field of the sheet.
     void zeroSheet();
 
+    // True when a stat, a takeback or a name has changed the game since it was last saved,
+    // opened or started; the window asks before such a game is set aside.
+    bool hasUnsavedChanges() const { return unsaved_; }
+    // The game as it stands is now in a file (saved or just opened), or is a fresh start.
+    void markSaved() { setUnsaved(false); }
+
     static constexpr const char* kNoPlayerText = "Please select player first.";
-    static constexpr const char* kNothingToTakeBack =
-        "Nothing to take back: no player was selected for the last stat.";
     static constexpr const char* kNotANumber = "The last stat could not be taken back: the "
                                                "player's line holds a value that is not a number.";
 
@@ -73,6 +80,7 @@ private:
     void takebackShot(const StatInfo& s, int index, int qline);
     void takebackCount(const StatInfo& s, int index, int qline);
     void setPlayernum(int player);
+    void setUnsaved(bool unsaved);
     void notify(Field f) {
         if (listener_) listener_->fieldChanged(f);
     }
@@ -88,6 +96,7 @@ private:
     std::string tbletter_;
     int oldplayernum_ = 0;
     Quarter tbquarter_ = Quarter::First;
+    bool unsaved_ = false;
 };
 
 } // namespace tallivant

@@ -1,8 +1,10 @@
 #include "ui/qt_dialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace tallivant::ui {
 
@@ -31,6 +33,34 @@ QString filterText(const FileFilter& f) {
     return label + QStringLiteral(" (") + q(f.pattern) + u')';
 }
 
+bool sameFile(const QString& a, const QString& b) {
+    if (a.isEmpty() || b.isEmpty()) return false;
+    const QString ca = QFileInfo(a).canonicalFilePath(), cb = QFileInfo(b).canonicalFilePath();
+    return ca.isEmpty() || cb.isEmpty()
+               ? QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath()
+               : ca == cb;
+}
+
+// A file dialog whose save form may ask before replacing a file, with Qt's own question, but
+// never for the game's own file: saving the game again where it already lives is no surprise.
+class FileDialog : public QFileDialog {
+public:
+    FileDialog(QWidget* parent, const FileDialogSetup& setup)
+        : QFileDialog(parent, q(setup.title)), confirm_(setup.confirmOverwrite),
+          ownFile_(q(setup.ownFile)) {}
+
+    void accept() override {
+        const QStringList chosen = selectedFiles();
+        const bool own = !chosen.isEmpty() && sameFile(chosen.first(), ownFile_);
+        setOption(QFileDialog::DontConfirmOverwrite, !confirm_ || own);
+        QFileDialog::accept();
+    }
+
+private:
+    bool confirm_;
+    QString ownFile_;
+};
+
 } // namespace
 
 void QtDialogs::message(const std::string& text, const std::string& title, Icon icon) {
@@ -42,6 +72,25 @@ bool QtDialogs::okCancel(const std::string& text, const std::string& title) {
     QMessageBox box(QMessageBox::NoIcon, q(title), q(text), QMessageBox::Ok | QMessageBox::Cancel,
                     window_);
     return box.exec() == QMessageBox::Ok;
+}
+
+UnsavedAnswer QtDialogs::saveDiscardCancel(const std::string& text, const std::string& title) {
+    QMessageBox box(QMessageBox::Warning, q(title), q(text), QMessageBox::NoButton, window_);
+    QPushButton* save = box.addButton(QMessageBox::Save);
+    save->setText(QStringLiteral("&Save"));
+    box.addButton(QMessageBox::Discard)->setText(QStringLiteral("&Discard"));
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    cancel->setText(QStringLiteral("Cancel"));
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return UnsavedAnswer::Save;
+    case QMessageBox::Discard:
+        return UnsavedAnswer::Discard;
+    default:
+        return UnsavedAnswer::Cancel;
+    }
 }
 
 std::string QtDialogs::input(const std::string& message, const std::string& caption,
@@ -63,10 +112,8 @@ std::optional<std::string> QtDialogs::saveFile(const FileDialogSetup& setup) {
 }
 
 std::optional<std::string> QtDialogs::fileDialog(const FileDialogSetup& setup, bool save) {
-    QFileDialog dialog(window_, q(setup.title));
+    FileDialog dialog(window_, setup);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    // Saving replaces a file of the chosen name without asking, as the scorer expects.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     QStringList filters;

@@ -1,15 +1,19 @@
 #include "ui/stat_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTimer>
 
 #include "report/printer.h"
@@ -71,6 +75,37 @@ const QPalette& floorPalette(bool checked) {
     return checked ? red : grey;
 }
 
+// The name as its button shows it without an Alt-letter: every single "&" dropped, a doubled
+// one kept (it shows as one "&").
+QString withoutMnemonic(const QString& name) {
+    QString out;
+    out.reserve(name.size());
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        if (name[i] != u'&') {
+            out += name[i];
+        } else if (i + 1 < name.size() && name[i + 1] == u'&') {
+            out += QStringLiteral("&&");
+            ++i;
+        }
+    }
+    return out;
+}
+
+// Keys that act when pressed on the window: Alt- and Ctrl-letters, and Enter or Space on a
+// focused button. Held down, they must act once.
+bool actsOnPress(const QKeyEvent* key) {
+    if (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier)) return true;
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+    case Qt::Key_Select:
+        return true;
+    default:
+        return false;
+    }
+}
+
 template <typename T> T* named(QWidget* parent, const char* name) {
     return parent->findChild<T*>(QLatin1StringView(name));
 }
@@ -116,12 +151,38 @@ StatWindow::StatWindow(Dialogs& dialogs, QWidget* parent)
     buildMenus();
     collectFixedKeys();
 
+    // Ctrl+Z, the undo key of every desktop program, presses Takeback.
+    auto* undo = new QShortcut(QKeySequence::Undo, this);
+    undo->setAutoRepeat(false);
+    connect(undo, &QShortcut::activated, takeback_, &QPushButton::click);
+    qApp->installEventFilter(this);
+
     game_.setListener(this);
     load();
 }
 
 StatWindow::~StatWindow() {
+    qApp->removeEventFilter(this);
     game_.setListener(nullptr);
+}
+
+void StatWindow::closeEvent(QCloseEvent* event) {
+    if (files_.maySetAside())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool StatWindow::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (!key->isAutoRepeat() || !actsOnPress(key)) return false;
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this) return false;
+    // An accepted override keeps the repeat from the shortcuts; the key press itself is eaten.
+    event->accept();
+    return true;
 }
 
 void StatWindow::buildStatButtons() {
@@ -202,8 +263,8 @@ void StatWindow::buildPanel() {
     connect(startStop_, &QPushButton::clicked, this, &StatWindow::startStopClicked);
     connect(named<QPushButton>(client_, "Command1"), &QPushButton::clicked, this,
             &StatWindow::resetClicked);
-    connect(named<QPushButton>(client_, "cmdtakeback"), &QPushButton::clicked, this,
-            &StatWindow::takebackClicked);
+    takeback_ = named<QPushButton>(client_, "cmdtakeback");
+    connect(takeback_, &QPushButton::clicked, this, &StatWindow::takebackClicked);
     lblfname_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblfname_->setWordWrap(true);
 }
@@ -431,17 +492,30 @@ void StatWindow::selectionChanged() {
 void StatWindow::nameChanged(int player) {
     QPushButton* button = nameButtons_[player - 1];
     const QString name = QString::fromStdString(game_.name(player));
-    button->setText(name);
     const QString spoken = q(spokenLine(playerLine(player - 1)));
     const QString plain = QString(name)
                               .replace(QStringLiteral("&&"), QStringLiteral("\x01"))
                               .remove(QLatin1Char('&'))
                               .replace(QLatin1Char('\x01'), QLatin1Char('&'));
     button->setAccessibleName(plain.isEmpty() ? spoken : spoken + QStringLiteral(", ") + plain);
-    // Alt+C must record a field goal whatever the roster holds: a name marked "&Carl" keeps
-    // its underline but gives up the letter, which would otherwise be ambiguous and record
-    // nothing.
-    if (fixedKeys_.contains(button->shortcut())) button->setShortcut(QKeySequence());
+    // Whether a name may keep its letter depends on the names before it.
+    showNames();
+}
+
+// A name's Alt-letter is underlined, and works, only when Alt and that letter select exactly
+// that player: a letter of a stat button, the clock or a menu, or one an earlier name already
+// has, leaves the later name without its mark, so Alt+C always records a field goal and
+// Alt+Z always selects the first Z.
+void StatWindow::showNames() {
+    QSet<QKeySequence> taken = fixedKeys_;
+    for (int i = 0; i < kPlayers; ++i) {
+        const QString name = QString::fromStdString(game_.name(i + 1));
+        const QKeySequence key = QKeySequence::mnemonic(name);
+        const bool keepsLetter = !key.isEmpty() && !taken.contains(key);
+        if (keepsLetter) taken.insert(key);
+        const QString shown = keepsLetter ? name : withoutMnemonic(name);
+        if (nameButtons_[i]->text() != shown) nameButtons_[i]->setText(shown);
+    }
 }
 
 } // namespace tallivant::ui

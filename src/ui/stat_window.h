@@ -21,6 +21,7 @@
 #include "sheet/game.h"
 
 class QAction;
+class QCloseEvent;
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
@@ -72,6 +73,12 @@ private slots:
     void clockTicked();
     void menuTriggered(QAction* action);
 
+protected:
+    // Closing the window (File|Exit or the title bar) asks first about an unsaved game.
+    void closeEvent(QCloseEvent* event) override;
+    // Drops the keyboard's auto-repeat of keys that act: one press, one stat.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildPanel();
     void buildStatButtons();
@@ -80,6 +87,7 @@ private:
     void load();
     void collectFixedKeys();
     void paintFoul(int index);
+    void showNames();
 
     void fieldChanged(Field f) override;
     void selectionChanged() override;
@@ -104,6 +112,7 @@ private:
     QLabel* lblclock_ = nullptr;
     QLabel* lblfname_ = nullptr;
     QPushButton* startStop_ = nullptr;
+    QPushButton* takeback_ = nullptr;
 
     // What each name button and personal foul field shows now, so a repaint touches only the
     // controls whose colour really changes.

@@ -54,7 +54,8 @@ TEST_F(FileOpen, CancelChangesNothing) {
     const WindowState before = state();
     files.openGame();
     EXPECT_EQ(state(), before);
-    EXPECT_EQ(dialogs.shown.size(), 1u);
+    ASSERT_EQ(dialogs.shown.size(), 2u); // Discard, then Cancel in the file dialog
+    EXPECT_EQ(dialogs.shown[1].kind, "open");
 }
 
 TEST_F(FileOpen, ReplacesNamesAndFieldsAndKeepsTheSelection) {
@@ -72,7 +73,11 @@ TEST_F(FileOpen, ReplacesNamesAndFieldsAndKeepsTheSelection) {
     EXPECT_EQ(state(), expected);
     EXPECT_EQ(game.playernum(), 6);
     EXPECT_EQ(files.filename(), "");
-    EXPECT_EQ(dialogs.shown.size(), 1u); // no message, not even for foul trouble
+    // The unsaved game was offered for saving, then the file dialog; no message, not even for
+    // foul trouble.
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[0].kind, "unsaved");
+    EXPECT_EQ(dialogs.shown[1].kind, "open");
 }
 
 TEST_F(FileOpen, TakebackAfterwardsDoesNotReachTheOldGame) {

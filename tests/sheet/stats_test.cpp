@@ -53,7 +53,7 @@ TEST_F(CountingStats, ReboundGoesToPlayerQuarterAndTotalsThenEndsTheSelection) {
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(CountingStats, SecondClickWithoutANameIsRefusedAndRemembered) {
+TEST_F(CountingStats, SecondClickWithoutANameIsRefusedAndChangesNothing) {
     stat(5, 'h');
     click('h');
     ASSERT_EQ(dialogs.shown.size(), 1u);
@@ -61,8 +61,9 @@ TEST_F(CountingStats, SecondClickWithoutANameIsRefusedAndRemembered) {
     EXPECT_EQ(dialogs.shown[0].title, "Error!");
     EXPECT_EQ(dialogs.shown[0].icon, Icon::Exclamation);
     EXPECT_EQ(txt("txtrebtot"), "1");
+    // The takeback memory still holds the rebound that was recorded.
     EXPECT_EQ(game.tbletter(), "h");
-    EXPECT_EQ(game.oldplayernum(), 0);
+    EXPECT_EQ(game.oldplayernum(), 5);
 }
 
 TEST_F(CountingStats, EachButtonCountsInItsOwnColumnAndQuarter) {
@@ -197,13 +198,14 @@ TEST_F(ShotStats, ThreePointersAndFreeThrowsStayInTheirOwnGroups) {
     EXPECT_EQ(txt("txtfgper_0"), "0");
 }
 
-TEST_F(ShotStats, RefusedShotChangesNoFieldButIsRemembered) {
+TEST_F(ShotStats, RefusedShotChangesNothingNotEvenTheTakebackMemory) {
     stat(3, 'c');
-    click('c');
+    click('v');
     EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"Please select player first."});
     EXPECT_EQ(txt("txttotfgm"), "1");
+    EXPECT_EQ(txt("txtfgatot"), "1");
     EXPECT_EQ(game.tbletter(), "c");
-    EXPECT_EQ(game.oldplayernum(), 0);
+    EXPECT_EQ(game.oldplayernum(), 3);
 }
 
 TEST_F(ShotStats, EachQuarterCountsOnlyItsOwnShots) {

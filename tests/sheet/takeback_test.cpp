@@ -54,21 +54,18 @@ TEST_F(Takeback, BeforeAnyStatDoesNothing) {
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(Takeback, AfterARefusedStatAlertsWithoutClaimingSuccess) {
-    stat(3, 'c');
-    click('u'); // refused: no player
-    dialogs.shown.clear();
+TEST_F(Takeback, ARefusedPressLeavesTheRecordedStatToTakeBack) {
+    stat(3, 'c', Quarter::Second);
+    click('u', Quarter::Third); // refused: no player
+    click('e');                 // refused again
     game.takeback();
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text,
-              "Nothing to take back: no player was selected for the last stat.");
-    EXPECT_EQ(dialogs.shown[0].title, "Alert!");
-    EXPECT_EQ(dialogs.shown[0].icon, Icon::Exclamation);
-    EXPECT_EQ(txt("txttotfgm"), "1");
-    EXPECT_EQ(txt("txtasttot"), "0");
-    // A refused takeback keeps the memory: it alerts again.
+    EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>(2, "Please select player first."));
+    expectOthersZero({"txt2ndfgper", "txtfgper_2", "txtfgpertm"});
+    EXPECT_EQ(txt("txtfgpertm"), "0.00%");
+    // Taken back once: the memory is spent, and a second Takeback does nothing, silently.
     game.takeback();
     EXPECT_EQ(dialogs.shown.size(), 2u);
+    expectOthersZero({"txt2ndfgper", "txtfgper_2", "txtfgpertm"});
 }
 
 TEST_F(Takeback, MissedFieldGoalOfAFreshPlayer) {

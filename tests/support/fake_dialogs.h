@@ -1,5 +1,5 @@
 // A scripted Dialogs for tests: records every box shown, in order, and answers from queues
-// (OK, the default answer and "cancelled" when a queue is empty). A hook may look at the
+// (OK, Discard, the default answer and "cancelled" when a queue is empty). A hook may look at the
 // program's state while a box is up.
 #pragma once
 
@@ -14,7 +14,7 @@
 namespace tallivant::testing {
 
 struct Shown {
-    std::string kind; // "message", "okCancel", "input", "open", "save"
+    std::string kind; // "message", "okCancel", "unsaved", "input", "open", "save"
     std::string text;
     std::string title;
     Icon icon = Icon::None;
@@ -26,6 +26,7 @@ class FakeDialogs : public Dialogs {
 public:
     std::vector<Shown> shown;
     std::deque<bool> okCancelAnswers;
+    std::deque<UnsavedAnswer> unsavedAnswers;            // empty: Discard, as if nothing were asked
     std::deque<std::optional<std::string>> inputAnswers; // nothing: accept the default
     std::deque<std::optional<std::string>> fileAnswers;  // nothing: cancelled
     std::function<void(const Shown&)> onShow;
@@ -36,6 +37,10 @@ public:
     bool okCancel(const std::string& text, const std::string& title) override {
         push({"okCancel", text, title, Icon::None, {}, {}});
         return take(okCancelAnswers, true);
+    }
+    UnsavedAnswer saveDiscardCancel(const std::string& text, const std::string& title) override {
+        push({"unsaved", text, title, Icon::Exclamation, {}, {}});
+        return take(unsavedAnswers, UnsavedAnswer::Discard);
     }
     std::string input(const std::string& message, const std::string& caption,
                       const std::string& defaultAnswer) override {

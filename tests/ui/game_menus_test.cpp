@@ -29,7 +29,8 @@ TEST_F(GameMenus, NewGameClearsTheSheetAndPutsTheRosterOnTheButtons) {
 
     trigger(*window, "mnuFileNew");
 
-    ASSERT_EQ(dialogs.shown.size(), 12u);
+    ASSERT_EQ(dialogs.shown.size(), 13u); // the unsaved game answered with Discard, 12 names
+    EXPECT_EQ(dialogs.shown[0].kind, "unsaved");
     EXPECT_EQ(text("cmdp1"), "4 Ann Lee");
     EXPECT_EQ(text("cmdp2"), "#  name");
     EXPECT_EQ(text("cmdp3"), "&Zed Zimmer-L");
@@ -44,7 +45,7 @@ TEST_F(GameMenus, NewGameClearsTheSheetAndPutsTheRosterOnTheButtons) {
 
     // The new game's first takeback has nothing to take back.
     click("cmdtakeback");
-    EXPECT_EQ(dialogs.shown.size(), 12u);
+    EXPECT_EQ(dialogs.shown.size(), 13u);
     EXPECT_EQ(text("txtpf_3"), "0");
 
     // A name marked with a free letter is pressed with Alt and that letter.
@@ -120,11 +121,11 @@ TEST_F(GameMenus, FailedOpenKeepsTheGameOnTheWindow) {
     dialogs.shown.clear();
     dialogs.fileAnswers = {path.toStdString()};
     trigger(*window, "mnuFileOpen");
-    ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_EQ(dialogs.shown[1].text,
+    ASSERT_EQ(dialogs.shown.size(), 3u); // the unsaved game answered with Discard, the file
+    EXPECT_EQ(dialogs.shown[2].text,
               "Select/highlight appropriate file name in the file list box.");
-    EXPECT_EQ(dialogs.shown[1].title, "Error loading");
-    EXPECT_EQ(dialogs.shown[1].icon, Icon::Critical);
+    EXPECT_EQ(dialogs.shown[2].title, "Error loading");
+    EXPECT_EQ(dialogs.shown[2].icon, Icon::Critical);
     EXPECT_EQ(text("txtreb_4"), "1");
     EXPECT_EQ(text("lblfname"), "kept.txt");
     EXPECT_EQ(window->filename(), path.toStdString());

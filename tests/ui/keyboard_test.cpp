@@ -78,7 +78,7 @@ TEST_F(Accelerators, TwoQuickPressesBothCountInTheOrderPressed) {
     EXPECT_EQ(text("txtreb_1"), "1");
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, "Please select player first.");
-    EXPECT_EQ(window->game().oldplayernum(), 0);
+    EXPECT_EQ(window->game().oldplayernum(), 2);
 }
 
 TEST_F(Accelerators, WorkWhereverTheFocusIs) {
