@@ -113,6 +113,8 @@ private:
     QLabel* lblfname_ = nullptr;
     QPushButton* startStop_ = nullptr;
     QPushButton* takeback_ = nullptr;
+    // The key and time stamp of the last key release, to tell the keyboard's repeats.
+    std::pair<int, quint64> lastRelease_{0, 0};
 
     // What each name button and personal foul field shows now, so a repaint touches only the
     // controls whose colour really changes.

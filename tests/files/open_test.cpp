@@ -164,6 +164,37 @@ TEST_F(FileOpen, EmptyBinaryHugeMissingAndFolderChangeNothing) {
     }
 }
 
+// Only a file that starts like a game file becomes the game, and the name the next save offers.
+TEST_F(FileOpen, TextThatIsNotAGameFileIsRefusedHoweverManyValuesItHolds) {
+    playSomeGame();
+    host.label = "/games/old.txt";
+    const WindowState before = state();
+    std::string notes;
+    for (int i = 0; i < 500; ++i)
+        notes += "Practice " + std::to_string(i) + ", bring the ball\n";
+    std::string page = "<html>," + otherGameFile();
+    std::string headerLater = otherGameFile();
+    headerLater.insert(0, "\"\",");
+    for (const auto& [name, bytes] : std::vector<std::pair<std::string, std::string>>{
+             {"notes.txt", notes}, {"page.html", page}, {"shifted.txt", headerLater}}) {
+        dialogs.shown.clear();
+        writeBytes(folder / name, bytes);
+        openFrom(folder / name);
+        EXPECT_EQ(state(), before) << name;
+        EXPECT_EQ(dialogs.messageTexts(),
+                  std::vector<std::string>{"Select/highlight appropriate file name in the file "
+                                           "list box."})
+            << name;
+    }
+
+    // The header's first value in any case, with blanks around it, unquoted, still opens.
+    std::string file = otherGameFile();
+    file.replace(0, 7, " NAME ,");
+    writeBytes(folder / "upper.txt", file);
+    openFrom(folder / "upper.txt");
+    EXPECT_EQ(contentsOf(game), *parseGameFile(otherGameFile()));
+}
+
 TEST_F(FileRoundTrip, SavedGameOpensAsTheSameGame) {
     playSomeGame();
     const GameContents saved = contentsOf(game);

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch tree and keeps a short game with the installed program, as
 # a scorer at the keyboard would: on its own X server, through real key events from xdotool,
-# it enters a roster with File|New, records a made field goal with Alt-letters, saves the game
-# through the real file dialog and leaves with File|Exit. Then it reads the saved game file.
+# it enters a roster with File|New, records a made field goal with Alt-letters and a personal
+# foul with its key held down, saves the game through the real file dialog, answers the
+# unsaved-game question of File|Exit with Escape and then Discard. Then it reads the saved file.
 #
 # Usage: keep_a_game.sh <cmake> <build dir> <config or ""> <folder for a failure screenshot>
 set -euo pipefail
@@ -208,6 +209,12 @@ step "Alt+z selects player 1, Alt+c records a made field goal"
 focus_window "$main_window" "the main window"
 xdotool key alt+z alt+c
 
+step "Alt+m held down past the keyboard's repeat delay records one personal foul"
+xdotool key alt+z
+xdotool keydown alt+m
+sleep 1.5
+xdotool keyup alt+m
+
 step "File|Save through the file dialog"
 xdotool key alt+l
 wait_window Tallivant "$main_window"
@@ -228,11 +235,25 @@ focus_window "$saved_box" "the saved message"
 xdotool key Return
 wait_window_gone "$saved_box" "the saved message"
 
-step "File|Exit"
+step "a rebound after the save: File|Exit asks, Escape keeps the game, Discard ends"
+focus_window "$main_window" "the main window"
+xdotool key alt+z alt+h
+xdotool key alt+l
+wait_window Tallivant "$main_window"
+xdotool key x
+wait_window "Unsaved game"
+question=$window
+focus_window "$question" "the unsaved game question"
+xdotool key Escape
+wait_window_gone "$question" "the unsaved game question"
+kill -0 "$app_pid" 2>/dev/null || fail "the program ended although the question was cancelled"
 focus_window "$main_window" "the main window"
 xdotool key alt+l
 wait_window Tallivant "$main_window"
 xdotool key x
+wait_window "Unsaved game" "$question"
+focus_window "$window" "the unsaved game question"
+xdotool key alt+d
 deadline=$((SECONDS + step_limit))
 while kill -0 "$app_pid" 2>/dev/null; do
     ((SECONDS < deadline)) || fail "the program still runs ${step_limit}s after File|Exit"
@@ -263,15 +284,17 @@ record() {
 }
 one_goal() { record "$1" 1 1 100.00% 2; }
 nothing() { record "$1" 0 0 0 0; }
+# One made field goal and one personal foul.
+goal_and_foul() { one_goal "$1" | sed 's/"0","0","2"$/"1","0","2"/'; }
 
 expected=("\"Name\",\"FGM\",\"FGA\",\"FG%\",\"FTM\",\"FTA\",\"FT%\",\"3PTM\",\"3PTA\",\"3PT%\",\"REBS\",\"ASTS\",\"TurnOver's\",\"STLS\",\"BLKS\",\"Prsnl Fls\",\"TechFls\",\"Points\"")
-expected+=("$(one_goal '&Zed')")
+expected+=("$(goal_and_foul '&Zed')")
 for _ in $(seq 2 12); do expected+=("$(nothing '#  name')"); done
-expected+=("$(one_goal 'First Quarter')")
+expected+=("$(goal_and_foul 'First Quarter')")
 for label in 'Second Quarter' 'Third Quarter' 'Fourth Quarter' 'Overtime totals'; do
     expected+=("$(nothing "$label")")
 done
-expected+=("$(one_goal 'Game totals')")
+expected+=("$(goal_and_foul 'Game totals')")
 
 wrong=0
 for i in "${!expected[@]}"; do

@@ -3,6 +3,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QWindow>
 #include <map>
 
 #include "sheet/columns.h"
@@ -140,6 +141,111 @@ TEST_F(Accelerators, MenuTitleLettersOpenTheirMenus) {
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
+}
+
+// A key held down: one press, then the keyboard's auto-repeat, then the release, through the
+// window system as the keyboard delivers them.
+void hold(QWindow* w, Qt::Key key, Qt::KeyboardModifiers mods, const QString& text) {
+    QTest::simulateEvent(w, true, key, mods, text, false);
+    for (int i = 0; i < 6; ++i)
+        QTest::simulateEvent(w, true, key, mods, text, true);
+    QTest::simulateEvent(w, false, key, mods, text, false);
+}
+
+// The same as the X server sends it without detectable auto-repeat: each repeat is a release
+// and a press with one time stamp, neither marked as a repeat.
+void holdAsX11(QWidget* focus, Qt::Key key, Qt::KeyboardModifiers mods, const QString& text) {
+    auto press = [&](ulong time) {
+        if (qt_sendShortcutOverrideEvent(focus, time, key, mods, text, false)) return;
+        QKeyEvent e(QEvent::KeyPress, key, mods, text);
+        e.setTimestamp(time);
+        QApplication::sendEvent(focus, &e);
+    };
+    auto release = [&](ulong time) {
+        QKeyEvent e(QEvent::KeyRelease, key, mods, text);
+        e.setTimestamp(time);
+        QApplication::sendEvent(focus, &e);
+    };
+    ulong time = 100000;
+    press(time);
+    for (int i = 0; i < 6; ++i) {
+        time += 40;
+        release(time);
+        press(time);
+    }
+    release(time + 300);
+}
+
+TEST_F(Accelerators, AKeyHeldDownActsOnce) {
+    click("cmdp2");
+    holdAsX11(QApplication::focusWidget(), Qt::Key_M, Qt::AltModifier, "m");
+    EXPECT_EQ(text("txtpf_1"), "1");
+
+    QWindow* w = window->windowHandle();
+    click("cmdp3");
+    hold(w, Qt::Key_M, Qt::AltModifier, "m"); // the personal foul keeps its player
+    EXPECT_EQ(text("txtpf_2"), "1");
+    hold(w, Qt::Key_H, Qt::AltModifier, "h");
+    EXPECT_EQ(text("txtreb_2"), "1");
+    EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front().text;
+
+    window->game().setName(5, "&Zed");
+    hold(w, Qt::Key_Z, Qt::AltModifier, "z");
+    EXPECT_EQ(window->game().playernum(), 5);
+    widget("cmdfgm")->setFocus();
+    hold(w, Qt::Key_Space, Qt::NoModifier, " ");
+    EXPECT_EQ(text("txtfgm_4"), "1");
+    EXPECT_EQ(text("txtfga_4"), "1");
+
+    click("cmdclock_stopstart");
+    click("cmdclock_stopstart");
+    hold(w, Qt::Key_S, Qt::AltModifier, "s");
+    EXPECT_TRUE(timer()->isActive());
+
+    // Ctrl+Z presses Takeback, once.
+    stat(6, "cmdast");
+    hold(w, Qt::Key_Z, Qt::ControlModifier, {});
+    EXPECT_EQ(text("txtast_5"), "0");
+    EXPECT_EQ(text("txtasttot"), "0");
+
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(Accelerators, ANameIsUnderlinedOnlyWhenItsLetterSelectsIt) {
+    dialogs.inputAnswers = {std::string("&Cy"),    std::string("&Zed"), std::string("&zoe"),
+                            std::string("B&&&Bo"), std::string("&Lu"),  std::string("&Al")};
+    window->findChild<QAction*>("mnuFileNew")->trigger();
+    // Stat, clock and menu letters stay theirs; an earlier name keeps its letter.
+    EXPECT_EQ(text("cmdp1"), "Cy");
+    EXPECT_EQ(text("cmdp2"), "&Zed");
+    EXPECT_EQ(text("cmdp3"), "zoe");
+    EXPECT_EQ(text("cmdp4"), "B&&&Bo");
+    EXPECT_EQ(text("cmdp5"), "Lu");
+    EXPECT_EQ(text("cmdp6"), "&Al");
+    // What was typed is kept whole, for the file and the report.
+    EXPECT_EQ(window->game().name(1), "&Cy");
+    EXPECT_EQ(window->game().name(3), "&zoe");
+
+    // After a personal foul keeps player 7 selected, Alt+C is a field goal for player 7.
+    click("cmdp7");
+    alt('m');
+    alt('c');
+    EXPECT_EQ(text("txtfgm_6"), "1");
+    EXPECT_EQ(text("txtfgm_0"), "0");
+    // Alt+Z selects the first Z at once; the stat lands there.
+    alt('z');
+    alt('u');
+    EXPECT_EQ(text("txtast_1"), "1");
+    EXPECT_EQ(text("txtast_2"), "0");
+
+    // Once the first Z gives up its mark, the next one gets it.
+    dialogs.inputAnswers = {std::nullopt, std::string("Zed")};
+    window->findChild<QAction*>("mnurosterchange")->trigger();
+    EXPECT_EQ(text("cmdp2"), "Zed");
+    EXPECT_EQ(text("cmdp3"), "&zoe");
+    alt('z');
+    alt('u');
+    EXPECT_EQ(text("txtast_2"), "1");
 }
 
 } // namespace

@@ -180,6 +180,106 @@ TEST_F(RealDialogs, SaveDialogIsNonNativeWithFiltersAndAddsTheDefaultSuffix) {
     EXPECT_EQ(*chosen, dir.filePath("lincoln.txt").toStdString());
 }
 
+// Replacing another existing file takes a Yes; No goes back to the dialog. The game's own
+// file is saved again without a question.
+TEST_F(RealDialogs, SaveAsksBeforeReplacingAnotherFileButNotTheGamesOwn) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    for (const char* name : {"last week.txt", "tonight.txt"}) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    FileDialogSetup setup = gameFileSetup("Select the destination file", "");
+    setup.confirmOverwrite = true;
+    setup.ownFile = dir.filePath("tonight.txt").toStdString();
+
+    // Picks each name in turn; a question about replacing is answered from `replies`.
+    auto save = [&](QStringList names, QList<QMessageBox::StandardButton> replies) {
+        QStringList asked;
+        QTimer questions;
+        questions.setInterval(5);
+        QObject::connect(&questions, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible() || replies.isEmpty()) return;
+            asked << box->text();
+            box->button(replies.takeFirst())->click();
+        });
+        questions.start();
+        ModalAnswer pick([&](QWidget* w) {
+            auto* dialog = qobject_cast<QFileDialog*>(w);
+            ASSERT_NE(dialog, nullptr);
+            for (const QString& name : names) {
+                if (!dialog->isVisible()) break;
+                dialog->selectFile(dir.filePath(name));
+                static_cast<QDialog*>(dialog)->accept();
+            }
+        });
+        const auto chosen = dialogs.saveFile(setup);
+        EXPECT_TRUE(pick.answered());
+        return std::make_pair(chosen.value_or("cancelled"), asked);
+    };
+
+    const auto [declined, askedFirst] = save({"last week.txt", "new game.txt"}, {QMessageBox::No});
+    EXPECT_EQ(declined, dir.filePath("new game.txt").toStdString());
+    ASSERT_EQ(askedFirst.size(), 1);
+    EXPECT_TRUE(askedFirst[0].contains("last week.txt")) << askedFirst[0].toStdString();
+
+    const auto [own, askedOwn] = save({"tonight.txt"}, {QMessageBox::No});
+    EXPECT_EQ(own, setup.ownFile);
+    EXPECT_TRUE(askedOwn.isEmpty());
+
+    const auto [replaced, askedYes] = save({"last week.txt"}, {QMessageBox::Yes});
+    EXPECT_EQ(replaced, dir.filePath("last week.txt").toStdString());
+    EXPECT_EQ(askedYes.size(), 1);
+}
+
+// The question before an unsaved game is set aside: its look, and each answer.
+TEST_F(RealDialogs, UnsavedGameQuestionOffersSaveDiscardAndCancel) {
+    const struct {
+        const char* press;
+        UnsavedAnswer expected;
+    } answers[] = {{"&Save", UnsavedAnswer::Save},
+                   {"&Discard", UnsavedAnswer::Discard},
+                   {"Cancel", UnsavedAnswer::Cancel},
+                   {"Escape", UnsavedAnswer::Cancel},
+                   {"Enter", UnsavedAnswer::Save}};
+    for (const auto& a : answers) {
+        QStringList captions;
+        QString title, body, defaultCaption;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        ModalAnswer answer([&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            ASSERT_NE(box, nullptr);
+            title = box->windowTitle();
+            body = box->text();
+            icon = box->icon();
+            for (QAbstractButton* b : box->buttons())
+                captions << b->text();
+            defaultCaption = box->defaultButton() ? box->defaultButton()->text() : QString();
+            const QString press = QString::fromLatin1(a.press);
+            if (press == "Escape")
+                QTest::keyClick(box, Qt::Key_Escape);
+            else if (press == "Enter")
+                QTest::keyClick(box, Qt::Key_Return);
+            else
+                for (QAbstractButton* b : box->buttons())
+                    if (b->text() == press) b->click();
+        });
+        EXPECT_EQ(dialogs.saveDiscardCancel(
+                      "The statistics of this game have not been saved. Save them first?",
+                      "Unsaved game"),
+                  a.expected)
+            << a.press;
+        ASSERT_TRUE(answer.answered());
+        EXPECT_EQ(title, "Unsaved game");
+        EXPECT_EQ(body, "The statistics of this game have not been saved. Save them first?");
+        EXPECT_EQ(icon, QMessageBox::Warning);
+        captions.sort();
+        EXPECT_EQ(captions, (QStringList{"&Discard", "&Save", "Cancel"}));
+        EXPECT_EQ(defaultCaption, "&Save");
+    }
+}
+
 TEST_F(RealDialogs, OpenDialogStartsAtTheGivenNameAndTellsCancel) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
