@@ -19,12 +19,29 @@ std::string absolutePath(const std::string& path) {
 GameFiles::GameFiles(Game& game, Dialogs& dialogs, FilesHost& host)
     : game_(game), dialogs_(dialogs), host_(host) {}
 
+void GameFiles::put(const GameContents& contents, const std::string& label) {
+    host_.setFileLabel(label);
+    host_.switchFirstQuarterOn();
+    game_.forgetTakeback();
+    for (int id = 0; id < kFields; ++id)
+        game_.setText(Field::fromId(id), contents.fields[id]);
+    for (int n = 1; n <= kPlayers; ++n)
+        game_.setName(n, contents.names[n - 1]);
+}
+
+void GameFiles::restore(const GameContents& game, const std::string& label) {
+    put(game, label);
+    gameFile_.clear();
+    game_.markUnsaved();
+}
+
 bool GameFiles::maySetAside() {
     if (!game_.hasUnsavedChanges()) return true;
     switch (dialogs_.saveDiscardCancel(kUnsavedText, kUnsavedTitle)) {
     case UnsavedAnswer::Save:
         return savegame();
     case UnsavedAnswer::Discard:
+        host_.gameDiscarded();
         return true;
     case UnsavedAnswer::Cancel:
         break;
@@ -101,13 +118,7 @@ void GameFiles::openGame() {
         return;
     }
 
-    host_.setFileLabel(filename_);
-    host_.switchFirstQuarterOn();
-    game_.forgetTakeback();
-    for (int id = 0; id < kFields; ++id)
-        game_.setText(Field::fromId(id), contents->fields[id]);
-    for (int n = 1; n <= kPlayers; ++n)
-        game_.setName(n, contents->names[n - 1]);
+    put(*contents, filename_);
     game_.markSaved();
     gameFile_ = absolutePath(filename_);
     filename_.clear();

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "files/game_file.h"
 #include "sheet/dialogs.h"
 #include "sheet/game.h"
 
@@ -19,6 +20,8 @@ public:
     // The caption of lblfname.
     virtual void setFileLabel(const std::string& path) = 0;
     virtual std::string fileLabel() const = 0;
+    // The scorer chose to discard the unsaved game.
+    virtual void gameDiscarded() {}
 };
 
 class GameFiles {
@@ -39,6 +42,9 @@ public:
     // file has been read and found complete; otherwise the game stays as it was. An unsaved
     // game is offered for saving first, and Cancel keeps it.
     void openGame();
+    // Puts back a game kept by a copy of the program that ended before it was saved: its names,
+    // fields and file label, first quarter on, no takeback; it still has unsaved changes.
+    void restore(const GameContents& game, const std::string& label);
     // Whether the game on the window may be set aside (by a new or opened game, or the end of
     // the program): true without unsaved changes; otherwise the scorer is asked, and true after
     // a successful save or Discard, false after Cancel or a save that did not happen.
@@ -70,6 +76,8 @@ public:
         "The statistics of this game have not been saved. Save them first?";
 
 private:
+    void put(const GameContents& contents, const std::string& label);
+
     Game& game_;
     Dialogs& dialogs_;
     FilesHost& host_;

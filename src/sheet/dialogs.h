@@ -38,6 +38,8 @@ public:
     virtual bool okCancel(const std::string& text, const std::string& title) = 0;
     // Save (the default), Discard, or Cancel (also Escape and a closed box); warning icon.
     virtual UnsavedAnswer saveDiscardCancel(const std::string& text, const std::string& title) = 0;
+    // True for Restore (the default, also a closed box), false for Discard; question icon.
+    virtual bool restoreOrDiscard(const std::string& text, const std::string& title) = 0;
     // The typed text on OK, an empty text on Cancel.
     virtual std::string input(const std::string& message, const std::string& caption,
                               const std::string& defaultAnswer) = 0;

@@ -65,6 +65,8 @@ public:
     bool hasUnsavedChanges() const { return unsaved_; }
     // The game as it stands is now in a file (saved or just opened), or is a fresh start.
     void markSaved() { setUnsaved(false); }
+    // The game as it stands is in no file (a game restored after a crash).
+    void markUnsaved() { setUnsaved(true); }
 
     static constexpr const char* kNoPlayerText = "Please select player first.";
     static constexpr const char* kNotANumber = "The last stat could not be taken back: the "

@@ -11,5 +11,6 @@ int main(int argc, char* argv[]) {
     tallivant::ui::StatWindow window(dialogs);
     dialogs.setWindow(&window);
     window.show();
+    window.offerRecovery();
     return app.exec();
 }

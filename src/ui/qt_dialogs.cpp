@@ -93,6 +93,17 @@ UnsavedAnswer QtDialogs::saveDiscardCancel(const std::string& text, const std::s
     }
 }
 
+bool QtDialogs::restoreOrDiscard(const std::string& text, const std::string& title) {
+    QMessageBox box(QMessageBox::Question, q(title), q(text), QMessageBox::NoButton, window_);
+    QPushButton* restore = box.addButton(QStringLiteral("&Restore"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
+    box.setDefaultButton(restore);
+    // Escape or a closed box keeps the game: only Discard sets it aside.
+    box.setEscapeButton(restore);
+    box.exec();
+    return box.clickedButton() != discard;
+}
+
 std::string QtDialogs::input(const std::string& message, const std::string& caption,
                              const std::string& defaultAnswer) {
     QInputDialog dialog(window_);

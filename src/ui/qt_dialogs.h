@@ -17,6 +17,7 @@ public:
     void message(const std::string& text, const std::string& title, Icon icon) override;
     bool okCancel(const std::string& text, const std::string& title) override;
     UnsavedAnswer saveDiscardCancel(const std::string& text, const std::string& title) override;
+    bool restoreOrDiscard(const std::string& text, const std::string& title) override;
     std::string input(const std::string& message, const std::string& caption,
                       const std::string& defaultAnswer) override;
     std::optional<std::string> openFile(const FileDialogSetup& setup) override;

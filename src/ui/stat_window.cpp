@@ -128,7 +128,8 @@ QLabel* makeLabel(QWidget* parent, std::string_view name, std::string_view capti
 } // namespace
 
 StatWindow::StatWindow(Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), game_(dialogs), files_(game_, dialogs, *this) {
+    : QMainWindow(parent), dialogs_(dialogs), copy_(dialogs, defaultStateFolder()), game_(copy_),
+      files_(game_, copy_, *this) {
     setObjectName(QStringLiteral("stat"));
     setWindowTitle(QStringLiteral("Tallivant"));
     game_.setDecimalSeparator(QLocale().decimalPoint().toStdString());
@@ -159,6 +160,7 @@ StatWindow::StatWindow(Dialogs& dialogs, QWidget* parent)
 
     game_.setListener(this);
     load();
+    copy_.watch(game_, [this] { return fileLabel(); });
 }
 
 StatWindow::~StatWindow() {
@@ -167,10 +169,28 @@ StatWindow::~StatWindow() {
 }
 
 void StatWindow::closeEvent(QCloseEvent* event) {
-    if (files_.maySetAside())
-        event->accept();
-    else
+    if (!files_.maySetAside()) {
         event->ignore();
+        return;
+    }
+    copy_.closed();
+    event->accept();
+}
+
+void StatWindow::offerRecovery() {
+    auto found = copy_.recovery().claimLeftBehind();
+    if (!found) return;
+    if (dialogs_.restoreOrDiscard(kRestoreText, kRestoreTitle)) {
+        files_.restore(found->game, found->label);
+        copy_.keep();
+    } else {
+        copy_.recovery().discard();
+        copy_.recovery().remove();
+    }
+}
+
+void StatWindow::gameDiscarded() {
+    copy_.discard();
 }
 
 bool StatWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -374,6 +394,7 @@ void StatWindow::switchFirstQuarterOn() {
 
 void StatWindow::setFileLabel(const std::string& text) {
     lblfname_->setText(QString::fromStdString(text));
+    copy_.changed();
 }
 
 std::string StatWindow::fileLabel() const {
@@ -382,6 +403,7 @@ std::string StatWindow::fileLabel() const {
 
 void StatWindow::statClicked(int row) {
     game_.record(row, currentQuarter());
+    copy_.keep();
 }
 
 void StatWindow::nameClicked(int player) {
@@ -390,6 +412,7 @@ void StatWindow::nameClicked(int player) {
 
 void StatWindow::takebackClicked() {
     game_.takeback();
+    copy_.keep();
 }
 
 void StatWindow::floorBoxToggled(int box, bool checked) {
@@ -450,14 +473,17 @@ void StatWindow::menuTriggered(QAction* action) {
 
 void StatWindow::fileNew() {
     files_.newGame();
+    copy_.keep();
 }
 
 void StatWindow::fileOpen() {
     files_.openGame();
+    copy_.keep();
 }
 
 void StatWindow::fileSave() {
     files_.savegame();
+    copy_.keep();
 }
 
 void StatWindow::filePrint() {
@@ -466,6 +492,7 @@ void StatWindow::filePrint() {
 
 void StatWindow::editRoster() {
     files_.editRoster();
+    copy_.keep();
 }
 
 void StatWindow::showInstructions() {
@@ -482,7 +509,12 @@ void StatWindow::paintFoul(int index) {
     field->setAccessibleDescription(foul ? QStringLiteral("Foul trouble") : QString());
 }
 
+void StatWindow::unsavedChanged() {
+    copy_.changed();
+}
+
 void StatWindow::fieldChanged(Field f) {
+    copy_.changed();
     QLineEdit* field = fields_[f.id()];
     field->setText(QString::fromStdString(game_.text(f)));
     // A text wider than its field shows its beginning ("100.0"), not its end.
@@ -500,6 +532,7 @@ void StatWindow::selectionChanged() {
 }
 
 void StatWindow::nameChanged(int player) {
+    copy_.changed();
     QPushButton* button = nameButtons_[player - 1];
     const QString name = QString::fromStdString(game_.name(player));
     const QString spoken = q(spokenLine(playerLine(player - 1)));

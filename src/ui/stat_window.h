@@ -19,6 +19,7 @@
 #include "clock/clock.h"
 #include "files/game_files.h"
 #include "sheet/game.h"
+#include "ui/recovery_copy.h"
 
 class QAction;
 class QCloseEvent;
@@ -52,6 +53,14 @@ public:
     // The caption of `lblfname`.
     void setFileLabel(const std::string& text) override;
     std::string fileLabel() const override;
+    void gameDiscarded() override;
+    // At start-up: offers back the game of a copy of the program that ended before saving it.
+    void offerRecovery();
+    RecoveryCopy& recoveryCopy() { return copy_; }
+
+    static constexpr const char* kRestoreTitle = "Restore game";
+    static constexpr const char* kRestoreText =
+        "Tallivant ended before this game was saved. Restore it?";
     // The path of the last File|Open that did not complete (empty otherwise).
     const std::string& filename() const { return files_.filename(); }
 
@@ -92,8 +101,12 @@ private:
     void fieldChanged(Field f) override;
     void selectionChanged() override;
     void nameChanged(int player) override;
+    void unsavedChanged() override;
 
     Dialogs& dialogs_;
+    // Every box the game and the file commands open goes through the recovery copy, which
+    // writes the game first.
+    RecoveryCopy copy_;
     Game game_;
     GameFiles files_;
     Clock clock_;

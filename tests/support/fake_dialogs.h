@@ -14,7 +14,7 @@
 namespace tallivant::testing {
 
 struct Shown {
-    std::string kind; // "message", "okCancel", "unsaved", "input", "open", "save"
+    std::string kind; // "message", "okCancel", "unsaved", "restore", "input", "open", "save"
     std::string text;
     std::string title;
     Icon icon = Icon::None;
@@ -27,6 +27,7 @@ public:
     std::vector<Shown> shown;
     std::deque<bool> okCancelAnswers;
     std::deque<UnsavedAnswer> unsavedAnswers;            // empty: Discard, as if nothing were asked
+    std::deque<bool> restoreAnswers;                     // empty: Restore
     std::deque<std::optional<std::string>> inputAnswers; // nothing: accept the default
     std::deque<std::optional<std::string>> fileAnswers;  // nothing: cancelled
     std::function<void(const Shown&)> onShow;
@@ -41,6 +42,10 @@ public:
     UnsavedAnswer saveDiscardCancel(const std::string& text, const std::string& title) override {
         push({"unsaved", text, title, Icon::Exclamation, {}, {}});
         return take(unsavedAnswers, UnsavedAnswer::Discard);
+    }
+    bool restoreOrDiscard(const std::string& text, const std::string& title) override {
+        push({"restore", text, title, Icon::None, {}, {}});
+        return take(restoreAnswers, true);
     }
     std::string input(const std::string& message, const std::string& caption,
                       const std::string& defaultAnswer) override {

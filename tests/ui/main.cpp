@@ -4,12 +4,16 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QTemporaryDir>
 
 #include "ui/appearance.h"
 
 int main(int argc, char* argv[]) {
     ::testing::InitGoogleTest(&argc, argv);
     if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
+    // Recovery copies go to a folder of the test's own, never the user's state folder.
+    QTemporaryDir state;
+    qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
     QApplication app(argc, argv);
     tallivant::ui::setUpApplication(app);
     // Percent texts in the tests use "."; the locale test sets its own.

@@ -1,0 +1,61 @@
+// Keeps the recovery copy of the game on the window current: the window reports each change,
+// and the copy is written once the event that changed the game is handled, or before any box
+// opens in the middle of it, so that whatever was on the screen is in the file before the next
+// input event. It reaches the disk within two seconds, off the path of a stat.
+//
+// It sits between the game and the window's Dialogs, as a Dialogs itself, for that reason.
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <functional>
+
+#include "files/recovery.h"
+#include "sheet/dialogs.h"
+#include "sheet/game.h"
+
+namespace tallivant::ui {
+
+class RecoveryCopy : public QObject, public Dialogs {
+    Q_OBJECT
+public:
+    RecoveryCopy(Dialogs& dialogs, std::string stateFolder, QObject* parent = nullptr);
+    ~RecoveryCopy() override;
+
+    // The game to keep, and the file label the window shows with it.
+    void watch(const Game& game, std::function<std::string()> label);
+    // The game or its label changed: the copy is written at the next keep().
+    void changed() { pending_ = true; }
+    // Writes the copy if the game changed: the file while it has unsaved changes, none once
+    // it is saved. A copy that cannot be written is said once, and the game goes on.
+    void keep();
+    // The scorer discarded the game: it is kept in discarded/.
+    void discard();
+    // The window closes with nothing left unsaved or discarded: no recovery file stays.
+    void closed();
+
+    Recovery& recovery() { return recovery_; }
+
+    static constexpr const char* kWarningTitle = "Warning";
+    static constexpr const char* kWarning = "Tallivant cannot keep a recovery copy of this game: ";
+
+    void message(const std::string& text, const std::string& title, Icon icon) override;
+    bool okCancel(const std::string& text, const std::string& title) override;
+    UnsavedAnswer saveDiscardCancel(const std::string& text, const std::string& title) override;
+    bool restoreOrDiscard(const std::string& text, const std::string& title) override;
+    std::string input(const std::string& message, const std::string& caption,
+                      const std::string& defaultAnswer) override;
+    std::optional<std::string> openFile(const FileDialogSetup& setup) override;
+    std::optional<std::string> saveFile(const FileDialogSetup& setup) override;
+
+private:
+    Dialogs& dialogs_;
+    Recovery recovery_;
+    const Game* game_ = nullptr;
+    std::function<std::string()> label_;
+    QTimer sync_;
+    bool pending_ = false;
+    bool warned_ = false;
+};
+
+} // namespace tallivant::ui

@@ -1,0 +1,174 @@
+// Killing the program at any moment of a game costs no recorded stat: real copies of the
+// program, killed with SIGKILL, and their games offered back at the next start.
+#include <QAction>
+#include <QTemporaryDir>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <random>
+#include <thread>
+
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "crash_play.h"
+#include "files/recovery.h"
+#include "window_fixture.h"
+
+extern char** environ;
+
+namespace tallivant::testing {
+namespace {
+
+// A running crash_child with its state folder and the steps it reported done.
+class Child {
+public:
+    Child(const std::string& stateFolder, unsigned seed, int steps) {
+        int out[2];
+        if (::pipe(out) != 0) throw std::runtime_error("no pipe");
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+        posix_spawn_file_actions_addclose(&actions, out[0]);
+        std::vector<std::string> env = {"XDG_STATE_HOME=" + stateFolder,
+                                        "QT_QPA_PLATFORM=offscreen", "HOME=" + stateFolder};
+        std::vector<char*> envp;
+        for (auto& e : env)
+            envp.push_back(e.data());
+        envp.push_back(nullptr);
+        std::string program = TALLIVANT_CRASH_CHILD, s = std::to_string(seed),
+                    n = std::to_string(steps);
+        char* argv[] = {program.data(), s.data(), n.data(), nullptr};
+        if (posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv, envp.data()) != 0)
+            throw std::runtime_error("cannot start " + program);
+        posix_spawn_file_actions_destroy(&actions);
+        ::close(out[1]);
+        out_ = ::fdopen(out[0], "r");
+    }
+    ~Child() {
+        kill();
+        std::fclose(out_);
+    }
+    void kill() {
+        if (pid_ <= 0) return;
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+        pid_ = 0;
+    }
+    // Reads what the child said until it reports `count` steps or ends; returns the last count.
+    int readUntil(int count) {
+        char line[64];
+        while (last_ < count && std::fgets(line, sizeof line, out_))
+            if (line[0] != 's') last_ = std::atoi(line);
+        return last_;
+    }
+    bool waitStarted() {
+        char line[64];
+        return std::fgets(line, sizeof line, out_) && line[0] == 's';
+    }
+
+private:
+    pid_t pid_ = 0;
+    FILE* out_ = nullptr;
+    int last_ = 0;
+};
+
+// The game after each number of steps, from the engine.
+std::vector<GameContents> gamesAfterEachStep(unsigned seed, int steps) {
+    FakeDialogs dialogs;
+    Game game(dialogs);
+    std::vector<GameContents> games{contentsOf(game)};
+    for (const PlayStep& s : playSteps(seed, steps)) {
+        playStep(game, s);
+        games.push_back(contentsOf(game));
+    }
+    return games;
+}
+
+TEST(Crash, AKillAtAnyMomentLosesNoCompletedStatAndRestoresIt) {
+    constexpr int kSteps = 400, kRounds = 50;
+    std::mt19937 random(2026);
+    int midGame = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        QTemporaryDir state;
+        const unsigned seed = 100 + round;
+        const auto games = gamesAfterEachStep(seed, kSteps);
+        int done = 0;
+        {
+            Child child(state.path().toStdString(), seed, kSteps);
+            ASSERT_TRUE(child.waitStarted());
+            std::this_thread::sleep_for(std::chrono::microseconds(random() % 60000));
+            child.kill();
+            done = child.readUntil(kSteps);
+        }
+        if (done > 0 && done < kSteps) ++midGame;
+
+        Recovery recovery((state.path() + "/tallivant").toStdString());
+        const auto found = recovery.claimLeftBehind();
+        // Every completed step is there, none twice; the step under way may or may not be.
+        const bool isDone = found && found->game == games[done];
+        const bool isNext = found && done < kSteps && found->game == games[done + 1];
+        if (!found) {
+            // Nothing was left to keep only if nothing had changed.
+            EXPECT_EQ(games[done], games[0]) << done << " steps done";
+            continue;
+        }
+        EXPECT_TRUE(isDone || isNext) << done << " steps done";
+    }
+    // The kills must really land in the middle of games, not only before or after.
+    EXPECT_GE(midGame, kRounds / 2);
+}
+
+using Restore = WindowTest;
+
+TEST_F(Restore, TheNextStartOffersTheKilledCopysGameAndOnlyThatOne) {
+    QTemporaryDir state;
+    const std::string folder = state.path().toStdString();
+    const auto gamesA = gamesAfterEachStep(1, 30), gamesB = gamesAfterEachStep(2, 40);
+    Child a(folder, 1, 30), b(folder, 2, 40);
+    ASSERT_EQ(a.readUntil(30), 30);
+    ASSERT_EQ(b.readUntil(40), 40);
+    b.kill();
+
+    // A third copy: offered B's game, which it now owns, and not A's, whose copy still runs.
+    const QByteArray testState = qgetenv("XDG_STATE_HOME");
+    qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
+    FakeDialogs third;
+    auto restored = std::make_unique<ui::StatWindow>(third);
+    restored->offerRecovery();
+    ASSERT_EQ(third.shown.size(), 1u);
+    EXPECT_EQ(third.shown[0].kind, "restore");
+    EXPECT_EQ(third.shown[0].title, "Restore game");
+    EXPECT_EQ(third.shown[0].text, "Tallivant ended before this game was saved. Restore it?");
+    EXPECT_EQ(contentsOf(restored->game()), gamesB[40]);
+    EXPECT_TRUE(restored->game().hasUnsavedChanges());
+    EXPECT_EQ(restored->game().tbletter(), "");
+
+    // A fourth copy finds nothing: A runs, and B's game belongs to the third copy.
+    FakeDialogs fourth;
+    auto another = std::make_unique<ui::StatWindow>(fourth);
+    another->offerRecovery();
+    EXPECT_TRUE(fourth.shown.empty());
+
+    // Once A is killed, its game is the one offered; declined, it goes to discarded/, from
+    // where File|Open brings it back.
+    a.kill();
+    fourth.restoreAnswers = {false};
+    another->offerRecovery();
+    ASSERT_EQ(fourth.shown.size(), 1u);
+    EXPECT_EQ(contentsOf(another->game()), gamesA[0]);
+    const std::string discarded = another->recoveryCopy().recovery().discardedFolder();
+    std::vector<std::string> kept;
+    for (const auto& e : std::filesystem::directory_iterator(discarded))
+        kept.push_back(e.path().string());
+    ASSERT_EQ(kept.size(), 1u);
+    fourth.fileAnswers = {kept[0]};
+    another->findChild<QAction*>("mnuFileOpen")->trigger();
+    EXPECT_EQ(contentsOf(another->game()), gamesA[30]);
+    qputenv("XDG_STATE_HOME", testState);
+}
+
+} // namespace
+} // namespace tallivant::testing
