@@ -33,6 +33,7 @@ class QTimer;
 namespace tallivant::ui {
 
 class ClientArea;
+class SheetField;
 
 class StatWindow : public QMainWindow, private GameListener, private FilesHost {
     Q_OBJECT
@@ -67,7 +68,6 @@ private slots:
     void statClicked(int row);
     void nameClicked(int player);
     void takebackClicked();
-    void floorBoxToggled(int box, bool checked);
     void startStopClicked();
     void resetClicked();
     void clockTicked();
@@ -87,6 +87,7 @@ private:
     void load();
     void collectFixedKeys();
     void paintFoul(int index);
+    void showClock();
     void showNames();
 
     void fieldChanged(Field f) override;
@@ -103,7 +104,7 @@ private:
 
     ClientArea* client_ = nullptr;
     QTimer* timer_ = nullptr;
-    std::array<QLineEdit*, kFields> fields_{};
+    std::array<SheetField*, kFields> fields_{};
     std::array<QPushButton*, kStats> statButtons_{};
     std::array<QPushButton*, kPlayers> nameButtons_{};
     std::array<QCheckBox*, kPlayers> floorBoxes_{};
