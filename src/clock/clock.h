@@ -16,6 +16,9 @@ public:
     double timeouttime() const { return static_cast<double>(seconds_) / kSecondsPerDay; }
     long long seconds() const { return seconds_; }
     bool running() const { return running_; }
+    // The minute has run out: true from the tick after 00:00:00 until Reset or the next Start,
+    // while the display counts up again and "00:00:16" alone would read as time left.
+    bool isOver() const { return seconds_ < 0; }
     const std::string& caption() const { return caption_; }
     // What the clock label shows; it changes only on a tick or a reset.
     const std::string& display() const { return display_; }

@@ -74,13 +74,20 @@ void syncFolder(const std::string& folder) {
 
 } // namespace
 
-std::optional<std::string> readWholeFile(const std::string& path, std::size_t maxBytes) {
+std::variant<std::string, ReadFailure> readWholeFile(const std::string& path,
+                                                     std::size_t maxBytes) {
+    const auto systemFailure = [](int error) {
+        return ReadFailure{ReadFailure::System, reason(error)};
+    };
     // Non-blocking, so that a named pipe without a writer cannot hang the window.
     const Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (fd.get() < 0) return std::nullopt;
+    if (fd.get() < 0) return systemFailure(errno);
     struct stat st;
-    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-    if (st.st_size > 0 && static_cast<std::size_t>(st.st_size) > maxBytes) return std::nullopt;
+    if (::fstat(fd.get(), &st) != 0) return systemFailure(errno);
+    if (S_ISDIR(st.st_mode)) return systemFailure(EISDIR);
+    if (!S_ISREG(st.st_mode)) return ReadFailure{ReadFailure::NotRegular, {}};
+    const ReadFailure tooLarge{ReadFailure::TooLarge, {}};
+    if (st.st_size > 0 && static_cast<std::size_t>(st.st_size) > maxBytes) return tooLarge;
 
     // Read to the end rather than trusting the size: the file may grow meanwhile.
     std::string data;
@@ -89,11 +96,11 @@ std::optional<std::string> readWholeFile(const std::string& path, std::size_t ma
         const ssize_t n = ::read(fd.get(), buffer.data(), buffer.size());
         if (n < 0) {
             if (errno == EINTR) continue;
-            return std::nullopt;
+            return systemFailure(errno);
         }
         if (n == 0) break;
         data.append(buffer.data(), static_cast<std::size_t>(n));
-        if (data.size() > maxBytes) return std::nullopt;
+        if (data.size() > maxBytes) return tooLarge;
     }
     return data;
 }

@@ -7,12 +7,22 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace tallivant {
 
-// The whole content of a regular file of at most maxBytes bytes; nothing when the file cannot
-// be opened or read, is not a regular file (a folder, a device, a pipe), or is larger.
-std::optional<std::string> readWholeFile(const std::string& path, std::size_t maxBytes);
+// Why a whole file was not read.
+struct ReadFailure {
+    enum Kind {
+        System,     // it cannot be opened or read; `reason` is the system's ("Permission denied")
+        NotRegular, // a device or a pipe (a folder is the system's "Is a directory")
+        TooLarge,   // more than the bytes asked for at most
+    } kind;
+    std::string reason;
+};
+
+// The whole content of a regular file of at most maxBytes bytes, or why not.
+std::variant<std::string, ReadFailure> readWholeFile(const std::string& path, std::size_t maxBytes);
 
 // Puts exactly `bytes` at `path`, replacing the file there. On failure returns the system's
 // reason (strerror) and leaves the file that was at `path` untouched and no temporary file

@@ -138,12 +138,32 @@ bool isGameFileHeader(std::string_view firstValue) {
     });
 }
 
-std::optional<GameContents> parseGameFile(std::string_view bytes) {
-    if (bytes.size() > kMaxGameFileBytes) return std::nullopt;
-    if (bytes.find('\0') != std::string_view::npos) return std::nullopt;
+std::string reasonText(const NotAGameFile& why) {
+    switch (why.kind) {
+    case NotAGameFile::TooLarge:
+        return "It is larger than 1 MiB.";
+    case NotAGameFile::NotText:
+        return "It is not a text file.";
+    case NotAGameFile::TooFewValues:
+        return "It holds " + std::to_string(why.values) + " of the " + std::to_string(kFileValues) +
+               " values of a game file.";
+    case NotAGameFile::NoHeader:
+        break;
+    }
+    return "It is not a game file: a game file begins with the header "
+           "\"Name\",\"FGM\",\u2026";
+}
+
+std::variant<GameContents, NotAGameFile> readGameFile(std::string_view bytes) {
+    static_assert(kMaxGameFileBytes == 1024 * 1024, "the reason text says 1 MiB");
+    if (bytes.size() > kMaxGameFileBytes) return NotAGameFile{NotAGameFile::TooLarge};
+    if (bytes.find('\0') != std::string_view::npos) return NotAGameFile{NotAGameFile::NotText};
     const std::vector<std::string> values = splitValues(decodeGameFile(bytes), kFileValues);
-    if (values.size() < static_cast<std::size_t>(kFileValues)) return std::nullopt;
-    if (!isGameFileHeader(values[0])) return std::nullopt;
+    // A file of notes or a web page is no game, however many values it happens to hold.
+    if (!values.empty() && !isGameFileHeader(values[0]))
+        return NotAGameFile{NotAGameFile::NoHeader};
+    if (values.size() < static_cast<std::size_t>(kFileValues))
+        return NotAGameFile{NotAGameFile::TooFewValues, values.size()};
 
     GameContents c;
     for (int line = 0; line < kLines; ++line) {
@@ -153,6 +173,12 @@ std::optional<GameContents> parseGameFile(std::string_view bytes) {
             c.fields[Field{line, col}.id()] = values[first + 1 + col];
     }
     return c;
+}
+
+std::optional<GameContents> parseGameFile(std::string_view bytes) {
+    auto result = readGameFile(bytes);
+    if (auto* contents = std::get_if<GameContents>(&result)) return std::move(*contents);
+    return std::nullopt;
 }
 
 } // namespace tallivant

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "sheet/columns.h"
@@ -61,10 +62,26 @@ std::vector<std::string> splitValues(std::string_view text, std::size_t limit);
 // case, blanks around it ignored. Any other text (notes, a web page, a log) is not a game.
 bool isGameFileHeader(std::string_view firstValue);
 
-// The game in a game file, or nothing when the bytes are not one: more than
-// kMaxGameFileBytes, a NUL byte (binary data, or text in UTF-16), fewer than 342 values, or a
-// first value other than the header's "Name".
+// Why bytes are not a game file.
+struct NotAGameFile {
+    enum Kind {
+        TooLarge,     // more than kMaxGameFileBytes
+        NotText,      // a NUL byte: binary data, or text in UTF-16
+        TooFewValues, // fewer than 342 values; `values` tells how many
+        NoHeader,     // a first value other than the header's "Name"
+    } kind;
+    std::size_t values = 0;
+};
+
+// The reason as the scorer reads it under the refusal: "It holds 12 of the 342 values of a
+// game file." and the like.
+std::string reasonText(const NotAGameFile& why);
+
+// The game in a game file, or why the bytes are not one.
 // Values after the 342nd are ignored; values go into the fields as text, unchecked.
+std::variant<GameContents, NotAGameFile> readGameFile(std::string_view bytes);
+
+// The game in a game file, or nothing when the bytes are not one.
 std::optional<GameContents> parseGameFile(std::string_view bytes);
 
 } // namespace tallivant

@@ -1,6 +1,7 @@
 #include "files/game_files.h"
 
 #include <filesystem>
+#include <variant>
 
 #include "files/disk.h"
 #include "files/encoding.h"
@@ -14,6 +15,21 @@ std::string absolutePath(const std::string& path) {
     std::string absolute = std::filesystem::absolute(path, ec).string();
     return ec ? path : absolute;
 }
+// The game in the file at `path`, or why it is not one, as the scorer is told.
+std::variant<GameContents, std::string> loadGameFile(const std::string& path) {
+    auto bytes = readWholeFile(path, kMaxGameFileBytes);
+    if (const auto* failure = std::get_if<ReadFailure>(&bytes)) {
+        if (failure->kind == ReadFailure::TooLarge)
+            return reasonText(NotAGameFile{NotAGameFile::TooLarge});
+        if (failure->kind == ReadFailure::NotRegular)
+            return std::string("It is not a file but a device or a pipe.");
+        return failure->reason;
+    }
+    auto game = readGameFile(std::get<std::string>(bytes));
+    if (const auto* notGame = std::get_if<NotAGameFile>(&game)) return reasonText(*notGame);
+    return std::move(std::get<GameContents>(game));
+}
+
 } // namespace
 
 GameFiles::GameFiles(Game& game, Dialogs& dialogs, FilesHost& host)
@@ -59,14 +75,16 @@ void GameFiles::newGame() {
     game_.forgetTakeback();
     game_.zeroSheet();
     for (int n = 1; n <= kPlayers; ++n) {
-        const std::string answer = dialogs_.input(kNamePrompt, kNameCaption, kNameDefault);
+        const std::string answer =
+            dialogs_.input(kNamePrompt, kNameCaption, kNameDefault, kNewNameLength);
         game_.setName(n, leftChars(answer, kNewNameLength));
     }
 }
 
 void GameFiles::editRoster() {
     for (int n = 1; n <= kPlayers; ++n) {
-        const std::string answer = dialogs_.input(kEditPrompt, kNameCaption, game_.name(n));
+        const std::string answer =
+            dialogs_.input(kEditPrompt, kNameCaption, game_.name(n), kEditNameLength);
         game_.setName(n, leftChars(answer, kEditNameLength));
     }
 }
@@ -111,12 +129,12 @@ void GameFiles::openGame() {
     if (!chosen) return;
     filename_ = *chosen;
 
-    std::optional<GameContents> contents;
-    if (auto bytes = readWholeFile(filename_, kMaxGameFileBytes)) contents = parseGameFile(*bytes);
-    if (!contents) {
-        dialogs_.message(kOpenFailed, kOpenFailedTitle, Icon::Critical);
+    auto loaded = loadGameFile(filename_);
+    if (const auto* why = std::get_if<std::string>(&loaded)) {
+        dialogs_.detailedMessage(kOpenFailed, *why, kOpenFailedTitle, Icon::Critical);
         return;
     }
+    const auto* contents = std::get_if<GameContents>(&loaded);
 
     put(*contents, filename_);
     game_.markSaved();

@@ -86,7 +86,8 @@ int lockFile(const std::string& path) {
 }
 
 std::optional<Recovery::Found> readRecovery(const std::string& path) {
-    const auto bytes = readWholeFile(path, kMaxGameFileBytes);
+    const auto read = readWholeFile(path, kMaxGameFileBytes);
+    const auto* bytes = std::get_if<std::string>(&read);
     if (!bytes) return std::nullopt;
     auto game = parseGameFile(*bytes);
     if (!game) return std::nullopt;

@@ -2,6 +2,7 @@
 // window shows real message boxes and the tests script the answers and record what was shown.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,15 +35,19 @@ class Dialogs {
 public:
     virtual ~Dialogs() = default;
     virtual void message(const std::string& text, const std::string& title, Icon icon) = 0;
+    // A message whose box also says why, under its text, in smaller type.
+    virtual void detailedMessage(const std::string& text, const std::string& detail,
+                                 const std::string& title, Icon icon) = 0;
     // True for OK; false for Cancel or a closed box.
     virtual bool okCancel(const std::string& text, const std::string& title) = 0;
     // Save (the default), Discard, or Cancel (also Escape and a closed box); warning icon.
     virtual UnsavedAnswer saveDiscardCancel(const std::string& text, const std::string& title) = 0;
     // True for Restore (the default, also a closed box), false for Discard; question icon.
     virtual bool restoreOrDiscard(const std::string& text, const std::string& title) = 0;
-    // The typed text on OK, an empty text on Cancel.
+    // The typed text on OK, an empty text on Cancel. The entry takes at most maxLength
+    // characters as one types, so the scorer sees the limit rather than losing the rest later.
     virtual std::string input(const std::string& message, const std::string& caption,
-                              const std::string& defaultAnswer) = 0;
+                              const std::string& defaultAnswer, std::size_t maxLength) = 0;
     // The chosen full path, or nothing when the user cancelled.
     virtual std::optional<std::string> openFile(const FileDialogSetup& setup) = 0;
     virtual std::optional<std::string> saveFile(const FileDialogSetup& setup) = 0;

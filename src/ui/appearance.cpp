@@ -1,9 +1,13 @@
 #include "ui/appearance.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFontDatabase>
+#include <QProxyStyle>
+#include <QRadioButton>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
 
 namespace tallivant::ui {
 
@@ -29,9 +33,35 @@ QFont windowFont() {
     return font;
 }
 
+namespace {
+
+// The window shows the keyboard focus on its boxes with its own outline (FocusOutline);
+// Fusion's faint blue tint of a focused box would be a second, weaker sign inside it. The
+// program has check boxes and option buttons only on its window.
+class OneFocusStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        const bool box =
+            qobject_cast<const QCheckBox*>(widget) || qobject_cast<const QRadioButton*>(widget);
+        if (box && element == PE_FrameFocusRect) return;
+        if (box && (element == PE_IndicatorCheckBox || element == PE_IndicatorRadioButton)) {
+            if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option)) {
+                QStyleOptionButton plain = *button;
+                plain.state &= ~State_HasFocus;
+                return QProxyStyle::drawPrimitive(element, &plain, painter, widget);
+            }
+        }
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+};
+
+} // namespace
+
 void setUpApplication(QApplication& app) {
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
-        app.setStyle(fusion);
+        app.setStyle(new OneFocusStyle(fusion));
         app.setPalette(fusion->standardPalette());
     }
     app.setApplicationName(QStringLiteral("Tallivant"));

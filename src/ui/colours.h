@@ -13,6 +13,8 @@ inline constexpr unsigned kDarkGrey = 0x808080;
 inline constexpr unsigned kLightGrey = 0xC0C0C0;
 inline constexpr unsigned kVeryLightGrey = 0xE0E0E0;
 inline constexpr unsigned kLightYellow = 0x80FFFF;
+// A red dark enough to read at 4.5 to 1 on the clock's light grey (pure red gives 2.2).
+inline constexpr unsigned kClockOverRed = 0x0000A0;
 
 inline QColor toQColor(unsigned bgr) {
     return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),

@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QShortcutEvent>
-#include <QStyleOptionFocusRect>
 #include <qdrawutil.h>
 
 namespace tallivant::ui {
@@ -25,15 +24,8 @@ void CommandButton::paintEvent(QPaintEvent*) {
     if (sunken) textRect.translate(1, 1);
     painter.setPen(
         pal.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    // The focus is shown by the window's FocusOutline, which stands out on every colour.
     painter.drawText(textRect, Qt::AlignCenter | Qt::TextShowMnemonic, text());
-
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = rect().adjusted(3, 3, -3, -3);
-        focus.backgroundColor = pal.color(QPalette::Button);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-    }
 }
 
 } // namespace tallivant::ui

@@ -1,8 +1,11 @@
 #include "ui/qt_dialogs.h"
 
+#include <algorithm>
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -68,6 +71,13 @@ void QtDialogs::message(const std::string& text, const std::string& title, Icon 
     box.exec();
 }
 
+void QtDialogs::detailedMessage(const std::string& text, const std::string& detail,
+                                const std::string& title, Icon icon) {
+    QMessageBox box(messageIcon(icon), q(title), q(text), QMessageBox::Ok, window_);
+    box.setInformativeText(q(detail));
+    box.exec();
+}
+
 bool QtDialogs::okCancel(const std::string& text, const std::string& title) {
     QMessageBox box(QMessageBox::NoIcon, q(title), q(text), QMessageBox::Ok | QMessageBox::Cancel,
                     window_);
@@ -105,11 +115,14 @@ bool QtDialogs::restoreOrDiscard(const std::string& text, const std::string& tit
 }
 
 std::string QtDialogs::input(const std::string& message, const std::string& caption,
-                             const std::string& defaultAnswer) {
+                             const std::string& defaultAnswer, std::size_t maxLength) {
     QInputDialog dialog(window_);
     dialog.setWindowTitle(q(caption));
     dialog.setLabelText(q(message));
     dialog.setTextValue(q(defaultAnswer));
+    // The dialog makes its entry field when given a text; there is no other way to reach it.
+    if (auto* entry = dialog.findChild<QLineEdit*>())
+        entry->setMaxLength(static_cast<int>(std::min<std::size_t>(maxLength, 32767)));
     if (dialog.exec() != QDialog::Accepted) return {};
     return dialog.textValue().toStdString();
 }

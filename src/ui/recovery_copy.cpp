@@ -61,6 +61,12 @@ void RecoveryCopy::message(const std::string& text, const std::string& title, Ic
     dialogs_.message(text, title, icon);
 }
 
+void RecoveryCopy::detailedMessage(const std::string& text, const std::string& detail,
+                                   const std::string& title, Icon icon) {
+    keep();
+    dialogs_.detailedMessage(text, detail, title, icon);
+}
+
 bool RecoveryCopy::okCancel(const std::string& text, const std::string& title) {
     keep();
     return dialogs_.okCancel(text, title);
@@ -77,9 +83,9 @@ bool RecoveryCopy::restoreOrDiscard(const std::string& text, const std::string& 
 }
 
 std::string RecoveryCopy::input(const std::string& message, const std::string& caption,
-                                const std::string& defaultAnswer) {
+                                const std::string& defaultAnswer, std::size_t maxLength) {
     keep();
-    return dialogs_.input(message, caption, defaultAnswer);
+    return dialogs_.input(message, caption, defaultAnswer, maxLength);
 }
 
 std::optional<std::string> RecoveryCopy::openFile(const FileDialogSetup& setup) {

@@ -40,11 +40,13 @@ public:
     static constexpr const char* kWarning = "Tallivant cannot keep a recovery copy of this game: ";
 
     void message(const std::string& text, const std::string& title, Icon icon) override;
+    void detailedMessage(const std::string& text, const std::string& detail,
+                         const std::string& title, Icon icon) override;
     bool okCancel(const std::string& text, const std::string& title) override;
     UnsavedAnswer saveDiscardCancel(const std::string& text, const std::string& title) override;
     bool restoreOrDiscard(const std::string& text, const std::string& title) override;
     std::string input(const std::string& message, const std::string& caption,
-                      const std::string& defaultAnswer) override;
+                      const std::string& defaultAnswer, std::size_t maxLength) override;
     std::optional<std::string> openFile(const FileDialogSetup& setup) override;
     std::optional<std::string> saveFile(const FileDialogSetup& setup) override;
 

@@ -21,8 +21,13 @@
 #include "ui/client_area.h"
 #include "ui/colours.h"
 #include "ui/command_button.h"
+#include "ui/floor_box.h"
+#include "ui/focus_outline.h"
 #include "ui/layout.h"
 #include "ui/menus.h"
+#include "ui/palettes.h"
+#include "ui/sheet_field.h"
+#include "ui/tab_chain.h"
 
 namespace tallivant::ui {
 
@@ -30,49 +35,6 @@ namespace {
 
 QString q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-QPalette backgroundPalette(unsigned colour) {
-    // Check boxes and option buttons fill with the Button colour, labels with Window.
-    QPalette p;
-    p.setColor(QPalette::Window, toQColor(colour));
-    p.setColor(QPalette::Button, toQColor(colour));
-    p.setColor(QPalette::WindowText, toQColor(kBlack));
-    return p;
-}
-
-QPalette buttonPalette(unsigned colour) {
-    QPalette p;
-    p.setColor(QPalette::Button, toQColor(colour));
-    p.setColor(QPalette::ButtonText, toQColor(kBlack));
-    return p;
-}
-
-// White lines have black text, dark grey lines white text. A field in foul trouble is light
-// yellow with black text on every line: white on light yellow would hide the very count the
-// colour is there to point at.
-const QPalette& fieldPalette(bool greyLine, bool foul) {
-    static const auto palettes = [] {
-        std::array<QPalette, 4> all;
-        for (int i = 0; i < 4; ++i) {
-            const bool grey = i & 1, yellow = i & 2;
-            QPalette& p = all[i];
-            p.setColor(QPalette::Base, toQColor(yellow ? kLightYellow : grey ? kDarkGrey : kWhite));
-            p.setColor(QPalette::Text, toQColor(grey && !yellow ? kWhite : kBlack));
-        }
-        return all;
-    }();
-    return palettes[(greyLine ? 1 : 0) + (foul ? 2 : 0)];
-}
-
-const QPalette& namePalette(bool red) {
-    static const QPalette white = buttonPalette(kWhite), redPalette = buttonPalette(kRed);
-    return red ? redPalette : white;
-}
-
-const QPalette& floorPalette(bool checked) {
-    static const QPalette grey = backgroundPalette(kLightGrey), red = backgroundPalette(kRed);
-    return checked ? red : grey;
 }
 
 // The name as its button shows it without an Alt-letter: every single "&" dropped, a doubled
@@ -151,6 +113,8 @@ StatWindow::StatWindow(Dialogs& dialogs, QWidget* parent)
     buildSheet();
     buildMenus();
     collectFixedKeys();
+    setUpTabChain(client_);
+    new FocusOutline(client_);
 
     // Ctrl+Z, the undo key of every desktop program, presses Takeback.
     auto* undo = new QShortcut(QKeySequence::Undo, this);
@@ -302,17 +266,12 @@ void StatWindow::buildPanel() {
 void StatWindow::buildSheet() {
     const QFont regular = regularFont();
     auto* names = new QButtonGroup(this);
-    auto* floor = new QButtonGroup(this);
-    floor->setExclusive(false);
     for (int i = 0; i < kPlayers; ++i) {
         const int top = lineTop(playerLine(i));
-        auto* box = new QCheckBox(client_);
+        auto* box = new FloorBox(client_);
         place(box, "Check" + std::to_string(kFirstFloorBox + i),
               twipsRect(kFloorBoxLeft, top, kFloorBoxSize, kFloorBoxSize));
-        box->setAutoFillBackground(true);
-        box->setPalette(floorPalette(false));
         box->setAccessibleName(q(spokenLine(playerLine(i)) + " on the floor"));
-        floor->addButton(box, i);
         floorBoxes_[i] = box;
 
         auto* name = new CommandButton(client_);
@@ -325,7 +284,6 @@ void StatWindow::buildSheet() {
         nameButtons_[i] = name;
     }
     connect(names, &QButtonGroup::idClicked, this, &StatWindow::nameClicked);
-    connect(floor, &QButtonGroup::idToggled, this, &StatWindow::floorBoxToggled);
 
     for (int r = 0; r < kQuarters + 1; ++r) {
         const RowLabel& row = kRowLabels[r];
@@ -337,14 +295,12 @@ void StatWindow::buildSheet() {
 
     for (int id = 0; id < kFields; ++id) {
         const Field f = Field::fromId(id);
-        auto* field = new QLineEdit(client_);
+        auto* field = new SheetField(isGreyLine(f.line), client_);
         place(field, fieldName(f),
               twipsRect(kColumnTable[f.col].left, lineTop(f.line), kFieldWidth, kFieldHeight));
-        field->setReadOnly(true);
         field->setAccessibleName(
             q(spokenLine(f.line) + " " + std::string(kColumnTable[f.col].spoken)));
         field->setFont(regular);
-        field->setPalette(fieldPalette(isGreyLine(f.line), false));
         fields_[id] = field;
     }
 }
@@ -415,10 +371,6 @@ void StatWindow::takebackClicked() {
     copy_.keep();
 }
 
-void StatWindow::floorBoxToggled(int box, bool checked) {
-    floorBoxes_[box]->setPalette(floorPalette(checked));
-}
-
 void StatWindow::startStopClicked() {
     clock_.startStop();
     if (clock_.running())
@@ -426,16 +378,25 @@ void StatWindow::startStopClicked() {
     else
         timer_->stop();
     startStop_->setText(QString::fromStdString(clock_.caption()));
+    showClock();
 }
 
 void StatWindow::resetClicked() {
     clock_.reset();
-    lblclock_->setText(QString::fromStdString(clock_.display()));
+    showClock();
 }
 
 void StatWindow::clockTicked() {
     clock_.tick();
+    showClock();
+}
+
+// Past the minute the clock counts up again; red tells a timeout that is over from one running.
+void StatWindow::showClock() {
     lblclock_->setText(QString::fromStdString(clock_.display()));
+    QPalette palette = lblclock_->palette();
+    palette.setColor(QPalette::WindowText, toQColor(clock_.isOver() ? kClockOverRed : kBlack));
+    lblclock_->setPalette(palette);
 }
 
 void StatWindow::menuTriggered(QAction* action) {
@@ -504,9 +465,7 @@ void StatWindow::paintFoul(int index) {
     const bool foul = game_.inFoulTrouble(index);
     if (foul == foulShown_[index]) return;
     foulShown_[index] = foul;
-    QLineEdit* field = fields_[Field{playerLine(index), PF}.id()];
-    field->setPalette(fieldPalette(isGreyLine(playerLine(index)), foul));
-    field->setAccessibleDescription(foul ? QStringLiteral("Foul trouble") : QString());
+    fields_[Field{playerLine(index), PF}.id()]->setFoulTrouble(foul);
 }
 
 void StatWindow::unsavedChanged() {
@@ -515,10 +474,7 @@ void StatWindow::unsavedChanged() {
 
 void StatWindow::fieldChanged(Field f) {
     copy_.changed();
-    QLineEdit* field = fields_[f.id()];
-    field->setText(QString::fromStdString(game_.text(f)));
-    // A text wider than its field shows its beginning ("100.0"), not its end.
-    field->setCursorPosition(0);
+    fields_[f.id()]->showText(QString::fromStdString(game_.text(f)));
     if (f.col == PF && f.line < kPlayers) paintFoul(f.line);
 }
 

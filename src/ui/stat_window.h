@@ -34,6 +34,7 @@ class QTimer;
 namespace tallivant::ui {
 
 class ClientArea;
+class SheetField;
 
 class StatWindow : public QMainWindow, private GameListener, private FilesHost {
     Q_OBJECT
@@ -76,7 +77,6 @@ private slots:
     void statClicked(int row);
     void nameClicked(int player);
     void takebackClicked();
-    void floorBoxToggled(int box, bool checked);
     void startStopClicked();
     void resetClicked();
     void clockTicked();
@@ -96,6 +96,7 @@ private:
     void load();
     void collectFixedKeys();
     void paintFoul(int index);
+    void showClock();
     void showNames();
 
     void fieldChanged(Field f) override;
@@ -116,7 +117,7 @@ private:
 
     ClientArea* client_ = nullptr;
     QTimer* timer_ = nullptr;
-    std::array<QLineEdit*, kFields> fields_{};
+    std::array<SheetField*, kFields> fields_{};
     std::array<QPushButton*, kStats> statButtons_{};
     std::array<QPushButton*, kPlayers> nameButtons_{};
     std::array<QCheckBox*, kPlayers> floorBoxes_{};

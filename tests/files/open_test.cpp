@@ -118,6 +118,8 @@ TEST_F(FileOpen, FileCutShortAtAnyValueChangesNothing) {
             openFrom(path);
             ASSERT_EQ(state(), before) << "cut in value " << k << " at byte " << cut;
             ASSERT_EQ(files.filename(), path);
+            ASSERT_EQ(dialogs.shown.back().detail,
+                      "It holds " + std::to_string(k) + " of the 342 values of a game file.");
         }
         pos = close + 1;
     }
@@ -134,7 +136,7 @@ TEST_F(FileOpen, FileCutShortAtAnyValueChangesNothing) {
     EXPECT_EQ(contentsOf(game), *parseGameFile(full));
 }
 
-TEST_F(FileOpen, EmptyBinaryHugeMissingAndFolderChangeNothing) {
+TEST_F(FileOpen, RefusedFilesChangeNothingAndSayWhy) {
     playSomeGame();
     host.label = "/games/old.txt";
     const WindowState before = state();
@@ -153,14 +155,38 @@ TEST_F(FileOpen, EmptyBinaryHugeMissingAndFolderChangeNothing) {
     std::filesystem::create_directory(folder / "folder.txt");
     ASSERT_EQ(::mkfifo((folder / "pipe.txt").c_str(), 0644), 0); // must not hang
 
-    for (const std::string name :
-         {"empty.txt", "binary.bin", "huge.txt", "missing.txt", "folder.txt", "pipe.txt"}) {
+    writeBytes(folder / "notes.txt", "Bring the scorebook,\r\n" + otherGameFile());
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : otherGameFile())
+        utf16 += std::string{c, '\0'};
+    writeBytes(folder / "utf16.txt", utf16);
+
+    // The box keeps its text, title and icon; the reason goes under the text.
+    const struct {
+        const char* name;
+        const char* reason;
+    } files_[] = {
+        {"empty.txt", "It holds 0 of the 342 values of a game file."},
+        {"binary.bin", "It is not a text file."},
+        {"utf16.txt", "It is not a text file."},
+        {"huge.txt", "It is larger than 1 MiB."},
+        {"notes.txt", "It is not a game file: a game file begins with the header "
+                      "\"Name\",\"FGM\",\u2026"},
+        {"missing.txt", "No such file or directory"},
+        {"folder.txt", "Is a directory"},
+        {"pipe.txt", "It is not a file but a device or a pipe."},
+    };
+    for (const auto& f : files_) {
         dialogs.shown.clear();
-        openFrom(folder / name);
-        EXPECT_EQ(state(), before) << name;
-        EXPECT_EQ(files.filename(), folder / name);
-        ASSERT_EQ(dialogs.messageTexts().size(), 1u) << name;
-        EXPECT_EQ(dialogs.shown.back().title, "Error loading");
+        openFrom(folder / f.name);
+        EXPECT_EQ(state(), before) << f.name;
+        EXPECT_EQ(files.filename(), folder / f.name);
+        ASSERT_EQ(dialogs.messageTexts().size(), 1u) << f.name;
+        const Shown& box = dialogs.shown.back();
+        EXPECT_EQ(box.text, "Select/highlight appropriate file name in the file list box.");
+        EXPECT_EQ(box.title, "Error loading");
+        EXPECT_EQ(box.icon, Icon::Critical);
+        EXPECT_EQ(box.detail, f.reason) << f.name;
     }
 }
 

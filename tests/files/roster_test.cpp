@@ -92,6 +92,9 @@ TEST_F(FileNew, AnswersAreCutToThirteenCharacters) {
     // Characters, not bytes: a cut by bytes would split or lose the accented letters.
     EXPECT_EQ(game.name(5), "3  Müller-Lüd");
     EXPECT_EQ(game.name(6), "8  李明李明李明李明李明");
+    // The prompt itself takes no more than the thirteen characters it keeps.
+    for (const Shown& prompt : prompts(dialogs))
+        EXPECT_EQ(prompt.maxLength, 13u);
 }
 
 TEST_F(FileNew, TakebackAfterwardsDoesNotReachTheOldGame) {
@@ -136,4 +139,6 @@ TEST_F(EditRoster, CancelEmptiesThatNameAndLongAnswersAreCutToSixteen) {
     expected.contents.names[3] = "4  Ñúñez-Éberman";
     EXPECT_EQ(state(), expected);
     EXPECT_EQ(prompts(dialogs).size(), 12u);
+    for (const Shown& prompt : prompts(dialogs))
+        EXPECT_EQ(prompt.maxLength, 16u);
 }

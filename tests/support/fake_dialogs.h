@@ -20,6 +20,8 @@ struct Shown {
     Icon icon = Icon::None;
     std::string defaultAnswer;
     FileDialogSetup setup;
+    std::string detail;        // a message's informative text
+    std::size_t maxLength = 0; // an input's limit
 };
 
 class FakeDialogs : public Dialogs {
@@ -33,31 +35,35 @@ public:
     std::function<void(const Shown&)> onShow;
 
     void message(const std::string& text, const std::string& title, Icon icon) override {
-        push({"message", text, title, icon, {}, {}});
+        push({"message", text, title, icon, {}, {}, {}, 0});
+    }
+    void detailedMessage(const std::string& text, const std::string& detail,
+                         const std::string& title, Icon icon) override {
+        push({"message", text, title, icon, {}, {}, detail, 0});
     }
     bool okCancel(const std::string& text, const std::string& title) override {
-        push({"okCancel", text, title, Icon::None, {}, {}});
+        push({"okCancel", text, title, Icon::None, {}, {}, {}, 0});
         return take(okCancelAnswers, true);
     }
     UnsavedAnswer saveDiscardCancel(const std::string& text, const std::string& title) override {
-        push({"unsaved", text, title, Icon::Exclamation, {}, {}});
+        push({"unsaved", text, title, Icon::Exclamation, {}, {}, {}, 0});
         return take(unsavedAnswers, UnsavedAnswer::Discard);
     }
     bool restoreOrDiscard(const std::string& text, const std::string& title) override {
-        push({"restore", text, title, Icon::None, {}, {}});
+        push({"restore", text, title, Icon::None, {}, {}, {}, 0});
         return take(restoreAnswers, true);
     }
     std::string input(const std::string& message, const std::string& caption,
-                      const std::string& defaultAnswer) override {
-        push({"input", message, caption, Icon::None, defaultAnswer, {}});
+                      const std::string& defaultAnswer, std::size_t maxLength) override {
+        push({"input", message, caption, Icon::None, defaultAnswer, {}, {}, maxLength});
         return take(inputAnswers, std::optional<std::string>()).value_or(defaultAnswer);
     }
     std::optional<std::string> openFile(const FileDialogSetup& setup) override {
-        push({"open", {}, setup.title, Icon::None, {}, setup});
+        push({"open", {}, setup.title, Icon::None, {}, setup, {}, 0});
         return take(fileAnswers, std::optional<std::string>());
     }
     std::optional<std::string> saveFile(const FileDialogSetup& setup) override {
-        push({"save", {}, setup.title, Icon::None, {}, setup});
+        push({"save", {}, setup.title, Icon::None, {}, setup, {}, 0});
         return take(fileAnswers, std::optional<std::string>());
     }
 

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QRadioButton>
+#include <QSet>
 #include <set>
 
 #include "window_fixture.h"
@@ -61,6 +62,58 @@ TEST_F(ScreenReader, FoulTroubleIsSaidAsWellAsShown) {
     EXPECT_EQ(iface->text(QAccessible::Description), "Foul trouble");
     click("cmdtakeback");
     EXPECT_EQ(iface->text(QAccessible::Description), "");
+}
+
+// Columns holding ink (any pixel far from the field's base colour) left of `width`, frame
+// left out.
+QSet<int> inkColumns(const QImage& image, QColor base, int width) {
+    QSet<int> columns;
+    for (int x = 2; x < std::min(width, image.width() - 2); ++x)
+        for (int y = 2; y < image.height() - 2; ++y) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.lightness() - base.lightness()) > 100) columns.insert(x);
+        }
+    return columns;
+}
+
+// Cut off, as the eye sees it: made four times as wide, the field shows ink the narrow field
+// does not.
+bool looksCutOff(QLineEdit* f) {
+    const QColor base = f->palette().color(QPalette::Base);
+    const QImage narrow = f->grab().toImage();
+    const QSize size = f->size();
+    f->resize(size.width() * 4, size.height());
+    const QImage wide = f->grab().toImage();
+    f->resize(size);
+    // The narrow field's right frame is no text; compare the columns left of it.
+    const int inside = size.width() - 2;
+    return !(inkColumns(wide, base, 4 * size.width()) - inkColumns(narrow, base, inside)).isEmpty();
+}
+
+TEST_F(ScreenReader, CutOffValuesHaveTheWholeTextAsTooltipAndValue) {
+    for (const char* button : {"cmdfgm", "cmdfgm", "cmdfgmiss", "cmdftm", "cmd3pmiss"})
+        stat(2, button);
+    for (int i = 0; i < 40; ++i)
+        stat(1 + i % 3, "cmd3pm");
+    int cut[2] = {}, whole = 0;
+    for (const bool afterNewGame : {false, true}) {
+        if (afterNewGame) window->findChild<QAction*>("mnuFileNew")->trigger();
+        for (QLineEdit* f : window->centralWidget()->findChildren<QLineEdit*>()) {
+            const std::string name = f->objectName().toStdString();
+            const bool cutOff = looksCutOff(f);
+            EXPECT_EQ(f->toolTip(), cutOff ? f->text() : QString()) << name << " " << cutOff;
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(f);
+            EXPECT_EQ(iface->text(QAccessible::Value), f->text()) << name;
+            // The field shows the beginning of its text.
+            EXPECT_EQ(f->cursorPosition(), 0) << name;
+            ++(cutOff ? cut[afterNewGame] : whole);
+        }
+    }
+    // Before File|New: the percentages (66.67%, 100.00%, 0.00%) and the three-digit points;
+    // after it every field shows "0" and no tooltip is left behind.
+    EXPECT_GE(cut[0], 10);
+    EXPECT_EQ(cut[1], 0);
+    EXPECT_EQ(field("txtfgper_1")->toolTip(), "");
 }
 
 } // namespace

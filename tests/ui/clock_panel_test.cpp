@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QHash>
 
 #include "window_fixture.h"
 
@@ -29,6 +30,51 @@ TEST_F(ClockPanel, StartRunsAOneSecondTimerAndCountsWholeSeconds) {
     EXPECT_EQ(shown.removeDuplicates(), 2); // 00:00:01 and 00:00:02 on the way up
     EXPECT_TRUE(timer()->isActive());
     EXPECT_TRUE(dialogs.shown.empty());
+}
+
+// The colour of the clock's digits, as painted.
+QColor clockInk(QLabel* clock) {
+    const QImage image = clock->grab().toImage();
+    const QColor background = image.pixelColor(0, 0);
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) != background) ++counts[image.pixel(x, y)];
+    // The most frequent colour apart from the background: the strokes' own, not their edges.
+    QRgb ink = 0;
+    for (auto it = counts.begin(); it != counts.end(); ++it)
+        if (!counts.contains(ink) || it.value() > counts[ink]) ink = it.key();
+    return QColor(ink);
+}
+
+bool reddish(QColor c) {
+    return c.red() > 2 * c.green() + 40 && c.red() > 2 * c.blue() + 40;
+}
+
+TEST_F(ClockPanel, PastTheMinuteTheClockIsRedUntilResetOrTheNextStart) {
+    auto* clock = widget<QLabel>("lblclock");
+    click("cmdclock_stopstart");
+    tick(60);
+    ASSERT_EQ(text("lblclock"), "00:00:00");
+    EXPECT_FALSE(reddish(clockInk(clock))) << clockInk(clock).name().toStdString();
+    tick();
+    ASSERT_EQ(text("lblclock"), "00:00:01");
+    EXPECT_TRUE(reddish(clockInk(clock))) << clockInk(clock).name().toStdString();
+    click("cmdclock_stopstart"); // stopped past the minute: still over
+    EXPECT_TRUE(reddish(clockInk(clock)));
+    click("Command1");
+    EXPECT_EQ(text("lblclock"), "00:01:00");
+    EXPECT_FALSE(reddish(clockInk(clock)));
+
+    click("cmdclock_stopstart");
+    tick(62);
+    EXPECT_TRUE(reddish(clockInk(clock)));
+    click("cmdclock_stopstart");
+    click("cmdclock_stopstart"); // a fresh minute
+    EXPECT_FALSE(reddish(clockInk(clock)));
+    tick();
+    EXPECT_EQ(text("lblclock"), "00:00:59");
+    EXPECT_FALSE(reddish(clockInk(clock)));
 }
 
 TEST_F(ClockPanel, StopKeepsTheDisplayAndStartBeginsAFreshMinute) {

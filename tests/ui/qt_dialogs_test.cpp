@@ -127,15 +127,57 @@ TEST_F(RealDialogs, InputReturnsTheTypedTextOrEmptyOnCancel) {
         QTest::keyClicks(edit, " & Co");
         QTest::keyClick(edit, Qt::Key_Return);
     });
-    EXPECT_EQ(dialogs.input("Please enter the players number and name", "Enter name", "#  name"),
-              "7 Zoë & Co");
+    EXPECT_EQ(
+        dialogs.input("Please enter the players number and name", "Enter name", "#  name", 16),
+        "7 Zoë & Co");
     EXPECT_EQ(label, "Please enter the players number and name");
     EXPECT_EQ(title, "Enter name");
     EXPECT_EQ(shownDefault, "#  name");
 
     ModalAnswer cancelled([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
-    EXPECT_EQ(dialogs.input("Please enter", "Enter name", "4 Ann Lee"), "");
+    EXPECT_EQ(dialogs.input("Please enter", "Enter name", "4 Ann Lee", 16), "");
     EXPECT_TRUE(cancelled.answered());
+}
+
+TEST_F(RealDialogs, InputTakesNoMoreThanItsLimitAsOneTypes) {
+    for (const int limit : {13, 16}) {
+        QString shownDefault;
+        ModalAnswer typed([&](QWidget* w) {
+            auto* edit = w->findChild<QLineEdit*>();
+            ASSERT_NE(edit, nullptr);
+            shownDefault = edit->text();
+            edit->selectAll();
+            QTest::keyClicks(edit, "12 Abcdefghijklmnopqrstu");
+            EXPECT_EQ(edit->text().size(), limit);
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        const std::string typedText =
+            dialogs.input("Please enter", "Enter name", "4  A name that is too long", limit);
+        EXPECT_EQ(typedText, std::string("12 Abcdefghijklmnopqrstu").substr(0, limit));
+        // A longer name offered for editing shows as much as may be kept.
+        EXPECT_EQ(shownDefault, QString("4  A name that is too long").left(limit));
+    }
+}
+
+TEST_F(RealDialogs, DetailedMessageAddsItsReasonUnderTheSameBox) {
+    QString title, body, detail;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    ModalAnswer answer([&](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        body = box->text();
+        detail = box->informativeText();
+        icon = box->icon();
+        box->button(QMessageBox::Ok)->click();
+    });
+    dialogs.detailedMessage("Select/highlight appropriate file name in the file list box.",
+                            "It is larger than 1 MiB.", "Error loading", Icon::Critical);
+    ASSERT_TRUE(answer.answered());
+    EXPECT_EQ(title, "Error loading");
+    EXPECT_EQ(body, "Select/highlight appropriate file name in the file list box.");
+    EXPECT_EQ(detail, "It is larger than 1 MiB.");
+    EXPECT_EQ(icon, QMessageBox::Critical);
 }
 
 FileDialogSetup gameFileSetup(const std::string& title, const std::string& start) {

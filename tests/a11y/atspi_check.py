@@ -1,0 +1,165 @@
+"""Reads the running Tallivant window as a screen reader does, through AT-SPI: the controls'
+names and roles, the fields' values and foul-trouble description, a message box's text, the
+fields one stat writes, and the path of the Tab key."""
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+STATS = ["Field goal made", "Field goal missed", "Free throw made", "Free throw missed",
+         "Three-pointer made", "Three-pointer missed", "Assist", "Rebound", "Turnover",
+         "Steal", "Block", "Personal foul", "Technical foul"]
+PANEL = ["Takeback", "First quarter", "Start or stop the timeout clock",
+         "Reset the timeout clock to one minute", "Full timeout 1 used", "Full timeout 2 used",
+         "Full timeout 3 used", "20-second timeout 1 used", "20-second timeout 2 used",
+         "Our team has possession"]
+PLAYERS = [name for n in range(1, 13) for name in (f"Player {n} on the floor", f"Player {n}")]
+TAB_PATH = STATS + PANEL + PLAYERS
+
+failures = []
+
+
+def check(ok, what):
+    if not ok:
+        failures.append(what)
+        print("FAIL:", what, flush=True)
+
+
+def wait_for(find, what, seconds=20):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        found = find()
+        if found:
+            return found
+        time.sleep(0.1)
+    print("FAIL: timed out waiting for", what, flush=True)
+    sys.exit(1)
+
+
+def app():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for a in desktop:
+        if a is not None and a.name.lower() == "tallivant":
+            return a
+    return None
+
+
+def descendants(acc):
+    out = []
+    for child in acc:
+        if child is not None:
+            out.append(child)
+            out.extend(descendants(child))
+    return out
+
+
+def main_window(application):
+    for w in application:
+        if w is not None and w.name == "Tallivant" and w.childCount > 0:
+            return w
+    return None
+
+
+def controls(window):
+    by_name = {}
+    for acc in descendants(window):
+        if acc.name:
+            by_name.setdefault(acc.name, acc)
+    return by_name
+
+
+def value(acc):
+    return acc.queryText().getText(0, -1)
+
+
+def click(acc):
+    # A real click: an AT-SPI action runs later, out of order with the keys that follow.
+    box = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", "--sync", str(box.x + box.width // 2),
+                    str(box.y + box.height // 2), "click", "1"], check=True)
+
+
+def key(*keys):
+    subprocess.run(["xdotool", "key", "--delay", "20", *keys], check=True)
+
+
+def focused(candidates):
+    for name, acc in candidates.items():
+        if acc.getState().contains(pyatspi.STATE_FOCUSED):
+            return name
+    return None
+
+
+started = time.monotonic()
+application = wait_for(app, "the program on the AT-SPI bus")
+window = wait_for(lambda: main_window(application), "the main window")
+named = wait_for(lambda: (lambda c: c if len(c) > 350 else None)(controls(window)),
+                 "the window's controls")
+
+# Every control is there with its name and role.
+fields = {n: a for n, a in named.items() if a.getRole() == pyatspi.ROLE_TEXT}
+check(len(fields) == 306, f"306 stat fields as text, found {len(fields)}")
+for name in STATS + ["Takeback"] + [f"Player {n}" for n in range(1, 13)]:
+    check(name in named and named[name].getRole() == pyatspi.ROLE_PUSH_BUTTON,
+          f"push button {name}")
+for name in [p for p in PLAYERS if "floor" in p] + PANEL[4:9]:
+    check(name in named and named[name].getRole() == pyatspi.ROLE_CHECK_BOX, f"check box {name}")
+for name in ["First quarter", "Second quarter", "Overtime", "Our team has possession",
+             "The opponent has possession"]:
+    check(name in named and named[name].getRole() == pyatspi.ROLE_RADIO_BUTTON,
+          f"option button {name}")
+check(all(value(a) == "0" for a in fields.values()), "every field reads 0 at start")
+
+wid = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Tallivant$"],
+                     capture_output=True, text=True, check=True).stdout.split()[0]
+subprocess.run(["xdotool", "windowfocus", "--sync", wid], check=True)
+
+# A stat changes the values of exactly the fields it writes.
+before = {n: value(a) for n, a in fields.items()}
+click(named["Player 3"])
+key("alt+c")
+time.sleep(0.3)
+after = {n: value(a) for n, a in fields.items()}
+changed = {n: after[n] for n in fields if after[n] != before[n]}
+expected = {}
+for line in ["Player 3", "First quarter", "Game totals"]:
+    expected.update({f"{line} field goals made": "1", f"{line} field goals attempted": "1",
+                     f"{line} field goal percentage": "100.00%", f"{line} points": "2"})
+check(changed == expected, f"a made field goal writes {sorted(expected)}, wrote {changed}")
+
+# The foul trouble message box is readable, and so is the field's description.
+for _ in range(3):
+    click(named["Player 7"])
+    key("alt+m")
+    time.sleep(0.2)
+alert = wait_for(lambda: next((w for w in application if w is not None and
+                               w.name == "Foul trouble"), None), "the foul trouble box")
+texts = [a.name for a in descendants(alert)] + [
+    value(a) for a in descendants(alert) if "Text" in pyatspi.listInterfaces(a)]
+check(any("The player has 3" in t for t in texts), f"the box says its text: {texts}")
+key("Return")
+wait_for(lambda: all(w is None or w.name != "Foul trouble" for w in application),
+         "the box to close")
+fouls = fields["Player 7 personal fouls"]
+check(value(fouls) == "3", "player 7 has 3 fouls")
+check(fouls.description == "Foul trouble", f"foul trouble said: {fouls.description!r}")
+
+# The Tab key walks the controls round in order; no field is on the way.
+subprocess.run(["xdotool", "windowfocus", "--sync", wid], check=True)
+candidates = {n: named[n] for n in TAB_PATH + ["Second quarter", "Overtime"]}
+for _ in range(60):
+    if focused(candidates) == "Field goal made":
+        break
+    key("Tab")
+path = ["Field goal made"]
+for _ in range(len(TAB_PATH)):
+    key("Tab")
+    path.append(wait_for(lambda: focused(candidates), "a focused control", 5))
+check(path == TAB_PATH + ["Field goal made"], f"Tab path {path}")
+
+print(f"checked in {time.monotonic() - started:.1f} s", flush=True)
+if failures:
+    print(f"{len(failures)} failed", flush=True)
+    sys.exit(1)
+print("AT-SPI checks passed", flush=True)

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Starts the program on its own Xvfb, in its own D-Bus session with the AT-SPI bus and
+# registry, accessibility on, and runs the pyatspi check against it.
+# Usage: run_atspi.sh PROGRAM CHECK.py
+set -euo pipefail
+program=$1
+check=$2
+
+for tool in Xvfb xdotool dbus-run-session /usr/libexec/at-spi-bus-launcher; do
+    command -v "$tool" >/dev/null || { echo "missing: $tool (tools/deps.sh installs it)"; exit 1; }
+done
+/usr/bin/python3 -c 'import pyatspi' || { echo "missing: python3-pyatspi"; exit 1; }
+
+work=$(mktemp -d)
+xvfb_pid=
+cleanup() {
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+[ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=":$(tr -d '\n' <"$work/display")"
+export XDG_RUNTIME_DIR="$work/run"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+export HOME="$work"
+export XDG_STATE_HOME="$work/state"
+export PROGRAM=$program CHECK=$check
+
+# The session bus ends with the check; the program and the AT-SPI bus go with it.
+dbus-run-session -- bash -c '
+    /usr/libexec/at-spi-bus-launcher --launch-immediately &
+    launcher=$!
+    for _ in $(seq 50); do
+        dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+            org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$PROGRAM" &
+    program=$!
+    status=0
+    timeout 90 /usr/bin/python3 "$CHECK" || status=$?
+    kill "$program" "$launcher" 2>/dev/null || true
+    exit $status
+'
