@@ -62,8 +62,9 @@ std::vector<std::string> splitValues(std::string_view text, std::size_t limit);
 bool isGameFileHeader(std::string_view firstValue);
 
 // The game in a game file, or nothing when the bytes are not one: more than
-// kMaxGameFileBytes, a NUL byte (binary data, or text in UTF-16), fewer than 342 values, or a
-// first value other than the header's "Name".
+// kMaxGameFileBytes, a NUL byte (binary data, or text in UTF-16), fewer than 342 values, a
+// first value other than the header's "Name", or a game that encodeGameFile would write in
+// more than kMaxGameFileBytes (so every game read can be saved and read again).
 // Values after the 342nd are ignored; values go into the fields as text, unchecked.
 std::optional<GameContents> parseGameFile(std::string_view bytes);
 

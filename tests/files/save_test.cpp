@@ -254,6 +254,34 @@ TEST_F(FileSave, FullDiskKeepsTheOldFileAndLeavesNoPartialFile) {
     expectOnlyEntries({"game.txt"});
 }
 
+TEST_F(FileSave, AGameThatWouldNotOpenAgainIsNotSavedAndTheOldFileStays) {
+    // Open refuses such a game; the window could still come to hold one some other way.
+    playSomeGame();
+    game.setText(Field{0, 0}, std::string(kMaxGameFileBytes, '7'));
+    const std::string path = folder / "game.txt";
+    writeBytes(path, old);
+    saveTo(path);
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].text,
+              "Your file has not been saved: the game would be too large to open again.");
+    EXPECT_EQ(dialogs.shown[1].title, "Error!");
+    EXPECT_EQ(dialogs.shown[1].icon, Icon::Critical);
+    EXPECT_TRUE(game.hasUnsavedChanges());
+    EXPECT_TRUE(readBytes(path) == old) << "the old file was replaced";
+    expectOnlyEntries({"game.txt"});
+
+    // Just small enough: saved, and it opens again as the same game.
+    const std::size_t over = encodeGameFile(contentsOf(game)).size() - kMaxGameFileBytes;
+    game.setText(Field{0, 0}, std::string(kMaxGameFileBytes - over, '7'));
+    const GameContents fits = contentsOf(game);
+    dialogs.shown.clear();
+    saveTo(path);
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].text, "Your file has been saved.");
+    EXPECT_EQ(readBytes(path).size(), kMaxGameFileBytes);
+    EXPECT_TRUE(parseGameFile(readBytes(path)) == fits) << "the saved game reads back differently";
+}
+
 TEST_F(FileSave, ReplacedFileKeepsItsPermissionsAndANewOneFollowsTheUmask) {
     const std::string kept = folder / "kept.txt";
     writeBytes(kept, old);
