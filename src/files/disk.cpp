@@ -1,6 +1,5 @@
 #include "files/disk.h"
 
-#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -77,8 +76,10 @@ constexpr std::time_t kStaleTempSeconds = 60;
 bool isTempName(std::string_view name) {
     if (!name.starts_with(kTempPrefix) || name.size() != kTempPrefix.size() + kTempRandomChars)
         return false;
+    // mkstemp's letters and digits, in ASCII whatever the locale.
     for (const char c : name.substr(kTempPrefix.size()))
-        if (!std::isalnum(static_cast<unsigned char>(c))) return false;
+        if (!(c >= '0' && c <= '9') && !(c >= 'A' && c <= 'Z') && !(c >= 'a' && c <= 'z'))
+            return false;
     return true;
 }
 
