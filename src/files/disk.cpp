@@ -4,9 +4,11 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <vector>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -67,6 +69,41 @@ mode_t newFileMode() {
     return 0666 & ~mask;
 }
 
+constexpr std::string_view kTempPrefix = ".tallivant-";
+constexpr std::size_t kTempRandomChars = 6; // mkstemp's XXXXXX
+constexpr std::time_t kStaleTempSeconds = 60;
+
+bool isTempName(std::string_view name) {
+    if (!name.starts_with(kTempPrefix) || name.size() != kTempPrefix.size() + kTempRandomChars)
+        return false;
+    // mkstemp's letters and digits, in ASCII whatever the locale.
+    for (const char c : name.substr(kTempPrefix.size()))
+        if (!(c >= '0' && c <= '9') && !(c >= 'A' && c <= 'Z') && !(c >= 'a' && c <= 'z'))
+            return false;
+    return true;
+}
+
+// A save killed between mkstemp and rename leaves its temporary file behind, and nothing else
+// would ever remove it. Only a regular file with exactly our name pattern is taken, and only
+// once it has not been written for a minute: a younger one may belong to a save still running
+// in another copy of the program.
+void removeStaleTemps(const std::string& folder) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    std::vector<std::string> names;
+    while (const dirent* entry = ::readdir(dir))
+        if (isTempName(entry->d_name)) names.emplace_back(entry->d_name);
+    const int dirFd = ::dirfd(dir);
+    const std::time_t now = std::time(nullptr);
+    for (const std::string& name : names) {
+        struct stat st;
+        if (::fstatat(dirFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
+        if (!S_ISREG(st.st_mode) || now - st.st_mtime < kStaleTempSeconds) continue;
+        ::unlinkat(dirFd, name.c_str(), 0); // best effort: the save itself does not need it
+    }
+    ::closedir(dir);
+}
+
 void syncFolder(const std::string& folder) {
     const Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.get() >= 0) ::fsync(dir.get()); // best effort: the file is already in place
@@ -109,31 +146,46 @@ std::optional<std::string> writeFileSafely(const std::string& path, std::string_
     if (path.empty()) return reason(ENOENT);
     const std::string target = resolveLink(path);
 
+    // Renaming over a FIFO, a device or a folder would replace it with a plain file (as root,
+    // even /dev/null), so only a regular file or a new name is a place to save to.
     mode_t mode = newFileMode();
     struct stat st;
-    if (::stat(target.c_str(), &st) == 0) {
-        if (S_ISDIR(st.st_mode)) return reason(EISDIR);
+    const bool replacing = ::stat(target.c_str(), &st) == 0;
+    if (replacing) {
+        if (!S_ISREG(st.st_mode)) return std::string(kNotARegularFile);
         if (::access(target.c_str(), W_OK) != 0) return reason(errno);
         mode = st.st_mode & 07777;
     }
 
     const std::filesystem::path parent = std::filesystem::path(target).parent_path();
     const std::string folder = parent.empty() ? std::string(".") : parent.string();
-    std::string temp = folder + "/.tallivant-XXXXXX";
+    removeStaleTemps(folder);
+    std::string temp = folder + "/" + std::string(kTempPrefix) + "XXXXXX";
     Fd fd(::mkstemp(temp.data()));
     if (fd.get() < 0) return reason(errno);
 
-    auto fail = [&](int error) -> std::optional<std::string> {
+    auto fail = [&](const std::string& why) -> std::optional<std::string> {
         if (fd.get() >= 0) fd.close();
         ::unlink(temp.c_str());
-        return reason(error);
+        return why;
     };
-    if (!writeAll(fd.get(), bytes)) return fail(errno);
+    if (!writeAll(fd.get(), bytes)) return fail(reason(errno));
+    if (replacing) {
+        // Keeps the replaced file's owner and group where we may give them (root; the group
+        // when we belong to it); elsewhere the file becomes ours, as any rename-based save
+        // makes it. Before fchmod: a change of owner clears the set-id bits.
+        if (::fchown(fd.get(), st.st_uid, st.st_gid) != 0)
+            ::fchown(fd.get(), static_cast<uid_t>(-1), st.st_gid);
+    }
     // Some file systems (FAT on a memory stick) keep no permission bits; that is no failure.
     ::fchmod(fd.get(), mode);
-    if (::fsync(fd.get()) != 0 && errno != EINVAL) return fail(errno);
-    if (fd.close() != 0) return fail(errno);
-    if (::rename(temp.c_str(), target.c_str()) != 0) return fail(errno);
+    if (::fsync(fd.get()) != 0 && errno != EINVAL) return fail(reason(errno));
+    if (fd.close() != 0) return fail(reason(errno));
+    // Something else may have appeared at the name while the bytes were written.
+    struct stat current;
+    if (::stat(target.c_str(), &current) == 0 && !S_ISREG(current.st_mode))
+        return fail(std::string(kNotARegularFile));
+    if (::rename(temp.c_str(), target.c_str()) != 0) return fail(reason(errno));
     syncFolder(folder);
     return std::nullopt;
 }

@@ -24,11 +24,20 @@ struct ReadFailure {
 // The whole content of a regular file of at most maxBytes bytes, or why not.
 std::variant<std::string, ReadFailure> readWholeFile(const std::string& path, std::size_t maxBytes);
 
-// Puts exactly `bytes` at `path`, replacing the file there. On failure returns the system's
-// reason (strerror) and leaves the file that was at `path` untouched and no temporary file
-// behind; on success returns nothing. A replaced file keeps its permissions; a symbolic link
-// at `path` stays a link and the file it points to is replaced. A file that exists but is not
-// writable is not replaced, although its folder would allow it.
+// Why a save to a FIFO, a device or a folder (or a link to one) is refused.
+inline constexpr std::string_view kNotARegularFile = "it is not a regular file.";
+
+// Puts exactly `bytes` at `path`, replacing the file there. On failure returns the reason
+// (the system's strerror, or kNotARegularFile) and leaves whatever was at `path` untouched and
+// no temporary file behind; on success returns nothing.
+// - Only a regular file or a new name is written to; a symbolic link at `path` stays a link
+//   and the file it points to is replaced.
+// - A replaced file keeps its permissions, and its owner and group where the user may set
+//   them. A file that exists but is not writable is not replaced, although its folder would
+//   allow it.
+// - A temporary file that a killed save left in the folder (over a minute old) is removed.
+// - A hard link to the replaced file keeps the old content: the new file is a new one,
+//   renamed into place, which is what makes the replacement all-or-nothing.
 std::optional<std::string> writeFileSafely(const std::string& path, std::string_view bytes);
 
 } // namespace tallivant

@@ -172,6 +172,10 @@ std::variant<GameContents, NotAGameFile> readGameFile(std::string_view bytes) {
         for (int col = 0; col < kColumns; ++col)
             c.fields[Field{line, col}.id()] = values[first + 1 + col];
     }
+    // The writer quotes every value and may turn Windows-1252 into the longer UTF-8, so a file
+    // near the limit can hold a game whose saved form is over it. Such a game is refused here,
+    // before it reaches the window, rather than saved into a file that no longer opens.
+    if (encodeGameFile(c).size() > kMaxGameFileBytes) return NotAGameFile{NotAGameFile::TooLarge};
     return c;
 }
 

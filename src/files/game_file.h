@@ -77,7 +77,9 @@ struct NotAGameFile {
 // game file." and the like.
 std::string reasonText(const NotAGameFile& why);
 
-// The game in a game file, or why the bytes are not one.
+// The game in a game file, or why the bytes are not one. A game that encodeGameFile would
+// write in more than kMaxGameFileBytes is TooLarge, so every game read can be saved and read
+// again.
 // Values after the 342nd are ignored; values go into the fields as text, unchecked.
 std::variant<GameContents, NotAGameFile> readGameFile(std::string_view bytes);
 

@@ -107,6 +107,12 @@ bool GameFiles::savegame() {
     const std::string path = absolutePath(*chosen);
 
     const std::string bytes = encodeGameFile(contentsOf(game_));
+    // Open refuses such a game already; should one reach the window anyway, a file that Open
+    // would refuse must not replace a good one.
+    if (bytes.size() > kMaxGameFileBytes) {
+        dialogs_.message(std::string(kNotSaved) + kTooLarge, "Error!", Icon::Critical);
+        return false;
+    }
     if (const auto failure = writeFileSafely(path, bytes)) {
         dialogs_.message(kNotSaved + *failure, "Error!", Icon::Critical);
         return false;

@@ -68,6 +68,7 @@ public:
         "Please enter a file name before pressing the save button.";
     static constexpr const char* kSaved = "Your file has been saved.";
     static constexpr const char* kNotSaved = "Your file has not been saved: ";
+    static constexpr const char* kTooLarge = "the game would be too large to open again.";
     static constexpr const char* kOpenFailed =
         "Select/highlight appropriate file name in the file list box.";
     static constexpr const char* kOpenFailedTitle = "Error loading";

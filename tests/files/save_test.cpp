@@ -166,7 +166,8 @@ TEST_F(FileSave, OntoAFolderFailsAndLeavesTheFolder) {
     std::filesystem::create_directory(folder / "game.txt");
     writeBytes(folder / "game.txt/inside", old);
     saveTo(folder / "game.txt");
-    expectNotSaved(EISDIR);
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].text, "Your file has not been saved: it is not a regular file.");
     EXPECT_EQ(readBytes(folder / "game.txt/inside"), old);
     expectOnlyEntries({"game.txt"});
 }
@@ -252,6 +253,34 @@ TEST_F(FileSave, FullDiskKeepsTheOldFileAndLeavesNoPartialFile) {
     expectNotSaved(EFBIG);
     EXPECT_EQ(readBytes(path), old);
     expectOnlyEntries({"game.txt"});
+}
+
+TEST_F(FileSave, AGameThatWouldNotOpenAgainIsNotSavedAndTheOldFileStays) {
+    // Open refuses such a game; the window could still come to hold one some other way.
+    playSomeGame();
+    game.setText(Field{0, 0}, std::string(kMaxGameFileBytes, '7'));
+    const std::string path = folder / "game.txt";
+    writeBytes(path, old);
+    saveTo(path);
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].text,
+              "Your file has not been saved: the game would be too large to open again.");
+    EXPECT_EQ(dialogs.shown[1].title, "Error!");
+    EXPECT_EQ(dialogs.shown[1].icon, Icon::Critical);
+    EXPECT_TRUE(game.hasUnsavedChanges());
+    EXPECT_TRUE(readBytes(path) == old) << "the old file was replaced";
+    expectOnlyEntries({"game.txt"});
+
+    // Just small enough: saved, and it opens again as the same game.
+    const std::size_t over = encodeGameFile(contentsOf(game)).size() - kMaxGameFileBytes;
+    game.setText(Field{0, 0}, std::string(kMaxGameFileBytes - over, '7'));
+    const GameContents fits = contentsOf(game);
+    dialogs.shown.clear();
+    saveTo(path);
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].text, "Your file has been saved.");
+    EXPECT_EQ(readBytes(path).size(), kMaxGameFileBytes);
+    EXPECT_TRUE(parseGameFile(readBytes(path)) == fits) << "the saved game reads back differently";
 }
 
 TEST_F(FileSave, ReplacedFileKeepsItsPermissionsAndANewOneFollowsTheUmask) {

@@ -43,3 +43,25 @@ TEST(FuzzCorpus, SeedsReadAsTheirNamesSay) {
     EXPECT_EQ(splitValues(decodeGameFile(corpusFile(kCorpus / "odd_quoting.txt")), 10),
               (std::vector<std::string>{"Name x", "6'2\" guard", "a,b", ""}));
 }
+
+TEST(FuzzCorpus, AGameSavedOverTheLimitIsRefusedAndOneThatFitsOpens) {
+    // Both files are under the limit, but quoting every value, or writing the Windows-1252
+    // text as UTF-8, takes their game over it.
+    for (const auto& [name, longValue] : {std::pair{"near_limit_unquoted.txt", "0123456789"},
+                                          std::pair{"near_limit_cp1252.txt", "\xC3\xA9\xC3\xA9"}}) {
+        std::string bytes = corpusFile(kCorpus / name);
+        ASSERT_LE(bytes.size(), kMaxGameFileBytes) << name;
+        ASSERT_GT(bytes.size(), kMaxGameFileBytes - 4096) << name;
+        EXPECT_FALSE(parseGameFile(bytes)) << name;
+
+        // Three quarters of the long value gone (an even count: whole "Ã©" pairs): now it fits.
+        const std::size_t start = bytes.find(longValue);
+        ASSERT_NE(start, std::string::npos) << name;
+        bytes.erase(start, bytes.size() / 8 * 6);
+        const auto game = parseGameFile(bytes);
+        ASSERT_TRUE(game) << name;
+        const std::string saved = encodeGameFile(*game);
+        EXPECT_LE(saved.size(), kMaxGameFileBytes) << name;
+        EXPECT_EQ(parseGameFile(saved), game) << name;
+    }
+}
