@@ -22,6 +22,7 @@ protected:
 
     void SetUp() override {
         requireTestPrinter();
+        if (IsSkipped() || HasFatalFailure()) return;
         fillDistinct(game);
         for (int n = 1; n <= 12; ++n)
             game.setName(n, "Player " + std::to_string(n));
