@@ -81,12 +81,12 @@ install_args=(--install "$build_dir" --prefix "$work/usr")
     fail "cmake --install failed: $(cat "$work/install.log")"
 
 program=$work/usr/bin/tallivant
-launcher=$work/usr/share/applications/tallivant.desktop
+launcher=$work/usr/share/applications/org.tallivant.Tallivant.desktop
 svg_icon=$work/usr/share/icons/hicolor/scalable/apps/tallivant.svg
 png_icon=$work/usr/share/icons/hicolor/256x256/apps/tallivant.png
 
 [ -x "$program" ] || fail "no program at usr/bin/tallivant"
-[ -f "$launcher" ] || fail "no launcher at usr/share/applications/tallivant.desktop"
+[ -f "$launcher" ] || fail "no launcher at usr/share/applications/org.tallivant.Tallivant.desktop"
 desktop-file-validate "$launcher" || fail "desktop-file-validate refuses the launcher"
 exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$launcher")
 [ -x "$work/usr/bin/$exec_name" ] || fail "the launcher starts \"$exec_name\", not an installed program"
