@@ -9,7 +9,7 @@ packages=(
     xvfb xauth xdotool x11-utils desktop-file-utils
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
     clang libclang-rt-14-dev
-    lintian appstream
+    lintian appstream reuse
 )
 
 missing=()
