@@ -1,11 +1,22 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test.
+# Installs what is missing, builds everything and runs every test. With --sanitize, the same in a
+# build of its own (build-sanitize) with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash tools/deps.sh
 build=${BUILD_DIR:-build}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+options=()
+case ${1:-} in
+    "") ;;
+    --sanitize)
+        build=${BUILD_DIR:-build-sanitize}
+        options=(-DTALLIVANT_SANITIZE=ON)
+        ;;
+    *) echo "usage: $0 [--sanitize]" >&2; exit 2 ;;
+esac
+
+bash tools/deps.sh
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}"
 cmake --build "$build" -j "$(nproc)"
 # The printing tests start a CUPS scheduler of their own and stop it when they are done; if the
 # run is cut short, it is stopped here.

@@ -179,9 +179,14 @@ mkdir -m 700 "$work/runtime"
 mkdir "$work/home" "$work/out"
 # A clean environment: the decimal point, the file dialog's remembered folders and the
 # platform must not come from whoever runs the test.
+# A sanitizer build's settings (the test run sets them) pass through.
+sanitizer_settings=()
+for name in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS; do
+    [ -z "${!name:-}" ] || sanitizer_settings+=("$name=${!name}")
+done
 env -i PATH="$PATH" DISPLAY="$display" QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 \
     HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime" \
-    "$program" >"$work/program.log" 2>&1 &
+    "${sanitizer_settings[@]}" "$program" >"$work/program.log" 2>&1 &
 app_pid=$!
 wait_window Tallivant
 main_window=$window
