@@ -25,13 +25,13 @@ if [ ${#missing[@]} -eq 0 ]; then
 fi
 
 # The comment style where reuse cannot tell it from the name: templates (.in) are named after
-# what they become, and a script without an extension says what it is on its first line.
+# what they become, and a file that opens with a "#" line (a script's #!, a comment) takes "#".
 styled() {
     case $1 in
         *.xml.in) echo html ;;
         *.clang-format | *.desktop | *.dict) echo python ;;
         *)
-            if head -n 1 "$1" | grep -q '^#!'; then echo python; else echo ""; fi
+            if head -n 1 "$1" | grep -q '^#'; then echo python; else echo ""; fi
             ;;
     esac
 }
@@ -53,7 +53,7 @@ done
 left=$(reuse lint 2>/dev/null | awk '
     /^# / { listing = 0 }
     /^The following files have no copyright and licensing information:/ { listing = 1; next }
-    listing && /^\* / { print substr($0, 3) }')
+    listing && /^\* / { print substr($0, 3) }') || true
 if [ -n "$left" ]; then
     echo "No header could be added to these files (a kind reuse does not know):" >&2
     echo "$left" >&2
