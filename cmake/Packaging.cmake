@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: The Tallivant developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the program with its launcher, icons, AppStream metainfo and manual page where the
 # freedesktop and Debian conventions want them, and describes the Debian package CPack builds
 # from that install tree.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Tallivant developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Gives every file that `reuse lint` finds without copyright and licence information the
 # project's header (GPL-3.0-or-later, "The Tallivant developers"), in the comment style of its
 # kind, and leaves every other file as it is. Run it after adding files; then `reuse lint`

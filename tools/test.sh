@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Tallivant developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds everything and runs every test. With --sanitize, the same in a
 # build of its own (build-sanitize) with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What must hold for any bytes handed to the game file reader: no crash, a refusal of files
 // that are too big or hold a NUL, well-formed UTF-8 out, and a game that comes back the same
 // when it is written and read again. Shared by the fuzzer and the corpus test.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Tallivant developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package of this build with CPack into a scratch folder and reads it with
 # dpkg-deb, without installing it: control fields a package manager shows and relies on, a
 # dependency for every library the packaged program loads, and the files with their owners and

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Tallivant developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a scratch tree and keeps a short game with the installed program, as
 # a scorer at the keyboard would: on its own X server, through real key events from xdotool,
 # it enters a roster with File|New, records a made field goal with Alt-letters, saves the game

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Tallivant developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs `reuse lint` on the source tree: every file carries an SPDX copyright and licence header,
 # or is listed in .reuse/dep5, and every licence named has its text in LICENSES/. The files that
 # lack one are named in reuse's report; tools/license-headers.sh gives them the project's header.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The test run's own print system (print_system.sh): a CUPS scheduler on a private socket whose
 // default destination is the queue TallivantPDF; its cups-pdf backend writes each job as a PDF
 // into one folder. The machine's own scheduler is never asked anything.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Tallivant developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Prints the machine's own print setup, for comparing it before and after a test run: the
 # default destination and the queues the system's scheduler reports, whether that scheduler
 # runs (and as which process), and every file under /etc/cups with its mode, owner and digest.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Tallivant developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The test run's own print system: a CUPS scheduler with its own configuration, spool, logs and
 # socket, that knows two queues: TallivantPDF, its default destination, on the cups-pdf backend
 # (every job becomes a PDF in one folder), and TallivantRefuse, which refuses every job. The
