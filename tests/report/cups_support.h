@@ -31,9 +31,13 @@ inline std::filesystem::path printSystem() {
     return dir && *dir ? dir : "";
 }
 
-inline std::string testScheduler() { return (printSystem() / "cups.sock").string(); }
+inline std::string testScheduler() {
+    return (printSystem() / "cups.sock").string();
+}
 
-inline std::filesystem::path pdfFolder() { return printSystem() / "tree" / "pdf"; }
+inline std::filesystem::path pdfFolder() {
+    return printSystem() / "tree" / "pdf";
+}
 
 // A CUPS command line that asks the test scheduler, whatever CUPS_SERVER the test under way has
 // given itself to hide the scheduler from the program.
@@ -81,7 +85,8 @@ inline void requireTestPrinter() {
         << "TALLIVANT_PRINT_SYSTEM is not set: run the printing tests through ctest";
     std::ifstream unavailable(printSystem() / "unavailable");
     std::string why;
-    if (std::getline(unavailable, why)) GTEST_SKIP() << "no print system of the test run's own: " << why;
+    if (std::getline(unavailable, why))
+        GTEST_SKIP() << "no print system of the test run's own: " << why;
     ASSERT_EQ(defaultDestination(), kTestQueue)
         << "the test scheduler on " << testScheduler() << " has not " << kTestQueue
         << " as its default destination; ctest starts it with the test PrintSystem.Start";
