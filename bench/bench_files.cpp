@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How fast a game file is composed, read back and saved safely to disk.
 #include <benchmark/benchmark.h>
 

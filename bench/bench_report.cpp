@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How fast the report is composed from a full sheet, and printed into a PDF file.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How many stat clicks and takebacks the engine does per second, without a window.
 #include <benchmark/benchmark.h>
 

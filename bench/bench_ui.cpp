@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's cost: start-up from nothing to the window shown and painted once (offscreen),
 // beside a bare QMainWindow with the same line edits and buttons at the same places; and one
 // stat through the real widgets (a name click and a stat click, the changed fields repainted).

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: The Tallivant developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The report's composition and its printing into a PDF file.
 add_executable(bench_report bench_report.cpp)
 target_include_directories(bench_report PRIVATE ${PROJECT_SOURCE_DIR}/tests)

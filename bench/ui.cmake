@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: The Tallivant developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 find_package(Qt6 REQUIRED COMPONENTS Test)
 
 add_executable(bench_ui ${CMAKE_CURRENT_LIST_DIR}/bench_ui.cpp)

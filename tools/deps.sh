@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Tallivant developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages the build and the tests need, and only those missing.
 set -euo pipefail
 
@@ -10,6 +15,7 @@ packages=(
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
     clang libclang-rt-14-dev
     at-spi2-core dbus python3-pyatspi
+    lintian appstream reuse
 )
 
 missing=()

@@ -1,14 +1,29 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test.
+
+# SPDX-FileCopyrightText: The Tallivant developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Installs what is missing, builds everything and runs every test. With --sanitize, the same in a
+# build of its own (build-sanitize) with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash tools/deps.sh
-if [ -f tools/printer-setup.sh ]; then
-    bash tools/printer-setup.sh
-fi
-
 build=${BUILD_DIR:-build}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+options=()
+case ${1:-} in
+    "") ;;
+    --sanitize)
+        build=${BUILD_DIR:-build-sanitize}
+        options=(-DTALLIVANT_SANITIZE=ON)
+        ;;
+    *) echo "usage: $0 [--sanitize]" >&2; exit 2 ;;
+esac
+
+bash tools/deps.sh
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}"
 cmake --build "$build" -j "$(nproc)"
+# The printing tests start a CUPS scheduler of their own and stop it when they are done; if the
+# run is cut short, it is stopped here.
+trap 'bash tests/report/print_system.sh stop "$build/print-system" >/dev/null 2>&1 || true' INT TERM
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)" --timeout 300

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The timeout countdown: the value `timeouttime`, whether it runs, the start/stop button's
 // caption and the text of the clock label. The window feeds it clicks and timer ticks.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading and writing whole game files on disk (POSIX). A save never leaves a half-written or
 // damaged file behind: the bytes go to a temporary file beside the destination, which replaces
 // the destination only once everything is written and flushed to the disk.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Text encodings of game files: Windows-1252 (the code page game files made on Windows use)
 // and UTF-8 (everything inside the program), with the checks that choose between them, and
 // cutting a UTF-8 text to a number of characters.

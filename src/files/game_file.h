@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game file: 19 records of 18 quoted values (a header, twelve players, five quarters, the
 // game totals), composed from a game's names and field texts and read back from bytes. No file
 // system here; see disk.h.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game-file commands of the menus: File|New and Edit roster (the twelve name prompts),
 // File|Save (`savegame`) and File|Open. They work on the Game, ask through Dialogs, and reach
 // the rest of the window (quarter option buttons, the file label) through FilesHost.

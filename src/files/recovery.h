@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The recovery copy: while a game has unsaved changes, each running copy of the program keeps
 // it in a file of its own in the user's state folder, so that a crash, a kill or a power cut
 // costs nothing that was on the screen. A lock held for as long as the copy runs tells the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Puts the report's items on printed lines: each item goes to its column, and an item whose
 // column the line has already passed goes to that column on the next line. Widths come from
 // the caller, so the same rule serves the printer's font and fixed-width text.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The report on paper: the printer question, the report printed in landscape at 10 points on
 // the system's default printer (or on a printer the caller sets up, such as a PDF file), and
 // File|Print, which asks first. The sheet is only read.

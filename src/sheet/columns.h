@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The stat sheet's geometry as tables: the seventeen stat columns, the eighteen lines, and the
 // field names built from them. Everything that walks the sheet walks these tables.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Dialogs: every question and message the program puts to the user, as one interface, so the
 // window shows real message boxes and the tests script the answers and record what was shown.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game on the window: the 306 field texts, the twelve names, the selected player and the
 // takeback memory, with the operations that change them (selection, the thirteen stats,
 // takeback, a cleared sheet). The window shows what the listener reports, as it happens, so a

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Numbers as the sheet holds them: text read leniently or strictly, counts written back as
 // plain decimal text, and the percentage text of a made/attempted pair. No locale is read here:
 // "." is always the decimal point on input, and the caller passes the percent text's separator.

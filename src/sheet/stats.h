@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The thirteen stat buttons as one table: letter, caption, object name, what the stat records,
 // and where its button stands (twips) and in what colour (0x00BBGGRR).
 #pragma once

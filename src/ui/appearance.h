@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's faces and the application-wide look: the sheet is drawn in fixed colours, so the
 // style and palette must not follow a desktop theme (a dark theme would put white text on the
 // white lines).

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's client area. It paints the window's own background colour itself rather than
 // through the palette, because a palette colour would be inherited by every control on it.
 #pragma once

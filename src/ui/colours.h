@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Colours as the window's tables give them, 0x00BBGGRR (red in the low byte), and the one
 // conversion to Qt's colour.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The keyboard focus as the scorer sees it: a ring around the focused button or box, drawn
 // over the window in two bands, each black or white: the outer one set off against what lies
 // behind the control, the inner one against the control's own colour. Either way it stands

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where every control of the window stands, as tables in twips (1/1440 inch, 15 to a pixel at
 // 96 dpi) from the top-left corner of the client area, with its caption, colour and font. The
 // stat buttons' own table is kStatTable; the sheet's columns are kColumnTable.

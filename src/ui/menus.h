@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The menu bar as one table (titles, items, separator, the thirteen colours) and the nine
 // instruction texts of Help|Instructions.
 #pragma once

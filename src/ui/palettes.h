@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The palettes that give the window's controls their colours from the layout's 0x00BBGGRR
 // values: fills for labels and boxes, faces for buttons, and the two states of the name buttons
 // and on-the-floor boxes.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Dialogs shown with Qt's own boxes, each modal over the window: QMessageBox, QInputDialog and
 // a non-native QFileDialog (the same look on every desktop, and testable offscreen).
 #pragma once

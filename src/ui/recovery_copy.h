@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Keeps the recovery copy of the game on the window current: the window reports each change,
 // and the copy is written once the event that changed the game is handled, or before any box
 // opens in the middle of it, so that whatever was on the screen is in the file before the next

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One field of the stat sheet: read-only text in its line's colours, out of the Tab chain. A
 // text wider than the field shows its beginning, and the whole text is its tooltip.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window `stat`: the stat sheet's 306 fields, the name and stat buttons, the quarter
 // options, the clock panel and the menu bar, all built from the layout and menu tables.
 //

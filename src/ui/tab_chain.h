@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The path Tab and Shift+Tab take through the window: the thirteen stat buttons, Takeback,
 // the quarters, Start and Reset, the timeout boxes, the possession, then each player's
 // on-the-floor box and name button. The 306 stat fields are not on it, and an option group is

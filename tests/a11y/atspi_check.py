@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: The Tallivant developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Reads the running Tallivant window as a screen reader does, through AT-SPI: the controls'
 names and roles, the fields' values and foul-trouble description, a message box's text, the
 fields one stat writes, and the path of the Tab key."""

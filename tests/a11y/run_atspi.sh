@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Tallivant developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Starts the program on its own Xvfb, in its own D-Bus session with the AT-SPI bus and
 # registry, accessibility on, and runs the pyatspi check against it.
 # Usage: run_atspi.sh PROGRAM CHECK.py

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A game with scripted dialogs, a recording window host, the game-file commands over them, and
 // a scratch folder on disk that is removed afterwards.
 #pragma once

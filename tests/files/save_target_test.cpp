@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where File|Save may write: only a regular file or a new name; what a replaced file keeps;
 // which temporary files left by killed saves are cleaned up.
 #include <cerrno>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer entry point for the game file reader.
 #include <cstdio>
 #include <cstdlib>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What must hold for any bytes handed to the game file reader, of any length: no crash, a
 // refusal only for a stated reason (too big, a NUL, too few values, no header, or a game whose
 // saved form would be too big), well-formed UTF-8 out, and a game that is written within the

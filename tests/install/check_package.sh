@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Tallivant developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package of this build with CPack into a scratch folder and reads it with
 # dpkg-deb, without installing it: control fields a package manager shows and relies on, a
 # dependency for every library the packaged program loads, and the files with their owners and
-# modes.
+# modes. With "lintian" as the last argument it asks lintian instead, which must report no error
+# and no warning (its informational tags are not asked for).
 #
-# Usage: check_package.sh <cpack> <build dir> <config or ""> <expected version>
+# Usage: check_package.sh <cpack> <build dir> <config or ""> <expected version> [lintian]
 set -euo pipefail
 export LC_ALL=C
 
@@ -12,6 +18,7 @@ cpack_command=$1
 build_dir=$2
 config=$3
 version=$4
+check=${5:-contents}
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tallivant-deb.XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -22,7 +29,7 @@ problem() {
     problems=$((problems + 1))
 }
 
-for tool in dpkg-deb dpkg-shlibdeps readelf desktop-file-validate; do
+for tool in dpkg-deb dpkg-shlibdeps readelf desktop-file-validate appstreamcli; do
     command -v "$tool" >/dev/null || { echo "FAILED: $tool is missing" >&2; exit 1; }
 done
 
@@ -42,6 +49,25 @@ if [ ${#debs[@]} != 1 ]; then
 fi
 deb=${debs[0]}
 echo "-- $(basename "$deb")"
+
+if [ "$check" = lintian ]; then
+    command -v lintian >/dev/null || { echo "FAILED: lintian is missing (tools/deps.sh installs it)" >&2; exit 1; }
+    echo "-- lintian"
+    # Tags are printed one a line ("E: tallivant: no-copyright-file"); any E: or W: fails.
+    lintian --tag-display-limit 0 "$deb" 2>"$work/lintian.err" | tee "$work/lintian.out" || true
+    if grep -q '^[EW]: ' "$work/lintian.out"; then
+        echo "FAILED: lintian reports $(grep -c '^E: ' "$work/lintian.out") errors and" \
+            "$(grep -c '^W: ' "$work/lintian.out") warnings" >&2
+        exit 1
+    fi
+    if grep -qv 'running with root privileges' "$work/lintian.err"; then
+        cat "$work/lintian.err" >&2
+        echo "FAILED: lintian could not check the package" >&2
+        exit 1
+    fi
+    echo "-- passed"
+    exit 0
+fi
 
 field() {
     dpkg-deb --field "$deb" "$1"
@@ -105,15 +131,36 @@ else
 fi
 
 echo "-- files"
-desktop-file-validate "$work/root/usr/share/applications/tallivant.desktop" ||
-    problem "desktop-file-validate refuses the packaged launcher"
+app_id=org.tallivant.Tallivant
+launcher=$work/root/usr/share/applications/$app_id.desktop
+metainfo=$work/root/usr/share/metainfo/$app_id.metainfo.xml
+desktop-file-validate "$launcher" || problem "desktop-file-validate refuses the packaged launcher"
+# Software centres list the program only through its metainfo. appstreamcli prints one line a
+# finding ("W: org.tallivant.Tallivant:12: ..."); informational and pedantic ones may stay.
+appstream() {
+    local output status=0
+    output=$(appstreamcli "$@" 2>&1) || status=$?
+    printf '%s\n' "$output"
+    [ "$status" = 0 ] && ! grep -q '^[EW]: ' <<<"$output"
+}
+appstream validate --no-net "$metainfo" || problem "appstreamcli refuses the packaged metainfo"
+appstream validate-tree --no-net "$work/root" ||
+    problem "appstreamcli refuses the package's tree (metainfo and launcher together)"
+grep -q "<release version=\"$version\"" "$metainfo" ||
+    problem "the metainfo has no release entry for version $version"
+grep -q "^tallivant ($version)" <(zcat "$work/root/usr/share/doc/tallivant/changelog.gz") ||
+    problem "the changelog's latest entry is not version $version"
 
 # dpkg-deb --contents: mode, owner/group, size, date, time, path. Sorted by path.
 expected_files=(
     "-rwxr-xr-x root/root ./usr/bin/tallivant"
-    "-rw-r--r-- root/root ./usr/share/applications/tallivant.desktop"
+    "-rw-r--r-- root/root ./usr/share/applications/$app_id.desktop"
+    "-rw-r--r-- root/root ./usr/share/doc/tallivant/changelog.gz"
+    "-rw-r--r-- root/root ./usr/share/doc/tallivant/copyright"
     "-rw-r--r-- root/root ./usr/share/icons/hicolor/256x256/apps/tallivant.png"
     "-rw-r--r-- root/root ./usr/share/icons/hicolor/scalable/apps/tallivant.svg"
+    "-rw-r--r-- root/root ./usr/share/man/man1/tallivant.1.gz"
+    "-rw-r--r-- root/root ./usr/share/metainfo/$app_id.metainfo.xml"
 )
 mapfile -t contents < <(dpkg-deb --contents "$deb")
 mapfile -t files < <(printf '%s\n' "${contents[@]}" | awk '$1 !~ /^d/ { print $1, $2, $6 }' | sort -k3)

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Tallivant developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a scratch tree and keeps a short game with the installed program, as
 # a scorer at the keyboard would: on its own X server, through real key events from xdotool,
 # it enters a roster with File|New, records a made field goal with Alt-letters and a personal
@@ -82,12 +87,12 @@ install_args=(--install "$build_dir" --prefix "$work/usr")
     fail "cmake --install failed: $(cat "$work/install.log")"
 
 program=$work/usr/bin/tallivant
-launcher=$work/usr/share/applications/tallivant.desktop
+launcher=$work/usr/share/applications/org.tallivant.Tallivant.desktop
 svg_icon=$work/usr/share/icons/hicolor/scalable/apps/tallivant.svg
 png_icon=$work/usr/share/icons/hicolor/256x256/apps/tallivant.png
 
 [ -x "$program" ] || fail "no program at usr/bin/tallivant"
-[ -f "$launcher" ] || fail "no launcher at usr/share/applications/tallivant.desktop"
+[ -f "$launcher" ] || fail "no launcher at usr/share/applications/org.tallivant.Tallivant.desktop"
 desktop-file-validate "$launcher" || fail "desktop-file-validate refuses the launcher"
 exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$launcher")
 [ -x "$work/usr/bin/$exec_name" ] || fail "the launcher starts \"$exec_name\", not an installed program"
@@ -180,9 +185,14 @@ mkdir -m 700 "$work/runtime"
 mkdir "$work/home" "$work/out"
 # A clean environment: the decimal point, the file dialog's remembered folders and the
 # platform must not come from whoever runs the test.
+# A sanitizer build's settings (the test run sets them) pass through.
+sanitizer_settings=()
+for name in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS; do
+    [ -z "${!name:-}" ] || sanitizer_settings+=("$name=${!name}")
+done
 env -i PATH="$PATH" DISPLAY="$display" QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 \
     HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime" \
-    "$program" >"$work/program.log" 2>&1 &
+    "${sanitizer_settings[@]}" "$program" >"$work/program.log" 2>&1 &
 app_pid=$!
 wait_window Tallivant
 main_window=$window

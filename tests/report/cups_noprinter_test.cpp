@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <gtest/gtest.h>
 
 #include <QPrinterInfo>
@@ -26,7 +30,8 @@ public:
 class CupsNoPrinter : public GameTest {};
 
 TEST_F(CupsNoPrinter, FilePrintShowsTheErrorAndChangesNothing) {
-    requireTestPrinter(); // the real scheduler is up, only this program cannot see it
+    requireTestPrinter(); // the test scheduler is up, only this program cannot see it
+    if (IsSkipped() || HasFatalFailure()) return;
     ASSERT_TRUE(QPrinterInfo::defaultPrinter().isNull());
     fillDistinct(game);
     game.setName(1, "Ann");

@@ -1,11 +1,17 @@
-// The test printer of tools/printer-setup.sh: the CUPS queue TallivantPDF, the default
-// destination, whose cups-pdf backend writes each job as a PDF into one folder.
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The test run's own print system (print_system.sh): a CUPS scheduler on a private socket whose
+// default destination is the queue TallivantPDF; its cups-pdf backend writes each job as a PDF
+// into one folder. The machine's own scheduler is never asked anything.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <set>
 #include <string>
 #include <vector>
@@ -18,9 +24,25 @@ namespace tallivant::testing {
 inline constexpr const char* kTestQueue = "TallivantPDF";
 inline constexpr const char* kRefusingQueue = "TallivantRefuse";
 
+// The folder ctest names in TALLIVANT_PRINT_SYSTEM: the scheduler's socket, and a link to its
+// files.
+inline std::filesystem::path printSystem() {
+    const char* dir = std::getenv("TALLIVANT_PRINT_SYSTEM");
+    return dir && *dir ? dir : "";
+}
+
+inline std::string testScheduler() {
+    return (printSystem() / "cups.sock").string();
+}
+
 inline std::filesystem::path pdfFolder() {
-    const char* dir = std::getenv("TALLIVANT_PDF_DIR");
-    return dir && *dir ? dir : "/var/spool/cups-pdf/tallivant";
+    return printSystem() / "tree" / "pdf";
+}
+
+// A CUPS command line that asks the test scheduler, whatever CUPS_SERVER the test under way has
+// given itself to hide the scheduler from the program.
+inline std::string askTestScheduler(const std::string& command) {
+    return "env -u LPDEST -u PRINTER CUPS_SERVER=" + quoted(testScheduler()) + " " + command;
 }
 
 inline std::set<std::string> pdfFiles() {
@@ -38,10 +60,9 @@ inline std::set<std::string> newFiles(const std::set<std::string>& before) {
     return out;
 }
 
-// The ids of every job the queue has had, finished or not. CUPS_SERVER is dropped so that
-// a test that hides the scheduler from the program still sees the real queue.
+// The ids of every job the queue has had, finished or not.
 inline std::set<std::string> jobIds(const std::string& queue, const std::string& which = "all") {
-    const CommandResult r = runCommand("env -u CUPS_SERVER lpstat -W " + which + " -o " + queue);
+    const CommandResult r = runCommand(askTestScheduler("lpstat -W " + which + " -o " + queue));
     std::set<std::string> out;
     for (const auto& line : wordLines(r.output))
         out.insert(line.front());
@@ -49,17 +70,26 @@ inline std::set<std::string> jobIds(const std::string& queue, const std::string&
 }
 
 inline std::string defaultDestination() {
-    const CommandResult r = runCommand("env -u CUPS_SERVER -u LPDEST -u PRINTER lpstat -d");
+    const CommandResult r = runCommand(askTestScheduler("lpstat -d"));
     const std::string prefix = "system default destination: ";
     const auto at = r.output.find(prefix);
     if (at == std::string::npos) return {};
     return words(r.output.substr(at + prefix.size())).at(0);
 }
 
-// Fails the test, with how to fix it, when the test printer is not there.
+// Skips the test, saying why, where the run could not start its print system (not root, no
+// mount namespace); fails it when the print system should be up but its default destination is
+// not the test queue. The caller returns when the test is skipped or failed.
 inline void requireTestPrinter() {
+    ASSERT_FALSE(printSystem().empty())
+        << "TALLIVANT_PRINT_SYSTEM is not set: run the printing tests through ctest";
+    std::ifstream unavailable(printSystem() / "unavailable");
+    std::string why;
+    if (std::getline(unavailable, why))
+        GTEST_SKIP() << "no print system of the test run's own: " << why;
     ASSERT_EQ(defaultDestination(), kTestQueue)
-        << "the CUPS test printer is not the default destination: run tools/printer-setup.sh";
+        << "the test scheduler on " << testScheduler() << " has not " << kTestQueue
+        << " as its default destination; ctest starts it with the test PrintSystem.Start";
 }
 
 // Waits until the queue has no unfinished job and `count` new PDFs are complete.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <gtest/gtest.h>
 
 #include <QPrinterInfo>
@@ -22,6 +26,7 @@ protected:
 
     void SetUp() override {
         requireTestPrinter();
+        if (IsSkipped() || HasFatalFailure()) return;
         fillDistinct(game);
         for (int n = 1; n <= 12; ++n)
             game.setName(n, "Player " + std::to_string(n));

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading what was printed: poppler's pdftotext and pdfinfo on a PDF, shell commands with
 // their output, and polling for a condition with a time limit.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Test runner for the tests that print: Qt's fonts and printers need a QGuiApplication.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Sheets with known texts for the report tests, and the report's lines written out
 // independently of the program's tables: texts at 1-based columns, padded with blanks.
 #pragma once

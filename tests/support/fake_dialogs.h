@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A scripted Dialogs for tests: records every box shown, in order, and answers from queues
 // (OK, Discard, the default answer and "cancelled" when a queue is empty). A hook may look at the
 // program's state while a box is up.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A Game with scripted dialogs, and field look-up by the names the window uses.
 #pragma once
 

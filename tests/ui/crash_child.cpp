@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A copy of the program for the crash tests: the real window over scripted dialogs, playing
 // the steps of a seed through its buttons as fast as it can and telling on stdout how many it
 // has completed, then waiting to be killed. Usage: crash_child <seed> <steps>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game the crash tests play: a fixed sequence of stats and takebacks, drawn from a seed,
 // played through the window by a child process and through the engine by the test, which
 // then knows the game after every step.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Killing the program at any moment of a game costs no recorded stat: real copies of the
 // program, killed with SIGKILL, and their games offered back at the next start.
 #include <QAction>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The keyboard's path through the window and the outline that shows where it is.
 #include <QAction>
 #include <QCheckBox>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Window tests share one QApplication, made after GoogleTest has read its flags so that listing
 // the tests needs no display.
 #include <gtest/gtest.h>

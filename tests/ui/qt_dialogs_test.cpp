@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real Qt boxes behind Dialogs, opened and closed by a timer that finds the modal box, as
 // a user would answer it.
 #include <QCheckBox>

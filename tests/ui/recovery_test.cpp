@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The recovery copy kept while a game has unsaved changes: when it exists, what it holds, what
 // becomes of it when the game is saved, discarded or its folder cannot be written.
 #include <QAction>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saves a picture of the window in the middle of a game: names on the buttons, stats recorded
 // through the real buttons, a player selected, players on the floor and the clock running.
 // Usage: ui_screenshot OUTPUT.png (run under Xvfb, or offscreen).

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The question asked before an unsaved game is set aside by File|New, File|Open, File|Exit or
 // the window's close button: when it is asked, and what each answer does.
 #include <QAction>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A shown, active window over scripted dialogs, with helpers that act as the user does: mouse
 // clicks on named controls, Alt-letters typed where the focus is, and timer ticks.
 #pragma once
