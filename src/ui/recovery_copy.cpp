@@ -31,7 +31,7 @@ void RecoveryCopy::watch(const Game& game, std::function<std::string()> label) {
 }
 
 void RecoveryCopy::keep() {
-    if (!pending_ || !game_) return;
+    if (!pending_ || !game_ || !keeping_) return;
     pending_ = false;
     if (!game_->hasUnsavedChanges()) {
         recovery_.remove();

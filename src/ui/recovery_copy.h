@@ -39,6 +39,8 @@ public:
     void closed();
 
     Recovery& recovery() { return recovery_; }
+    // Off, nothing is written: for measuring what the copy costs a stat.
+    void setKeeping(bool on) { keeping_ = on; }
 
     static constexpr const char* kWarningTitle = "Warning";
     static constexpr const char* kWarning = "Tallivant cannot keep a recovery copy of this game: ";
@@ -62,6 +64,7 @@ private:
     QTimer sync_;
     bool pending_ = false;
     bool warned_ = false;
+    bool keeping_ = true;
 };
 
 } // namespace tallivant::ui
