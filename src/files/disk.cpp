@@ -44,18 +44,6 @@ std::string reason(int error) {
     return std::strerror(error);
 }
 
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
 // The path whose file is to be replaced: the target of a symbolic link, else the path itself.
 std::string resolveLink(const std::string& path) {
     struct stat st;
@@ -114,6 +102,18 @@ void syncFolder(const std::string& folder) {
 }
 
 } // namespace
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
 
 std::variant<std::string, ReadFailure> readWholeFile(const std::string& path,
                                                      std::size_t maxBytes) {

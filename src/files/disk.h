@@ -44,4 +44,8 @@ inline constexpr std::string_view kNotARegularFile = "it is not a regular file."
 //   renamed into place, which is what makes the replacement all-or-nothing.
 std::optional<std::string> writeFileSafely(const std::string& path, std::string_view bytes);
 
+// Writes all of `bytes` to an open file, going on after interrupted writes; false on an
+// error, with errno telling which.
+bool writeAll(int fd, std::string_view bytes);
+
 } // namespace tallivant

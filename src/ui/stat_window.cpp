@@ -276,7 +276,6 @@ void StatWindow::buildSheet() {
         place(box, "Check" + std::to_string(kFirstFloorBox + i),
               twipsRect(kFloorBoxLeft, top, kFloorBoxSize, kFloorBoxSize));
         box->setAccessibleName(q(spokenLine(playerLine(i)) + " on the floor"));
-        floorBoxes_[i] = box;
 
         auto* name = new CommandButton(client_);
         place(name, "cmdp" + std::to_string(i + 1),

@@ -124,7 +124,6 @@ private:
     std::array<SheetField*, kFields> fields_{};
     std::array<QPushButton*, kStats> statButtons_{};
     std::array<QPushButton*, kPlayers> nameButtons_{};
-    std::array<QCheckBox*, kPlayers> floorBoxes_{};
     std::array<QRadioButton*, kQuarters> quarterButtons_{};
     QRadioButton* optyouposs_ = nullptr;
     QLabel* lblclock_ = nullptr;
