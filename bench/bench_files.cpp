@@ -9,6 +9,7 @@
 
 #include "files/disk.h"
 #include "files/game_file.h"
+#include "files/recovery.h"
 #include "sheet/game.h"
 #include "support/fake_dialogs.h"
 
@@ -54,5 +55,20 @@ void BM_SaveSafelyToDisk(benchmark::State& state) {
     std::filesystem::remove(path);
 }
 BENCHMARK(BM_SaveSafelyToDisk)->Unit(benchmark::kMillisecond);
+
+// What the recovery copy adds to every stat: the game written and renamed into place, no fsync.
+void BM_RecoveryCopyWrite(benchmark::State& state) {
+    const GameContents game = playedGame();
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / "tallivant-bench-state";
+    {
+        Recovery recovery(folder.string());
+        for (auto _ : state)
+            benchmark::DoNotOptimize(recovery.write(game, "/games/monday.txt"));
+        recovery.remove();
+    }
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_RecoveryCopyWrite)->Unit(benchmark::kMicrosecond);
 
 } // namespace

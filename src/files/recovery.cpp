@@ -8,9 +8,11 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <system_error>
 #include <vector>
 
@@ -110,8 +112,14 @@ std::string Recovery::fileOf(const std::string& id, std::string_view suffix) con
     return (fs::path(folder_) / (std::string(kPrefix) + id + std::string(suffix))).string();
 }
 
+std::string Recovery::versionOf(const std::string& id, std::uint64_t version) const {
+    std::string number = std::to_string(version);
+    number.insert(0, number.size() < 10 ? 10 - number.size() : 0, '0');
+    return fileOf(id, "." + number + std::string(kText));
+}
+
 std::string Recovery::path() const {
-    return fileOf(id_, kText);
+    return versionOf(id_, version_);
 }
 
 std::string Recovery::discardedFolder() const {
@@ -139,35 +147,62 @@ void Recovery::release() {
 }
 
 std::optional<Recovery::Found> Recovery::claimLeftBehind() {
+    // Each copy's versions, and the time of its newest.
+    struct Copy {
+        fs::file_time_type newest{};
+        std::vector<std::uint64_t> versions;
+    };
+    std::map<std::string, Copy> copies;
     std::error_code ec;
-    std::vector<std::pair<fs::file_time_type, std::string>> candidates;
     for (const auto& entry : fs::directory_iterator(folder_, ec)) {
         const std::string name = entry.path().filename().string();
         if (!name.starts_with(kPrefix) || !name.ends_with(kText)) continue;
         std::error_code e;
         if (!entry.is_regular_file(e)) continue;
-        const std::string id =
+        // game-<id>.<version>.txt
+        const std::string stem =
             name.substr(kPrefix.size(), name.size() - kPrefix.size() - kText.size());
+        const auto dot = stem.rfind('.');
+        if (dot == std::string::npos) continue;
+        const std::string id = stem.substr(0, dot);
         if (id == id_) continue;
-        candidates.emplace_back(entry.last_write_time(e), id);
+        Copy& copy = copies[id];
+        copy.versions.push_back(std::strtoull(stem.c_str() + dot + 1, nullptr, 10));
+        copy.newest = std::max(copy.newest, entry.last_write_time(e));
     }
-    std::sort(candidates.begin(), candidates.end(), std::greater<>());
+    std::vector<std::pair<fs::file_time_type, std::string>> order;
+    for (const auto& [id, copy] : copies)
+        order.emplace_back(copy.newest, id);
+    std::sort(order.begin(), order.end(), std::greater<>());
 
-    for (const auto& [time, id] : candidates) {
+    for (const auto& [time, id] : order) {
         const int fd = lockFile(fileOf(id, kLock));
         if (fd < 0) continue; // its copy is still running
-        const std::string file = fileOf(id, kText);
-        auto found = readRecovery(file);
-        if (!found) {
-            // Another start may have taken it meanwhile; otherwise it is broken for good.
-            if (::access(file.c_str(), F_OK) == 0)
+        std::vector<std::uint64_t> versions = copies[id].versions;
+        std::sort(versions.begin(), versions.end(), std::greater<>());
+        std::optional<Found> found;
+        std::uint64_t version = 0;
+        for (const std::uint64_t v : versions) {
+            const std::string file = versionOf(id, v);
+            if (found) {
+                // An older version a kill left beside the newer one.
+                ::unlink(file.c_str());
+                continue;
+            }
+            found = readRecovery(file);
+            version = v;
+            // Not a complete game: set aside for good, and the version before it tried.
+            if (!found && ::access(file.c_str(), F_OK) == 0)
                 ::rename(file.c_str(), (file + ".broken").c_str());
+        }
+        if (!found) {
             ::unlink(fileOf(id, kLock).c_str());
             ::close(fd);
             continue;
         }
         release();
         id_ = id;
+        version_ = version;
         lockFd_ = fd;
         return found;
     }
@@ -193,11 +228,17 @@ std::optional<std::string> Recovery::write(const GameContents& game, const std::
         ::unlink(temp.c_str());
         return reason(e);
     }
-    if (::rename(temp.c_str(), path().c_str()) != 0) {
+    // A new name each time, the old version removed after: ext4 starts writing a file out at
+    // once when it is renamed over another, which cost a stat a quarter of a millisecond. A
+    // kill between the two leaves both, and the newer is the one offered.
+    const std::string previous = path();
+    if (::rename(temp.c_str(), versionOf(id_, version_ + 1).c_str()) != 0) {
         const int e = errno;
         ::unlink(temp.c_str());
         return reason(e);
     }
+    ++version_;
+    ::unlink(previous.c_str());
     unsynced_ = true;
     return std::nullopt;
 }

@@ -8,12 +8,13 @@
 // files of running copies from those left behind, which the next start offers back. Discarded
 // games are kept in discarded/ (the newest 20), where File|Open reads them like any game file.
 //
-//   state folder/  game-<id>.txt    the game file, plus one record naming the file shown
-//                  game-<id>.lock   held (flock) by the copy that owns game-<id>.txt
+//   state folder/  game-<id>.<version>.txt  the game file, plus one record naming the file shown
+//                  game-<id>.lock           held (flock) by the copy that owns those files
 //                  discarded/       games the scorer chose not to keep
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -64,9 +65,12 @@ private:
     bool ownLock(std::string* reason);
     void release();
     std::string fileOf(const std::string& id, std::string_view suffix) const;
+    std::string versionOf(const std::string& id, std::uint64_t version) const;
 
     std::string folder_;
     std::string id_;
+    // Each write is a new version of the file, so that none replaces another.
+    std::uint64_t version_ = 0;
     int lockFd_ = -1;
     bool unsynced_ = false;
 };

@@ -111,10 +111,10 @@ TEST_F(RecoveryTest, ASaveRemovesItAndADiscardKeepsTheGameInDiscarded) {
 TEST_F(RecoveryTest, AFileThatIsNotACompleteGameIsSetAsideAsBroken) {
     const fs::path state = dir.path().toStdString() + "/tallivant";
     fs::create_directories(state);
-    std::ofstream(state / "game-1-2-3.txt") << "\"Name\",\"FGM\"\r\n";
+    std::ofstream(state / "game-1-2-3.0000000004.txt") << "\"Name\",\"FGM\"\r\n";
     EXPECT_FALSE(leftBehind());
-    EXPECT_TRUE(fs::exists(state / "game-1-2-3.txt.broken"));
-    EXPECT_FALSE(fs::exists(state / "game-1-2-3.txt"));
+    EXPECT_TRUE(fs::exists(state / "game-1-2-3.0000000004.txt.broken"));
+    EXPECT_FALSE(fs::exists(state / "game-1-2-3.0000000004.txt"));
     window->offerRecovery();
     EXPECT_TRUE(dialogs.shown.empty());
 }
