@@ -12,7 +12,7 @@ packages=(
     qt6-base-dev libgl-dev fonts-liberation
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils desktop-file-utils
-    cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
+    cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
     clang libclang-rt-14-dev
     at-spi2-core dbus python3-pyatspi
     lintian appstream reuse

@@ -112,6 +112,11 @@ if command -v readelf >/dev/null; then
     if readelf -d "$program" | grep -E 'R(UN)?PATH' | grep -qF "$build_dir"; then
         fail "the installed program still looks for libraries in the build tree"
     fi
+    # Most sessions never print: the CUPS library (and the twenty it needs) is not loaded at
+    # start-up, only found once Qt's print plugin has loaded it to print.
+    if readelf -d "$program" | grep NEEDED | grep -q 'libcups'; then
+        fail "the installed program loads libcups at start-up"
+    fi
 fi
 
 step "start an X server"
