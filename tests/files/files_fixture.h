@@ -28,10 +28,7 @@ public:
 
 // Everything File|Open must leave alone when it fails.
 struct WindowState {
-    GameContents contents;
-    int playernum = 0;
-    std::string tbletter;
-    int oldplayernum = 0;
+    SheetCopy sheet;
     std::string label;
     int firstQuarterClicks = 0;
     friend bool operator==(const WindowState&, const WindowState&) = default;
@@ -43,10 +40,7 @@ protected:
     GameFiles files{game, dialogs, host};
     ScratchFolder folder;
 
-    WindowState state() const {
-        return {contentsOf(game),    game.playernum(), game.tbletter(),
-                game.oldplayernum(), host.label,       host.firstQuarterClicks};
-    }
+    WindowState state() const { return {copySheet(game), host.label, host.firstQuarterClicks}; }
 
     // A game with names and stats in every kind of field, a selection and a takeback memory.
     void playSomeGame() {
@@ -72,6 +66,15 @@ protected:
     void openFrom(const std::string& path) {
         dialogs.fileAnswers.push_back(path);
         files.openGame();
+    }
+    // The save dialog, then the message that says why nothing was saved.
+    void expectNotSaved(const std::string& reason) {
+        ASSERT_EQ(dialogs.shown.size(), 2u);
+        const Shown& m = dialogs.shown[1];
+        EXPECT_EQ(m.kind, "message");
+        EXPECT_EQ(m.text, "Your file has not been saved: " + reason);
+        EXPECT_EQ(m.title, "Error!");
+        EXPECT_EQ(m.icon, Icon::Critical);
     }
 };
 
