@@ -40,7 +40,7 @@ TEST_F(Menus, EveryItemActsWhenChosenAndReadsAsTheProgramWritesIt) {
             const QColor now = gap(*window);
             if (dialogs.shown.size() == shown && window->isVisible() == visible &&
                 now == background)
-                idle << item->objectName();
+                idle << item->text();
             background = now;
         }
         captions << title->text() + ": " + items.join(", ");
