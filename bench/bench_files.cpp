@@ -5,13 +5,13 @@
 // How fast a game file is composed, read back and saved safely to disk.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-
 #include "files/disk.h"
 #include "files/game_file.h"
 #include "files/recovery.h"
 #include "sheet/game.h"
 #include "support/fake_dialogs.h"
+#include "support/scratch_folder.h"
+#include "support/stat_cycle.h"
 
 using namespace tallivant;
 
@@ -22,12 +22,8 @@ GameContents playedGame() {
     Game game{dialogs};
     for (int n = 1; n <= kPlayers; ++n)
         game.setName(n, std::to_string(n * 3) + "  José, Jr");
-    for (int i = 0; i < 400; ++i) {
-        game.selectPlayer(1 + i % kPlayers);
-        int row = i % kStats;
-        if (kStatTable[row].letter == 'm') row = 0;
-        game.record(row, static_cast<Quarter>(i % kQuarters));
-    }
+    for (int i = 0; i < 400; ++i)
+        testing::recordCycledStat(game, i);
     return contentsOf(game);
 }
 
@@ -49,25 +45,21 @@ BENCHMARK(BM_ReadGameFile);
 // Dominated by fsync: what the scorer waits for after choosing a file name.
 void BM_SaveSafelyToDisk(benchmark::State& state) {
     const std::string bytes = encodeGameFile(playedGame());
-    const std::string path = (std::filesystem::temp_directory_path() / "tallivant-bench.txt");
+    const testing::ScratchFolder folder;
+    const std::string path = folder / "game.txt";
     for (auto _ : state)
         benchmark::DoNotOptimize(writeFileSafely(path, bytes));
-    std::filesystem::remove(path);
 }
 BENCHMARK(BM_SaveSafelyToDisk)->Unit(benchmark::kMillisecond);
 
 // What the recovery copy adds to every stat: the game written and renamed into place, no fsync.
 void BM_RecoveryCopyWrite(benchmark::State& state) {
     const GameContents game = playedGame();
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / "tallivant-bench-state";
-    {
-        Recovery recovery(folder.string());
-        for (auto _ : state)
-            benchmark::DoNotOptimize(recovery.write(game, "/games/monday.txt"));
-        recovery.remove();
-    }
-    std::filesystem::remove_all(folder);
+    const testing::ScratchFolder folder;
+    Recovery recovery(folder / "tallivant");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(recovery.write(game, "/games/monday.txt"));
+    recovery.remove();
 }
 BENCHMARK(BM_RecoveryCopyWrite)->Unit(benchmark::kMicrosecond);
 

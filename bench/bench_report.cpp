@@ -5,19 +5,15 @@
 // How fast the report is composed from a full sheet, and printed into a PDF file.
 #include <benchmark/benchmark.h>
 
+#include <QGuiApplication>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <string>
 
 #include "report/compose.h"
 #include "report/place.h"
-#include "support/fake_dialogs.h"
-
-#ifdef TALLIVANT_BENCH_PRINT
-#include <QGuiApplication>
-#include <QPrinter>
-#include <QTemporaryDir>
-
 #include "report/printer.h"
-#endif
+#include "support/fake_dialogs.h"
 
 using namespace tallivant;
 
@@ -53,7 +49,6 @@ void BM_ComposeAndRenderText(benchmark::State& state) {
 }
 BENCHMARK(BM_ComposeAndRenderText);
 
-#ifdef TALLIVANT_BENCH_PRINT
 void BM_PrintReportToPdf(benchmark::State& state) {
     testing::FakeDialogs dialogs;
     Game game{dialogs};
@@ -68,11 +63,9 @@ void BM_PrintReportToPdf(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PrintReportToPdf)->Unit(benchmark::kMillisecond);
-#endif
 
 } // namespace
 
-#ifdef TALLIVANT_BENCH_PRINT
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
@@ -82,4 +75,3 @@ int main(int argc, char** argv) {
     benchmark::Shutdown();
     return 0;
 }
-#endif

@@ -7,6 +7,7 @@
 
 #include "sheet/game.h"
 #include "support/fake_dialogs.h"
+#include "support/stat_cycle.h"
 
 using namespace tallivant;
 
@@ -18,12 +19,7 @@ void BM_StatClick(benchmark::State& state) {
     Game game{dialogs};
     int i = 0;
     for (auto _ : state) {
-        game.selectPlayer(1 + i % kPlayers);
-        // Skip the personal foul: from the third one it asks the (fake) user every time.
-        int row = i % kStats;
-        if (kStatTable[row].letter == 'm') row = 0;
-        game.record(row, static_cast<Quarter>(i % kQuarters));
-        ++i;
+        testing::recordCycledStat(game, i++);
         if (dialogs.shown.size() > 1000) dialogs.shown.clear();
     }
     state.SetItemsProcessed(state.iterations());

@@ -8,16 +8,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 #include <string>
 
 #include "files/game_file.h"
 #include "files/game_files.h"
 #include "support/game_fixture.h"
+#include "support/scratch_folder.h"
 
 namespace tallivant::testing {
 
@@ -30,50 +26,9 @@ public:
     std::string fileLabel() const override { return label; }
 };
 
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tallivant-XXXXXX");
-        if (!::mkdtemp(pattern.data())) throw std::runtime_error("no scratch folder");
-        path_ = pattern;
-    }
-    ~ScratchFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-    const std::filesystem::path& path() const { return path_; }
-    // Everything in the folder, hidden files included.
-    std::vector<std::string> entries() const {
-        std::vector<std::string> out;
-        for (const auto& e : std::filesystem::directory_iterator(path_))
-            out.push_back(e.path().filename().string());
-        std::sort(out.begin(), out.end());
-        return out;
-    }
-
-private:
-    std::filesystem::path path_;
-};
-
-inline void writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    if (!out) throw std::runtime_error("cannot write " + path);
-}
-
-inline std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + path);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // Everything File|Open must leave alone when it fails.
 struct WindowState {
-    GameContents contents;
-    int playernum = 0;
-    std::string tbletter;
-    int oldplayernum = 0;
+    SheetCopy sheet;
     std::string label;
     int firstQuarterClicks = 0;
     friend bool operator==(const WindowState&, const WindowState&) = default;
@@ -85,10 +40,7 @@ protected:
     GameFiles files{game, dialogs, host};
     ScratchFolder folder;
 
-    WindowState state() const {
-        return {contentsOf(game),    game.playernum(), game.tbletter(),
-                game.oldplayernum(), host.label,       host.firstQuarterClicks};
-    }
+    WindowState state() const { return {copySheet(game), host.label, host.firstQuarterClicks}; }
 
     // A game with names and stats in every kind of field, a selection and a takeback memory.
     void playSomeGame() {
@@ -114,6 +66,15 @@ protected:
     void openFrom(const std::string& path) {
         dialogs.fileAnswers.push_back(path);
         files.openGame();
+    }
+    // The save dialog, then the message that says why nothing was saved.
+    void expectNotSaved(const std::string& reason) {
+        ASSERT_EQ(dialogs.shown.size(), 2u);
+        const Shown& m = dialogs.shown[1];
+        EXPECT_EQ(m.kind, "message");
+        EXPECT_EQ(m.text, "Your file has not been saved: " + reason);
+        EXPECT_EQ(m.title, "Error!");
+        EXPECT_EQ(m.icon, Icon::Critical);
     }
 };
 

@@ -69,11 +69,13 @@ TEST_F(FileOpen, ReplacesNamesAndFieldsAndKeepsTheSelection) {
     WindowState expected = state();
     openFrom(path);
 
-    expected.contents = *parseGameFile(otherGameFile());
+    const GameContents other = *parseGameFile(otherGameFile());
+    expected.sheet.names = other.names;
+    expected.sheet.fields = other.fields;
     expected.label = path;
     expected.firstQuarterClicks = 1;
-    expected.tbletter = "";
-    expected.oldplayernum = 0;
+    expected.sheet.tbletter = "";
+    expected.sheet.oldplayernum = 0;
     EXPECT_EQ(state(), expected);
     EXPECT_EQ(game.playernum(), 6);
     EXPECT_EQ(files.filename(), "");

@@ -126,7 +126,7 @@ TEST_F(EditRoster, OffersEachNameAndKeepsItOnOk) {
         EXPECT_EQ(asked[n - 1].text,
                   "Please enter the players number and name--no more than 16 characters");
         EXPECT_EQ(asked[n - 1].title, "Enter name");
-        EXPECT_EQ(asked[n - 1].defaultAnswer, before.contents.names[n - 1]) << n;
+        EXPECT_EQ(asked[n - 1].defaultAnswer, before.sheet.names[n - 1]) << n;
     }
     EXPECT_EQ(state(), before);
 }
@@ -137,10 +137,10 @@ TEST_F(EditRoster, CancelEmptiesThatNameAndLongAnswersAreCutToSixteen) {
     dialogs.inputAnswers = {std::nullopt, std::string(""), std::string("3  Abcdefghijklmnopq"),
                             std::string("4  Ñúñez-Ébermann")};
     files.editRoster();
-    expected.contents.names[1] = "";
-    expected.contents.names[2] = "3  Abcdefghijklm";
+    expected.sheet.names[1] = "";
+    expected.sheet.names[2] = "3  Abcdefghijklm";
     // "4  Ñúñez-Ébermann" has 17 characters in 21 bytes.
-    expected.contents.names[3] = "4  Ñúñez-Éberman";
+    expected.sheet.names[3] = "4  Ñúñez-Éberman";
     EXPECT_EQ(state(), expected);
     EXPECT_EQ(prompts(dialogs).size(), 12u);
     for (const Shown& prompt : prompts(dialogs))

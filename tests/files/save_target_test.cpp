@@ -59,11 +59,7 @@ protected:
             SCOPED_TRACE(name);
             dialogs.shown.clear();
             saveTo(folder / name);
-            ASSERT_EQ(dialogs.shown.size(), 2u);
-            EXPECT_EQ(dialogs.shown[1].text,
-                      "Your file has not been saved: it is not a regular file.");
-            EXPECT_EQ(dialogs.shown[1].title, "Error!");
-            EXPECT_EQ(dialogs.shown[1].icon, Icon::Critical);
+            expectNotSaved("it is not a regular file.");
             EXPECT_TRUE(game.hasUnsavedChanges());
             std::map<std::string, Entry> after;
             for (const std::string& entry : folder.entries())

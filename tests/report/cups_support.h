@@ -17,7 +17,6 @@
 #include <vector>
 
 #include "pdf_tools.h"
-#include "sheet/game.h"
 
 namespace tallivant::testing {
 
@@ -109,27 +108,6 @@ inline std::vector<std::string> awaitPdfs(const std::set<std::string>& before, s
     EXPECT_TRUE(done) << "cups-pdf wrote " << newFiles(before).size() << " of " << count
                       << " PDFs into " << pdfFolder();
     return found;
-}
-
-struct SheetCopy {
-    std::vector<std::string> fields;
-    std::vector<std::string> names;
-    int playernum = 0;
-    std::string tbletter;
-    int oldplayernum = 0;
-    friend bool operator==(const SheetCopy&, const SheetCopy&) = default;
-};
-
-inline SheetCopy copySheet(const Game& game) {
-    SheetCopy s;
-    for (int id = 0; id < kFields; ++id)
-        s.fields.push_back(game.text(Field::fromId(id)));
-    for (int n = 1; n <= kPlayers; ++n)
-        s.names.push_back(game.name(n));
-    s.playernum = game.playernum();
-    s.tbletter = game.tbletter();
-    s.oldplayernum = game.oldplayernum();
-    return s;
 }
 
 } // namespace tallivant::testing

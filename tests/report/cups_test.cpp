@@ -104,10 +104,7 @@ TEST_F(CupsPrint, RefusedJobShowsThePrintingError) {
     const SheetCopy before = copySheet(game);
     filePrint(game, dialogs);
     ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_EQ(dialogs.shown[1].kind, "message");
-    EXPECT_EQ(dialogs.shown[1].text, "Make sure the printer is on and has paper.");
-    EXPECT_EQ(dialogs.shown[1].title, "Error Printing");
-    EXPECT_EQ(dialogs.shown[1].icon, Icon::Critical);
+    expectPrintingError(dialogs.shown[1]);
     EXPECT_TRUE(copySheet(game) == before);
     EXPECT_TRUE(newJobs().empty());
 }

@@ -14,6 +14,7 @@
 #include "report/place.h"
 #include "report/printer.h"
 #include "report_sheet.h"
+#include "support/scratch_folder.h"
 
 using namespace tallivant;
 using namespace tallivant::testing;
@@ -22,18 +23,8 @@ namespace {
 
 class PdfReport : public GameTest {
 protected:
-    std::filesystem::path dir;
-    std::string pdf;
-
-    void SetUp() override {
-        dir = std::filesystem::temp_directory_path() /
-              ("tallivant-report-" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-        pdf = (dir / "report.pdf").string();
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
+    ScratchFolder folder;
+    const std::string pdf = folder / "report.pdf";
 
     bool printTo(const std::string& path) {
         QPrinter printer(QPrinter::HighResolution);
@@ -41,18 +32,11 @@ protected:
         printer.setOutputFileName(QString::fromStdString(path));
         return printreport(game, printer, dialogs);
     }
-
-    void nameEveryone() {
-        const char* names[] = {"Ann", "Bea", "Cy",  "Dee", "Eve", "Flo",
-                               "Gus", "Hal", "Ivy", "Jo",  "Kit", "Lu"};
-        for (int n = 1; n <= 12; ++n)
-            game.setName(n, names[n - 1]);
-    }
 };
 
 TEST_F(PdfReport, LinesHoldTheHeadingsAndValuesInColumnOrderOnOneLandscapePage) {
     fillDistinct(game);
-    nameEveryone();
+    nameEveryone(game);
     game.setText(fieldByName("txtfgper_2"), "66.67%");
     ASSERT_TRUE(printTo(pdf));
     EXPECT_TRUE(dialogs.shown.empty());
@@ -72,7 +56,7 @@ TEST_F(PdfReport, LinesHoldTheHeadingsAndValuesInColumnOrderOnOneLandscapePage) 
 
 TEST_F(PdfReport, ColumnsStandAtWholeMultiplesOfOneCharacterWidth) {
     fillDistinct(game);
-    nameEveryone();
+    nameEveryone(game);
     ASSERT_TRUE(printTo(pdf));
     const auto at = wordBoxes(pdf);
     // Field numbers: player 1's FGM 0 and 3PTM 6, overtime points 288, game total technical
@@ -126,13 +110,10 @@ TEST_F(PdfReport, LinesPastThePageBottomContinueOnASecondPage) {
 }
 
 TEST_F(PdfReport, PrinterThatCannotStartShowsThePrintingErrorOnce) {
-    const std::string unreachable = (dir / "no-such-folder" / "report.pdf").string();
+    const std::string unreachable = folder / "no-such-folder/report.pdf";
     EXPECT_FALSE(printTo(unreachable));
     ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].kind, "message");
-    EXPECT_EQ(dialogs.shown[0].text, "Make sure the printer is on and has paper.");
-    EXPECT_EQ(dialogs.shown[0].title, "Error Printing");
-    EXPECT_EQ(dialogs.shown[0].icon, Icon::Critical);
+    expectPrintingError(dialogs.shown[0]);
     EXPECT_FALSE(std::filesystem::exists(unreachable));
 }
 

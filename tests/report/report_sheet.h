@@ -2,8 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Sheets with known texts for the report tests, and the report's lines written out
-// independently of the program's tables: texts at 1-based columns, padded with blanks.
+// Sheets with known texts for the report tests, the report's lines written out independently
+// of the program's tables (texts at 1-based columns, padded with blanks), and the printing
+// error as the scorer sees it.
 #pragma once
 
 #include <initializer_list>
@@ -41,6 +42,21 @@ inline void fillDistinct(Game& game) {
             text = "-" + text;
         game.setText(f, text);
     }
+}
+
+// Twelve short names, one to a line of the report.
+inline void nameEveryone(Game& game) {
+    const char* names[] = {"Ann", "Bea", "Cy",  "Dee", "Eve", "Flo",
+                           "Gus", "Hal", "Ivy", "Jo",  "Kit", "Lu"};
+    for (int n = 1; n <= kPlayers; ++n)
+        game.setName(n, names[n - 1]);
+}
+
+inline void expectPrintingError(const Shown& shown) {
+    EXPECT_EQ(shown.kind, "message");
+    EXPECT_EQ(shown.text, "Make sure the printer is on and has paper.");
+    EXPECT_EQ(shown.title, "Error Printing");
+    EXPECT_EQ(shown.icon, Icon::Critical);
 }
 
 inline const std::vector<std::string>& quarterLabels() {

@@ -2,11 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A Game with scripted dialogs, and field look-up by the names the window uses.
+// A Game with scripted dialogs, field look-up by the names the window uses, and a copy of
+// everything a game holds, to show that an action left it alone.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <stdexcept>
 #include <string>
 
@@ -23,6 +26,27 @@ inline Field fieldByName(const std::string& name) {
 
 inline int statRow(char letter) {
     return *statIndex(letter);
+}
+
+struct SheetCopy {
+    std::array<std::string, kFields> fields; // by Field::id()
+    std::array<std::string, kPlayers> names; // player N at N - 1
+    int playernum = 0;
+    std::string tbletter;
+    int oldplayernum = 0;
+    friend bool operator==(const SheetCopy&, const SheetCopy&) = default;
+};
+
+inline SheetCopy copySheet(const Game& game) {
+    SheetCopy s;
+    for (int id = 0; id < kFields; ++id)
+        s.fields[id] = game.text(Field::fromId(id));
+    for (int n = 1; n <= kPlayers; ++n)
+        s.names[n - 1] = game.name(n);
+    s.playernum = game.playernum();
+    s.tbletter = game.tbletter();
+    s.oldplayernum = game.oldplayernum();
+    return s;
 }
 
 class GameTest : public ::testing::Test {

@@ -3,7 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <QAccessible>
-#include <QAction>
 #include <QCheckBox>
 #include <QRadioButton>
 #include <QSet>
@@ -53,7 +52,7 @@ TEST_F(ScreenReader, NamesSayWhatTheControlIsWithoutChangingItsCaption) {
 
 TEST_F(ScreenReader, NameButtonsSayTheRosterName) {
     dialogs.inputAnswers = {std::string("&Zed"), std::string("R&&D Smith")};
-    window->findChild<QAction*>("mnuFileNew")->trigger();
+    trigger("mnuFileNew");
     EXPECT_EQ(spoken(widget("cmdp1")), "Player 1, Zed");
     EXPECT_EQ(spoken(widget("cmdp2")), "Player 2, R&D Smith");
     EXPECT_EQ(text("cmdp1"), "&Zed");
@@ -101,7 +100,7 @@ TEST_F(ScreenReader, CutOffValuesHaveTheWholeTextAsTooltipAndValue) {
         stat(1 + i % 3, "cmd3pm");
     int cut[2] = {}, whole = 0;
     for (const bool afterNewGame : {false, true}) {
-        if (afterNewGame) window->findChild<QAction*>("mnuFileNew")->trigger();
+        if (afterNewGame) trigger("mnuFileNew");
         for (QLineEdit* f : window->centralWidget()->findChildren<QLineEdit*>()) {
             const std::string name = f->objectName().toStdString();
             const bool cutOff = looksCutOff(f);

@@ -83,7 +83,7 @@ TEST_F(KeyboardFocus, OptionGroupIsOneStopAtItsCheckedButtonAndArrowsMoveInside)
     widget("cmdfgm")->setFocus();
     EXPECT_EQ(walk(Qt::Key_Tab), expectedPath("opt3rdqtr", "Option1"));
     // File|New turns the first quarter on; the stop goes with it.
-    window->findChild<QAction*>("mnuFileNew")->trigger();
+    trigger("mnuFileNew");
     widget("cmdfgm")->setFocus();
     EXPECT_EQ(walk(Qt::Key_Tab), expectedPath("opt1stqtr", "Option1"));
 }

@@ -2,7 +2,6 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,12 +12,6 @@ namespace tallivant::testing {
 namespace {
 
 using GameMenus = WindowTest;
-
-void trigger(ui::StatWindow& w, const char* name) {
-    QAction* a = w.findChild<QAction*>(name);
-    ASSERT_NE(a, nullptr) << name;
-    a->trigger();
-}
 
 TEST_F(GameMenus, NewGameClearsTheSheetAndPutsTheRosterOnTheButtons) {
     stat(4, "cmdpf");
@@ -31,7 +24,7 @@ TEST_F(GameMenus, NewGameClearsTheSheetAndPutsTheRosterOnTheButtons) {
     dialogs.inputAnswers = {std::string("4 Ann Lee"), std::nullopt,
                             std::string("&Zed Zimmer-Long")};
 
-    trigger(*window, "mnuFileNew");
+    trigger("mnuFileNew");
 
     ASSERT_EQ(dialogs.shown.size(), 13u); // the unsaved game answered with Discard, 12 names
     EXPECT_EQ(dialogs.shown[0].kind, "unsaved");
@@ -59,7 +52,7 @@ TEST_F(GameMenus, NewGameClearsTheSheetAndPutsTheRosterOnTheButtons) {
 
 TEST_F(GameMenus, NameMarkedWithAStatLetterLeavesTheLetterToTheStat) {
     dialogs.inputAnswers = {std::string("&Carl")};
-    trigger(*window, "mnuFileNew");
+    trigger("mnuFileNew");
     dialogs.shown.clear();
     click("cmdp1");
     alt('c');
@@ -74,7 +67,7 @@ TEST_F(GameMenus, SavedGameOpensAgainWithEveryNameAndField) {
     const std::string path = QDir(dir.path()).filePath("game.txt").toStdString();
 
     dialogs.inputAnswers = {std::string("4 Ann, Lee"), std::string("5 Zoë")};
-    trigger(*window, "mnuFileNew");
+    trigger("mnuFileNew");
     stat(1, "cmdfgm");
     stat(1, "cmdfgmiss");
     stat(1, "cmdfgm");
@@ -89,17 +82,17 @@ TEST_F(GameMenus, SavedGameOpensAgainWithEveryNameAndField) {
 
     dialogs.shown.clear();
     dialogs.fileAnswers = {path};
-    trigger(*window, "mnufilesave");
+    trigger("mnufilesave");
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[1].text, "Your file has been saved.");
     ASSERT_TRUE(QFile::exists(QString::fromStdString(path)));
 
     dialogs.inputAnswers = {};
-    trigger(*window, "mnuFileNew");
+    trigger("mnuFileNew");
     EXPECT_EQ(text("txtfgper_0"), "0");
 
     dialogs.fileAnswers = {path};
-    trigger(*window, "mnuFileOpen");
+    trigger("mnuFileOpen");
     EXPECT_EQ(text("cmdp1"), "4 Ann, Lee");
     EXPECT_EQ(text("cmdp2"), "5 Zoë");
     for (int id = 0; id < kFields; ++id)
@@ -124,7 +117,7 @@ TEST_F(GameMenus, FailedOpenKeepsTheGameOnTheWindow) {
 
     dialogs.shown.clear();
     dialogs.fileAnswers = {path.toStdString()};
-    trigger(*window, "mnuFileOpen");
+    trigger("mnuFileOpen");
     ASSERT_EQ(dialogs.shown.size(), 3u); // the unsaved game answered with Discard, the file
     EXPECT_EQ(dialogs.shown[2].text,
               "Select/highlight appropriate file name in the file list box.");
@@ -141,7 +134,7 @@ TEST_F(GameMenus, PrintCancelledAtThePrinterCheckPrintsNothing) {
     stat(5, "cmdreb");
     dialogs.shown.clear();
     dialogs.okCancelAnswers = {false};
-    trigger(*window, "mnufileprint");
+    trigger("mnufileprint");
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, "Make sure the printer is ready");
     EXPECT_EQ(dialogs.shown[0].title, "Printer Check");
@@ -150,11 +143,11 @@ TEST_F(GameMenus, PrintCancelledAtThePrinterCheckPrintsNothing) {
 
 TEST_F(GameMenus, EditRosterOffersTheCurrentNames) {
     dialogs.inputAnswers = {std::string("7 Bo")};
-    trigger(*window, "mnuFileNew");
+    trigger("mnuFileNew");
     stat(1, "cmdreb");
     dialogs.shown.clear();
     dialogs.inputAnswers = {std::nullopt, std::string("8 Cy Twentyletters-xx")};
-    trigger(*window, "mnurosterchange");
+    trigger("mnurosterchange");
     ASSERT_EQ(dialogs.shown.size(), 12u);
     EXPECT_EQ(dialogs.shown[0].defaultAnswer, "7 Bo");
     EXPECT_EQ(text("cmdp1"), "7 Bo");

@@ -218,7 +218,7 @@ TEST_F(Accelerators, AKeyHeldDownActsOnce) {
 TEST_F(Accelerators, ANameIsUnderlinedOnlyWhenItsLetterSelectsIt) {
     dialogs.inputAnswers = {std::string("&Cy"),    std::string("&Zed"), std::string("&zoe"),
                             std::string("B&&&Bo"), std::string("&Lu"),  std::string("&Al")};
-    window->findChild<QAction*>("mnuFileNew")->trigger();
+    trigger("mnuFileNew");
     // Stat, clock and menu letters stay theirs; an earlier name keeps its letter.
     EXPECT_EQ(text("cmdp1"), "Cy");
     EXPECT_EQ(text("cmdp2"), "&Zed");
@@ -244,7 +244,7 @@ TEST_F(Accelerators, ANameIsUnderlinedOnlyWhenItsLetterSelectsIt) {
 
     // Once the first Z gives up its mark, the next one gets it.
     dialogs.inputAnswers = {std::nullopt, std::string("Zed")};
-    window->findChild<QAction*>("mnurosterchange")->trigger();
+    trigger("mnurosterchange");
     EXPECT_EQ(text("cmdp2"), "Zed");
     EXPECT_EQ(text("cmdp3"), "&zoe");
     alt('z');

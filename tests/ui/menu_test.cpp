@@ -2,7 +2,6 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QAction>
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
@@ -15,56 +14,46 @@ namespace {
 
 using Menus = WindowTest;
 
-QAction* action(ui::StatWindow& w, const char* name) {
-    QAction* a = w.findChild<QAction*>(name);
-    EXPECT_NE(a, nullptr) << name;
-    return a;
-}
-
-TEST_F(Menus, TreeHasItsCaptionsAndOrder) {
-    QStringList tree;
-    for (QAction* title : window->menuBar()->actions()) {
-        tree << title->menu()->objectName() + "=" + title->text();
-        for (QAction* item : title->menu()->actions())
-            tree << "  " + item->objectName() + "=" + (item->isSeparator() ? "-" : item->text());
-    }
-    const QStringList expected = {"mnufile=Fi&le",
-                                  "  mnuFileNew=New",
-                                  "  mnufileprint=Print",
-                                  "  mnuFileOpen=Open",
-                                  "  mnufilesave=Save",
-                                  "  mnubar=-",
-                                  "  mnuFileExit=E&xit",
-                                  "mnuroster=Ed&it Roster",
-                                  "  mnurosterchange=Edit roster",
-                                  "mnucolorchange=Color chan&ge",
-                                  "  mnured=Red",
-                                  "  mnugreen=Green",
-                                  "  mnupurple=Purple",
-                                  "  mnublack=Black",
-                                  "  mnuyellow=Yellow",
-                                  "  mnublue=Blue",
-                                  "  mnuwhite=White",
-                                  "  mnuorange=Orange",
-                                  "  mnudred=Dark red",
-                                  "  mnudgreen=Dark green",
-                                  "  mnudpurple=Dark purple",
-                                  "  mnudblue=Dark blue",
-                                  "  mnudorange=Dark orange",
-                                  "Help=Hel&p",
-                                  "  Instructions=Instructions"};
-    EXPECT_EQ(tree, expected);
-    for (QAction* title : window->menuBar()->actions())
-        for (QAction* item : title->menu()->actions()) {
-            EXPECT_TRUE(item->isEnabled());
-            EXPECT_FALSE(item->isCheckable());
-            EXPECT_TRUE(item->shortcut().isEmpty());
-        }
-}
-
 // A point of the client area that no control covers: between the first two columns.
 QColor gap(ui::StatWindow& w) {
     return w.centralWidget()->grab().toImage().pixelColor(140, 110);
+}
+
+// Every item acts at once when chosen, one after the other on one window: it shows a box, ends
+// the program or paints the window's background (each colour differs from the one before it).
+// The printer question is cancelled, so nothing is printed.
+TEST_F(Menus, EveryItemActsWhenChosenAndReadsAsTheProgramWritesIt) {
+    QStringList captions, idle;
+    QColor background = gap(*window);
+    for (QAction* title : window->menuBar()->actions()) {
+        QStringList items;
+        for (QAction* item : title->menu()->actions()) {
+            items << (item->isSeparator() ? QStringLiteral("-") : item->text());
+            if (item->isSeparator()) continue;
+            EXPECT_TRUE(item->isEnabled());
+            EXPECT_FALSE(item->isCheckable());
+            EXPECT_TRUE(item->shortcut().isEmpty());
+            const std::size_t shown = dialogs.shown.size();
+            const bool visible = window->isVisible();
+            dialogs.okCancelAnswers = {false};
+            item->trigger();
+            const QColor now = gap(*window);
+            if (dialogs.shown.size() == shown && window->isVisible() == visible &&
+                now == background)
+                idle << item->text();
+            background = now;
+        }
+        captions << title->text() + ": " + items.join(", ");
+    }
+    EXPECT_TRUE(idle.isEmpty()) << idle.join(", ").toStdString();
+    EXPECT_EQ(captions,
+              (QStringList{"Fi&le: New, Print, Open, Save, -, E&xit", "Ed&it Roster: Edit roster",
+                           "Color chan&ge: Red, Green, Purple, Black, Yellow, Blue, "
+                           "White, Orange, Dark red, Dark green, Dark purple, Dark "
+                           "blue, Dark orange",
+                           "Hel&p: Instructions"}));
+    QAction* bar = widget<QAction>("mnubar");
+    EXPECT_TRUE(bar && bar->isSeparator());
 }
 
 TEST_F(Menus, ColourItemsChangeOnlyTheWindowsOwnBackground) {
@@ -76,7 +65,7 @@ TEST_F(Menus, ColourItemsChangeOnlyTheWindowsOwnBackground) {
     QWidget* frame = widget("Frame1");
     const QColor frameBefore = pixel(frame, {frame->width() - 3, frame->height() - 3});
 
-    action(*window, "mnublack")->trigger();
+    trigger("mnublack");
     EXPECT_EQ(gap(*window), bgr(0x000000));
     EXPECT_EQ(pixel(name, blankSpot(name)), bgr(0xFFFFFF));
     EXPECT_EQ(pixel(white, blankSpot(white)), bgr(0xFFFFFF));
@@ -86,7 +75,7 @@ TEST_F(Menus, ColourItemsChangeOnlyTheWindowsOwnBackground) {
     EXPECT_EQ(pixel(frame, {frame->width() - 3, frame->height() - 3}), frameBefore);
     // The fields' edges are drawn from their own palette, not from the window's colour.
     const QImage fieldOnBlack = white->grab().toImage();
-    action(*window, "mnuwhite")->trigger();
+    trigger("mnuwhite");
     EXPECT_EQ(white->grab().toImage(), fieldOnBlack);
     EXPECT_EQ(gap(*window), bgr(0xFFFFFF));
     EXPECT_TRUE(dialogs.shown.empty());
@@ -103,7 +92,7 @@ TEST_F(Menus, EachColourItemShowsItsColour) {
         {"mnudgreen", {0, 128, 0}},    {"mnudpurple", {128, 0, 128}}, {"mnudblue", {0, 0, 128}},
         {"mnudorange", {192, 64, 0}}};
     for (const auto& c : colours) {
-        action(*window, c.item)->trigger();
+        trigger(c.item);
         EXPECT_EQ(gap(*window), c.rgb) << c.item;
     }
 }
@@ -111,7 +100,7 @@ TEST_F(Menus, EachColourItemShowsItsColour) {
 TEST_F(Menus, InstructionsShowNineBoxesInOrder) {
     stat(3, "cmdreb");
     dialogs.shown.clear();
-    action(*window, "Instructions")->trigger();
+    trigger("Instructions");
     ASSERT_EQ(dialogs.shown.size(), 9u);
     for (const Shown& s : dialogs.shown) {
         EXPECT_EQ(s.kind, "message");
@@ -148,7 +137,7 @@ qint64 millisecondsToEnd(ui::StatWindow& w, const std::function<void()>& closeIt
 TEST_F(Menus, ExitEndsAtOnceWithoutAskingEvenWithTheClockRunning) {
     click("cmdp1");
     click("cmdclock_stopstart");
-    EXPECT_LT(millisecondsToEnd(*window, [&] { action(*window, "mnuFileExit")->trigger(); }), 2000);
+    EXPECT_LT(millisecondsToEnd(*window, [&] { trigger("mnuFileExit"); }), 2000);
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(dialogs.shown.empty());
 }

@@ -42,6 +42,37 @@ private:
     bool answered_ = false;
 };
 
+// What a message box showed, read while it was up.
+struct SeenBox {
+    QString title, text, detail, defaultButton;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons;
+    QWidget* parent = nullptr;
+    bool modal = false;
+};
+
+// Reads the next modal box, which must be a message box, into `seen`; then `press` answers it.
+ModalAnswer answerBox(SeenBox& seen, std::function<void(QMessageBox*)> press) {
+    return ModalAnswer([&seen, press = std::move(press)](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        ASSERT_NE(box, nullptr);
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        seen.detail = box->informativeText();
+        seen.icon = box->icon();
+        for (QAbstractButton* b : box->buttons())
+            seen.buttons << b->text();
+        seen.defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
+        seen.parent = box->parentWidget();
+        seen.modal = box->isModal();
+        press(box);
+    });
+}
+
+void pressOk(QMessageBox* box) {
+    box->button(QMessageBox::Ok)->click();
+}
+
 QStringList visibleTopLevels() {
     QStringList open;
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -73,43 +104,28 @@ TEST_F(RealDialogs, MessageBoxShowsTextTitleIconAndOk) {
                  {Icon::Exclamation, QMessageBox::Warning},
                  {Icon::Critical, QMessageBox::Critical}};
     for (const auto& i : icons) {
-        QString title, body;
-        QMessageBox::Icon shownIcon = QMessageBox::Question;
-        QList<QAbstractButton*> buttons;
-        QWidget* parent = nullptr;
-        bool modal = false;
-        ModalAnswer answer([&](QWidget* w) {
-            auto* box = qobject_cast<QMessageBox*>(w);
-            ASSERT_NE(box, nullptr);
-            title = box->windowTitle();
-            body = box->text();
-            shownIcon = box->icon();
-            buttons = box->buttons();
-            parent = box->parentWidget();
-            modal = box->isModal();
-            box->button(QMessageBox::Ok)->click();
-        });
+        SeenBox seen;
+        ModalAnswer answer = answerBox(seen, pressOk);
         dialogs.message("Please select player first.", "Error!", i.icon);
         ASSERT_TRUE(answer.answered());
-        EXPECT_EQ(title, "Error!");
-        EXPECT_EQ(body, "Please select player first.");
-        EXPECT_EQ(shownIcon, i.qt);
-        EXPECT_EQ(buttons.size(), 1);
-        EXPECT_EQ(parent, &owner);
-        EXPECT_TRUE(modal);
+        EXPECT_EQ(seen.title, "Error!");
+        EXPECT_EQ(seen.text, "Please select player first.");
+        EXPECT_EQ(seen.icon, i.qt);
+        EXPECT_EQ(seen.buttons.size(), 1);
+        EXPECT_EQ(seen.parent, &owner);
+        EXPECT_TRUE(seen.modal);
     }
 }
 
 TEST_F(RealDialogs, OkCancelTellsWhichWasPressed) {
     for (const bool ok : {true, false}) {
-        ModalAnswer answer([&](QWidget* w) {
-            auto* box = qobject_cast<QMessageBox*>(w);
-            ASSERT_NE(box, nullptr);
-            EXPECT_EQ(box->windowTitle(), "Printer Check");
+        SeenBox seen;
+        ModalAnswer answer = answerBox(seen, [ok](QMessageBox* box) {
             box->button(ok ? QMessageBox::Ok : QMessageBox::Cancel)->click();
         });
         EXPECT_EQ(dialogs.okCancel("Make sure the printer is ready", "Printer Check"), ok);
         EXPECT_TRUE(answer.answered());
+        EXPECT_EQ(seen.title, "Printer Check");
     }
     ModalAnswer closed([](QWidget* w) { w->close(); });
     EXPECT_FALSE(dialogs.okCancel("Make sure the printer is ready", "Printer Check"));
@@ -164,24 +180,15 @@ TEST_F(RealDialogs, InputTakesNoMoreThanItsLimitAsOneTypes) {
 }
 
 TEST_F(RealDialogs, DetailedMessageAddsItsReasonUnderTheSameBox) {
-    QString title, body, detail;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    ModalAnswer answer([&](QWidget* w) {
-        auto* box = qobject_cast<QMessageBox*>(w);
-        ASSERT_NE(box, nullptr);
-        title = box->windowTitle();
-        body = box->text();
-        detail = box->informativeText();
-        icon = box->icon();
-        box->button(QMessageBox::Ok)->click();
-    });
+    SeenBox seen;
+    ModalAnswer answer = answerBox(seen, pressOk);
     dialogs.detailedMessage("Select/highlight appropriate file name in the file list box.",
                             "It is larger than 1 MiB.", "Error loading", Icon::Critical);
     ASSERT_TRUE(answer.answered());
-    EXPECT_EQ(title, "Error loading");
-    EXPECT_EQ(body, "Select/highlight appropriate file name in the file list box.");
-    EXPECT_EQ(detail, "It is larger than 1 MiB.");
-    EXPECT_EQ(icon, QMessageBox::Critical);
+    EXPECT_EQ(seen.title, "Error loading");
+    EXPECT_EQ(seen.text, "Select/highlight appropriate file name in the file list box.");
+    EXPECT_EQ(seen.detail, "It is larger than 1 MiB.");
+    EXPECT_EQ(seen.icon, QMessageBox::Critical);
 }
 
 FileDialogSetup gameFileSetup(const std::string& title, const std::string& start) {
@@ -290,18 +297,8 @@ TEST_F(RealDialogs, UnsavedGameQuestionOffersSaveDiscardAndCancel) {
                    {"Escape", UnsavedAnswer::Cancel},
                    {"Enter", UnsavedAnswer::Save}};
     for (const auto& a : answers) {
-        QStringList captions;
-        QString title, body, defaultCaption;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        ModalAnswer answer([&](QWidget* w) {
-            auto* box = qobject_cast<QMessageBox*>(w);
-            ASSERT_NE(box, nullptr);
-            title = box->windowTitle();
-            body = box->text();
-            icon = box->icon();
-            for (QAbstractButton* b : box->buttons())
-                captions << b->text();
-            defaultCaption = box->defaultButton() ? box->defaultButton()->text() : QString();
+        SeenBox seen;
+        ModalAnswer answer = answerBox(seen, [&](QMessageBox* box) {
             const QString press = QString::fromLatin1(a.press);
             if (press == "Escape")
                 QTest::keyClick(box, Qt::Key_Escape);
@@ -317,12 +314,12 @@ TEST_F(RealDialogs, UnsavedGameQuestionOffersSaveDiscardAndCancel) {
                   a.expected)
             << a.press;
         ASSERT_TRUE(answer.answered());
-        EXPECT_EQ(title, "Unsaved game");
-        EXPECT_EQ(body, "The statistics of this game have not been saved. Save them first?");
-        EXPECT_EQ(icon, QMessageBox::Warning);
-        captions.sort();
-        EXPECT_EQ(captions, (QStringList{"&Discard", "&Save", "Cancel"}));
-        EXPECT_EQ(defaultCaption, "&Save");
+        EXPECT_EQ(seen.title, "Unsaved game");
+        EXPECT_EQ(seen.text, "The statistics of this game have not been saved. Save them first?");
+        EXPECT_EQ(seen.icon, QMessageBox::Warning);
+        seen.buttons.sort();
+        EXPECT_EQ(seen.buttons, (QStringList{"&Discard", "&Save", "Cancel"}));
+        EXPECT_EQ(seen.defaultButton, "&Save");
     }
 }
 
@@ -363,19 +360,12 @@ TEST(RealDialogsOnWindow, RefusalBoxIsModalOverTheWindowAndLeavesNothingOpen) {
         dialogs.setWindow(&window);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        QString body;
-        QWidget* parent = nullptr;
-        ModalAnswer answer([&](QWidget* w) {
-            auto* box = qobject_cast<QMessageBox*>(w);
-            ASSERT_NE(box, nullptr);
-            body = box->text();
-            parent = box->parentWidget();
-            box->button(QMessageBox::Ok)->click();
-        });
+        SeenBox seen;
+        ModalAnswer answer = answerBox(seen, pressOk);
         window.findChild<QAbstractButton*>("cmdreb")->click();
         EXPECT_TRUE(answer.answered());
-        EXPECT_EQ(body, "Please select player first.");
-        EXPECT_EQ(parent, &window);
+        EXPECT_EQ(seen.text, "Please select player first.");
+        EXPECT_EQ(seen.parent, &window);
         EXPECT_EQ(visibleTopLevels(), QStringList{"tallivant::ui::StatWindow:stat"});
     }
     EXPECT_TRUE(visibleTopLevels().isEmpty());

@@ -4,7 +4,6 @@
 
 // The recovery copy kept while a game has unsaved changes: when it exists, what it holds, what
 // becomes of it when the game is saved, discarded or its folder cannot be written.
-#include <QAction>
 #include <QTemporaryDir>
 #include <csignal>
 #include <filesystem>
@@ -14,6 +13,7 @@
 
 #include "files/recovery.h"
 #include "support/game_fixture.h"
+#include "support/scratch_folder.h"
 #include "window_fixture.h"
 
 namespace tallivant::testing {
@@ -39,7 +39,6 @@ protected:
     StateFolder folder{dir.path()};
 
     std::string recoveryFile() { return window->recoveryCopy().recovery().path(); }
-    void trigger(const char* name) { window->findChild<QAction*>(name)->trigger(); }
     std::optional<Recovery::Found> leftBehind() {
         Recovery other((dir.path() + "/tallivant").toStdString());
         return other.claimLeftBehind();
@@ -59,9 +58,7 @@ TEST_F(RecoveryTest, ExistsExactlyWhileTheGameHasUnsavedChangesAndHoldsWhatIsSho
     GameContents seen;
     dialogs.onShow = [&](const Shown&) {
         // The copy is locked by this window, so read it as File|Open would.
-        std::ifstream in(recoveryFile(), std::ios::binary);
-        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-        seen = *parseGameFile(bytes);
+        seen = *parseGameFile(readBytes(recoveryFile()));
     };
     stat(4, "cmdpf");
     EXPECT_EQ(seen.fields[fieldByName("txtpf_3").id()], "3");

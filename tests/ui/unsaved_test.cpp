@@ -4,15 +4,14 @@
 
 // The question asked before an unsaved game is set aside by File|New, File|Open, File|Exit or
 // the window's close button: when it is asked, and what each answer does.
-#include <QAction>
 #include <QTemporaryDir>
 #include <QWindow>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
 
 #include "files/game_file.h"
+#include "support/scratch_folder.h"
 #include "window_fixture.h"
 
 namespace tallivant::testing {
@@ -20,17 +19,11 @@ namespace {
 
 enum class Command { New, Open, Exit, Close };
 
-std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 class UnsavedGame : public WindowTest {
 protected:
     QTemporaryDir dir;
 
     std::string path(const char* name) const { return dir.filePath(name).toStdString(); }
-    void trigger(const char* name) { window->findChild<QAction*>(name)->trigger(); }
     void saveTo(const std::string& to) {
         dialogs.fileAnswers.push_back(to);
         trigger("mnufilesave");

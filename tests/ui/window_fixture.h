@@ -3,12 +3,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // A shown, active window over scripted dialogs, with helpers that act as the user does: mouse
-// clicks on named controls, Alt-letters typed where the focus is, and timer ticks.
+// clicks on named controls, menu items, Alt-letters typed where the focus is, and timer ticks.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
@@ -72,6 +73,10 @@ protected:
         return {};
     }
     void click(const QString& name) { QTest::mouseClick(widget(name), Qt::LeftButton); }
+    // A menu item chosen, as by the mouse or its letter.
+    void trigger(const QString& name) {
+        if (QAction* item = widget<QAction>(name)) item->trigger();
+    }
     // Alt with a letter, typed into whatever has the focus, as the keyboard would.
     void alt(char letter) {
         QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
