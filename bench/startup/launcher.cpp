@@ -4,10 +4,12 @@
 
 // Times two programs' start-up as separate processes on the X server in DISPLAY: from the fork
 // before exec until the X server maps the program's top-level window (MapNotify on the root
-// window, told apart by the window's _NET_WM_PID), and the process's peak memory (ru_maxrss
-// from wait4). Runs alternate A B A B after a warm-up of each, every run with an empty state
-// folder; a fixed settle time after the map, the same for both, lets the window paint before
-// the program is ended with SIGTERM. Prints every run, the medians and the ratios A/B.
+// window, told apart by the window's _NET_WM_PID), the processor time its threads had used by
+// then (from /proc, less swayed by other work on the machine than the wall time), and the
+// process's peak memory (ru_maxrss from wait4). Runs alternate A B A B after a warm-up of each,
+// every run with an empty state folder; a fixed settle time after the map, the same for both, lets
+// the window paint before the program is ended with SIGTERM. Prints every run, the medians and the
+// ratios A/B.
 //
 //   startup_launcher [--runs N] [--warmup N] [--settle-ms MS] [--libs] -- A [ARG...] -- B [ARG...]
 //
@@ -48,6 +50,7 @@ struct Options {
 
 struct Run {
     double visibleMs = 0;
+    double cpuMs = 0;
     long maxRssKiB = 0;
     std::set<std::string> libraries;
 };
@@ -172,6 +175,19 @@ std::set<std::string> mappedLibraries(pid_t pid) {
     return libraries;
 }
 
+// The time on a processor of all the process's live threads, in milliseconds.
+double cpuMs(pid_t pid) {
+    const std::filesystem::path tasks = "/proc/" + std::to_string(pid) + "/task";
+    std::error_code error;
+    double total = 0;
+    for (const auto& task : std::filesystem::directory_iterator(tasks, error)) {
+        std::ifstream stat(task.path() / "schedstat");
+        unsigned long long ns = 0;
+        if (stat >> ns) total += static_cast<double>(ns) / 1e6;
+    }
+    return total;
+}
+
 Run startOnce(Display& display, const std::vector<std::string>& command, const Options& o) {
     char folder[] = "/tmp/startup-state-XXXXXX";
     if (!mkdtemp(folder)) fail("cannot make a state folder");
@@ -200,6 +216,7 @@ Run startOnce(Display& display, const std::vector<std::string>& command, const O
     Run run;
     if (mapped) {
         run.visibleMs = std::chrono::duration<double, std::milli>(*mapped - start).count();
+        run.cpuMs = cpuMs(pid);
         const Clock::time_point settled = *mapped + std::chrono::milliseconds(o.settleMs);
         while (Clock::now() < settled) {
             display.drain();
@@ -248,31 +265,37 @@ int main(int argc, char* argv[]) {
         startOnce(display, o.a, o);
         startOnce(display, o.b, o);
     }
-    std::vector<double> visibleA, visibleB, rssA, rssB;
+    std::vector<double> visibleA, visibleB, cpuA, cpuB, rssA, rssB;
     std::set<std::string> libsA, libsB;
-    std::printf("%-4s %-20s %12s %12s\n", "run", "program", "visible ms", "peak KiB");
+    std::printf("%-4s %-22s %12s %12s %12s\n", "run", "program", "visible ms", "cpu ms",
+                "peak KiB");
     for (int i = 0; i < o.runs; ++i) {
         // Alternate which goes first, so neither always follows the other.
         for (int k = 0; k < 2; ++k) {
             const bool isA = (i + k) % 2 == 0;
             const Run r = startOnce(display, isA ? o.a : o.b, o);
-            std::printf("%-4d %-20s %12.1f %12ld\n", i + 1, (isA ? nameA : nameB).c_str(),
-                        r.visibleMs, r.maxRssKiB);
+            std::printf("%-4d %-22s %12.1f %12.1f %12ld\n", i + 1, (isA ? nameA : nameB).c_str(),
+                        r.visibleMs, r.cpuMs, r.maxRssKiB);
             std::fflush(stdout);
             (isA ? visibleA : visibleB).push_back(r.visibleMs);
+            (isA ? cpuA : cpuB).push_back(r.cpuMs);
             (isA ? rssA : rssB).push_back(static_cast<double>(r.maxRssKiB));
             if (i == 0) (isA ? libsA : libsB) = r.libraries;
         }
     }
 
     const double va = median(visibleA), vb = median(visibleB);
+    const double ca = median(cpuA), cb = median(cpuB);
     const double ma = median(rssA), mb = median(rssB);
     std::printf("\nmedians over %d runs each (settle %d ms, warm-up %d each):\n", o.runs,
                 o.settleMs, o.warmup);
-    std::printf("  %-20s visible %8.1f ms   peak %8.1f MiB\n", nameA.c_str(), va, ma / 1024);
-    std::printf("  %-20s visible %8.1f ms   peak %8.1f MiB\n", nameB.c_str(), vb, mb / 1024);
-    std::printf("ratio %s/%s: time to visible %.3f, peak memory %.3f\n", nameA.c_str(),
-                nameB.c_str(), va / vb, ma / mb);
+    std::printf("  %-22s visible %8.1f ms   cpu %8.1f ms   peak %8.1f MiB\n", nameA.c_str(), va, ca,
+                ma / 1024);
+    std::printf("  %-22s visible %8.1f ms   cpu %8.1f ms   peak %8.1f MiB\n", nameB.c_str(), vb, cb,
+                mb / 1024);
+    std::printf("ratio %s/%s: time to visible %.3f, peak memory %.3f (processor time to visible "
+                "%.3f)\n",
+                nameA.c_str(), nameB.c_str(), va / vb, ma / mb, ca / cb);
     if (o.libs) {
         std::printf("\n");
         printLibraries(nameA, libsA, libsB);
