@@ -25,9 +25,9 @@ for f in "$program" "$bare" "$launcher" "$count"; do
 done
 
 echo "The program's window (counted offscreen):"
-"$count" | sed 's/^/  /'
-read -r -a counts < <("$count" --args)
-read -r -a whole < <("$count" --args-whole)
+"$count" 2>/dev/null | sed 's/^/  /'
+read -r -a counts < <("$count" --args 2>/dev/null)
+read -r -a whole < <("$count" --args-whole 2>/dev/null)
 echo
 
 echo "Libraries each binary needs (ldd), beside the bare window's:"
