@@ -18,24 +18,7 @@ command -v valgrind >/dev/null || { echo "valgrind is missing" >&2; exit 1; }
 read -r -a counts < <("$count" --args 2>/dev/null)
 read -r -a whole < <("$count" --args-whole 2>/dev/null)
 
-workdir=$(mktemp -d)
-xvfb_pid=
-cleanup() {
-    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
-    rm -rf "$workdir"
-}
-trap cleanup EXIT
-exec 3>"$workdir/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$workdir/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$workdir/display" ] && break
-    sleep 0.1
-done
-exec 3>&-
-[ -s "$workdir/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$(head -n1 "$workdir/display")
-unset QT_QPA_PLATFORM QT_STYLE_OVERRIDE QT_SCALE_FACTOR
+source "$(dirname "$0")/xvfb.sh"
 
 # Prints the instructions until the event loop; the program is ended once they are counted.
 instructions() {

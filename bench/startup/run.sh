@@ -36,27 +36,7 @@ echo "  program $(libs "$program" | wc -l), bare window $(libs "$bare" | wc -l);
 comm -23 <(libs "$program") <(libs "$bare") | sed 's/^/    /'
 echo
 
-# A private X server on a free display, ended when the script ends.
-workdir=$(mktemp -d)
-xvfb_pid=
-cleanup() {
-    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
-    rm -rf "$workdir"
-}
-trap cleanup EXIT
-exec 3>"$workdir/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$workdir/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$workdir/display" ] && break
-    sleep 0.1
-done
-exec 3>&-
-[ -s "$workdir/display" ] || { echo "Xvfb did not start" >&2; cat "$workdir/xvfb.log" >&2; exit 1; }
-export DISPLAY=:$(head -n1 "$workdir/display")
-
-# The same environment for both: the X platform, no overrides of style or scale.
-unset QT_QPA_PLATFORM QT_STYLE_OVERRIDE QT_SCALE_FACTOR
+source "$(dirname "$0")/xvfb.sh"
 
 echo "$(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg), Xvfb on $DISPLAY"
 echo

@@ -39,7 +39,6 @@ int main(int argc, char* argv[]) {
     tallivant::ui::setUpApplication(app);
     tallivant::ui::QtDialogs dialogs;
     tallivant::ui::StatWindow window(dialogs);
-    dialogs.setWindow(&window);
     window.show();
     QApplication::processEvents();
 
