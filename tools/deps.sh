@@ -9,7 +9,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libgl-dev fonts-liberation
+    qt6-base-dev libgl-dev libxcb1-dev fonts-liberation
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils desktop-file-utils
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils

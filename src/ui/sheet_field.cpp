@@ -5,6 +5,7 @@
 #include "ui/sheet_field.h"
 
 #include <QEvent>
+#include <QResizeEvent>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <array>
@@ -68,7 +69,7 @@ bool SheetField::textFits() const {
 
 void SheetField::resizeEvent(QResizeEvent* event) {
     QLineEdit::resizeEvent(event);
-    updateToolTip();
+    if (event->size() != toolTipSize_) updateToolTip();
 }
 
 void SheetField::changeEvent(QEvent* event) {
@@ -78,7 +79,9 @@ void SheetField::changeEvent(QEvent* event) {
 }
 
 void SheetField::updateToolTip() {
-    setToolTip(textFits() ? QString() : text());
+    toolTipSize_ = size();
+    // An empty text fits whatever the field's width; measuring it is the costly part.
+    setToolTip(text().isEmpty() || textFits() ? QString() : text());
 }
 
 } // namespace tallivant::ui

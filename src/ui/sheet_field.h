@@ -29,6 +29,9 @@ private:
     void updateToolTip();
 
     bool greyLine_;
+    // The size the tooltip was last decided at. A hidden field gets its resize event only when
+    // the window is first shown, at the size it already had: that one changes nothing.
+    QSize toolTipSize_;
 };
 
 } // namespace tallivant::ui
