@@ -94,8 +94,8 @@ QLabel* makeLabel(QWidget* parent, std::string_view name, std::string_view capti
 } // namespace
 
 StatWindow::StatWindow(Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), copy_(dialogs, defaultStateFolder()), game_(copy_),
-      files_(game_, copy_, *this) {
+    : QMainWindow(parent), dialogs_(dialogs), copy_(dialogs, defaultStateFolder()), game_(dialogs),
+      files_(game_, dialogs, *this) {
     setObjectName(QStringLiteral("stat"));
     setWindowTitle(QStringLiteral("Tallivant"));
     game_.setDecimalSeparator(QLocale().decimalPoint().toStdString());
@@ -473,6 +473,10 @@ void StatWindow::paintFoul(int index) {
 
 void StatWindow::unsavedChanged() {
     copy_.changed();
+}
+
+void StatWindow::boxOpening() {
+    copy_.keep();
 }
 
 void StatWindow::fieldChanged(Field f) {

@@ -21,7 +21,7 @@
 #include <QSet>
 
 #include "clock/clock.h"
-#include "files/game_files.h"
+#include "files/file_commands.h"
 #include "sheet/game.h"
 #include "ui/recovery_copy.h"
 
@@ -48,7 +48,6 @@ public:
 
     Game& game() { return game_; }
     const Game& game() const { return game_; }
-    Dialogs& dialogs() { return dialogs_; }
     const Clock& clock() const { return clock_; }
 
     // The quarter whose option button is on now.
@@ -107,13 +106,14 @@ private:
     void selectionChanged() override;
     void nameChanged(int player) override;
     void unsavedChanged() override;
+    // Whatever was on the screen is in the recovery copy before a box of the game or the file
+    // commands opens.
+    void boxOpening() override;
 
     Dialogs& dialogs_;
-    // Every box the game and the file commands open goes through the recovery copy, which
-    // writes the game first.
     RecoveryCopy copy_;
     Game game_;
-    GameFiles files_;
+    FileCommands files_;
     Clock clock_;
     // Alt-letters of the stat buttons, the clock button and the menu titles: a name typed
     // with one of these letters does not take it over.

@@ -15,8 +15,8 @@
 #include <sstream>
 #include <string>
 
+#include "files/file_commands.h"
 #include "files/game_file.h"
-#include "files/game_files.h"
 #include "support/game_fixture.h"
 
 namespace tallivant::testing {
@@ -82,7 +82,7 @@ struct WindowState {
 class FilesTest : public GameTest {
 protected:
     FakeHost host;
-    GameFiles files{game, dialogs, host};
+    FileCommands files{game, dialogs, host};
     ScratchFolder folder;
 
     WindowState state() const {
