@@ -13,6 +13,22 @@ using K = PanelKind;
 constexpr unsigned kDefault = kToolkitDefault;
 } // namespace
 
+const std::array<StatButton, kStats> kStatButtons = {{
+    {"cmdfgm", "&c--FG", 0, 1080, 1215, 255, kVeryLightGrey, "Field goal made"},
+    {"cmdfgmiss", "&v--FG ", 1320, 1080, 735, 255, kWhite, "Field goal missed"},
+    {"cmdftm", "&d--FT", 0, 720, 1215, 255, kVeryLightGrey, "Free throw made"},
+    {"cmdftmiss", "&f--FT", 1320, 720, 735, 255, kWhite, "Free throw missed"},
+    {"cmd3pm", "&e--3PT ", 0, 360, 1215, 255, kVeryLightGrey, "Three-pointer made"},
+    {"cmd3pmiss", "&r--3PT", 1320, 360, 735, 255, kWhite, "Three-pointer missed"},
+    {"cmdast", "&u--AST", 2400, 0, 735, 375, kVeryLightGrey, "Assist"},
+    {"cmdreb", "&h--Reb", 3360, 0, 735, 375, kWhite, "Rebound"},
+    {"cmdto", "&n--T Over", 4320, 0, 975, 255, kVeryLightGrey, "Turnover"},
+    {"cmdstl", "&o--STL", 2400, 840, 735, 375, kVeryLightGrey, "Steal"},
+    {"cmdblk", "&k--BLK", 3360, 600, 735, 255, kWhite, "Block"},
+    {"cmdpf", "&m-P Foul", 4440, 480, 975, 255, kVeryLightGrey, "Personal foul"},
+    {"cmdtf", "&t--T Foul", 4440, 960, 855, 255, kVeryLightGrey, "Technical foul"},
+}};
+
 const std::array<PanelControl, kPanelControls> kPanelTable = {{
     {K::Label, "Label8", "MADE", 360, 0, 615, 255, kWhite, false},
     {K::Label, "Label12", "MISSED", 1320, 0, 855, 255, kWhite, false},

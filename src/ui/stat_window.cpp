@@ -186,7 +186,7 @@ bool StatWindow::eventFilter(QObject* watched, QEvent* event) {
 void StatWindow::buildStatButtons() {
     auto* group = new QButtonGroup(this);
     for (int row = 0; row < kStats; ++row) {
-        const StatInfo& s = kStatTable[row];
+        const StatButton& s = kStatButtons[row];
         auto* button = new CommandButton(q(s.caption), client_);
         place(button, s.name, twipsRect(s.left, s.top, s.width, s.height));
         button->setPalette(buttonPalette(s.colour));
