@@ -25,6 +25,7 @@
 #include "ui/appearance.h"
 #include "ui/layout.h"
 #include "ui/stat_window.h"
+#include "ui/text.h"
 
 using namespace tallivant;
 
@@ -143,8 +144,7 @@ void BM_OneStatThroughTheWindow(benchmark::State& state) {
         names.push_back(window.findChild<QWidget*>(QStringLiteral("cmdp%1").arg(n)));
     for (int row = 0; row < kStats; ++row)
         if (kStatTable[row].letter != 'm')
-            stats.push_back(window.findChild<QWidget*>(QString::fromUtf8(
-                ui::kStatButtons[row].name.data(), ui::kStatButtons[row].name.size())));
+            stats.push_back(window.findChild<QWidget*>(ui::q(ui::kStatButtons[row].name)));
     for (const char* q : {"opt1stqtr", "opt2ndqtr", "opt3rdqtr", "opt4thqtr", "optot"})
         quarters.push_back(window.findChild<QWidget*>(QLatin1StringView(q)));
 

@@ -32,14 +32,11 @@
 #include "ui/palettes.h"
 #include "ui/sheet_field.h"
 #include "ui/tab_chain.h"
+#include "ui/text.h"
 
 namespace tallivant::ui {
 
 namespace {
-
-QString q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // The name as its button shows it without an Alt-letter: every single "&" dropped, a doubled
 // one kept (it shows as one "&").
@@ -328,7 +325,7 @@ void StatWindow::buildMenus() {
 void StatWindow::collectFixedKeys() {
     for (QPushButton* b : client_->findChildren<QPushButton*>())
         fixedKeys_.insert(QKeySequence::mnemonic(b->text()));
-    fixedKeys_.insert(QKeySequence::mnemonic(QStringLiteral("&Start")));
+    fixedKeys_.insert(QKeySequence::mnemonic(q(Clock::kStartCaption)));
     for (QAction* a : menuBar()->actions())
         fixedKeys_.insert(QKeySequence::mnemonic(a->text()));
     fixedKeys_.remove(QKeySequence());
