@@ -13,6 +13,7 @@
 
 #include "sheet/columns.h"
 #include "sheet/stats.h"
+#include "ui/commands.h"
 
 namespace tallivant::ui {
 
@@ -43,6 +44,10 @@ extern const std::array<StatButton, kStats> kStatButtons;
 
 enum class PanelKind { Label, Button, QuarterOption, CheckBox, Frame, FrameOption };
 
+// The panel controls the window keeps hold of once they are built.
+enum class PanelRole { None, Clock, FileLabel, OurPossession, StartStop, Takeback };
+inline constexpr int kPanelRoles = 6;
+
 struct PanelControl {
     PanelKind kind;
     std::string_view name;
@@ -51,6 +56,8 @@ struct PanelControl {
     unsigned colour;
     bool regularFont;
     std::string_view spoken = {}; // for a screen reader, where the caption says too little
+    PanelRole role = PanelRole::None;
+    Command clicked = nullptr; // for a Button
 };
 
 // The top panel and the column header, in the order the controls are built. The quarter

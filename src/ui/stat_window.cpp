@@ -69,10 +69,6 @@ bool actsOnPress(const QKeyEvent* key) {
     }
 }
 
-template <typename T> T* named(QWidget* parent, const char* name) {
-    return parent->findChild<T*>(QLatin1StringView(name));
-}
-
 void place(QWidget* w, std::string_view name, QRect rect) {
     w->setObjectName(q(name));
     w->setGeometry(rect);
@@ -200,6 +196,7 @@ void StatWindow::buildPanel() {
     auto* possession = new QButtonGroup(this);
     QGroupBox* frame = nullptr;
     int quarter = 0;
+    std::array<QWidget*, kPanelRoles> kept{};
     for (const PanelControl& c : kPanelTable) {
         const QRect rect = twipsRect(c.left, c.top, c.width, c.height);
         QWidget* w = nullptr;
@@ -210,6 +207,8 @@ void StatWindow::buildPanel() {
         case PanelKind::Button: {
             auto* button = new CommandButton(q(c.caption), client_);
             button->setPalette(buttonPalette(c.colour));
+            connect(button, &QPushButton::clicked, this,
+                    [this, clicked = c.clicked] { (static_cast<Commands*>(this)->*clicked)(); });
             w = button;
             break;
         }
@@ -235,6 +234,7 @@ void StatWindow::buildPanel() {
         }
         }
         place(w, c.name, rect);
+        kept[static_cast<int>(c.role)] = w;
         // A label keeps saying its text (the time, the file); the description tells what it is.
         if (!c.spoken.empty()) {
             if (c.kind == PanelKind::Label)
@@ -251,15 +251,12 @@ void StatWindow::buildPanel() {
         if (c.regularFont) w->setFont(regular);
     }
 
-    lblclock_ = named<QLabel>(client_, "lblclock");
-    lblfname_ = named<QLabel>(client_, "lblfname");
-    optyouposs_ = named<QRadioButton>(client_, "optyouposs");
-    startStop_ = named<QPushButton>(client_, "cmdclock_stopstart");
-    connect(startStop_, &QPushButton::clicked, this, &StatWindow::startStopClicked);
-    connect(named<QPushButton>(client_, "Command1"), &QPushButton::clicked, this,
-            &StatWindow::resetClicked);
-    takeback_ = named<QPushButton>(client_, "cmdtakeback");
-    connect(takeback_, &QPushButton::clicked, this, &StatWindow::takebackClicked);
+    auto role = [&](PanelRole r) { return kept[static_cast<int>(r)]; };
+    lblclock_ = static_cast<QLabel*>(role(PanelRole::Clock));
+    lblfname_ = static_cast<QLabel*>(role(PanelRole::FileLabel));
+    optyouposs_ = static_cast<QRadioButton*>(role(PanelRole::OurPossession));
+    startStop_ = static_cast<QPushButton*>(role(PanelRole::StartStop));
+    takeback_ = static_cast<QPushButton*>(role(PanelRole::Takeback));
     lblfname_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblfname_->setWordWrap(true);
 }
@@ -307,18 +304,22 @@ void StatWindow::buildSheet() {
 
 void StatWindow::buildMenus() {
     QMenu* menu = nullptr;
-    for (int row = 0; row < kMenuEntries; ++row) {
-        const MenuEntry& e = kMenuTable[row];
-        if (e.command == MenuCommand::Title) {
+    for (const MenuEntry& e : kMenuTable) {
+        if (e.kind == MenuKind::Title) {
             menu = menuBar()->addMenu(q(e.caption));
             menu->setObjectName(q(e.name));
-            connect(menu, &QMenu::triggered, this, &StatWindow::menuTriggered);
             continue;
         }
-        QAction* action = e.command == MenuCommand::Separator ? menu->addSeparator()
-                                                              : menu->addAction(q(e.caption));
+        QAction* action =
+            e.kind == MenuKind::Separator ? menu->addSeparator() : menu->addAction(q(e.caption));
         action->setObjectName(q(e.name));
-        action->setData(row);
+        if (e.kind == MenuKind::Colour) {
+            connect(action, &QAction::triggered, this,
+                    [this, colour = e.colour] { client_->setBackground(toQColor(colour)); });
+        } else if (e.kind == MenuKind::Item) {
+            connect(action, &QAction::triggered, this,
+                    [this, command = e.command] { (static_cast<Commands*>(this)->*command)(); });
+        }
     }
 }
 
@@ -366,12 +367,12 @@ void StatWindow::nameClicked(int player) {
     game_.selectPlayer(player);
 }
 
-void StatWindow::takebackClicked() {
+void StatWindow::takeback() {
     game_.takeback();
     copy_.keep();
 }
 
-void StatWindow::startStopClicked() {
+void StatWindow::startStopClock() {
     clock_.startStop();
     if (clock_.running())
         timer_->start();
@@ -381,7 +382,7 @@ void StatWindow::startStopClicked() {
     showClock();
 }
 
-void StatWindow::resetClicked() {
+void StatWindow::resetClock() {
     clock_.reset();
     showClock();
 }
@@ -399,56 +400,27 @@ void StatWindow::showClock() {
     lblclock_->setPalette(palette);
 }
 
-void StatWindow::menuTriggered(QAction* action) {
-    const MenuEntry& e = kMenuTable.at(action->data().toInt());
-    switch (e.command) {
-    case MenuCommand::FileNew:
-        fileNew();
-        break;
-    case MenuCommand::FilePrint:
-        filePrint();
-        break;
-    case MenuCommand::FileOpen:
-        fileOpen();
-        break;
-    case MenuCommand::FileSave:
-        fileSave();
-        break;
-    case MenuCommand::Exit:
-        close();
-        break;
-    case MenuCommand::EditRoster:
-        editRoster();
-        break;
-    case MenuCommand::Colour:
-        client_->setBackground(toQColor(e.colour));
-        break;
-    case MenuCommand::Instructions:
-        showInstructions();
-        break;
-    case MenuCommand::Title:
-    case MenuCommand::Separator:
-        break;
-    }
-}
-
-void StatWindow::fileNew() {
+void StatWindow::newGame() {
     files_.newGame();
     copy_.keep();
 }
 
-void StatWindow::fileOpen() {
+void StatWindow::print() {
+    filePrint(game_, dialogs_);
+}
+
+void StatWindow::openGame() {
     files_.openGame();
     copy_.keep();
 }
 
-void StatWindow::fileSave() {
+void StatWindow::saveGame() {
     files_.savegame();
     copy_.keep();
 }
 
-void StatWindow::filePrint() {
-    tallivant::filePrint(game_, dialogs_);
+void StatWindow::exit() {
+    close();
 }
 
 void StatWindow::editRoster() {

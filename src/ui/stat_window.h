@@ -23,6 +23,7 @@
 #include "clock/clock.h"
 #include "files/file_commands.h"
 #include "sheet/game.h"
+#include "ui/commands.h"
 #include "ui/recovery_copy.h"
 
 class QAction;
@@ -40,7 +41,7 @@ namespace tallivant::ui {
 class ClientArea;
 class SheetField;
 
-class StatWindow : public QMainWindow, private GameListener, private FilesHost {
+class StatWindow : public QMainWindow, private GameListener, private FilesHost, private Commands {
     Q_OBJECT
 public:
     explicit StatWindow(Dialogs& dialogs, QWidget* parent = nullptr);
@@ -68,23 +69,6 @@ public:
     // The path of the last File|Open that did not complete (empty otherwise).
     const std::string& filename() const { return files_.filename(); }
 
-public slots:
-    void fileNew();
-    void fileOpen();
-    void fileSave();
-    void filePrint();
-    void editRoster();
-    void showInstructions();
-
-private slots:
-    void statClicked(int row);
-    void nameClicked(int player);
-    void takebackClicked();
-    void startStopClicked();
-    void resetClicked();
-    void clockTicked();
-    void menuTriggered(QAction* action);
-
 protected:
     // Closing the window (File|Exit or the title bar) asks first about an unsaved game.
     void closeEvent(QCloseEvent* event) override;
@@ -101,6 +85,21 @@ private:
     void paintFoul(int index);
     void showClock();
     void showNames();
+
+    void statClicked(int row);
+    void nameClicked(int player);
+    void clockTicked();
+
+    void newGame() override;
+    void print() override;
+    void openGame() override;
+    void saveGame() override;
+    void exit() override;
+    void editRoster() override;
+    void showInstructions() override;
+    void takeback() override;
+    void startStopClock() override;
+    void resetClock() override;
 
     void fieldChanged(Field f) override;
     void selectionChanged() override;
