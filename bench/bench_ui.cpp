@@ -23,7 +23,9 @@
 
 #include "support/fake_dialogs.h"
 #include "ui/appearance.h"
+#include "ui/layout.h"
 #include "ui/stat_window.h"
+#include "ui/text.h"
 
 using namespace tallivant;
 
@@ -138,10 +140,9 @@ void BM_OneStatThroughTheWindow(benchmark::State& state) {
     std::vector<QWidget*> names, stats, quarters;
     for (int n = 1; n <= kPlayers; ++n)
         names.push_back(window.findChild<QWidget*>(QStringLiteral("cmdp%1").arg(n)));
-    for (const StatInfo& s : kStatTable)
-        if (s.letter != 'm')
-            stats.push_back(
-                window.findChild<QWidget*>(QString::fromUtf8(s.name.data(), s.name.size())));
+    for (int row = 0; row < kStats; ++row)
+        if (kStatTable[row].letter != 'm')
+            stats.push_back(window.findChild<QWidget*>(ui::q(ui::kStatButtons[row].name)));
     for (const char* q : {"opt1stqtr", "opt2ndqtr", "opt3rdqtr", "opt4thqtr", "optot"})
         quarters.push_back(window.findChild<QWidget*>(QLatin1StringView(q)));
 

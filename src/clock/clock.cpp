@@ -9,7 +9,7 @@ namespace tallivant {
 void Clock::startStop() {
     if (running_) {
         running_ = false;
-        caption_ = "&Start";
+        caption_ = kStartCaption;
         return;
     }
     seconds_ = kMinute;

@@ -14,6 +14,8 @@ class Clock {
 public:
     static constexpr int kSecondsPerDay = 86400;
     static constexpr int kMinute = 60;
+    // The start/stop button's caption while the clock is stopped, once it has been used.
+    static constexpr const char* kStartCaption = "&Start";
 
     // `timeouttime` in days. The countdown keeps whole seconds, so every tick is exactly one
     // second and no second shows twice.

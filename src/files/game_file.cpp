@@ -9,6 +9,7 @@
 
 #include "files/encoding.h"
 #include "sheet/game.h"
+#include "sheet/numbers.h"
 
 namespace tallivant {
 namespace {
@@ -29,9 +30,6 @@ void appendValue(std::string& out, std::string_view value) {
     out += '"';
 }
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
 bool isLineEnd(char c) {
     return c == '\r' || c == '\n';
 }

@@ -63,7 +63,8 @@ constexpr std::array<std::string_view, kQuarters> kQuarterLabels = {
 constexpr std::string_view kTotalsLabel = "Game Totals";
 
 ReportLine rule(int firstRun, int secondRun) {
-    return {{kNameColumn, std::string(firstRun, '-')}, {kFollow, std::string(secondRun, '-')}};
+    return {{kNameColumn, std::string(firstRun, '-')},
+            {kRightAfterPrevious, std::string(secondRun, '-')}};
 }
 
 template <std::size_t N>

@@ -15,11 +15,11 @@
 namespace tallivant {
 
 // A print column counts from 1 at the left margin, in average character widths.
-// kFollow places the text right after the item before it.
-inline constexpr int kFollow = 0;
+// kRightAfterPrevious, not a column, places the text right after the item before it.
+inline constexpr int kRightAfterPrevious = 0;
 
 struct ReportItem {
-    int column = kFollow;
+    int column = kRightAfterPrevious;
     std::string text;
     friend bool operator==(const ReportItem&, const ReportItem&) = default;
 };

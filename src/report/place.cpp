@@ -19,7 +19,7 @@ std::vector<PlacedLine> placeReport(const std::vector<ReportLine>& lines, double
         out.emplace_back();
         double position = 0;
         for (const ReportItem& item : line) {
-            if (item.column != kFollow) {
+            if (item.column != kRightAfterPrevious) {
                 const double target = (item.column - 1) * columnWidth;
                 if (position > target + slack) out.emplace_back();
                 position = target;

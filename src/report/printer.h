@@ -7,7 +7,7 @@
 // File|Print, which asks first. The sheet is only read.
 #pragma once
 
-#include "sheet/dialogs.h"
+#include "dialogs/dialogs.h"
 #include "sheet/game.h"
 
 class QPrinter;

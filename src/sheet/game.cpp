@@ -11,7 +11,7 @@ namespace tallivant {
 namespace {
 // Rebounds, assists and steals are taken back from the player's line first, and that line is
 // read strictly.
-constexpr bool playerFirstCount(int col) {
+constexpr bool takenBackPlayerLineFirst(int col) {
     return col == REB || col == AST || col == STL;
 }
 } // namespace
@@ -48,6 +48,11 @@ bool Game::inFoulTrouble(int index) const {
     return value({playerLine(index), PF}) >= kFoulTrouble;
 }
 
+void Game::tell(const std::string& text, const char* title, Icon icon) {
+    if (listener_) listener_->boxOpening();
+    dialogs_.message(text, title, icon);
+}
+
 void Game::setPlayernum(int player) {
     playernum_ = player;
     if (listener_) listener_->selectionChanged();
@@ -62,7 +67,7 @@ void Game::deselect() {
 }
 
 void Game::forgetTakeback() {
-    tbletter_.clear();
+    tbletter_ = 0;
     oldplayernum_ = 0;
 }
 
@@ -80,11 +85,9 @@ void Game::add(Field f, double amount) {
 }
 
 void Game::writePercent(int line, int madeCol, bool divideNegative) {
-    const double made = value({line, madeCol});
-    const double attempted = value({line, attemptedCol(madeCol)});
-    const bool divide = divideNegative ? attempted != 0 : attempted > 0;
     setText({line, percentCol(madeCol)},
-            formatPercent(divide ? made / attempted : 0.0, decimalSeparator_));
+            percentText(value({line, madeCol}), value({line, attemptedCol(madeCol)}),
+                        decimalSeparator_, divideNegative));
 }
 
 void Game::record(int statRow, Quarter current) {
@@ -92,10 +95,10 @@ void Game::record(int statRow, Quarter current) {
     // A press without a player changes nothing, not even the takeback memory: the stat the
     // scorer may want to take back is still the last one recorded.
     if (playernum_ == 0) {
-        dialogs_.message(kNoPlayerText, "Error!", Icon::Exclamation);
+        tell(kNoPlayerText, "Error!", Icon::Exclamation);
         return;
     }
-    tbletter_ = std::string(1, s.letter);
+    tbletter_ = s.letter;
     oldplayernum_ = playernum_;
     tbquarter_ = current;
     const int index = playernum_ - 1;
@@ -120,7 +123,7 @@ void Game::recordCount(const StatInfo& s, int index, int qline) {
     const Field player{playerLine(index), PF};
     add(player, 1);
     if (inFoulTrouble(index))
-        dialogs_.message("The player has " + text(player), "Foul trouble", Icon::Critical);
+        tell("The player has " + text(player), "Foul trouble", Icon::Critical);
     add({qline, PF}, 1);
 }
 
@@ -171,8 +174,8 @@ void Game::takeback() {
 
     auto strict = [&](int col) { return readStrict(text({pline, col})); };
     if (s.kind == StatKind::Count) {
-        if (playerFirstCount(s.col) && !strict(s.col)) {
-            dialogs_.message(kNotANumber, "Alert!", Icon::Exclamation);
+        if (takenBackPlayerLineFirst(s.col) && !strict(s.col)) {
+            tell(kNotANumber, "Alert!", Icon::Exclamation);
             return;
         }
     } else {
@@ -180,7 +183,7 @@ void Game::takeback() {
         const auto attempted =
             s.kind == StatKind::Missed ? strict(attemptedCol(s.col)) : std::optional<double>(0);
         if (!made || !attempted) {
-            dialogs_.message(kNotANumber, "Alert!", Icon::Exclamation);
+            tell(kNotANumber, "Alert!", Icon::Exclamation);
             return;
         }
         // A made shot needs a make to take back; a miss needs an attempt that is not the
@@ -200,7 +203,7 @@ void Game::takeback() {
 
 void Game::takebackCount(const StatInfo& s, int index, int qline) {
     const Field quarter{qline, s.col}, total{kTotalsLine, s.col}, player{playerLine(index), s.col};
-    if (playerFirstCount(s.col)) {
+    if (takenBackPlayerLineFirst(s.col)) {
         add(quarter, -1);
         add(player, -1);
         add(total, -1);

@@ -11,8 +11,8 @@
 #include <array>
 #include <string>
 
+#include "dialogs/dialogs.h"
 #include "sheet/columns.h"
-#include "sheet/dialogs.h"
 #include "sheet/stats.h"
 
 namespace tallivant {
@@ -26,6 +26,8 @@ public:
     virtual void nameChanged(int player) = 0;
     // The game went from saved to unsaved or back (see Game::hasUnsavedChanges).
     virtual void unsavedChanged() {}
+    // A message box is about to open in the middle of a stat or a takeback.
+    virtual void boxOpening() {}
 };
 
 inline constexpr int kFoulTrouble = 3;
@@ -47,7 +49,8 @@ public:
     void setName(int player, std::string name);
 
     int playernum() const { return playernum_; }
-    const std::string& tbletter() const { return tbletter_; }
+    // The takeback letter as text: empty while there is nothing to take back.
+    std::string tbletter() const { return tbletter_ ? std::string(1, tbletter_) : std::string(); }
     int oldplayernum() const { return oldplayernum_; }
     // The name button of player N is red exactly while N is selected.
     bool isSelected(int player) const { return playernum_ == player; }
@@ -86,6 +89,7 @@ private:
     void takebackShot(const StatInfo& s, int index, int qline);
     void takebackCount(const StatInfo& s, int index, int qline);
     void setPlayernum(int player);
+    void tell(const std::string& text, const char* title, Icon icon);
     void setUnsaved(bool unsaved);
     void notify(Field f) {
         if (listener_) listener_->fieldChanged(f);
@@ -98,8 +102,8 @@ private:
     std::array<std::string, kPlayers> names_;
     int playernum_ = 0;
     // Takeback memory: the last stat button's letter, the player then selected, and the
-    // quarter the stat went to.
-    std::string tbletter_;
+    // quarter the stat went to. No letter (0) after a takeback or a fresh game.
+    char tbletter_ = 0;
     int oldplayernum_ = 0;
     Quarter tbquarter_ = Quarter::First;
     bool unsaved_ = false;

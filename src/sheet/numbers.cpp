@@ -11,9 +11,6 @@
 namespace tallivant {
 namespace {
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -137,8 +134,10 @@ std::string formatPercent(double quotient, std::string_view decimalSeparator) {
     return out;
 }
 
-std::string percentText(double made, double attempted, std::string_view decimalSeparator) {
-    return formatPercent(attempted > 0 ? made / attempted : 0.0, decimalSeparator);
+std::string percentText(double made, double attempted, std::string_view decimalSeparator,
+                        bool divideNegative) {
+    const bool divide = divideNegative ? attempted != 0 : attempted > 0;
+    return formatPercent(divide ? made / attempted : 0.0, decimalSeparator);
 }
 
 } // namespace tallivant

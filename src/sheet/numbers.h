@@ -26,7 +26,14 @@ std::string formatCount(double value);
 // 15-significant-digit decimal text, and that decimal value is rounded half away from zero.
 std::string formatPercent(double quotient, std::string_view decimalSeparator = ".");
 
-// The percentage of a line from its made and attempted counts; no attempts gives 0.00%.
-std::string percentText(double made, double attempted, std::string_view decimalSeparator = ".");
+// The percentage of a line from its made and attempted counts. No attempts give 0.00%, and so do
+// fewer than none, unless divideNegative (a takeback divides by them).
+std::string percentText(double made, double attempted, std::string_view decimalSeparator = ".",
+                        bool divideNegative = false);
+
+// A blank, as the sheet's numbers and the game file's values skip it: a space or a tab.
+inline constexpr bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 } // namespace tallivant

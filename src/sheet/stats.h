@@ -2,13 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The thirteen stat buttons as one table: letter, caption, object name, what the stat records,
-// and where its button stands (twips) and in what colour (0x00BBGGRR).
+// The thirteen stats as one table: the letter of each and what it records. Their buttons (caption,
+// name, place, colour) are the window's table kStatButtons, row for row.
 #pragma once
 
 #include <array>
 #include <optional>
-#include <string_view>
 
 #include "sheet/columns.h"
 
@@ -18,14 +17,9 @@ enum class StatKind { Made, Missed, Count };
 
 struct StatInfo {
     char letter;
-    std::string_view caption;
-    std::string_view name;
     StatKind kind;
     int col;    // made column for shots (FGM, FTM, TPM); the counted column otherwise
     int points; // points of a made shot
-    int left, top, width, height;
-    unsigned colour;
-    std::string_view spoken; // what a screen reader says: "Field goal made"
 };
 
 inline constexpr int kStats = 13;
@@ -35,7 +29,6 @@ extern const std::array<StatInfo, kStats> kStatTable;
 
 // The row of a stat letter, or nothing for a letter that is not a stat.
 std::optional<int> statIndex(char letter);
-std::optional<int> statIndex(std::string_view letter);
 
 // Made, attempted and percentage columns of the shooting group that starts at madeCol.
 inline constexpr int attemptedCol(int madeCol) {

@@ -10,8 +10,26 @@ namespace tallivant::ui {
 
 namespace {
 using K = PanelKind;
+using R = PanelRole;
+using P = Commands;
 constexpr unsigned kDefault = kToolkitDefault;
 } // namespace
+
+const std::array<StatButton, kStats> kStatButtons = {{
+    {"cmdfgm", "&c--FG", 0, 1080, 1215, 255, kVeryLightGrey, "Field goal made"},
+    {"cmdfgmiss", "&v--FG ", 1320, 1080, 735, 255, kWhite, "Field goal missed"},
+    {"cmdftm", "&d--FT", 0, 720, 1215, 255, kVeryLightGrey, "Free throw made"},
+    {"cmdftmiss", "&f--FT", 1320, 720, 735, 255, kWhite, "Free throw missed"},
+    {"cmd3pm", "&e--3PT ", 0, 360, 1215, 255, kVeryLightGrey, "Three-pointer made"},
+    {"cmd3pmiss", "&r--3PT", 1320, 360, 735, 255, kWhite, "Three-pointer missed"},
+    {"cmdast", "&u--AST", 2400, 0, 735, 375, kVeryLightGrey, "Assist"},
+    {"cmdreb", "&h--Reb", 3360, 0, 735, 375, kWhite, "Rebound"},
+    {"cmdto", "&n--T Over", 4320, 0, 975, 255, kVeryLightGrey, "Turnover"},
+    {"cmdstl", "&o--STL", 2400, 840, 735, 375, kVeryLightGrey, "Steal"},
+    {"cmdblk", "&k--BLK", 3360, 600, 735, 255, kWhite, "Block"},
+    {"cmdpf", "&m-P Foul", 4440, 480, 975, 255, kVeryLightGrey, "Personal foul"},
+    {"cmdtf", "&t--T Foul", 4440, 960, 855, 255, kVeryLightGrey, "Technical foul"},
+}};
 
 const std::array<PanelControl, kPanelControls> kPanelTable = {{
     {K::Label, "Label8", "MADE", 360, 0, 615, 255, kWhite, false},
@@ -22,12 +40,14 @@ const std::array<PanelControl, kPanelControls> kPanelTable = {{
     {K::QuarterOption, "opt3rdqtr", "", 6360, 360, 255, 255, kLightGrey, true, "Third quarter"},
     {K::QuarterOption, "opt4thqtr", "", 6720, 360, 255, 255, kLightGrey, true, "Fourth quarter"},
     {K::QuarterOption, "optot", "", 7080, 0, 255, 255, kLightGrey, true, "Overtime"},
-    {K::Button, "cmdtakeback", "Takeback", 5760, 720, 1215, 375, kWhite, false, "Takeback"},
-    {K::Label, "lblclock", "00:01:00", 7560, 0, 855, 255, kLightGrey, false, "Timeout clock"},
+    {K::Button, "cmdtakeback", "Takeback", 5760, 720, 1215, 375, kWhite, false, "Takeback",
+     R::Takeback, &P::takeback},
+    {K::Label, "lblclock", "00:01:00", 7560, 0, 855, 255, kLightGrey, false, "Timeout clock",
+     R::Clock},
     {K::Button, "cmdclock_stopstart", "Start", 7560, 240, 855, 375, kLightGrey, false,
-     "Start or stop the timeout clock"},
+     "Start or stop the timeout clock", R::StartStop, &P::startStopClock},
     {K::Button, "Command1", "Reset", 7560, 600, 855, 375, kWhite, false,
-     "Reset the timeout clock to one minute"},
+     "Reset the timeout clock to one minute", R::None, &P::resetClock},
     {K::Label, "Label5", "Full Timeout", 8520, 0, 1095, 255, kLightGrey, false},
     {K::CheckBox, "Check1", "", 8520, 240, 255, 255, kLightGrey, true, "Full timeout 1 used"},
     {K::CheckBox, "Check2", "", 8760, 240, 255, 255, kLightGrey, true, "Full timeout 2 used"},
@@ -35,10 +55,10 @@ const std::array<PanelControl, kPanelControls> kPanelTable = {{
     {K::Label, "Label6", "20-Second T.O.'s used", 8520, 600, 1695, 255, kLightGrey, false},
     {K::CheckBox, "Check4", "", 8520, 840, 255, 255, kLightGrey, true, "20-second timeout 1 used"},
     {K::CheckBox, "Check5", "", 8880, 840, 255, 255, kLightGrey, true, "20-second timeout 2 used"},
-    {K::Label, "lblfname", "", 9600, 0, 2175, 615, kWhite, false, "Game file"},
+    {K::Label, "lblfname", "", 9600, 0, 2175, 615, kWhite, false, "Game file", R::FileLabel},
     {K::Frame, "Frame1", "Possesion", 10200, 720, 1695, 495, kDefault, false},
     {K::FrameOption, "optyouposs", "U", 0, 240, 495, 255, kDefault, false,
-     "Our team has possession"},
+     "Our team has possession", R::OurPossession},
     {K::FrameOption, "Option1", "Opp", 720, 240, 735, 195, kDefault, false,
      "The opponent has possession"},
     {K::Label, "lblheader", kHeaderText, 120, 1320, 11775, 255, kLightGrey, true},

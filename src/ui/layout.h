@@ -4,7 +4,7 @@
 
 // Where every control of the window stands, as tables in twips (1/1440 inch, 15 to a pixel at
 // 96 dpi) from the top-left corner of the client area, with its caption, colour and font. The
-// stat buttons' own table is kStatTable; the sheet's columns are kColumnTable.
+// sheet's columns are kColumnTable.
 #pragma once
 
 #include <QRect>
@@ -12,6 +12,8 @@
 #include <string_view>
 
 #include "sheet/columns.h"
+#include "sheet/stats.h"
+#include "ui/commands.h"
 
 namespace tallivant::ui {
 
@@ -29,7 +31,22 @@ inline constexpr int kClientHeight = 7935;
 // The colour of a control that keeps the toolkit's own.
 inline constexpr unsigned kToolkitDefault = 0xFFFFFFFFu;
 
+struct StatButton {
+    std::string_view name;
+    std::string_view caption;
+    int left, top, width, height;
+    unsigned colour;
+    std::string_view spoken; // what a screen reader says: "Field goal made"
+};
+
+// The stat buttons, row for row with kStatTable, in focus order: cmdfgm first.
+extern const std::array<StatButton, kStats> kStatButtons;
+
 enum class PanelKind { Label, Button, QuarterOption, CheckBox, Frame, FrameOption };
+
+// The panel controls the window keeps hold of once they are built.
+enum class PanelRole { None, Clock, FileLabel, OurPossession, StartStop, Takeback };
+inline constexpr int kPanelRoles = 6;
 
 struct PanelControl {
     PanelKind kind;
@@ -39,10 +56,12 @@ struct PanelControl {
     unsigned colour;
     bool regularFont;
     std::string_view spoken = {}; // for a screen reader, where the caption says too little
+    PanelRole role = PanelRole::None;
+    Command clicked = nullptr; // for a Button
 };
 
 // The top panel and the column header, in the order the controls are built. The quarter
-// options are in the order the stats test them.
+// options run from the first quarter to overtime, as Quarter counts them.
 inline constexpr int kPanelControls = 24;
 extern const std::array<PanelControl, kPanelControls> kPanelTable;
 

@@ -7,35 +7,36 @@
 namespace tallivant::ui {
 
 namespace {
-using C = MenuCommand;
+using K = MenuKind;
+using M = Commands;
 } // namespace
 
 const std::array<MenuEntry, kMenuEntries> kMenuTable = {{
-    {"mnufile", "Fi&le", C::Title, 0},
-    {"mnuFileNew", "New", C::FileNew, 0},
-    {"mnufileprint", "Print", C::FilePrint, 0},
-    {"mnuFileOpen", "Open", C::FileOpen, 0},
-    {"mnufilesave", "Save", C::FileSave, 0},
-    {"mnubar", "-", C::Separator, 0},
-    {"mnuFileExit", "E&xit", C::Exit, 0},
-    {"mnuroster", "Ed&it Roster", C::Title, 0},
-    {"mnurosterchange", "Edit roster", C::EditRoster, 0},
-    {"mnucolorchange", "Color chan&ge", C::Title, 0},
-    {"mnured", "Red", C::Colour, 0x0000FF},
-    {"mnugreen", "Green", C::Colour, 0x00FF00},
-    {"mnupurple", "Purple", C::Colour, 0xFF00FF},
-    {"mnublack", "Black", C::Colour, 0x000000},
-    {"mnuyellow", "Yellow", C::Colour, 0x00FFFF},
-    {"mnublue", "Blue", C::Colour, 0xFF8080},
-    {"mnuwhite", "White", C::Colour, 0xFFFFFF},
-    {"mnuorange", "Orange", C::Colour, 0x0080FF},
-    {"mnudred", "Dark red", C::Colour, 0x0000C0},
-    {"mnudgreen", "Dark green", C::Colour, 0x008000},
-    {"mnudpurple", "Dark purple", C::Colour, 0x800080},
-    {"mnudblue", "Dark blue", C::Colour, 0x800000},
-    {"mnudorange", "Dark orange", C::Colour, 0x0040C0},
-    {"Help", "Hel&p", C::Title, 0},
-    {"Instructions", "Instructions", C::Instructions, 0},
+    {"mnufile", "Fi&le", K::Title},
+    {"mnuFileNew", "New", K::Item, &M::newGame},
+    {"mnufileprint", "Print", K::Item, &M::print},
+    {"mnuFileOpen", "Open", K::Item, &M::openGame},
+    {"mnufilesave", "Save", K::Item, &M::saveGame},
+    {"mnubar", "-", K::Separator},
+    {"mnuFileExit", "E&xit", K::Item, &M::exit},
+    {"mnuroster", "Ed&it Roster", K::Title},
+    {"mnurosterchange", "Edit roster", K::Item, &M::editRoster},
+    {"mnucolorchange", "Color chan&ge", K::Title},
+    {"mnured", "Red", K::Colour, nullptr, 0x0000FF},
+    {"mnugreen", "Green", K::Colour, nullptr, 0x00FF00},
+    {"mnupurple", "Purple", K::Colour, nullptr, 0xFF00FF},
+    {"mnublack", "Black", K::Colour, nullptr, 0x000000},
+    {"mnuyellow", "Yellow", K::Colour, nullptr, 0x00FFFF},
+    {"mnublue", "Blue", K::Colour, nullptr, 0xFF8080},
+    {"mnuwhite", "White", K::Colour, nullptr, 0xFFFFFF},
+    {"mnuorange", "Orange", K::Colour, nullptr, 0x0080FF},
+    {"mnudred", "Dark red", K::Colour, nullptr, 0x0000C0},
+    {"mnudgreen", "Dark green", K::Colour, nullptr, 0x008000},
+    {"mnudpurple", "Dark purple", K::Colour, nullptr, 0x800080},
+    {"mnudblue", "Dark blue", K::Colour, nullptr, 0x800000},
+    {"mnudorange", "Dark orange", K::Colour, nullptr, 0x0040C0},
+    {"Help", "Hel&p", K::Title},
+    {"Instructions", "Instructions", K::Item, &M::showInstructions},
 }};
 
 const std::array<std::string_view, 9> kInstructions = {

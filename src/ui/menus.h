@@ -9,26 +9,23 @@
 #include <array>
 #include <string_view>
 
+#include "ui/commands.h"
+
 namespace tallivant::ui {
 
-enum class MenuCommand {
+enum class MenuKind {
     Title, // a menu of the bar; the items after it belong to it
-    FileNew,
-    FilePrint,
-    FileOpen,
-    FileSave,
+    Item,
     Separator,
-    Exit,
-    EditRoster,
-    Colour,
-    Instructions,
+    Colour, // sets the window's background
 };
 
 struct MenuEntry {
     std::string_view name;
     std::string_view caption;
-    MenuCommand command;
-    unsigned colour; // 0x00BBGGRR, for Colour items
+    MenuKind kind;
+    Command command = nullptr; // for an Item
+    unsigned colour = 0;       // for a Colour item
 };
 
 inline constexpr int kMenuEntries = 25;

@@ -13,13 +13,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "ui/text.h"
+
 namespace tallivant::ui {
 
 namespace {
-
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 QMessageBox::Icon messageIcon(Icon icon) {
     switch (icon) {

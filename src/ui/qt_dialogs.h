@@ -9,7 +9,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "sheet/dialogs.h"
+#include "dialogs/dialogs.h"
 
 namespace tallivant::ui {
 

@@ -60,46 +60,4 @@ void RecoveryCopy::closed() {
     recovery_.sync();
 }
 
-void RecoveryCopy::message(const std::string& text, const std::string& title, Icon icon) {
-    keep();
-    dialogs_.message(text, title, icon);
-}
-
-void RecoveryCopy::detailedMessage(const std::string& text, const std::string& detail,
-                                   const std::string& title, Icon icon) {
-    keep();
-    dialogs_.detailedMessage(text, detail, title, icon);
-}
-
-bool RecoveryCopy::okCancel(const std::string& text, const std::string& title) {
-    keep();
-    return dialogs_.okCancel(text, title);
-}
-
-UnsavedAnswer RecoveryCopy::saveDiscardCancel(const std::string& text, const std::string& title) {
-    keep();
-    return dialogs_.saveDiscardCancel(text, title);
-}
-
-bool RecoveryCopy::restoreOrDiscard(const std::string& text, const std::string& title) {
-    keep();
-    return dialogs_.restoreOrDiscard(text, title);
-}
-
-std::string RecoveryCopy::input(const std::string& message, const std::string& caption,
-                                const std::string& defaultAnswer, std::size_t maxLength) {
-    keep();
-    return dialogs_.input(message, caption, defaultAnswer, maxLength);
-}
-
-std::optional<std::string> RecoveryCopy::openFile(const FileDialogSetup& setup) {
-    keep();
-    return dialogs_.openFile(setup);
-}
-
-std::optional<std::string> RecoveryCopy::saveFile(const FileDialogSetup& setup) {
-    keep();
-    return dialogs_.saveFile(setup);
-}
-
 } // namespace tallivant::ui

@@ -3,24 +3,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Keeps the recovery copy of the game on the window current: the window reports each change,
-// and the copy is written once the event that changed the game is handled, or before any box
+// and has the copy written once the event that changed the game is handled, or before any box
 // opens in the middle of it, so that whatever was on the screen is in the file before the next
 // input event. It reaches the disk within two seconds, off the path of a stat.
-//
-// It sits between the game and the window's Dialogs, as a Dialogs itself, for that reason.
 #pragma once
 
 #include <QObject>
 #include <QTimer>
 #include <functional>
 
+#include "dialogs/dialogs.h"
 #include "files/recovery.h"
-#include "sheet/dialogs.h"
 #include "sheet/game.h"
 
 namespace tallivant::ui {
 
-class RecoveryCopy : public QObject, public Dialogs {
+class RecoveryCopy : public QObject {
     Q_OBJECT
 public:
     RecoveryCopy(Dialogs& dialogs, std::string stateFolder, QObject* parent = nullptr);
@@ -44,17 +42,6 @@ public:
 
     static constexpr const char* kWarningTitle = "Warning";
     static constexpr const char* kWarning = "Tallivant cannot keep a recovery copy of this game: ";
-
-    void message(const std::string& text, const std::string& title, Icon icon) override;
-    void detailedMessage(const std::string& text, const std::string& detail,
-                         const std::string& title, Icon icon) override;
-    bool okCancel(const std::string& text, const std::string& title) override;
-    UnsavedAnswer saveDiscardCancel(const std::string& text, const std::string& title) override;
-    bool restoreOrDiscard(const std::string& text, const std::string& title) override;
-    std::string input(const std::string& message, const std::string& caption,
-                      const std::string& defaultAnswer, std::size_t maxLength) override;
-    std::optional<std::string> openFile(const FileDialogSetup& setup) override;
-    std::optional<std::string> saveFile(const FileDialogSetup& setup) override;
 
 private:
     Dialogs& dialogs_;

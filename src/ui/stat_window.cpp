@@ -32,14 +32,11 @@
 #include "ui/palettes.h"
 #include "ui/sheet_field.h"
 #include "ui/tab_chain.h"
+#include "ui/text.h"
 
 namespace tallivant::ui {
 
 namespace {
-
-QString q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // The name as its button shows it without an Alt-letter: every single "&" dropped, a doubled
 // one kept (it shows as one "&").
@@ -72,10 +69,6 @@ bool actsOnPress(const QKeyEvent* key) {
     }
 }
 
-template <typename T> T* named(QWidget* parent, const char* name) {
-    return parent->findChild<T*>(QLatin1StringView(name));
-}
-
 void place(QWidget* w, std::string_view name, QRect rect) {
     w->setObjectName(q(name));
     w->setGeometry(rect);
@@ -94,8 +87,8 @@ QLabel* makeLabel(QWidget* parent, std::string_view name, std::string_view capti
 } // namespace
 
 StatWindow::StatWindow(Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), copy_(dialogs, defaultStateFolder()), game_(copy_),
-      files_(game_, copy_, *this) {
+    : QMainWindow(parent), dialogs_(dialogs), copy_(dialogs, defaultStateFolder()), game_(dialogs),
+      files_(game_, dialogs, *this) {
     setObjectName(QStringLiteral("stat"));
     setWindowTitle(QStringLiteral("Tallivant"));
     game_.setDecimalSeparator(QLocale().decimalPoint().toStdString());
@@ -186,7 +179,7 @@ bool StatWindow::eventFilter(QObject* watched, QEvent* event) {
 void StatWindow::buildStatButtons() {
     auto* group = new QButtonGroup(this);
     for (int row = 0; row < kStats; ++row) {
-        const StatInfo& s = kStatTable[row];
+        const StatButton& s = kStatButtons[row];
         auto* button = new CommandButton(q(s.caption), client_);
         place(button, s.name, twipsRect(s.left, s.top, s.width, s.height));
         button->setPalette(buttonPalette(s.colour));
@@ -203,6 +196,7 @@ void StatWindow::buildPanel() {
     auto* possession = new QButtonGroup(this);
     QGroupBox* frame = nullptr;
     int quarter = 0;
+    std::array<QWidget*, kPanelRoles> kept{};
     for (const PanelControl& c : kPanelTable) {
         const QRect rect = twipsRect(c.left, c.top, c.width, c.height);
         QWidget* w = nullptr;
@@ -213,6 +207,8 @@ void StatWindow::buildPanel() {
         case PanelKind::Button: {
             auto* button = new CommandButton(q(c.caption), client_);
             button->setPalette(buttonPalette(c.colour));
+            connect(button, &QPushButton::clicked, this,
+                    [this, clicked = c.clicked] { (static_cast<Commands*>(this)->*clicked)(); });
             w = button;
             break;
         }
@@ -238,6 +234,7 @@ void StatWindow::buildPanel() {
         }
         }
         place(w, c.name, rect);
+        kept[static_cast<int>(c.role)] = w;
         // A label keeps saying its text (the time, the file); the description tells what it is.
         if (!c.spoken.empty()) {
             if (c.kind == PanelKind::Label)
@@ -254,15 +251,12 @@ void StatWindow::buildPanel() {
         if (c.regularFont) w->setFont(regular);
     }
 
-    lblclock_ = named<QLabel>(client_, "lblclock");
-    lblfname_ = named<QLabel>(client_, "lblfname");
-    optyouposs_ = named<QRadioButton>(client_, "optyouposs");
-    startStop_ = named<QPushButton>(client_, "cmdclock_stopstart");
-    connect(startStop_, &QPushButton::clicked, this, &StatWindow::startStopClicked);
-    connect(named<QPushButton>(client_, "Command1"), &QPushButton::clicked, this,
-            &StatWindow::resetClicked);
-    takeback_ = named<QPushButton>(client_, "cmdtakeback");
-    connect(takeback_, &QPushButton::clicked, this, &StatWindow::takebackClicked);
+    auto role = [&](PanelRole r) { return kept[static_cast<int>(r)]; };
+    lblclock_ = static_cast<QLabel*>(role(PanelRole::Clock));
+    lblfname_ = static_cast<QLabel*>(role(PanelRole::FileLabel));
+    optyouposs_ = static_cast<QRadioButton*>(role(PanelRole::OurPossession));
+    startStop_ = static_cast<QPushButton*>(role(PanelRole::StartStop));
+    takeback_ = static_cast<QPushButton*>(role(PanelRole::Takeback));
     lblfname_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblfname_->setWordWrap(true);
 }
@@ -310,25 +304,29 @@ void StatWindow::buildSheet() {
 
 void StatWindow::buildMenus() {
     QMenu* menu = nullptr;
-    for (int row = 0; row < kMenuEntries; ++row) {
-        const MenuEntry& e = kMenuTable[row];
-        if (e.command == MenuCommand::Title) {
+    for (const MenuEntry& e : kMenuTable) {
+        if (e.kind == MenuKind::Title) {
             menu = menuBar()->addMenu(q(e.caption));
             menu->setObjectName(q(e.name));
-            connect(menu, &QMenu::triggered, this, &StatWindow::menuTriggered);
             continue;
         }
-        QAction* action = e.command == MenuCommand::Separator ? menu->addSeparator()
-                                                              : menu->addAction(q(e.caption));
+        QAction* action =
+            e.kind == MenuKind::Separator ? menu->addSeparator() : menu->addAction(q(e.caption));
         action->setObjectName(q(e.name));
-        action->setData(row);
+        if (e.kind == MenuKind::Colour) {
+            connect(action, &QAction::triggered, this,
+                    [this, colour = e.colour] { client_->setBackground(toQColor(colour)); });
+        } else if (e.kind == MenuKind::Item) {
+            connect(action, &QAction::triggered, this,
+                    [this, command = e.command] { (static_cast<Commands*>(this)->*command)(); });
+        }
     }
 }
 
 void StatWindow::collectFixedKeys() {
     for (QPushButton* b : client_->findChildren<QPushButton*>())
         fixedKeys_.insert(QKeySequence::mnemonic(b->text()));
-    fixedKeys_.insert(QKeySequence::mnemonic(QStringLiteral("&Start")));
+    fixedKeys_.insert(QKeySequence::mnemonic(q(Clock::kStartCaption)));
     for (QAction* a : menuBar()->actions())
         fixedKeys_.insert(QKeySequence::mnemonic(a->text()));
     fixedKeys_.remove(QKeySequence());
@@ -369,12 +367,12 @@ void StatWindow::nameClicked(int player) {
     game_.selectPlayer(player);
 }
 
-void StatWindow::takebackClicked() {
+void StatWindow::takeback() {
     game_.takeback();
     copy_.keep();
 }
 
-void StatWindow::startStopClicked() {
+void StatWindow::startStopClock() {
     clock_.startStop();
     if (clock_.running())
         timer_->start();
@@ -384,7 +382,7 @@ void StatWindow::startStopClicked() {
     showClock();
 }
 
-void StatWindow::resetClicked() {
+void StatWindow::resetClock() {
     clock_.reset();
     showClock();
 }
@@ -402,56 +400,27 @@ void StatWindow::showClock() {
     lblclock_->setPalette(palette);
 }
 
-void StatWindow::menuTriggered(QAction* action) {
-    const MenuEntry& e = kMenuTable.at(action->data().toInt());
-    switch (e.command) {
-    case MenuCommand::FileNew:
-        fileNew();
-        break;
-    case MenuCommand::FilePrint:
-        filePrint();
-        break;
-    case MenuCommand::FileOpen:
-        fileOpen();
-        break;
-    case MenuCommand::FileSave:
-        fileSave();
-        break;
-    case MenuCommand::Exit:
-        close();
-        break;
-    case MenuCommand::EditRoster:
-        editRoster();
-        break;
-    case MenuCommand::Colour:
-        client_->setBackground(toQColor(e.colour));
-        break;
-    case MenuCommand::Instructions:
-        showInstructions();
-        break;
-    case MenuCommand::Title:
-    case MenuCommand::Separator:
-        break;
-    }
-}
-
-void StatWindow::fileNew() {
+void StatWindow::newGame() {
     files_.newGame();
     copy_.keep();
 }
 
-void StatWindow::fileOpen() {
+void StatWindow::print() {
+    filePrint(game_, dialogs_);
+}
+
+void StatWindow::openGame() {
     files_.openGame();
     copy_.keep();
 }
 
-void StatWindow::fileSave() {
+void StatWindow::saveGame() {
     files_.savegame();
     copy_.keep();
 }
 
-void StatWindow::filePrint() {
-    tallivant::filePrint(game_, dialogs_);
+void StatWindow::exit() {
+    close();
 }
 
 void StatWindow::editRoster() {
@@ -473,6 +442,10 @@ void StatWindow::paintFoul(int index) {
 
 void StatWindow::unsavedChanged() {
     copy_.changed();
+}
+
+void StatWindow::boxOpening() {
+    copy_.keep();
 }
 
 void StatWindow::fieldChanged(Field f) {

@@ -21,8 +21,9 @@
 #include <QSet>
 
 #include "clock/clock.h"
-#include "files/game_files.h"
+#include "files/file_commands.h"
 #include "sheet/game.h"
+#include "ui/commands.h"
 #include "ui/recovery_copy.h"
 
 class QAction;
@@ -40,7 +41,7 @@ namespace tallivant::ui {
 class ClientArea;
 class SheetField;
 
-class StatWindow : public QMainWindow, private GameListener, private FilesHost {
+class StatWindow : public QMainWindow, private GameListener, private FilesHost, private Commands {
     Q_OBJECT
 public:
     explicit StatWindow(Dialogs& dialogs, QWidget* parent = nullptr);
@@ -48,7 +49,6 @@ public:
 
     Game& game() { return game_; }
     const Game& game() const { return game_; }
-    Dialogs& dialogs() { return dialogs_; }
     const Clock& clock() const { return clock_; }
 
     // The quarter whose option button is on now.
@@ -69,23 +69,6 @@ public:
     // The path of the last File|Open that did not complete (empty otherwise).
     const std::string& filename() const { return files_.filename(); }
 
-public slots:
-    void fileNew();
-    void fileOpen();
-    void fileSave();
-    void filePrint();
-    void editRoster();
-    void showInstructions();
-
-private slots:
-    void statClicked(int row);
-    void nameClicked(int player);
-    void takebackClicked();
-    void startStopClicked();
-    void resetClicked();
-    void clockTicked();
-    void menuTriggered(QAction* action);
-
 protected:
     // Closing the window (File|Exit or the title bar) asks first about an unsaved game.
     void closeEvent(QCloseEvent* event) override;
@@ -103,17 +86,33 @@ private:
     void showClock();
     void showNames();
 
+    void statClicked(int row);
+    void nameClicked(int player);
+    void clockTicked();
+
+    void newGame() override;
+    void print() override;
+    void openGame() override;
+    void saveGame() override;
+    void exit() override;
+    void editRoster() override;
+    void showInstructions() override;
+    void takeback() override;
+    void startStopClock() override;
+    void resetClock() override;
+
     void fieldChanged(Field f) override;
     void selectionChanged() override;
     void nameChanged(int player) override;
     void unsavedChanged() override;
+    // Whatever was on the screen is in the recovery copy before a box of the game or the file
+    // commands opens.
+    void boxOpening() override;
 
     Dialogs& dialogs_;
-    // Every box the game and the file commands open goes through the recovery copy, which
-    // writes the game first.
     RecoveryCopy copy_;
     Game game_;
-    GameFiles files_;
+    FileCommands files_;
     Clock clock_;
     // Alt-letters of the stat buttons, the clock button and the menu titles: a name typed
     // with one of these letters does not take it over.

@@ -70,7 +70,7 @@ QWidget* find(QWidget* area, std::string_view name) {
 
 void setUpTabChain(QWidget* area) {
     QList<QWidget*> stops;
-    for (const StatInfo& s : kStatTable)
+    for (const StatButton& s : kStatButtons)
         stops << find(area, s.name);
     for (std::string_view name : kPanelStops)
         stops << find(area, name);

@@ -10,8 +10,8 @@
 
 #include <string>
 
+#include "files/file_commands.h"
 #include "files/game_file.h"
-#include "files/game_files.h"
 #include "support/game_fixture.h"
 #include "support/scratch_folder.h"
 
@@ -37,7 +37,7 @@ struct WindowState {
 class FilesTest : public GameTest {
 protected:
     FakeHost host;
-    GameFiles files{game, dialogs, host};
+    FileCommands files{game, dialogs, host};
     ScratchFolder folder;
 
     WindowState state() const { return {copySheet(game), host.label, host.firstQuarterClicks}; }

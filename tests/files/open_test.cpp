@@ -237,7 +237,7 @@ TEST_F(FileRoundTrip, SavedGameOpensAsTheSameGame) {
     FakeDialogs otherDialogs;
     Game other{otherDialogs};
     FakeHost otherHost;
-    GameFiles otherFiles{other, otherDialogs, otherHost};
+    FileCommands otherFiles{other, otherDialogs, otherHost};
     otherDialogs.fileAnswers.push_back(path);
     otherFiles.openGame();
     EXPECT_EQ(contentsOf(other), saved);

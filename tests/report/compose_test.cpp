@@ -145,8 +145,8 @@ TEST(ReportPlacement, ProportionalWidthsDecideWhetherALineIsPassed) {
         return w;
     };
     const std::vector<ReportLine> report = {
-        {{3, "WWWW"}, {11, "a"}, {kFollow, "b"}}, // ends at column 11 exactly
-        {{3, "WWWWW"}, {11, "c"}},                // passes column 11
+        {{3, "WWWW"}, {11, "a"}, {kRightAfterPrevious, "b"}}, // ends at column 11 exactly
+        {{3, "WWWWW"}, {11, "c"}},                            // passes column 11
         {},
         {{5, "d"}, {2, "e"}}, // a column to the left always passes
     };
@@ -171,7 +171,7 @@ TEST(ReportPlacement, SumsOfFractionalWidthsEndingOnAColumnStayOnTheLine) {
     // Ten texts of a tenth of a column each end on column 2, give or take rounding.
     std::vector<ReportLine> report = {{}};
     for (int i = 0; i < 10; ++i)
-        report[0].push_back({kFollow, "x"});
+        report[0].push_back({kRightAfterPrevious, "x"});
     report[0].push_back({2, "y"});
     const std::vector<PlacedLine> placed =
         placeReport(report, 7.3, [](std::string_view) { return 0.73; });

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "sheet/dialogs.h"
+#include "dialogs/dialogs.h"
 
 namespace tallivant::testing {
 

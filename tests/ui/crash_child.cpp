@@ -14,6 +14,7 @@
 #include "crash_play.h"
 #include "support/fake_dialogs.h"
 #include "ui/appearance.h"
+#include "ui/layout.h"
 #include "ui/stat_window.h"
 
 using namespace tallivant;
@@ -40,7 +41,7 @@ int main(int argc, char* argv[]) {
             } else {
                 button(QLatin1StringView(quarters[static_cast<int>(s.quarter)]))->click();
                 button(QStringLiteral("cmdp%1").arg(s.player))->click();
-                const auto& name = kStatTable[s.statRow].name;
+                const auto& name = ui::kStatButtons[s.statRow].name;
                 button(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())))
                     ->click();
             }

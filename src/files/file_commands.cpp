@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "files/game_files.h"
+#include "files/file_commands.h"
 
 #include <filesystem>
 #include <variant>
@@ -34,12 +34,31 @@ std::variant<GameContents, std::string> loadGameFile(const std::string& path) {
     return std::move(std::get<GameContents>(game));
 }
 
+// The file dialog of File|Save and of File|Open: text files shown first, any file allowed. Save
+// lists the text files first, Open second.
+FileDialogSetup gameFileSetup(const char* title, bool textListedFirst, std::string startName) {
+    const FileFilter text{"Text files (*.txt)", "*.txt"};
+    const FileFilter all{"All files (*)", "*"};
+    FileDialogSetup setup;
+    setup.title = title;
+    setup.filters = textListedFirst ? std::vector{text, all} : std::vector{all, text};
+    setup.selectedFilter = textListedFirst ? 0 : 1;
+    setup.defaultSuffix = "txt";
+    setup.startName = std::move(startName);
+    return setup;
+}
+
 } // namespace
 
-GameFiles::GameFiles(Game& game, Dialogs& dialogs, FilesHost& host)
+FileCommands::FileCommands(Game& game, Dialogs& dialogs, FilesHost& host)
     : game_(game), dialogs_(dialogs), host_(host) {}
 
-void GameFiles::put(const GameContents& contents, const std::string& label) {
+Dialogs& FileCommands::ask() {
+    host_.boxOpening();
+    return dialogs_;
+}
+
+void FileCommands::put(const GameContents& contents, const std::string& label) {
     host_.setFileLabel(label);
     host_.switchFirstQuarterOn();
     game_.forgetTakeback();
@@ -49,15 +68,15 @@ void GameFiles::put(const GameContents& contents, const std::string& label) {
         game_.setName(n, contents.names[n - 1]);
 }
 
-void GameFiles::restore(const GameContents& game, const std::string& label) {
+void FileCommands::restore(const GameContents& game, const std::string& label) {
     put(game, label);
     gameFile_.clear();
     game_.markUnsaved();
 }
 
-bool GameFiles::maySetAside() {
+bool FileCommands::maySetAside() {
     if (!game_.hasUnsavedChanges()) return true;
-    switch (dialogs_.saveDiscardCancel(kUnsavedText, kUnsavedTitle)) {
+    switch (ask().saveDiscardCancel(kUnsavedText, kUnsavedTitle)) {
     case UnsavedAnswer::Save:
         return savegame();
     case UnsavedAnswer::Discard:
@@ -69,7 +88,7 @@ bool GameFiles::maySetAside() {
     return false;
 }
 
-void GameFiles::newGame() {
+void FileCommands::newGame() {
     if (!maySetAside()) return;
     gameFile_.clear();
     host_.switchFirstQuarterOn();
@@ -80,32 +99,27 @@ void GameFiles::newGame() {
     game_.zeroSheet();
     for (int n = 1; n <= kPlayers; ++n) {
         const std::string answer =
-            dialogs_.input(kNamePrompt, kNameCaption, kNameDefault, kNewNameLength);
+            ask().input(kNamePrompt, kNameCaption, kNameDefault, kNewNameLength);
         game_.setName(n, leftChars(answer, kNewNameLength));
     }
 }
 
-void GameFiles::editRoster() {
+void FileCommands::editRoster() {
     for (int n = 1; n <= kPlayers; ++n) {
         const std::string answer =
-            dialogs_.input(kEditPrompt, kNameCaption, game_.name(n), kEditNameLength);
+            ask().input(kEditPrompt, kNameCaption, game_.name(n), kEditNameLength);
         game_.setName(n, leftChars(answer, kEditNameLength));
     }
 }
 
-bool GameFiles::savegame() {
-    FileDialogSetup setup;
-    setup.title = kSaveTitle;
-    setup.filters = {{"Text files (*.txt)", "*.txt"}, {"All files (*)", "*"}};
-    setup.selectedFilter = 0;
-    setup.defaultSuffix = "txt";
-    // The file the game came from, if it was opened from one.
-    setup.startName = host_.fileLabel();
+bool FileCommands::savegame() {
+    // Starts at the file the game came from, if it was opened from one.
+    FileDialogSetup setup = gameFileSetup(kSaveTitle, true, host_.fileLabel());
     setup.confirmOverwrite = true;
     setup.ownFile = gameFile_;
-    const std::optional<std::string> chosen = dialogs_.saveFile(setup);
+    const std::optional<std::string> chosen = ask().saveFile(setup);
     if (!chosen || chosen->empty()) {
-        dialogs_.message(kNoFileName, "Error!", Icon::Exclamation);
+        ask().message(kNoFileName, "Error!", Icon::Exclamation);
         return false;
     }
     const std::string path = absolutePath(*chosen);
@@ -114,34 +128,29 @@ bool GameFiles::savegame() {
     // Open refuses such a game already; should one reach the window anyway, a file that Open
     // would refuse must not replace a good one.
     if (bytes.size() > kMaxGameFileBytes) {
-        dialogs_.message(std::string(kNotSaved) + kTooLarge, "Error!", Icon::Critical);
+        ask().message(std::string(kNotSaved) + kTooLarge, "Error!", Icon::Critical);
         return false;
     }
     if (const auto failure = writeFileSafely(path, bytes)) {
-        dialogs_.message(kNotSaved + *failure, "Error!", Icon::Critical);
+        ask().message(kNotSaved + *failure, "Error!", Icon::Critical);
         return false;
     }
     gameFile_ = path;
     game_.markSaved();
-    dialogs_.message(kSaved, path, Icon::Exclamation);
+    ask().message(kSaved, path, Icon::Exclamation);
     return true;
 }
 
-void GameFiles::openGame() {
+void FileCommands::openGame() {
     if (!maySetAside()) return;
-    FileDialogSetup setup;
-    setup.title = kOpenTitle;
-    setup.filters = {{"All files (*)", "*"}, {"Text files (*.txt)", "*.txt"}};
-    setup.selectedFilter = 1;
-    setup.defaultSuffix = "txt";
-    setup.startName = filename_;
-    const std::optional<std::string> chosen = dialogs_.openFile(setup);
+    const std::optional<std::string> chosen =
+        ask().openFile(gameFileSetup(kOpenTitle, false, filename_));
     if (!chosen) return;
     filename_ = *chosen;
 
     auto loaded = loadGameFile(filename_);
     if (const auto* why = std::get_if<std::string>(&loaded)) {
-        dialogs_.detailedMessage(kOpenFailed, *why, kOpenFailedTitle, Icon::Critical);
+        ask().detailedMessage(kOpenFailed, *why, kOpenFailedTitle, Icon::Critical);
         return;
     }
     const auto* contents = std::get_if<GameContents>(&loaded);

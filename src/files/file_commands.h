@@ -9,8 +9,8 @@
 
 #include <string>
 
+#include "dialogs/dialogs.h"
 #include "files/game_file.h"
-#include "sheet/dialogs.h"
 #include "sheet/game.h"
 
 namespace tallivant {
@@ -26,11 +26,13 @@ public:
     virtual std::string fileLabel() const = 0;
     // The scorer chose to discard the unsaved game.
     virtual void gameDiscarded() {}
+    // A box of one of the commands is about to open.
+    virtual void boxOpening() {}
 };
 
-class GameFiles {
+class FileCommands {
 public:
-    GameFiles(Game& game, Dialogs& dialogs, FilesHost& host);
+    FileCommands(Game& game, Dialogs& dialogs, FilesHost& host);
 
     // A fresh sheet and a new roster: first quarter on, no file label, no selection, no
     // takeback, every field "0", then the twelve names asked for one after another. An unsaved
@@ -82,6 +84,8 @@ public:
 
 private:
     void put(const GameContents& contents, const std::string& label);
+    // The dialogs, once the host knows a box is about to open.
+    Dialogs& ask();
 
     Game& game_;
     Dialogs& dialogs_;
