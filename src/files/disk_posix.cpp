@@ -17,6 +17,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "files/temp_names.h"
+
 namespace tallivant {
 namespace {
 
@@ -61,20 +63,6 @@ mode_t newFileMode() {
     return 0666 & ~mask;
 }
 
-constexpr std::string_view kTempPrefix = ".tallivant-";
-constexpr std::size_t kTempRandomChars = 6; // mkstemp's XXXXXX
-constexpr std::time_t kStaleTempSeconds = 60;
-
-bool isTempName(std::string_view name) {
-    if (!name.starts_with(kTempPrefix) || name.size() != kTempPrefix.size() + kTempRandomChars)
-        return false;
-    // mkstemp's letters and digits, in ASCII whatever the locale.
-    for (const char c : name.substr(kTempPrefix.size()))
-        if (!(c >= '0' && c <= '9') && !(c >= 'A' && c <= 'Z') && !(c >= 'a' && c <= 'z'))
-            return false;
-    return true;
-}
-
 // A save killed between mkstemp and rename leaves its temporary file behind, and nothing else
 // would ever remove it. Only a regular file with exactly our name pattern is taken, and only
 // once it has not been written for a minute: a younger one may belong to a save still running
@@ -96,13 +84,8 @@ void removeStaleTemps(const std::string& folder) {
     ::closedir(dir);
 }
 
-void syncFolder(const std::string& folder) {
-    const Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() >= 0) ::fsync(dir.get()); // best effort: the file is already in place
-}
-
-} // namespace
-
+// Writes all of `bytes` to an open file, going on after interrupted writes; false on an error,
+// with errno telling which.
 bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
@@ -114,6 +97,13 @@ bool writeAll(int fd, std::string_view bytes) {
     }
     return true;
 }
+
+void syncPath(const std::string& path, int flags) {
+    const Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | flags));
+    if (fd.get() >= 0) ::fsync(fd.get());
+}
+
+} // namespace
 
 std::variant<std::string, ReadFailure> readWholeFile(const std::string& path,
                                                      std::size_t maxBytes) {
@@ -190,8 +180,26 @@ std::optional<std::string> writeFileSafely(const std::string& path, std::string_
     if (::stat(target.c_str(), &current) == 0 && !S_ISREG(current.st_mode))
         return fail(std::string(kNotARegularFile));
     if (::rename(temp.c_str(), target.c_str()) != 0) return fail(reason(errno));
-    syncFolder(folder);
+    syncPath(folder, O_DIRECTORY); // best effort: the file is already in place
     return std::nullopt;
+}
+
+std::optional<std::string> writeNewFile(const std::string& path, std::string_view bytes) {
+    Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
+    if (fd.get() < 0) return reason(errno);
+    const bool written = writeAll(fd.get(), bytes);
+    const int error = errno;
+    if (fd.close() != 0 || !written) {
+        const int e = written ? errno : error;
+        ::unlink(path.c_str());
+        return reason(e);
+    }
+    return std::nullopt;
+}
+
+void syncToDisk(const std::string& path, const std::string& folder) {
+    syncPath(path, 0);
+    syncPath(folder, O_DIRECTORY);
 }
 
 } // namespace tallivant
