@@ -92,30 +92,36 @@ SOURCES
     "${sudo_cmd[@]}" apt-get update -q
 }
 
-# The program and its tests, cross-built against the cached Qt; the tests run under Wine through
-# the emulator the build configures (build-windows/wine-run.sh), in a Wine prefix of the build's
-# own.
+# The Linux build's program, which the end-to-end test holds the Windows one against.
+linux_program() {
+    if [ ! -x build/src/ui/tallivant ]; then
+        bash tools/deps.sh
+        cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+        cmake --build build -j "$jobs" --target tallivant
+    fi
+}
+
+# The program and its tests, cross-built against the cached Qt, and the installer.
 build_tallivant() {
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
         -DQT_CHAINLOAD_TOOLCHAIN_FILE="$repo/cmake/mingw-w64.cmake" \
-        -DTALLIVANT_WITH_BENCH=OFF
+        -DTALLIVANT_WITH_BENCH=OFF -DTALLIVANT_LINUX_PROGRAM="$repo/build/src/ui/tallivant"
     cmake --build "$build" -j "$jobs"
+    (cd "$build" && cpack -G NSIS)
 }
 
+# Under Wine, through the emulator the build configures (build-windows/wine-run.sh), in a Wine
+# prefix of the build's own; the end-to-end test makes a prefix of its own.
 run_tests() {
     # The prefix is made once, before the tests start side by side.
     "$build/wine-run.sh" wineboot --init >/dev/null 2>&1
-    ctest --test-dir "$build" --output-on-failure -j "$jobs" --timeout 300
-}
-
-make_installer() {
-    (cd "$build" && cpack -G NSIS)
+    ctest --test-dir "$build" --output-on-failure -j "$jobs" --timeout 600
 }
 
 install_missing
 build_qt
 [ "${1:-}" = qt ] && exit 0
+linux_program
 build_tallivant
 run_tests
-make_installer

@@ -23,7 +23,8 @@ namespace {
 
 class PdfReport : public GameTest {
 protected:
-    ScratchFolder folder;
+    // In the current folder, where the PDF tools find it whatever the system (see toolPath).
+    ScratchFolder folder{std::filesystem::current_path()};
     const std::string pdf = folder / "report.pdf";
 
     bool printTo(const std::string& path) {
