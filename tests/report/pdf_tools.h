@@ -10,11 +10,11 @@
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <regex>
 #include <sstream>
-#include <filesystem>
 #include <string>
 #include <thread>
 #include <vector>

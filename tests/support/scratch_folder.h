@@ -32,8 +32,8 @@ inline std::string utf8(const std::filesystem::path& path) {
 class ScratchFolder {
 public:
     // A new folder in `base` (the system's temporary folder), made by this call alone.
-    explicit ScratchFolder(const std::filesystem::path& base =
-                               std::filesystem::temp_directory_path()) {
+    explicit ScratchFolder(
+        const std::filesystem::path& base = std::filesystem::temp_directory_path()) {
         std::random_device random;
         for (int attempt = 0; attempt < 100; ++attempt) {
             path_ = base / ("tallivant-" + std::to_string(random()));

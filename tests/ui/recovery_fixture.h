@@ -25,7 +25,9 @@ public:
     explicit StateFolder(const QString& path) : old_(qgetenv(kVariable)) {
         qputenv(kVariable, path.toLocal8Bit());
     }
-    ~StateFolder() { qputenv(kVariable, old_); }
+    ~StateFolder() {
+        qputenv(kVariable, old_);
+    }
 
 private:
     QByteArray old_;
