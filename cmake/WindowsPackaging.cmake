@@ -13,10 +13,9 @@ get_filename_component(qt_prefix ${qt_bin} DIRECTORY)
 foreach(module Core Gui Widgets PrintSupport)
   install(FILES ${qt_bin}/Qt6${module}.dll DESTINATION .)
 endforeach()
-# The window system, the native look, and the printers.
+# The window system and the native look (Windows printing is part of Qt6PrintSupport itself).
 install(FILES ${qt_prefix}/plugins/platforms/qwindows.dll DESTINATION platforms)
 install(FILES ${qt_prefix}/plugins/styles/qwindowsvistastyle.dll DESTINATION styles)
-install(FILES ${qt_prefix}/plugins/printsupport/windowsprintersupport.dll DESTINATION printsupport)
 install(FILES ${TALLIVANT_MINGW_RUNTIME} DESTINATION .)
 install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
 
@@ -37,4 +36,7 @@ set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/packaging/tallivant.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/packaging/tallivant.ico)
 set(CPACK_NSIS_INSTALLED_ICON_NAME Tallivant.exe)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+# A 64-bit installer for a 64-bit program, into "Program Files" rather than its (x86) twin.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 include(CPack)

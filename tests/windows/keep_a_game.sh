@@ -95,12 +95,14 @@ shortcut=$(find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/Tallivant/Tall
 step "the installed Tallivant.exe keeps the same game"
 window_class='^tallivant\.exe$'
 windows_saved=$work/windows.txt
-# The program is given the file as Windows names it: Wine's Z: drive is the whole file system.
+# The program is given the file as Windows names it (Wine's Z: drive is the whole file system),
+# and titles its message with the path as Qt writes it, with forward slashes.
 windows_name="Z:${windows_saved//\//\\}"
+windows_shown="Z:$windows_saved"
 (cd "$folder" && exec "$wine" "C:\\Program Files\\Tallivant\\Tallivant.exe") \
     >"$work/program.log" 2>&1 &
 app_pid=$!
-play_a_game "$windows_name" "$windows_name"
+play_a_game "$windows_name" "$windows_shown"
 stop "$app_pid"
 app_pid=
 "$wineserver" -k 2>/dev/null || true
