@@ -24,6 +24,8 @@ foreach(dir ${TALLIVANT_QT_BIN} ${stdcxx_dir} ${winpthread_dir})
   string(APPEND winepath "${dir};")
 endforeach()
 set(TALLIVANT_WINEPATH "${winepath}")
+# Liberation Sans, the window's face where MS Sans Serif is missing (Debian's fonts-liberation).
+set(TALLIVANT_WINE_FONTS "Z:\\usr\\share\\fonts\\truetype\\liberation")
 configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh @ONLY
                FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
                                 WORLD_READ WORLD_EXECUTE)

@@ -159,10 +159,14 @@ std::optional<std::string> writeFileSafely(const std::string& path, std::string_
     // Replacing a folder or a device with a plain file is refused, as elsewhere.
     const Kind kind = kindOf(target);
     if (kind == Kind::Other) return std::string(kNotARegularFile);
+    DWORD kept = 0; // the replaced file's attributes that the new one takes over
     if (kind == Kind::Regular) {
         const DWORD attributes = ::GetFileAttributesW(target.c_str());
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
             return systemErrorText(ERROR_ACCESS_DENIED);
+        if (attributes != INVALID_FILE_ATTRIBUTES)
+            kept = attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                 FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
     }
 
     const std::wstring folder = folderOf(target);
@@ -178,12 +182,15 @@ std::optional<std::string> writeFileSafely(const std::string& path, std::string_
     if (!writeAll(file.get(), bytes)) return fail(lastError());
     if (!::FlushFileBuffers(file.get())) return fail(lastError());
     if (!file.close()) return fail(lastError());
+    // Given before the move, so that the fallback keeps them too (and Wine's ReplaceFileW,
+    // which does not carry them over).
+    if (kept) ::SetFileAttributesW(temp.c_str(), kept);
 
     // Something else may have appeared at the name while the bytes were written.
     const Kind now = kindOf(target);
     if (now == Kind::Other) return fail(std::string(kNotARegularFile));
-    // ReplaceFileW keeps the replaced file's attributes and permissions; where it cannot (some
-    // network or FAT drives), a move over it does the same all-or-nothing step without them.
+    // ReplaceFileW keeps the replaced file's permissions; where it cannot (some network or FAT
+    // drives), a move over it does the same all-or-nothing step without them.
     if (now == Kind::Regular && ::ReplaceFileW(target.c_str(), temp.c_str(), nullptr,
                                                REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
         return std::nullopt;

@@ -10,7 +10,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
 #include <functional>
 #include <map>
 #include <regex>
@@ -28,43 +27,21 @@ struct CommandResult {
 
 inline CommandResult runCommand(const std::string& command) {
     CommandResult result;
-#ifdef _WIN32
-    FILE* pipe = _popen((command + " 2>NUL").c_str(), "rb");
-#else
     FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
-#endif
     if (!pipe) return result;
     char buffer[4096];
     std::size_t n;
     while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
         result.output.append(buffer, n);
-#ifdef _WIN32
-    result.status = _pclose(pipe);
-#else
     result.status = pclose(pipe);
-#endif
     return result;
 }
 
-#ifdef _WIN32
-// For cmd, which the Windows build's commands go through.
-inline std::string quoted(const std::string& path) {
-    return "\"" + path + "\"";
-}
-#else
 inline std::string quoted(const std::string& path) {
     std::string out = "'";
     for (char c : path)
         out += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return out + "'";
-}
-#endif
-
-// A PDF's path as poppler's tools take it: relative to the current folder, which a Windows
-// build under Wine and the Linux tools it starts share, although the one would write the
-// absolute path as C:\... and the other as /...
-inline std::string toolPath(const std::string& pdf) {
-    return std::filesystem::relative(pdf).generic_string();
 }
 
 inline std::vector<std::string> words(const std::string& line) {
@@ -96,7 +73,7 @@ inline std::vector<std::vector<std::string>> wordLines(const std::vector<std::st
 }
 
 inline std::string pdfText(const std::string& pdf) {
-    return runCommand("pdftotext -layout " + quoted(toolPath(pdf)) + " -").output;
+    return runCommand("pdftotext -layout " + quoted(pdf) + " -").output;
 }
 
 struct PdfInfo {
@@ -108,7 +85,7 @@ struct PdfInfo {
 
 inline PdfInfo pdfInfo(const std::string& pdf) {
     PdfInfo info;
-    const CommandResult r = runCommand("pdfinfo " + quoted(toolPath(pdf)));
+    const CommandResult r = runCommand("pdfinfo " + quoted(pdf));
     if (r.status != 0) return info;
     int rotation = 0;
     std::istringstream in(r.output);
@@ -130,7 +107,7 @@ struct WordBox {
 
 // Where pdftotext finds each word the first time it occurs.
 inline std::map<std::string, WordBox> wordBoxes(const std::string& pdf) {
-    const std::string html = runCommand("pdftotext -bbox " + quoted(toolPath(pdf)) + " -").output;
+    const std::string html = runCommand("pdftotext -bbox " + quoted(pdf) + " -").output;
     const std::regex item(
         R"re(<page width="([0-9.]+)" height="([0-9.]+)"|<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re");
     std::map<std::string, WordBox> out;
