@@ -17,30 +17,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "files/owned.h"
 #include "files/temp_names.h"
 
 namespace tallivant {
 namespace {
 
-class Fd {
-public:
-    explicit Fd(int fd) : fd_(fd) {}
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    ~Fd() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    int get() const { return fd_; }
-    // Closes now, so that a failing close (a late write error) can be reported.
-    int close() {
-        const int rc = ::close(fd_);
-        fd_ = -1;
-        return rc;
-    }
-
-private:
-    int fd_;
+struct Posix {
+    using Handle = int;
+    static int none() { return -1; }
+    static bool close(int fd) { return ::close(fd) == 0; }
 };
+using Fd = Owned<Posix>;
 
 std::string reason(int error) {
     return std::strerror(error);
@@ -100,7 +88,7 @@ bool writeAll(int fd, std::string_view bytes) {
 
 void syncPath(const std::string& path, int flags) {
     const Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | flags));
-    if (fd.get() >= 0) ::fsync(fd.get());
+    if (fd.valid()) ::fsync(fd.get());
 }
 
 } // namespace
@@ -112,7 +100,7 @@ std::variant<std::string, ReadFailure> readWholeFile(const std::string& path,
     };
     // Non-blocking, so that a named pipe without a writer cannot hang the window.
     const Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (fd.get() < 0) return systemFailure(errno);
+    if (!fd.valid()) return systemFailure(errno);
     struct stat st;
     if (::fstat(fd.get(), &st) != 0) return systemFailure(errno);
     if (S_ISDIR(st.st_mode)) return systemFailure(EISDIR);
@@ -156,10 +144,10 @@ std::optional<std::string> writeFileSafely(const std::string& path, std::string_
     removeStaleTemps(folder);
     std::string temp = folder + "/" + std::string(kTempPrefix) + "XXXXXX";
     Fd fd(::mkstemp(temp.data()));
-    if (fd.get() < 0) return reason(errno);
+    if (!fd.valid()) return reason(errno);
 
     auto fail = [&](const std::string& why) -> std::optional<std::string> {
-        if (fd.get() >= 0) fd.close();
+        if (fd.valid()) fd.close();
         ::unlink(temp.c_str());
         return why;
     };
@@ -174,7 +162,7 @@ std::optional<std::string> writeFileSafely(const std::string& path, std::string_
     // Some file systems (FAT on a memory stick) keep no permission bits; that is no failure.
     ::fchmod(fd.get(), mode);
     if (::fsync(fd.get()) != 0 && errno != EINVAL) return fail(reason(errno));
-    if (fd.close() != 0) return fail(reason(errno));
+    if (!fd.close()) return fail(reason(errno));
     // Something else may have appeared at the name while the bytes were written.
     struct stat current;
     if (::stat(target.c_str(), &current) == 0 && !S_ISREG(current.st_mode))
@@ -186,10 +174,10 @@ std::optional<std::string> writeFileSafely(const std::string& path, std::string_
 
 std::optional<std::string> writeNewFile(const std::string& path, std::string_view bytes) {
     Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
-    if (fd.get() < 0) return reason(errno);
+    if (!fd.valid()) return reason(errno);
     const bool written = writeAll(fd.get(), bytes);
     const int error = errno;
-    if (fd.close() != 0 || !written) {
+    if (!fd.close() || !written) {
         const int e = written ? errno : error;
         ::unlink(path.c_str());
         return reason(e);

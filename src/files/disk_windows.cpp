@@ -9,32 +9,19 @@
 
 #include <windows.h>
 
+#include "files/owned.h"
 #include "files/temp_names.h"
 #include "files/windows_text.h"
 
 namespace tallivant {
 namespace {
 
-class Handle {
-public:
-    explicit Handle(HANDLE h) : h_(h) {}
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    ~Handle() {
-        if (valid()) ::CloseHandle(h_);
-    }
-    bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
-    HANDLE get() const { return h_; }
-    // Closes now, so that a failing close can be reported.
-    bool close() {
-        const bool closed = ::CloseHandle(h_) != 0;
-        h_ = INVALID_HANDLE_VALUE;
-        return closed;
-    }
-
-private:
-    HANDLE h_;
+struct Windows {
+    using Handle = HANDLE;
+    static HANDLE none() { return INVALID_HANDLE_VALUE; }
+    static bool close(HANDLE h) { return ::CloseHandle(h) != 0; }
 };
+using Handle = Owned<Windows>;
 
 std::string lastError() {
     return systemErrorText(::GetLastError());
