@@ -4,13 +4,19 @@
 
 # Installs the program with its launcher, icons, AppStream metainfo and manual page where the
 # freedesktop and Debian conventions want them, and describes the Debian package CPack builds
-# from that install tree.
-include(GNUInstallDirs)
+# from that install tree. A Windows build makes an installer instead (WindowsPackaging.cmake).
 
 # The program's reverse-DNS id: the launcher and the metainfo are named after it.
 set(TALLIVANT_APP_ID org.tallivant.Tallivant)
 set(TALLIVANT_HOMEPAGE "https://tallivant.org/")
 set(TALLIVANT_MAINTAINER "The Tallivant developers <developers@tallivant.org>")
+
+if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/WindowsPackaging.cmake)
+  return()
+endif()
+
+include(GNUInstallDirs)
 
 # The release date of this version, as the changelog gives it (RFC 2822, noon UTC).
 execute_process(COMMAND date -u -R -d "${TALLIVANT_RELEASE_DATE} 12:00"

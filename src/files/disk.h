@@ -2,18 +2,31 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Reading and writing whole game files on disk (POSIX). A save never leaves a half-written or
+// Reading and writing whole game files on disk, one implementation per system (disk_posix.cpp,
+// disk_windows.cpp). Paths are UTF-8 on every system. A save never leaves a half-written or
 // damaged file behind: the bytes go to a temporary file beside the destination, which replaces
 // the destination only once everything is written and flushed to the disk.
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 
 namespace tallivant {
+
+// A UTF-8 path as the standard library's path, and back. A plain std::string would be taken in
+// the system's legacy code page on Windows, where a name with an accent would not be found.
+inline std::filesystem::path pathOf(std::string_view utf8) {
+    return std::filesystem::path(
+        std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
+}
+inline std::string utf8Of(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(reinterpret_cast<const char*>(text.data()), text.size());
+}
 
 // Why a whole file was not read.
 struct ReadFailure {
@@ -42,10 +55,17 @@ inline constexpr std::string_view kNotARegularFile = "it is not a regular file."
 // - A temporary file that a killed save left in the folder (over a minute old) is removed.
 // - A hard link to the replaced file keeps the old content: the new file is a new one,
 //   renamed into place, which is what makes the replacement all-or-nothing.
+// (On Windows the permissions, owner and group are those the replace call carries over.)
 std::optional<std::string> writeFileSafely(const std::string& path, std::string_view bytes);
 
-// Writes all of `bytes` to an open file, going on after interrupted writes; false on an
-// error, with errno telling which.
-bool writeAll(int fd, std::string_view bytes);
+// Creates (or truncates) the file at `path`, readable by this user only where the system has
+// such permissions, and writes `bytes` to it, without waiting for the disk. Returns the reason
+// on failure, having removed what it wrote.
+std::optional<std::string> writeNewFile(const std::string& path, std::string_view bytes);
+
+// Waits until the file at `path`, and the folder at `folder` with the names in it, are on the
+// disk. Best effort: a failure is not reported. (Windows writes a folder's names through its
+// own journal and has no such call for a folder.)
+void syncToDisk(const std::string& path, const std::string& folder);
 
 } // namespace tallivant

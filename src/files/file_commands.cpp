@@ -16,7 +16,7 @@ namespace tallivant {
 namespace {
 std::string absolutePath(const std::string& path) {
     std::error_code ec;
-    std::string absolute = std::filesystem::absolute(path, ec).string();
+    std::string absolute = utf8Of(std::filesystem::absolute(pathOf(path), ec));
     return ec ? path : absolute;
 }
 // The game in the file at `path`, or why it is not one, as the scorer is told.

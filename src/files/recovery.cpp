@@ -6,24 +6,17 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cerrno>
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <map>
 #include <system_error>
 #include <vector>
 
-#include <fcntl.h>
-#include <pwd.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "files/disk.h"
 #include "files/encoding.h"
+#include "files/places.h"
 
 namespace fs = std::filesystem;
 
@@ -37,16 +30,6 @@ constexpr std::string_view kLock = ".lock";
 // after the 342nd value, so File|Open reads a recovery file like any game file.
 constexpr std::string_view kLabelRecord = "File";
 
-std::string reason(int error) {
-    return std::strerror(error);
-}
-
-std::string homeFolder() {
-    if (const char* home = std::getenv("HOME"); home && *home) return home;
-    if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir) return pw->pw_dir;
-    return ".";
-}
-
 // A name that sorts by time: milliseconds since the epoch, zero-padded, then what makes it
 // unique among copies and within one.
 std::string newId() {
@@ -58,25 +41,17 @@ std::string newId() {
     stamp.insert(0, stamp.size() < 15 ? 15 - stamp.size() : 0, '0');
     std::string count = std::to_string(counter++);
     count.insert(0, count.size() < 6 ? 6 - count.size() : 0, '0');
-    return stamp + "-" + count + "-" + std::to_string(::getpid());
+    return stamp + "-" + count + "-" + std::to_string(processId());
 }
 
-void syncPath(const std::string& path, int flags) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | flags);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
+bool exists(const std::string& path) {
+    std::error_code ec;
+    return fs::exists(pathOf(path), ec);
 }
 
-// Locks a recovery file's lock for this copy; -1 when another running copy holds it.
-int lockFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0) return -1;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
+void removeFile(const std::string& path) {
+    std::error_code ec;
+    fs::remove(pathOf(path), ec);
 }
 
 std::optional<Recovery::Found> readRecovery(const std::string& path) {
@@ -94,14 +69,6 @@ std::optional<Recovery::Found> readRecovery(const std::string& path) {
 
 } // namespace
 
-std::string defaultStateFolder() {
-    const char* state = std::getenv("XDG_STATE_HOME");
-    // A relative value is invalid by the XDG rules and is ignored.
-    const fs::path base =
-        state && *state == '/' ? fs::path(state) : fs::path(homeFolder()) / ".local" / "state";
-    return (base / "tallivant").string();
-}
-
 Recovery::Recovery(std::string folder) : folder_(std::move(folder)), id_(newId()) {}
 
 Recovery::~Recovery() {
@@ -109,7 +76,7 @@ Recovery::~Recovery() {
 }
 
 std::string Recovery::fileOf(const std::string& id, std::string_view suffix) const {
-    return (fs::path(folder_) / (std::string(kPrefix) + id + std::string(suffix))).string();
+    return utf8Of(pathOf(folder_) / pathOf(std::string(kPrefix) + id + std::string(suffix)));
 }
 
 std::string Recovery::versionOf(const std::string& id, std::uint64_t version) const {
@@ -123,27 +90,25 @@ std::string Recovery::path() const {
 }
 
 std::string Recovery::discardedFolder() const {
-    return (fs::path(folder_) / "discarded").string();
+    return utf8Of(pathOf(folder_) / "discarded");
 }
 
 bool Recovery::ownLock(std::string* why) {
-    if (lockFd_ >= 0) return true;
+    if (lock_) return true;
     std::error_code ec;
-    fs::create_directories(folder_, ec);
+    fs::create_directories(pathOf(folder_), ec);
     if (ec) {
         if (why) *why = ec.message();
         return false;
     }
-    lockFd_ = lockFile(fileOf(id_, kLock));
-    if (lockFd_ < 0 && why) *why = reason(errno);
-    return lockFd_ >= 0;
+    lock_ = FileLock::take(fileOf(id_, kLock), why);
+    return lock_.has_value();
 }
 
 void Recovery::release() {
-    if (lockFd_ < 0) return;
-    if (::access(path().c_str(), F_OK) != 0) ::unlink(fileOf(id_, kLock).c_str());
-    ::close(lockFd_);
-    lockFd_ = -1;
+    if (!lock_) return;
+    if (!exists(path())) lock_->removeAndRelease();
+    lock_.reset();
 }
 
 std::optional<Recovery::Found> Recovery::claimLeftBehind() {
@@ -154,8 +119,8 @@ std::optional<Recovery::Found> Recovery::claimLeftBehind() {
     };
     std::map<std::string, Copy> copies;
     std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(folder_, ec)) {
-        const std::string name = entry.path().filename().string();
+    for (const auto& entry : fs::directory_iterator(pathOf(folder_), ec)) {
+        const std::string name = utf8Of(entry.path().filename());
         if (!name.starts_with(kPrefix) || !name.ends_with(kText)) continue;
         std::error_code e;
         if (!entry.is_regular_file(e)) continue;
@@ -176,8 +141,8 @@ std::optional<Recovery::Found> Recovery::claimLeftBehind() {
     std::sort(order.begin(), order.end(), std::greater<>());
 
     for (const auto& [time, id] : order) {
-        const int fd = lockFile(fileOf(id, kLock));
-        if (fd < 0) continue; // its copy is still running
+        std::optional<FileLock> lock = FileLock::take(fileOf(id, kLock));
+        if (!lock) continue; // its copy is still running
         std::vector<std::uint64_t> versions = copies[id].versions;
         std::sort(versions.begin(), versions.end(), std::greater<>());
         std::optional<Found> found;
@@ -186,24 +151,25 @@ std::optional<Recovery::Found> Recovery::claimLeftBehind() {
             const std::string file = versionOf(id, v);
             if (found) {
                 // An older version a kill left beside the newer one.
-                ::unlink(file.c_str());
+                removeFile(file);
                 continue;
             }
             found = readRecovery(file);
             version = v;
             // Not a complete game: set aside for good, and the version before it tried.
-            if (!found && ::access(file.c_str(), F_OK) == 0)
-                ::rename(file.c_str(), (file + ".broken").c_str());
+            if (!found && exists(file)) {
+                std::error_code e;
+                fs::rename(pathOf(file), pathOf(file + ".broken"), e);
+            }
         }
         if (!found) {
-            ::unlink(fileOf(id, kLock).c_str());
-            ::close(fd);
+            lock->removeAndRelease();
             continue;
         }
         release();
         id_ = id;
         version_ = version;
-        lockFd_ = fd;
+        lock_ = std::move(lock);
         return found;
     }
     return std::nullopt;
@@ -219,26 +185,19 @@ std::optional<std::string> Recovery::write(const GameContents& game, const std::
     text = repairUtf8(text);
 
     const std::string temp = fileOf(id_, ".tmp");
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0) return reason(errno);
-    const bool written = writeAll(fd, text);
-    const int error = errno;
-    if (::close(fd) != 0 || !written) {
-        const int e = written ? errno : error;
-        ::unlink(temp.c_str());
-        return reason(e);
-    }
+    if (auto failure = writeNewFile(temp, text)) return failure;
     // A new name each time, the old version removed after: ext4 starts writing a file out at
     // once when it is renamed over another, which cost a stat a quarter of a millisecond. A
     // kill between the two leaves both, and the newer is the one offered.
     const std::string previous = path();
-    if (::rename(temp.c_str(), versionOf(id_, version_ + 1).c_str()) != 0) {
-        const int e = errno;
-        ::unlink(temp.c_str());
-        return reason(e);
+    std::error_code ec;
+    fs::rename(pathOf(temp), pathOf(versionOf(id_, version_ + 1)), ec);
+    if (ec) {
+        removeFile(temp);
+        return ec.message();
     }
     ++version_;
-    ::unlink(previous.c_str());
+    removeFile(previous);
     unsynced_ = true;
     return std::nullopt;
 }
@@ -246,24 +205,25 @@ std::optional<std::string> Recovery::write(const GameContents& game, const std::
 void Recovery::sync() {
     if (!unsynced_) return;
     unsynced_ = false;
-    syncPath(path(), 0);
-    syncPath(folder_, O_DIRECTORY);
+    syncToDisk(path(), folder_);
 }
 
 void Recovery::remove() {
-    if (::unlink(path().c_str()) == 0) unsynced_ = true;
+    std::error_code ec;
+    if (fs::remove(pathOf(path()), ec)) unsynced_ = true;
 }
 
 void Recovery::discard() {
-    const std::string file = path();
-    if (::access(file.c_str(), F_OK) != 0) return;
+    const fs::path file = pathOf(path());
     std::error_code ec;
-    const fs::path folder = discardedFolder();
+    if (!fs::exists(file, ec)) return;
+    const fs::path folder = pathOf(discardedFolder());
     fs::create_directories(folder, ec);
     const fs::path kept = folder / (newId() + std::string(kText));
     // A second name for the same bytes: the recovery file is only ever replaced, never
     // rewritten in place, so the discarded game stays as it was.
-    if (::link(file.c_str(), kept.c_str()) != 0) fs::copy_file(file, kept, ec);
+    fs::create_hard_link(file, kept, ec);
+    if (ec) fs::copy_file(file, kept, ec);
 
     std::vector<fs::path> games;
     for (const auto& entry : fs::directory_iterator(folder, ec))

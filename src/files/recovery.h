@@ -9,7 +9,7 @@
 // games are kept in discarded/ (the newest 20), where File|Open reads them like any game file.
 //
 //   state folder/  game-<id>.<version>.txt  the game file, plus one record naming the file shown
-//                  game-<id>.lock           held (flock) by the copy that owns those files
+//                  game-<id>.lock           held by the copy that owns those files
 //                  discarded/       games the scorer chose not to keep
 #pragma once
 
@@ -20,11 +20,10 @@
 #include <string_view>
 
 #include "files/game_file.h"
+#include "files/lock.h"
+#include "files/places.h"
 
 namespace tallivant {
-
-// $XDG_STATE_HOME/tallivant, else ~/.local/state/tallivant.
-std::string defaultStateFolder();
 
 class Recovery {
 public:
@@ -71,7 +70,7 @@ private:
     std::string id_;
     // Each write is a new version of the file, so that none replaces another.
     std::uint64_t version_ = 0;
-    int lockFd_ = -1;
+    std::optional<FileLock> lock_;
     bool unsynced_ = false;
 };
 

@@ -26,6 +26,10 @@ QFont regularFont() {
     QFont font(sheetFamily());
     font.setPointSizeF(8.25);
     font.setStyleHint(QFont::SansSerif);
+    // Widths as the face designs them, not rounded to whole pixels glyph by glyph: the column
+    // titles are one line of text over columns of fixed places, and whole-pixel widths (full
+    // hinting, as Windows gives by default) would carry "TurnOver's" past its column.
+    font.setHintingPreference(QFont::PreferVerticalHinting);
     // Set explicitly, or a regular control would inherit the bold of the window font.
     font.setBold(false);
     return font;

@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "files/file_commands.h"
 #include "files/game_file.h"
@@ -85,5 +87,17 @@ inline std::string record(std::initializer_list<std::string> values) {
         out += (out.empty() ? "\"" : ",\"") + v + "\"";
     return out + "\r\n";
 }
+
+// Saving: what the folder holds afterwards.
+class FileSave : public FilesTest {
+protected:
+    const std::string old = "the old game\r\n";
+
+    // No temporary file left beside the destination.
+    void expectOnlyEntries(std::vector<std::string> names) {
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(folder.entries(), names);
+    }
+};
 
 } // namespace tallivant::testing

@@ -4,7 +4,13 @@
 
 #include <random>
 
+#ifdef _WIN32
+#include <windows.h>
+
+#include "files/windows_text.h"
+#else
 #include <sys/stat.h>
+#endif
 
 #include "files/encoding.h"
 #include "files_fixture.h"
@@ -159,7 +165,17 @@ TEST_F(FileOpen, RefusedFilesChangeNothingAndSayWhy) {
     huge += std::string(2 * 1024 * 1024 - huge.size(), '\n');
     writeBytes(folder / "huge.txt", huge);
     std::filesystem::create_directory(folder / "folder.txt");
-    ASSERT_EQ(::mkfifo((folder / "pipe.txt").c_str(), 0644), 0); // must not hang
+#ifdef _WIN32
+    // A device in every folder; the system's own words for the others.
+    const std::string device = "NUL";
+    const std::string missing = systemErrorText(ERROR_FILE_NOT_FOUND);
+    const std::string isFolder = systemErrorText(ERROR_ACCESS_DENIED);
+#else
+    const std::string device = "pipe.txt";
+    ASSERT_EQ(::mkfifo((folder / device).c_str(), 0644), 0); // must not hang
+    const std::string missing = "No such file or directory";
+    const std::string isFolder = "Is a directory";
+#endif
 
     writeBytes(folder / "notes.txt", "Bring the scorebook,\r\n" + otherGameFile());
     std::string utf16 = "\xFF\xFE";
@@ -169,8 +185,8 @@ TEST_F(FileOpen, RefusedFilesChangeNothingAndSayWhy) {
 
     // The box keeps its text, title and icon; the reason goes under the text.
     const struct {
-        const char* name;
-        const char* reason;
+        std::string name;
+        std::string reason;
     } files_[] = {
         {"empty.txt", "It holds 0 of the 342 values of a game file."},
         {"binary.bin", "It is not a text file."},
@@ -178,9 +194,9 @@ TEST_F(FileOpen, RefusedFilesChangeNothingAndSayWhy) {
         {"huge.txt", "It is larger than 1 MiB."},
         {"notes.txt", "It is not a game file: a game file begins with the header "
                       "\"Name\",\"FGM\",\u2026"},
-        {"missing.txt", "No such file or directory"},
-        {"folder.txt", "Is a directory"},
-        {"pipe.txt", "It is not a file but a device or a pipe."},
+        {"missing.txt", missing},
+        {"folder.txt", isFolder},
+        {device, "It is not a file but a device or a pipe."},
     };
     for (const auto& f : files_) {
         dialogs.shown.clear();
@@ -230,7 +246,8 @@ TEST_F(FileOpen, TextThatIsNotAGameFileIsRefusedHoweverManyValuesItHolds) {
 TEST_F(FileRoundTrip, SavedGameOpensAsTheSameGame) {
     playSomeGame();
     const GameContents saved = contentsOf(game);
-    const std::string path = folder / "round.txt";
+    // A name with letters from beyond any legacy code page, as a scorer may type it.
+    const std::string path = folder / "Zoë's round – 李明.txt";
     saveTo(path);
     ASSERT_TRUE(isValidUtf8(readBytes(path))); // 李明 and Ł do not fit Windows-1252
 
@@ -254,7 +271,8 @@ TEST_F(FileRoundTrip, Windows1252GameOpensAsTheSameGame) {
     stat(2, 'v');
     stat(2, 'v');
     const GameContents saved = contentsOf(game);
-    const std::string path = folder / "round.txt";
+    // A name with letters from beyond any legacy code page, as a scorer may type it.
+    const std::string path = folder / "Zoë's round – 李明.txt";
     saveTo(path);
     ASSERT_FALSE(isValidUtf8(readBytes(path)));
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "pdf_fixture.h"
 #include "pdf_tools.h"
 #include "report/place.h"
 #include "report/printer.h"
@@ -20,19 +21,6 @@ using namespace tallivant;
 using namespace tallivant::testing;
 
 namespace {
-
-class PdfReport : public GameTest {
-protected:
-    ScratchFolder folder;
-    const std::string pdf = folder / "report.pdf";
-
-    bool printTo(const std::string& path) {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QString::fromStdString(path));
-        return printreport(game, printer, dialogs);
-    }
-};
 
 TEST_F(PdfReport, LinesHoldTheHeadingsAndValuesInColumnOrderOnOneLandscapePage) {
     fillDistinct(game);
@@ -108,13 +96,4 @@ TEST_F(PdfReport, LinesPastThePageBottomContinueOnASecondPage) {
         printed.insert(printed.end(), line.begin(), line.end());
     EXPECT_EQ(printed, expected); // nothing lost at the page break, nothing printed twice
 }
-
-TEST_F(PdfReport, PrinterThatCannotStartShowsThePrintingErrorOnce) {
-    const std::string unreachable = folder / "no-such-folder/report.pdf";
-    EXPECT_FALSE(printTo(unreachable));
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    expectPrintingError(dialogs.shown[0]);
-    EXPECT_FALSE(std::filesystem::exists(unreachable));
-}
-
 } // namespace

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <system_error>
@@ -18,12 +19,29 @@
 
 namespace tallivant::testing {
 
+// UTF-8 text as a path and back, on every system (a plain std::string is taken in the legacy
+// code page on Windows).
+inline std::filesystem::path utf8Path(const std::string& text) {
+    return std::u8string(text.begin(), text.end());
+}
+inline std::string utf8(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 class ScratchFolder {
 public:
-    ScratchFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tallivant-XXXXXX");
-        if (!::mkdtemp(pattern.data())) throw std::runtime_error("no scratch folder");
-        path_ = pattern;
+    // A new folder in `base` (the system's temporary folder), made by this call alone.
+    explicit ScratchFolder(
+        const std::filesystem::path& base = std::filesystem::temp_directory_path()) {
+        std::random_device random;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            path_ = base / ("tallivant-" + std::to_string(random()));
+            std::error_code ec;
+            if (std::filesystem::create_directory(path_, ec)) return;
+            if (ec) break;
+        }
+        throw std::runtime_error("no scratch folder");
     }
     ~ScratchFolder() {
         std::error_code ec;
@@ -32,13 +50,14 @@ public:
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
-    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+    // The UTF-8 path of `name` (UTF-8) in the folder.
+    std::string operator/(const std::string& name) const { return utf8(path_ / utf8Path(name)); }
     const std::filesystem::path& path() const { return path_; }
     // Everything in the folder, hidden files included.
     std::vector<std::string> entries() const {
         std::vector<std::string> out;
         for (const auto& e : std::filesystem::directory_iterator(path_))
-            out.push_back(e.path().filename().string());
+            out.push_back(utf8(e.path().filename()));
         std::sort(out.begin(), out.end());
         return out;
     }
@@ -53,10 +72,18 @@ inline void writeBytes(const std::filesystem::path& path, const std::string& byt
     if (!out) throw std::runtime_error("cannot write " + path.string());
 }
 
+inline void writeBytes(const std::string& path, const std::string& bytes) {
+    writeBytes(utf8Path(path), bytes);
+}
+
 inline std::string readBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw std::runtime_error("cannot read " + path.string());
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline std::string readBytes(const std::string& path) {
+    return readBytes(utf8Path(path));
 }
 
 } // namespace tallivant::testing

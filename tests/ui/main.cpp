@@ -18,6 +18,7 @@ int main(int argc, char* argv[]) {
     // Recovery copies go to a folder of the test's own, never the user's state folder.
     QTemporaryDir state;
     qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
+    qputenv("LOCALAPPDATA", state.path().toLocal8Bit()); // the same on Windows
     QApplication app(argc, argv);
     tallivant::ui::setUpApplication(app);
     // Percent texts in the tests use "."; the locale test sets its own.

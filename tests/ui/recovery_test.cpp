@@ -4,46 +4,19 @@
 
 // The recovery copy kept while a game has unsaved changes: when it exists, what it holds, what
 // becomes of it when the game is saved, discarded or its folder cannot be written.
-#include <QTemporaryDir>
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 
-#include <sys/resource.h>
-
+#include "files/disk.h"
 #include "files/recovery.h"
+#include "recovery_fixture.h"
 #include "support/game_fixture.h"
 #include "support/scratch_folder.h"
-#include "window_fixture.h"
 
 namespace tallivant::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Points the window's state folder at a folder of the test's own for as long as it lives.
-class StateFolder {
-public:
-    explicit StateFolder(const QString& path) : old_(qgetenv("XDG_STATE_HOME")) {
-        qputenv("XDG_STATE_HOME", path.toLocal8Bit());
-    }
-    ~StateFolder() { qputenv("XDG_STATE_HOME", old_); }
-
-private:
-    QByteArray old_;
-};
-
-class RecoveryTest : public WindowTest {
-protected:
-    QTemporaryDir dir;
-    StateFolder folder{dir.path()};
-
-    std::string recoveryFile() { return window->recoveryCopy().recovery().path(); }
-    std::optional<Recovery::Found> leftBehind() {
-        Recovery other((dir.path() + "/tallivant").toStdString());
-        return other.claimLeftBehind();
-    }
-};
 
 TEST_F(RecoveryTest, ExistsExactlyWhileTheGameHasUnsavedChangesAndHoldsWhatIsShown) {
     EXPECT_FALSE(fs::exists(recoveryFile()));
@@ -106,7 +79,7 @@ TEST_F(RecoveryTest, ASaveRemovesItAndADiscardKeepsTheGameInDiscarded) {
 }
 
 TEST_F(RecoveryTest, AFileThatIsNotACompleteGameIsSetAsideAsBroken) {
-    const fs::path state = dir.path().toStdString() + "/tallivant";
+    const fs::path state = pathOf(defaultStateFolder());
     fs::create_directories(state);
     std::ofstream(state / "game-1-2-3.0000000004.txt") << "\"Name\",\"FGM\"\r\n";
     EXPECT_FALSE(leftBehind());
@@ -116,45 +89,13 @@ TEST_F(RecoveryTest, AFileThatIsNotACompleteGameIsSetAsideAsBroken) {
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-// A state folder that cannot be written: the stats go on, and the scorer is told once.
-TEST_F(RecoveryTest, AFolderThatCannotBeWrittenWarnsOnceAndStopsNoStat) {
+// A state folder that cannot be made: the stats go on, and the scorer is told once.
+TEST_F(RecoveryTest, AFolderThatCannotBeMadeWarnsOnceAndStopsNoStat) {
     const QString blocked = dir.filePath("a file");
     std::ofstream(blocked.toStdString()) << "not a folder";
-    const auto check = [&](const char* why) {
-        SCOPED_TRACE(why);
-        dialogs.shown.clear();
-        for (int i = 0; i < 5; ++i)
-            stat(1 + i, "cmdstl");
-        EXPECT_EQ(text("txtstltot").toInt() % 5, 0);
-        ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_EQ(dialogs.shown[0].title, "Warning");
-        EXPECT_EQ(dialogs.shown[0].text.rfind("Tallivant cannot keep a recovery copy of this "
-                                              "game: ",
-                                              0),
-                  0u)
-            << dialogs.shown[0].text;
-    };
-    {
-        StateFolder unwritable(blocked); // its tallivant folder cannot be made
-        window.reset();
-        dialogs = FakeDialogs{};
-        SetUp();
-        check("the folder cannot be made");
-    }
-    {
-        // A full disk: no file may grow past a few bytes.
-        window.reset();
-        dialogs = FakeDialogs{};
-        SetUp();
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit old{};
-        ::getrlimit(RLIMIT_FSIZE, &old);
-        rlimit tiny = old;
-        tiny.rlim_cur = 64;
-        ::setrlimit(RLIMIT_FSIZE, &tiny);
-        check("the disk is full");
-        ::setrlimit(RLIMIT_FSIZE, &old);
-    }
+    StateFolder unwritable(blocked); // its tallivant folder cannot be made
+    restart();
+    expectOneWarningOverFiveStats();
 }
 
 } // namespace

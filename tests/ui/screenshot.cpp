@@ -26,7 +26,7 @@ template <typename T = QAbstractButton> T* widget(ui::StatWindow& w, const char*
     return w.findChild<T*>(QLatin1StringView(name));
 }
 
-void stat(ui::StatWindow& w, int player, const char* button) {
+void recordStat(ui::StatWindow& w, int player, const char* button) {
     widget(w, ("cmdp" + std::to_string(player)).c_str())->click();
     widget(w, button)->click();
 }
@@ -62,10 +62,10 @@ int main(int argc, char* argv[]) {
                          {2, "cmdftm"}, {4, "cmdpf"},  {11, "cmd3pm"},
                          {5, "cmdreb"}, {4, "cmdast"}, {6, "cmdfgmiss"}};
     for (const auto& s : firstQuarter)
-        stat(window, s.player, s.button);
+        recordStat(window, s.player, s.button);
     widget<QRadioButton>(window, "opt2ndqtr")->click();
     for (const auto& s : secondQuarter)
-        stat(window, s.player, s.button);
+        recordStat(window, s.player, s.button);
 
     for (const char* box : {"Check8", "Check9", "Check10", "Check12", "Check14", "Check1"})
         widget<QCheckBox>(window, box)->click();

@@ -17,28 +17,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "files/owned.h"
+#include "files/temp_names.h"
+
 namespace tallivant {
 namespace {
 
-class Fd {
-public:
-    explicit Fd(int fd) : fd_(fd) {}
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    ~Fd() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    int get() const { return fd_; }
-    // Closes now, so that a failing close (a late write error) can be reported.
-    int close() {
-        const int rc = ::close(fd_);
-        fd_ = -1;
-        return rc;
-    }
-
-private:
-    int fd_;
+struct Posix {
+    using Handle = int;
+    static int none() { return -1; }
+    static bool close(int fd) { return ::close(fd) == 0; }
 };
+using Fd = Owned<Posix>;
 
 std::string reason(int error) {
     return std::strerror(error);
@@ -59,20 +49,6 @@ mode_t newFileMode() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
-}
-
-constexpr std::string_view kTempPrefix = ".tallivant-";
-constexpr std::size_t kTempRandomChars = 6; // mkstemp's XXXXXX
-constexpr std::time_t kStaleTempSeconds = 60;
-
-bool isTempName(std::string_view name) {
-    if (!name.starts_with(kTempPrefix) || name.size() != kTempPrefix.size() + kTempRandomChars)
-        return false;
-    // mkstemp's letters and digits, in ASCII whatever the locale.
-    for (const char c : name.substr(kTempPrefix.size()))
-        if (!(c >= '0' && c <= '9') && !(c >= 'A' && c <= 'Z') && !(c >= 'a' && c <= 'z'))
-            return false;
-    return true;
 }
 
 // A save killed between mkstemp and rename leaves its temporary file behind, and nothing else
@@ -96,13 +72,8 @@ void removeStaleTemps(const std::string& folder) {
     ::closedir(dir);
 }
 
-void syncFolder(const std::string& folder) {
-    const Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() >= 0) ::fsync(dir.get()); // best effort: the file is already in place
-}
-
-} // namespace
-
+// Writes all of `bytes` to an open file, going on after interrupted writes; false on an error,
+// with errno telling which.
 bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
@@ -115,6 +86,13 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
+void syncPath(const std::string& path, int flags) {
+    const Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | flags));
+    if (fd.valid()) ::fsync(fd.get());
+}
+
+} // namespace
+
 std::variant<std::string, ReadFailure> readWholeFile(const std::string& path,
                                                      std::size_t maxBytes) {
     const auto systemFailure = [](int error) {
@@ -122,7 +100,7 @@ std::variant<std::string, ReadFailure> readWholeFile(const std::string& path,
     };
     // Non-blocking, so that a named pipe without a writer cannot hang the window.
     const Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (fd.get() < 0) return systemFailure(errno);
+    if (!fd.valid()) return systemFailure(errno);
     struct stat st;
     if (::fstat(fd.get(), &st) != 0) return systemFailure(errno);
     if (S_ISDIR(st.st_mode)) return systemFailure(EISDIR);
@@ -166,10 +144,10 @@ std::optional<std::string> writeFileSafely(const std::string& path, std::string_
     removeStaleTemps(folder);
     std::string temp = folder + "/" + std::string(kTempPrefix) + "XXXXXX";
     Fd fd(::mkstemp(temp.data()));
-    if (fd.get() < 0) return reason(errno);
+    if (!fd.valid()) return reason(errno);
 
     auto fail = [&](const std::string& why) -> std::optional<std::string> {
-        if (fd.get() >= 0) fd.close();
+        if (fd.valid()) fd.close();
         ::unlink(temp.c_str());
         return why;
     };
@@ -184,14 +162,32 @@ std::optional<std::string> writeFileSafely(const std::string& path, std::string_
     // Some file systems (FAT on a memory stick) keep no permission bits; that is no failure.
     ::fchmod(fd.get(), mode);
     if (::fsync(fd.get()) != 0 && errno != EINVAL) return fail(reason(errno));
-    if (fd.close() != 0) return fail(reason(errno));
+    if (!fd.close()) return fail(reason(errno));
     // Something else may have appeared at the name while the bytes were written.
     struct stat current;
     if (::stat(target.c_str(), &current) == 0 && !S_ISREG(current.st_mode))
         return fail(std::string(kNotARegularFile));
     if (::rename(temp.c_str(), target.c_str()) != 0) return fail(reason(errno));
-    syncFolder(folder);
+    syncPath(folder, O_DIRECTORY); // best effort: the file is already in place
     return std::nullopt;
+}
+
+std::optional<std::string> writeNewFile(const std::string& path, std::string_view bytes) {
+    Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
+    if (!fd.valid()) return reason(errno);
+    const bool written = writeAll(fd.get(), bytes);
+    const int error = errno;
+    if (!fd.close() || !written) {
+        const int e = written ? errno : error;
+        ::unlink(path.c_str());
+        return reason(e);
+    }
+    return std::nullopt;
+}
+
+void syncToDisk(const std::string& path, const std::string& folder) {
+    syncPath(path, 0);
+    syncPath(folder, O_DIRECTORY);
 }
 
 } // namespace tallivant

@@ -5,12 +5,16 @@
 // Where File|Save may write: only a regular file or a new name; what a replaced file keeps;
 // which temporary files left by killed saves are cleaned up.
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <ctime>
 #include <map>
 
 #include <fcntl.h>
 #include <grp.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
@@ -80,6 +84,41 @@ void makeOld(const std::string& path, std::time_t age) {
     const timespec when{std::time(nullptr) - age, 0};
     const timespec times[2] = {when, when};
     ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << path;
+}
+
+// Makes a file or folder unchangeable even for root (the immutable attribute), and undoes it.
+class Immutable {
+public:
+    explicit Immutable(const std::string& path) : path_(path) {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
+        int flags = 0;
+        if (fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
+            flags |= FS_IMMUTABLE_FL;
+            done_ = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        }
+        if (fd >= 0) ::close(fd);
+    }
+    ~Immutable() {
+        if (!done_) return;
+        const int fd = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK);
+        int flags = 0;
+        if (fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
+            flags &= ~FS_IMMUTABLE_FL;
+            ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
+        }
+        if (fd >= 0) ::close(fd);
+    }
+    bool done() const { return done_; }
+
+private:
+    std::string path_;
+    bool done_ = false;
+};
+
+mode_t modeOf(const std::string& path) {
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    return st.st_mode & 07777;
 }
 
 } // namespace
@@ -187,4 +226,123 @@ TEST_F(SaveTarget, OnlyStaleTemporaryFilesOfKilledSavesAreRemoved) {
         expected.push_back(name);
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(folder.entries(), expected);
+}
+
+TEST_F(FileSave, IntoAMissingFolderFailsWithTheSystemsReason) {
+    saveTo(folder / "no-such-folder/game.txt");
+    expectNotSaved(std::strerror(ENOENT));
+    expectOnlyEntries({});
+}
+
+TEST_F(FileSave, BelowARegularFileFailsWithTheSystemsReason) {
+    writeBytes(folder / "plain", old);
+    saveTo(folder / "plain/game.txt");
+    expectNotSaved(std::strerror(ENOTDIR));
+    EXPECT_EQ(readBytes(folder / "plain"), old);
+}
+
+TEST_F(FileSave, IntoAReadOnlyFolderKeepsTheOldFile) {
+    const std::string sub = folder / "locked";
+    std::filesystem::create_directory(sub);
+    writeBytes(sub + "/game.txt", old);
+    std::optional<Immutable> immutable;
+    if (::geteuid() == 0) {
+        immutable.emplace(sub);
+        if (!immutable->done()) GTEST_SKIP() << "root, and no immutable attribute here";
+    } else {
+        ::chmod(sub.c_str(), 0555);
+    }
+    saveTo(sub + "/game.txt");
+    const int expected = ::geteuid() == 0 ? EPERM : EACCES;
+    immutable.reset();
+    ::chmod(sub.c_str(), 0755);
+    expectNotSaved(std::strerror(expected));
+    EXPECT_EQ(readBytes(sub + "/game.txt"), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(sub), {}), 1);
+}
+
+TEST_F(FileSave, OntoAReadOnlyFileKeepsIt) {
+    const std::string path = folder / "game.txt";
+    writeBytes(path, old);
+    std::optional<Immutable> immutable;
+    if (::geteuid() == 0) {
+        immutable.emplace(path);
+        if (!immutable->done()) GTEST_SKIP() << "root, and no immutable attribute here";
+    } else {
+        ::chmod(path.c_str(), 0444);
+    }
+    saveTo(path);
+    const int expected = ::geteuid() == 0 ? EPERM : EACCES;
+    immutable.reset();
+    expectNotSaved(std::strerror(expected));
+    EXPECT_EQ(readBytes(path), old);
+    expectOnlyEntries({"game.txt"});
+}
+
+TEST_F(FileSave, OntoAFileWithoutWritePermissionKeepsIt) {
+    // The folder would allow replacing it; the file's own permission must still count. Root
+    // ignores permission bits, so as root the save runs in a child as user nobody.
+    const std::string path = folder / "game.txt";
+    writeBytes(path, old);
+    ::chmod(path.c_str(), 0444);
+    const uid_t nobody = 65534;
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(folder.path().c_str(), nobody, nobody), 0);
+    }
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(nobody) != 0 || ::setuid(nobody) != 0)) ::_exit(2);
+        const auto failure = writeFileSafely(path, "new");
+        ::_exit(failure == std::optional<std::string>(std::strerror(EACCES)) ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(readBytes(path), old);
+    expectOnlyEntries({"game.txt"});
+}
+
+TEST_F(FileSave, FullDiskKeepsTheOldFileAndLeavesNoPartialFile) {
+    playSomeGame();
+    const std::string path = folder / "game.txt";
+    writeBytes(path, old);
+    // A file size limit makes writes fail part-way as a full disk would.
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    saveTo(path);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    expectNotSaved(std::strerror(EFBIG));
+    EXPECT_EQ(readBytes(path), old);
+    expectOnlyEntries({"game.txt"});
+}
+
+TEST_F(FileSave, ReplacedFileKeepsItsPermissionsAndANewOneFollowsTheUmask) {
+    const std::string kept = folder / "kept.txt";
+    writeBytes(kept, old);
+    ::chmod(kept.c_str(), 0640);
+    saveTo(kept);
+    EXPECT_EQ(modeOf(kept), 0640u);
+
+    const mode_t mask = ::umask(027);
+    saveTo(folder / "new.txt");
+    ::umask(mask);
+    EXPECT_EQ(modeOf(folder / "new.txt"), 0640u);
+}
+
+TEST_F(FileSave, ThroughASymbolicLinkReplacesTheFileItPointsTo) {
+    std::filesystem::create_directory(folder / "real");
+    writeBytes(folder / "real/game.txt", old);
+    std::filesystem::create_symlink("real/game.txt", folder / "link.txt");
+    saveTo(folder / "link.txt");
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.txt"));
+    EXPECT_EQ(readBytes(folder / "real/game.txt"), encodeGameFile(contentsOf(game)));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / "real"), {}), 1);
 }

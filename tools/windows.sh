@@ -1,0 +1,127 @@
+#!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Tallivant developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Builds Tallivant for 64-bit Windows on Debian 12, runs its tests under Wine and makes the
+# installer (build-windows/Tallivant-<version>-setup.exe).
+#
+# Qt for Windows is not packaged in Debian: the first run cross-builds Debian's own Qt source
+# (about 16 minutes on two cores) into a cache outside the repository, TALLIVANT_CACHE
+# (default ~/.cache/tallivant), and later runs reuse it.
+#
+#   tools/windows.sh            everything: packages, Qt, build, tests, installer
+#   tools/windows.sh qt         only the packages and the cross Qt
+set -euo pipefail
+cd "$(dirname "$0")/.."
+repo=$PWD
+
+cache=${TALLIVANT_CACHE:-$HOME/.cache/tallivant}
+qt_version=6.4.2
+qt=$cache/qt-$qt_version-mingw-w64
+build=${BUILD_DIR:-build-windows}
+jobs=$(nproc)
+
+packages=(
+    g++-mingw-w64-x86-64-posix wine64 nsis dpkg-dev
+    cmake ninja-build qt6-base-dev qt6-base-dev-tools googletest
+    xvfb xauth xdotool x11-utils
+)
+
+install_missing() {
+    local missing=() p
+    for p in "${packages[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$'; then
+            missing+=("$p")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo_cmd=()
+    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo_cmd[@]}" apt-get update -q
+    "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# Debian's qt6-base source, cross-built with the installed Qt as the host tools. Direct2D stays
+# on (without it PrintSupport does not link), and Debian's source has no wintab headers, hence
+# no tablet events.
+build_qt() {
+    if [ -f "$qt/lib/cmake/Qt6/qt.toolchain.cmake" ]; then
+        return 0
+    fi
+    local work=$cache/qt-$qt_version-work
+    rm -rf "$work"
+    mkdir -p "$work"
+    if ! apt-cache showsrc qt6-base 2>/dev/null | grep -q "^Version: $qt_version"; then
+        add_source_lists
+    fi
+    (cd "$work" && apt-get source --download-only qt6-base &&
+        dpkg-source --no-check -x qt6-base_"$qt_version"*.dsc source >/dev/null)
+    mkdir -p "$work/build"
+    (cd "$work/build" &&
+        ../source/configure -prefix "$qt" \
+            -release -shared -xplatform win32-g++ -qt-host-path /usr \
+            -nomake examples -nomake tests -no-pkg-config -no-dbus -no-icu -no-openssl \
+            -no-zstd -no-opengl -no-feature-vulkan -qt-zlib -qt-libpng -qt-libjpeg \
+            -qt-freetype -qt-harfbuzz -qt-pcre -qt-doubleconversion -no-feature-sql \
+            -no-feature-network -no-feature-concurrent -no-feature-xml \
+            -no-feature-tabletevent -no-feature-androiddeployqt \
+            -- -G Ninja -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64.cmake" \
+            -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake &&
+        cmake --build . -j "$jobs" && cmake --install .)
+    rm -rf "$work"
+}
+
+# The source package comes from the same suites as the binary ones: a deb-src entry beside
+# each deb entry of Debian's own list.
+add_source_lists() {
+    local sudo_cmd=()
+    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+    local list=/etc/apt/sources.list.d/tallivant-deb-src.sources
+    echo "Adding $list for Debian's Qt source"
+    "${sudo_cmd[@]}" tee "$list" >/dev/null <<'SOURCES'
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: bookworm bookworm-updates
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+SOURCES
+    "${sudo_cmd[@]}" apt-get update -q
+}
+
+# The Linux build's program, which the end-to-end test holds the Windows one against.
+linux_program() {
+    if [ ! -x build/src/ui/tallivant ]; then
+        bash tools/deps.sh
+        cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+        cmake --build build -j "$jobs" --target tallivant
+    fi
+}
+
+# The program and its tests, cross-built against the cached Qt, and the installer.
+build_tallivant() {
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+        -DQT_CHAINLOAD_TOOLCHAIN_FILE="$repo/cmake/mingw-w64.cmake" \
+        -DTALLIVANT_WITH_BENCH=OFF -DTALLIVANT_LINUX_PROGRAM="$repo/build/src/ui/tallivant"
+    cmake --build "$build" -j "$jobs"
+    (cd "$build" && cpack -G NSIS)
+}
+
+# Under Wine, through the emulator the build configures (build-windows/wine-run.sh), in a Wine
+# prefix of the build's own; the end-to-end test makes a prefix of its own.
+run_tests() {
+    # The prefix is made once, before the tests start side by side.
+    "$build/wine-run.sh" wineboot --init >/dev/null 2>&1
+    ctest --test-dir "$build" --output-on-failure -j "$jobs" --timeout 600
+}
+
+install_missing
+build_qt
+[ "${1:-}" = qt ] && exit 0
+linux_program
+build_tallivant
+run_tests
