@@ -114,14 +114,16 @@ build_tallivant() {
 # Under Wine, through the emulator the build configures (build-windows/wine-run.sh), in a Wine
 # prefix of the build's own; the end-to-end test makes a prefix of its own.
 run_tests() {
-    # The prefix is made once, before the tests start side by side, and one wineserver serves
-    # the whole run: a server that exits between two tests, as it does when idle, resets the
-    # connection of the test starting just then.
-    "$build/wine-run.sh" wineboot --init >/dev/null 2>&1
+    # One wineserver serves the whole run: a server that exits between two tests, as it does
+    # when idle, resets the connection of the test starting just then. Any server left on the
+    # build's prefix goes first. The prefix is made once, before the tests start side by side.
     local wineserver prefix status=0
     wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
     prefix=$(cd "$build" && pwd)/wine
+    mkdir -p "$prefix"
+    WINEPREFIX=$prefix "$wineserver" --kill 2>/dev/null || true
     WINEPREFIX=$prefix "$wineserver" --persistent
+    "$build/wine-run.sh" wineboot --init >/dev/null 2>&1
     ctest --test-dir "$build" --output-on-failure -j "$jobs" --timeout 600 || status=$?
     WINEPREFIX=$prefix "$wineserver" --kill || true
     return "$status"
