@@ -31,13 +31,6 @@ window_class='^tallivant$'
 # shellcheck source=tests/install/scorer.sh
 . "$(dirname "$0")/scorer.sh"
 
-stop() {
-    local pid=$1
-    [ -n "$pid" ] || return 0
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-}
-
 cleanup() {
     stop "$app_pid"
     stop "$xvfb_pid"

@@ -10,6 +10,14 @@
 # failure screenshot goes), step_limit, window_class (the class of the program's windows) and,
 # once the program runs, app_pid.
 
+# Ends a process the test started (a program, the X server), if it still runs.
+stop() {
+    local pid=$1
+    [ -n "$pid" ] || return 0
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+}
+
 step() {
     echo "-- $*"
 }

@@ -34,13 +34,6 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 unset WINEPATH
 wineserver=$(dirname "$wine")/wineserver
 
-stop() {
-    local pid=$1
-    [ -n "$pid" ] || return 0
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-}
-
 cleanup() {
     stop "$app_pid"
     "$wineserver" -k 2>/dev/null || true
