@@ -14,7 +14,7 @@ packages=(
     xvfb xauth xdotool x11-utils desktop-file-utils
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
     clang libclang-rt-14-dev
-    at-spi2-core dbus python3-pyatspi
+    at-spi2-core dbus python3-pyatspi locales
     lintian appstream reuse
 )
 

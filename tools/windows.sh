@@ -75,21 +75,82 @@ build_qt() {
     rm -rf "$work"
 }
 
-# The source package comes from the same suites as the binary ones: a deb-src entry beside
-# each deb entry of Debian's own list.
+# The source package comes from where the machine's binary packages come from: each deb entry
+# of the machine's own apt lists whose suites are this release's (same URIs, suites, components
+# and keys) gets a deb-src twin, so that a mirror or proxy set up on the machine is used too.
 add_source_lists() {
     local sudo_cmd=()
     [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
     local list=/etc/apt/sources.list.d/tallivant-deb-src.sources
+    local codename
+    codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+    local entries
+    entries=$(source_entries "$codename")
+    if [ -z "$entries" ]; then
+        echo "No apt entry for $codename to take Qt's source from: add a deb-src entry by hand" >&2
+        return 1
+    fi
     echo "Adding $list for Debian's Qt source"
-    "${sudo_cmd[@]}" tee "$list" >/dev/null <<'SOURCES'
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm bookworm-updates
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-SOURCES
+    printf '%s\n' "$entries" | "${sudo_cmd[@]}" tee "$list" >/dev/null
     "${sudo_cmd[@]}" apt-get update -q
+}
+
+# deb822 stanzas with Types: deb-src for the machine's deb entries of the suite $1 and its
+# updates, from one-line lists (sources.list, *.list) and deb822 ones (*.sources) alike.
+source_entries() {
+    local codename=$1 files=()
+    [ -f /etc/apt/sources.list ] && files+=(/etc/apt/sources.list)
+    for f in /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; do
+        [ -f "$f" ] && [ "$(basename "$f")" != tallivant-deb-src.sources ] && files+=("$f")
+    done
+    [ ${#files[@]} -eq 0 ] && return 0
+    awk -v codename="$codename" '
+        function ours(suites,   n, i, s) {
+            n = split(suites, s, /[ \t]+/)
+            for (i = 1; i <= n; i++) if (s[i] == codename) return 1
+            return 0
+        }
+        function flush(   i) {
+            if (types ~ /(^|[ \t])deb([ \t]|$)/ && enabled != "no" && ours(suites)) {
+                printf "%sTypes: deb-src\n", (printed++ ? "\n" : "")
+                for (i = 1; i <= n; i++) print keep[i]
+            }
+            n = 0; types = ""; suites = ""; enabled = ""
+        }
+        FILENAME ~ /\.sources$/ {
+            if (FILENAME != last) { flush(); last = FILENAME }
+            if ($0 ~ /^[ \t]*$/) { flush(); next }
+            if ($0 ~ /^#/) next
+            if (tolower($1) == "types:") { sub(/^[^:]*:[ \t]*/, ""); types = $0; next }
+            if (tolower($1) == "enabled:") { enabled = tolower($2); next }
+            if (tolower($1) == "suites:") { s = $0; sub(/^[^:]*:[ \t]*/, "", s); suites = s }
+            keep[++n] = $0
+            next
+        }
+        # One-line form: deb [options] uri suite component...
+        $1 == "deb" {
+            if (FILENAME != last) { flush(); last = FILENAME }
+            options = ""
+            i = 2
+            if ($2 ~ /^\[/) {
+                while ($i !~ /\]$/) { options = options " " $i; i++ }
+                options = options " " $i; i++
+                gsub(/[\[\]]/, "", options)
+            }
+            uri = $i; suite = $(i + 1); components = ""
+            for (j = i + 2; j <= NF && $j !~ /^#/; j++) components = components " " $j
+            if (suite !~ "^" codename "(-updates)?$") next
+            printf "%sTypes: deb-src\nURIs: %s\nSuites: %s\nComponents:%s\n",
+                (printed++ ? "\n" : ""), uri, suite, components
+            m = split(options, o, /[ \t]+/)
+            for (k = 1; k <= m; k++) {
+                if (o[k] ~ /^signed-by=/) { sub(/^signed-by=/, "", o[k]); print "Signed-By: " o[k] }
+                else if (o[k] ~ /^arch=/) { sub(/^arch=/, "", o[k]); print "Architectures: " o[k] }
+                else if (o[k] ~ /^trusted=/) { sub(/^trusted=/, "", o[k]); print "Trusted: " o[k] }
+            }
+        }
+        END { flush() }
+    ' "${files[@]}"
 }
 
 # The Linux build's program, which the end-to-end test holds the Windows one against.

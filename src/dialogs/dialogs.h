@@ -46,8 +46,10 @@ public:
     virtual bool okCancel(const std::string& text, const std::string& title) = 0;
     // Save (the default), Discard, or Cancel (also Escape and a closed box); warning icon.
     virtual UnsavedAnswer saveDiscardCancel(const std::string& text, const std::string& title) = 0;
-    // True for Restore (the default, also a closed box), false for Discard; question icon.
-    virtual bool restoreOrDiscard(const std::string& text, const std::string& title) = 0;
+    // True for Restore (the default, also a closed box), false for Discard; question icon. The
+    // informative text, under the text, says which game is offered.
+    virtual bool restoreOrDiscard(const std::string& text, const std::string& informative,
+                                  const std::string& title) = 0;
     // The typed text on OK, an empty text on Cancel. The entry takes at most maxLength
     // characters as one types, so the scorer sees the limit rather than losing the rest later.
     virtual std::string input(const std::string& message, const std::string& caption,

@@ -64,8 +64,9 @@ std::optional<std::string> writeFileSafely(const std::string& path, std::string_
 std::optional<std::string> writeNewFile(const std::string& path, std::string_view bytes);
 
 // Waits until the file at `path`, and the folder at `folder` with the names in it, are on the
-// disk. Best effort: a failure is not reported. (Windows writes a folder's names through its
-// own journal and has no such call for a folder.)
-void syncToDisk(const std::string& path, const std::string& folder);
+// disk. Returns the system's reason when either could not be put there (a failing disk), and
+// nothing on success. An empty `path` syncs the folder alone. (Windows writes a folder's names
+// through its own journal and has no such call for a folder.)
+std::optional<std::string> syncToDisk(const std::string& path, const std::string& folder);
 
 } // namespace tallivant

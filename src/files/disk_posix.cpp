@@ -86,9 +86,13 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
-void syncPath(const std::string& path, int flags) {
+// The system's error when the file at `path` could not be put on the disk; 0 on success.
+int syncPath(const std::string& path, int flags) {
     const Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | flags));
-    if (fd.valid()) ::fsync(fd.get());
+    if (!fd.valid()) return errno;
+    // Some file systems cannot sync a folder (EINVAL): their names need no sync of ours.
+    if (::fsync(fd.get()) != 0 && errno != EINVAL) return errno;
+    return 0;
 }
 
 } // namespace
@@ -185,9 +189,11 @@ std::optional<std::string> writeNewFile(const std::string& path, std::string_vie
     return std::nullopt;
 }
 
-void syncToDisk(const std::string& path, const std::string& folder) {
-    syncPath(path, 0);
-    syncPath(folder, O_DIRECTORY);
+std::optional<std::string> syncToDisk(const std::string& path, const std::string& folder) {
+    if (!path.empty())
+        if (const int error = syncPath(path, 0)) return reason(error);
+    if (const int error = syncPath(folder, O_DIRECTORY)) return reason(error);
+    return std::nullopt;
 }
 
 } // namespace tallivant

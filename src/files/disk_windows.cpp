@@ -202,10 +202,13 @@ std::optional<std::string> writeNewFile(const std::string& path, std::string_vie
     return std::nullopt;
 }
 
-void syncToDisk(const std::string& path, const std::string&) {
+std::optional<std::string> syncToDisk(const std::string& path, const std::string&) {
+    if (path.empty()) return std::nullopt;
     const Handle file(::CreateFileW(wideOf(path).c_str(), GENERIC_WRITE, kShareAll, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.valid()) ::FlushFileBuffers(file.get());
+    if (!file.valid()) return lastError();
+    if (!::FlushFileBuffers(file.get())) return lastError();
+    return std::nullopt;
 }
 
 } // namespace tallivant

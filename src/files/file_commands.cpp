@@ -10,6 +10,7 @@
 #include "files/disk.h"
 #include "files/encoding.h"
 #include "files/game_file.h"
+#include "sheet/numbers.h"
 
 namespace tallivant {
 
@@ -50,6 +51,14 @@ FileDialogSetup gameFileSetup(const char* title, bool textListedFirst, std::stri
 
 } // namespace
 
+bool holdsNothing(const Game& game) {
+    for (int id = 0; id < kFields; ++id)
+        if (readLenient(game.text(Field::fromId(id))) != 0) return false;
+    for (int n = 1; n <= kPlayers; ++n)
+        if (!game.name(n).empty() && game.name(n) != FileCommands::kNameDefault) return false;
+    return true;
+}
+
 FileCommands::FileCommands(Game& game, Dialogs& dialogs, FilesHost& host)
     : game_(game), dialogs_(dialogs), host_(host) {}
 
@@ -62,20 +71,40 @@ void FileCommands::put(const GameContents& contents, const std::string& label) {
     host_.setFileLabel(label);
     host_.switchFirstQuarterOn();
     game_.forgetTakeback();
-    for (int id = 0; id < kFields; ++id)
-        game_.setText(Field::fromId(id), contents.fields[id]);
+    for (int id = 0; id < kFields; ++id) {
+        const Field f = Field::fromId(id);
+        const bool percent = f.col == FGPER || f.col == FTPER || f.col == TPPER;
+        game_.setText(f, percent ? game_.withOwnSeparator(contents.fields[id]) : contents.fields[id]);
+    }
     for (int n = 1; n <= kPlayers; ++n)
         game_.setName(n, contents.names[n - 1]);
 }
 
-void FileCommands::restore(const GameContents& game, const std::string& label) {
-    put(game, label);
+void FileCommands::restore(const KeptGame& kept) {
+    put(kept.game, kept.label);
+    host_.switchQuarterOn(kept.quarter);
+    game_.restoreMemory(kept.memory);
     gameFile_.clear();
     game_.markUnsaved();
 }
 
+bool FileCommands::inStateFolder(const std::string& path) const {
+    const std::string state = host_.stateFolder();
+    if (state.empty() || path.empty()) return false;
+    std::error_code ec;
+    const auto folder = std::filesystem::weakly_canonical(pathOf(state), ec);
+    if (ec) return false;
+    auto file = std::filesystem::weakly_canonical(pathOf(absolutePath(path)), ec);
+    if (ec) return false;
+    for (auto at = file.parent_path(); !at.empty(); at = at.parent_path()) {
+        if (at == folder) return true;
+        if (at == at.parent_path()) break;
+    }
+    return false;
+}
+
 bool FileCommands::maySetAside() {
-    if (!game_.hasUnsavedChanges()) return true;
+    if (!game_.hasUnsavedChanges() || holdsNothing(game_)) return true;
     switch (ask().saveDiscardCancel(kUnsavedText, kUnsavedTitle)) {
     case UnsavedAnswer::Save:
         return savegame();
@@ -113,8 +142,15 @@ void FileCommands::editRoster() {
 }
 
 bool FileCommands::savegame() {
-    // Starts at the file the game came from, if it was opened from one.
-    FileDialogSetup setup = gameFileSetup(kSaveTitle, true, host_.fileLabel());
+    // Starts at the file the game came from, if it was opened from one; never in the state
+    // folder, where a game opened from discarded/ would be written back to be pruned later.
+    std::string start = host_.fileLabel();
+    if (inStateFolder(start)) {
+        const std::string name = utf8Of(pathOf(start).filename());
+        const std::string documents = host_.documentsFolder();
+        start = documents.empty() ? name : utf8Of(pathOf(documents) / pathOf(name));
+    }
+    FileDialogSetup setup = gameFileSetup(kSaveTitle, true, start);
     setup.confirmOverwrite = true;
     setup.ownFile = gameFile_;
     const std::optional<std::string> chosen = ask().saveFile(setup);
@@ -137,6 +173,8 @@ bool FileCommands::savegame() {
     }
     gameFile_ = path;
     game_.markSaved();
+    // The window names the file the game is now in, and the next save proposes it.
+    host_.setFileLabel(path);
     ask().message(kSaved, path, Icon::Exclamation);
     return true;
 }
@@ -156,8 +194,15 @@ void FileCommands::openGame() {
     const auto* contents = std::get_if<GameContents>(&loaded);
 
     put(*contents, filename_);
-    game_.markSaved();
-    gameFile_ = absolutePath(filename_);
+    // A game from the state folder (a recovery copy, a discarded game) is in no file of the
+    // scorer's: it stays unsaved, so that it is kept until the scorer saves it somewhere.
+    if (inStateFolder(filename_)) {
+        game_.markUnsaved();
+        gameFile_.clear();
+    } else {
+        game_.markSaved();
+        gameFile_ = absolutePath(filename_);
+    }
     filename_.clear();
 }
 

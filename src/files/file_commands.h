@@ -11,6 +11,7 @@
 
 #include "dialogs/dialogs.h"
 #include "files/game_file.h"
+#include "files/recovery.h"
 #include "sheet/game.h"
 
 namespace tallivant {
@@ -21,6 +22,16 @@ public:
     virtual ~FilesHost() = default;
     // As a click on opt1stqtr.
     virtual void switchFirstQuarterOn() = 0;
+    // As a click on that quarter's option button.
+    virtual void switchQuarterOn(Quarter quarter) {
+        if (quarter == Quarter::First) switchFirstQuarterOn();
+    }
+    // The program's state folder (recovery copies, discarded games): a game opened from under
+    // it is not a file of the scorer's. Empty when there is none.
+    virtual std::string stateFolder() const { return {}; }
+    // Where the scorer keeps documents: a save of a game that has no file of its own starts
+    // there. Empty for the dialog's own choice.
+    virtual std::string documentsFolder() const { return {}; }
     // The caption of lblfname.
     virtual void setFileLabel(const std::string& path) = 0;
     virtual std::string fileLabel() const = 0;
@@ -29,6 +40,10 @@ public:
     // A box of one of the commands is about to open.
     virtual void boxOpening() {}
 };
+
+// True for a sheet without a stat whose names are all empty or "#  name": such a game holds
+// nothing worth keeping, and is set aside without a question.
+bool holdsNothing(const Game& game);
 
 class FileCommands {
 public:
@@ -49,13 +64,17 @@ public:
     // game is offered for saving first, and Cancel keeps it.
     void openGame();
     // Puts back a game kept by a copy of the program that ended before it was saved: its names,
-    // fields and file label, first quarter on, no takeback; it still has unsaved changes.
-    void restore(const GameContents& game, const std::string& label);
+    // fields and file label, the quarter that was on, the selection and takeback memory; it
+    // still has unsaved changes.
+    void restore(const KeptGame& kept);
     // Whether the game on the window may be set aside (by a new or opened game, or the end of
     // the program): true without unsaved changes; otherwise the scorer is asked, and true after
     // a successful save or Discard, false after Cancel or a save that did not happen.
     bool maySetAside();
 
+    // The file this game was opened from or saved to, outside the state folder; empty for a
+    // game that has none.
+    const std::string& gameFile() const { return gameFile_; }
     // The path of the last File|Open: kept after a failed open, so that the next open dialog
     // starts there; empty after a complete one.
     const std::string& filename() const { return filename_; }
@@ -84,6 +103,7 @@ public:
 
 private:
     void put(const GameContents& contents, const std::string& label);
+    bool inStateFolder(const std::string& path) const;
     // The dialogs, once the host knows a box is about to open.
     Dialogs& ask();
 

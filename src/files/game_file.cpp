@@ -57,6 +57,9 @@ GameContents contentsOf(const Game& game) {
         c.names[p - 1] = game.name(p);
     for (int id = 0; id < kFields; ++id)
         c.fields[id] = game.text(Field::fromId(id));
+    // A box opened in the middle of a stat: the copy holds the whole stat.
+    if (const auto& f = game.unfinished())
+        c.fields[f->id()] = formatCount(readLenient(c.fields[f->id()]) + 1);
     return c;
 }
 
@@ -81,7 +84,11 @@ std::string gameFileText(const GameContents& contents) {
 }
 
 std::string encodeGameFile(const GameContents& contents) {
-    std::string text = repairUtf8(gameFileText(contents));
+    return encodeGameText(gameFileText(contents));
+}
+
+std::string encodeGameText(std::string_view utf8) {
+    std::string text = repairUtf8(utf8);
     if (auto cp1252 = utf8ToCp1252(text); cp1252 && (isAscii(*cp1252) || !isValidUtf8(*cp1252)))
         return std::move(*cp1252);
     return text;
@@ -160,7 +167,10 @@ std::variant<GameContents, NotAGameFile> readGameFile(std::string_view bytes) {
     static_assert(kMaxGameFileBytes == 1024 * 1024, "the reason text says 1 MiB");
     if (bytes.size() > kMaxGameFileBytes) return NotAGameFile{NotAGameFile::TooLarge};
     if (bytes.find('\0') != std::string_view::npos) return NotAGameFile{NotAGameFile::NotText};
-    const std::vector<std::string> values = splitValues(decodeGameFile(bytes), kFileValues);
+    return gameOfValues(splitValues(decodeGameFile(bytes), kFileValues));
+}
+
+std::variant<GameContents, NotAGameFile> gameOfValues(const std::vector<std::string>& values) {
     // A file of notes or a web page is no game, however many values it happens to hold.
     if (!values.empty() && !isGameFileHeader(values[0]))
         return NotAGameFile{NotAGameFile::NoHeader};

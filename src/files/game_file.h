@@ -33,6 +33,7 @@ struct GameContents {
     friend bool operator==(const GameContents&, const GameContents&) = default;
 };
 
+// The names and fields of the game, with a stat that a box interrupts counted whole.
 GameContents contentsOf(const Game& game);
 
 // The 19 records as UTF-8 text, every value quoted, CR LF after each record. A double quote
@@ -44,6 +45,8 @@ std::string gameFileText(const GameContents& contents);
 // otherwise. A Windows-1252 text whose bytes would also pass as UTF-8 (such as "Ã©") is written
 // as UTF-8 too, because the reader would take those bytes for UTF-8 and change the names.
 std::string encodeGameFile(const GameContents& contents);
+// The same choice for any text in a game file's form (a game file with records after its 19).
+std::string encodeGameText(std::string_view utf8);
 
 // The file's bytes as UTF-8 text: well-formed UTF-8 (without a leading byte order mark) as it
 // is, anything else read as Windows-1252.
@@ -86,6 +89,10 @@ std::string reasonText(const NotAGameFile& why);
 // again.
 // Values after the 342nd are ignored; values go into the fields as text, unchecked.
 std::variant<GameContents, NotAGameFile> readGameFile(std::string_view bytes);
+
+// The game in the first 342 values of a game file's text (see splitValues), or why they are not
+// one; further values are not looked at.
+std::variant<GameContents, NotAGameFile> gameOfValues(const std::vector<std::string>& values);
 
 // The game in a game file, or nothing when the bytes are not one.
 std::optional<GameContents> parseGameFile(std::string_view bytes);

@@ -18,8 +18,10 @@ namespace tallivant {
 class FileLock {
 public:
     // Creates the file at `path` if need be and holds its lock; nothing when another running
-    // copy holds it or it cannot be made, and then the reason in *why.
-    static std::optional<FileLock> take(const std::string& path, std::string* why = nullptr);
+    // copy holds it or it cannot be made or locked, and then the reason in *why. *busy tells
+    // the two apart: true only when another running copy holds the lock.
+    static std::optional<FileLock> take(const std::string& path, std::string* why = nullptr,
+                                        bool* busy = nullptr);
 
     FileLock(FileLock&& other) noexcept
         : handle_(std::exchange(other.handle_, kNone)), path_(std::move(other.path_)) {}

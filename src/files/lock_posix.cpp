@@ -13,10 +13,16 @@
 
 namespace tallivant {
 
-std::optional<FileLock> FileLock::take(const std::string& path, std::string* why) {
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+std::optional<FileLock> FileLock::take(const std::string& path, std::string* why, bool* busy) {
+    if (busy) *busy = false;
+    // A lock file left read-only, or a folder that no longer lets us write, is still a lock
+    // that tells a running copy from an ended one.
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0 && (errno == EACCES || errno == EROFS)) fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0 || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        if (why) *why = std::strerror(errno);
+        const int error = errno;
+        if (why) *why = std::strerror(error);
+        if (busy) *busy = fd >= 0 && error == EWOULDBLOCK;
         if (fd >= 0) ::close(fd);
         return std::nullopt;
     }

@@ -38,6 +38,19 @@ void Game::setName(int player, std::string name) {
     if (listener_) listener_->nameChanged(player);
 }
 
+std::string Game::withOwnSeparator(std::string text) const {
+    const auto at = text.find_first_of(".,");
+    if (at == std::string::npos || at == 0 || text.find_first_of(".,", at + 1) != std::string::npos)
+        return text;
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    const auto percent = text.find_last_not_of(" \t");
+    if (text[percent] != '%' || !digit(text[at - 1]) || at + 1 >= text.size() ||
+        !digit(text[at + 1]))
+        return text;
+    text.replace(at, 1, decimalSeparator_);
+    return text;
+}
+
 void Game::setUnsaved(bool unsaved) {
     if (unsaved_ == unsaved) return;
     unsaved_ = unsaved;
@@ -69,6 +82,20 @@ void Game::deselect() {
 void Game::forgetTakeback() {
     tbletter_ = 0;
     oldplayernum_ = 0;
+    tbquarter_ = Quarter::First;
+}
+
+void Game::restoreMemory(const GameMemory& memory) {
+    forgetTakeback();
+    const auto player = [](int n) { return n >= 0 && n <= kPlayers; };
+    setPlayernum(player(memory.playernum) ? memory.playernum : 0);
+    const int quarter = static_cast<int>(memory.tbquarter);
+    if (!statIndex(memory.tbletter) || !player(memory.oldplayernum) || quarter < 0 ||
+        quarter >= kQuarters)
+        return;
+    tbletter_ = memory.tbletter;
+    oldplayernum_ = memory.oldplayernum;
+    tbquarter_ = memory.tbquarter;
 }
 
 void Game::zeroSheet() {
@@ -122,8 +149,11 @@ void Game::recordCount(const StatInfo& s, int index, int qline) {
     add({kTotalsLine, PF}, 1);
     const Field player{playerLine(index), PF};
     add(player, 1);
-    if (inFoulTrouble(index))
+    if (inFoulTrouble(index)) {
+        unfinished_ = Field{qline, PF};
         tell("The player has " + text(player), "Foul trouble", Icon::Critical);
+        unfinished_.reset();
+    }
     add({qline, PF}, 1);
 }
 

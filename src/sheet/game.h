@@ -9,6 +9,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "dialogs/dialogs.h"
@@ -32,6 +33,16 @@ public:
 
 inline constexpr int kFoulTrouble = 3;
 
+// What a game remembers beside its sheet: the selected player and the takeback memory. A game
+// brought back after a crash gets it back, so that it goes on as it was.
+struct GameMemory {
+    int playernum = 0;
+    char tbletter = 0; // no letter: nothing to take back
+    int oldplayernum = 0;
+    Quarter tbquarter = Quarter::First;
+    friend bool operator==(const GameMemory&, const GameMemory&) = default;
+};
+
 class Game {
 public:
     explicit Game(Dialogs& dialogs);
@@ -40,6 +51,9 @@ public:
     // The separator of the percent texts this game writes ("." unless the window passes the
     // user's locale).
     void setDecimalSeparator(std::string separator) { decimalSeparator_ = std::move(separator); }
+    // A percent text from a file ("66.67%" or "66,67%") with this game's separator, so that one
+    // sheet never shows two; any other text as it is.
+    std::string withOwnSeparator(std::string text) const;
 
     const std::string& text(Field f) const { return fields_[f.id()]; }
     // A text or name that differs from the one it replaces is an unsaved change.
@@ -64,8 +78,16 @@ public:
     void takeback();
     // Forgets the last stat, so that a takeback does nothing until the next stat button.
     void forgetTakeback();
+    GameMemory memory() const { return {playernum_, tbletter_, oldplayernum_, tbquarter_}; }
+    // Takes back a memory that memory() gave; one that does not fit this game is forgotten.
+    void restoreMemory(const GameMemory& memory);
+    // A stat whose box is open before its last field is written: that field, which the stat
+    // will add one to once the box closes. A copy of the game taken meanwhile holds the whole
+    // stat, not half of it.
+    const std::optional<Field>& unfinished() const { return unfinished_; }
     // "0" in every field of the sheet.
     void zeroSheet();
+
 
     // True when a stat, a takeback or a name has changed the game since it was last saved,
     // opened or started; the window asks before such a game is set aside.
@@ -107,6 +129,7 @@ private:
     int oldplayernum_ = 0;
     Quarter tbquarter_ = Quarter::First;
     bool unsaved_ = false;
+    std::optional<Field> unfinished_;
 };
 
 } // namespace tallivant

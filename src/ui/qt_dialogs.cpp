@@ -105,8 +105,10 @@ UnsavedAnswer QtDialogs::saveDiscardCancel(const std::string& text, const std::s
     }
 }
 
-bool QtDialogs::restoreOrDiscard(const std::string& text, const std::string& title) {
+bool QtDialogs::restoreOrDiscard(const std::string& text, const std::string& informative,
+                                 const std::string& title) {
     QMessageBox box(QMessageBox::Question, q(title), q(text), QMessageBox::NoButton, window_);
+    box.setInformativeText(q(informative));
     QPushButton* restore = box.addButton(QStringLiteral("&Restore"), QMessageBox::AcceptRole);
     QPushButton* discard = box.addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
     box.setDefaultButton(restore);

@@ -23,7 +23,8 @@ public:
                          const std::string& title, Icon icon) override;
     bool okCancel(const std::string& text, const std::string& title) override;
     UnsavedAnswer saveDiscardCancel(const std::string& text, const std::string& title) override;
-    bool restoreOrDiscard(const std::string& text, const std::string& title) override;
+    bool restoreOrDiscard(const std::string& text, const std::string& informative,
+                          const std::string& title) override;
     std::string input(const std::string& message, const std::string& caption,
                       const std::string& defaultAnswer, std::size_t maxLength) override;
     std::optional<std::string> openFile(const FileDialogSetup& setup) override;

@@ -4,6 +4,7 @@
 
 #include "ui/recovery_copy.h"
 
+#include "files/file_commands.h"
 #include "files/game_file.h"
 
 namespace tallivant::ui {
@@ -17,7 +18,7 @@ RecoveryCopy::RecoveryCopy(Dialogs& dialogs, std::string stateFolder, QObject* p
     : QObject(parent), dialogs_(dialogs), recovery_(std::move(stateFolder)) {
     sync_.setSingleShot(true);
     sync_.setInterval(kSyncDelayMs);
-    connect(&sync_, &QTimer::timeout, this, [this] { recovery_.sync(); });
+    connect(&sync_, &QTimer::timeout, this, &RecoveryCopy::syncNow);
 }
 
 RecoveryCopy::~RecoveryCopy() {
@@ -25,33 +26,53 @@ RecoveryCopy::~RecoveryCopy() {
     recovery_.sync();
 }
 
-void RecoveryCopy::watch(const Game& game, std::function<std::string()> label) {
+void RecoveryCopy::watch(const Game& game, std::function<std::string()> label,
+                         std::function<Quarter()> quarter) {
     game_ = &game;
     label_ = std::move(label);
+    quarter_ = std::move(quarter);
 }
 
 void RecoveryCopy::keep() {
     if (!pending_ || !game_ || !keeping_) return;
     pending_ = false;
-    if (!game_->hasUnsavedChanges()) {
+    // A saved game is in its file; a sheet with no stat and no name holds nothing to keep.
+    if (!game_->hasUnsavedChanges() || holdsNothing(*game_)) {
         recovery_.remove();
         // A game saved since: its next failure is worth saying again.
-        warned_ = false;
+        if (!game_->hasUnsavedChanges()) warned_ = false;
         return;
     }
-    const auto failure = recovery_.write(contentsOf(*game_), label_ ? label_() : std::string());
-    if (!failure) {
-        if (!sync_.isActive()) sync_.start();
+    KeptGame kept{contentsOf(*game_), label_ ? label_() : std::string(),
+                  quarter_ ? quarter_() : Quarter::First, game_->memory()};
+    if (const auto failure = recovery_.write(kept)) {
+        warn(*failure);
         return;
     }
+    if (!sync_.isActive()) sync_.start();
+}
+
+void RecoveryCopy::syncNow() {
+    // A disk that fails to keep what was written is as bad as one that refuses it.
+    if (const auto failure = recovery_.sync()) warn(*failure);
+}
+
+void RecoveryCopy::warn(const std::string& reason) {
     if (warned_) return;
     warned_ = true;
-    dialogs_.message(kWarning + *failure, kWarningTitle, Icon::Exclamation);
+    dialogs_.message(kWarning + reason, kWarningTitle, Icon::Exclamation);
 }
 
 void RecoveryCopy::discard() {
     keep();
-    recovery_.discard();
+    discardClaimed();
+}
+
+void RecoveryCopy::discardClaimed() {
+    if (const auto failure = recovery_.discard())
+        dialogs_.message(kDiscardWarning + *failure, kWarningTitle, Icon::Exclamation);
+    // The next game is a new one: a copy that still cannot be kept is said again.
+    warned_ = false;
 }
 
 void RecoveryCopy::closed() {

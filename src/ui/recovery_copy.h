@@ -24,30 +24,40 @@ public:
     RecoveryCopy(Dialogs& dialogs, std::string stateFolder, QObject* parent = nullptr);
     ~RecoveryCopy() override;
 
-    // The game to keep, and the file label the window shows with it.
-    void watch(const Game& game, std::function<std::string()> label);
+    // The game to keep, the file label the window shows with it and the quarter that is on.
+    void watch(const Game& game, std::function<std::string()> label,
+               std::function<Quarter()> quarter);
     // The game or its label changed: the copy is written at the next keep().
     void changed() { pending_ = true; }
     // Writes the copy if the game changed: the file while it has unsaved changes, none once
     // it is saved. A copy that cannot be written is said once, and the game goes on.
     void keep();
-    // The scorer discarded the game: it is kept in discarded/.
+    // The scorer discarded the game: it is kept in discarded/, or where it is if that fails,
+    // and the scorer is told so.
     void discard();
+    // The same for a game left behind by another copy, which this copy has just claimed.
+    void discardClaimed();
     // The window closes with nothing left unsaved or discarded: no recovery file stays.
     void closed();
 
     Recovery& recovery() { return recovery_; }
+    const Recovery& recovery() const { return recovery_; }
     // Off, nothing is written: for measuring what the copy costs a stat.
     void setKeeping(bool on) { keeping_ = on; }
 
     static constexpr const char* kWarningTitle = "Warning";
     static constexpr const char* kWarning = "Tallivant cannot keep a recovery copy of this game: ";
+    static constexpr const char* kDiscardWarning = "Tallivant cannot keep the discarded game: ";
 
 private:
+    void warn(const std::string& reason);
+    void syncNow();
+
     Dialogs& dialogs_;
     Recovery recovery_;
     const Game* game_ = nullptr;
     std::function<std::string()> label_;
+    std::function<Quarter()> quarter_;
     QTimer sync_;
     bool pending_ = false;
     bool warned_ = false;

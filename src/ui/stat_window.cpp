@@ -4,11 +4,14 @@
 
 #include "ui/stat_window.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,10 +21,12 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include "report/printer.h"
 #include "ui/appearance.h"
+#include "ui/box_keys.h"
 #include "ui/client_area.h"
 #include "ui/colours.h"
 #include "ui/command_button.h"
@@ -87,7 +92,7 @@ QLabel* makeLabel(QWidget* parent, std::string_view name, std::string_view capti
 } // namespace
 
 StatWindow::StatWindow(Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), copy_(dialogs, defaultStateFolder()), game_(dialogs),
+    : QMainWindow(parent), dialogs_(dialogs), game_(dialogs), copy_(dialogs, defaultStateFolder()),
       files_(game_, dialogs, *this) {
     setObjectName(QStringLiteral("stat"));
     setWindowTitle(QStringLiteral("Tallivant"));
@@ -118,10 +123,21 @@ StatWindow::StatWindow(Dialogs& dialogs, QWidget* parent)
     undo->setAutoRepeat(false);
     connect(undo, &QShortcut::activated, takeback_, &QPushButton::click);
     qApp->installEventFilter(this);
+    // Behind a box, a key that would act on the sheet beeps instead of going astray. The names'
+    // letters are read from their buttons: showNames keeps the "&" only where it works.
+    new BoxKeys(this, [this](const QKeySequence& key) {
+        const auto carries = [&key](const QPushButton* b) {
+            return QKeySequence::mnemonic(b->text()) == key;
+        };
+        return QKeySequence::keyBindings(QKeySequence::Undo).contains(key) ||
+               QKeySequence::mnemonic(q(Clock::kStartCaption)) == key ||
+               std::ranges::any_of(statButtons_, carries) ||
+               std::ranges::any_of(nameButtons_, carries);
+    });
 
     game_.setListener(this);
     load();
-    copy_.watch(game_, [this] { return fileLabel(); });
+    copy_.watch(game_, [this] { return fileLabel(); }, [this] { return currentQuarter(); });
 }
 
 StatWindow::~StatWindow() {
@@ -141,11 +157,24 @@ void StatWindow::closeEvent(QCloseEvent* event) {
 void StatWindow::offerRecovery() {
     auto found = copy_.recovery().claimLeftBehind();
     if (!found) return;
-    if (dialogs_.restoreOrDiscard(kRestoreText, kRestoreTitle)) {
-        files_.restore(found->game, found->label);
+    // Which game it is: its file, when it was last changed, and the first names of its roster.
+    const KeptGame& kept = found->kept;
+    QStringList names;
+    for (int n = 1; n <= 3; ++n)
+        names << withoutMnemonic(QString::fromStdString(kept.game.names[n - 1])).replace(
+                     QStringLiteral("&&"), QStringLiteral("&"));
+    const QString changed =
+        QLocale().toString(QDateTime::fromSecsSinceEpoch(found->changed), QLocale::ShortFormat);
+    const QString informative =
+        QStringLiteral("File: %1\nLast change: %2\nPlayers: %3")
+            .arg(kept.label.empty() ? QString::fromUtf8(kNotYetSaved)
+                                    : QString::fromStdString(kept.label),
+                 changed, names.join(QStringLiteral(", ")));
+    if (dialogs_.restoreOrDiscard(kRestoreText, informative.toStdString(), kRestoreTitle)) {
+        files_.restore(kept);
         copy_.keep();
     } else {
-        copy_.recovery().discard();
+        copy_.discardClaimed();
         copy_.recovery().remove();
     }
 }
@@ -347,6 +376,18 @@ Quarter StatWindow::currentQuarter() const {
 
 void StatWindow::switchFirstQuarterOn() {
     quarterButtons_[0]->setChecked(true);
+}
+
+void StatWindow::switchQuarterOn(Quarter quarter) {
+    quarterButtons_[static_cast<int>(quarter)]->setChecked(true);
+}
+
+std::string StatWindow::stateFolder() const {
+    return copy_.recovery().folder();
+}
+
+std::string StatWindow::documentsFolder() const {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
 }
 
 void StatWindow::setFileLabel(const std::string& text) {

@@ -55,6 +55,9 @@ public:
     Quarter currentQuarter() const;
     // As a click on the first quarter's option button (a new or opened game starts there).
     void switchFirstQuarterOn() override;
+    void switchQuarterOn(Quarter quarter) override;
+    std::string stateFolder() const override;
+    std::string documentsFolder() const override;
     // The caption of `lblfname`.
     void setFileLabel(const std::string& text) override;
     std::string fileLabel() const override;
@@ -66,6 +69,7 @@ public:
     static constexpr const char* kRestoreTitle = "Restore game";
     static constexpr const char* kRestoreText =
         "Tallivant ended before this game was saved. Restore it?";
+    static constexpr const char* kNotYetSaved = "not yet saved";
     // The path of the last File|Open that did not complete (empty otherwise).
     const std::string& filename() const { return files_.filename(); }
 
@@ -110,8 +114,9 @@ private:
     void boxOpening() override;
 
     Dialogs& dialogs_;
-    RecoveryCopy copy_;
+    // The game outlives the recovery copy, which writes it one last time as it goes.
     Game game_;
+    RecoveryCopy copy_;
     FileCommands files_;
     Clock clock_;
     // Alt-letters of the stat buttons, the clock button and the menu titles: a name typed

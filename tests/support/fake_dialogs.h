@@ -53,8 +53,9 @@ public:
         push({"unsaved", text, title, Icon::Exclamation, {}, {}, {}, 0});
         return take(unsavedAnswers, UnsavedAnswer::Discard);
     }
-    bool restoreOrDiscard(const std::string& text, const std::string& title) override {
-        push({"restore", text, title, Icon::None, {}, {}, {}, 0});
+    bool restoreOrDiscard(const std::string& text, const std::string& informative,
+                          const std::string& title) override {
+        push({"restore", text, title, Icon::None, {}, {}, informative, 0});
         return take(restoreAnswers, true);
     }
     std::string input(const std::string& message, const std::string& caption,

@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstdio>
 #include <random>
+#include <regex>
 #include <thread>
 
 #include <spawn.h>
@@ -112,8 +113,8 @@ TEST(Crash, AKillAtAnyMomentLosesNoCompletedStatAndRestoresIt) {
         Recovery recovery((state.path() + "/tallivant").toStdString());
         const auto found = recovery.claimLeftBehind();
         // Every completed step is there, none twice; the step under way may or may not be.
-        const bool isDone = found && found->game == games[done];
-        const bool isNext = found && done < kSteps && found->game == games[done + 1];
+        const bool isDone = found && found->kept.game == games[done];
+        const bool isNext = found && done < kSteps && found->kept.game == games[done + 1];
         if (!found) {
             // Nothing was left to keep only if nothing had changed.
             EXPECT_EQ(games[done], games[0]) << done << " steps done";
@@ -148,7 +149,17 @@ TEST_F(Restore, TheNextStartOffersTheKilledCopysGameAndOnlyThatOne) {
     EXPECT_EQ(third.shown[0].text, "Tallivant ended before this game was saved. Restore it?");
     EXPECT_EQ(contentsOf(restored->game()), gamesB[40]);
     EXPECT_TRUE(restored->game().hasUnsavedChanges());
-    EXPECT_EQ(restored->game().tbletter(), "");
+    // It goes on where it stopped: the quarter that was on, and the last stat can be taken
+    // back (the takeback memory as the engine has it after the same steps).
+    FakeDialogs engineDialogs;
+    Game engine(engineDialogs);
+    for (const PlayStep& s : playSteps(2, 40))
+        playStep(engine, s);
+    EXPECT_EQ(restored->game().memory(), engine.memory());
+    const auto steps = playSteps(2, 40);
+    const auto lastStat = std::find_if(steps.rbegin(), steps.rend(),
+                                       [](const PlayStep& s) { return s.statRow >= 0; });
+    EXPECT_EQ(restored->currentQuarter(), lastStat->quarter);
 
     // A fourth copy finds nothing: A runs, and B's game belongs to the third copy.
     FakeDialogs fourth;
@@ -168,6 +179,10 @@ TEST_F(Restore, TheNextStartOffersTheKilledCopysGameAndOnlyThatOne) {
     for (const auto& e : std::filesystem::directory_iterator(discarded))
         kept.push_back(e.path().string());
     ASSERT_EQ(kept.size(), 1u);
+    // Named for when it was discarded; it had no file of its own.
+    EXPECT_TRUE(std::regex_match(std::filesystem::path(kept[0]).filename().string(),
+                                 std::regex(R"(\d{4}-\d\d-\d\d \d\d-\d\d\.txt)")))
+        << kept[0];
     fourth.fileAnswers = {kept[0]};
     another->findChild<QAction*>("mnuFileOpen")->trigger();
     EXPECT_EQ(contentsOf(another->game()), gamesA[30]);

@@ -4,6 +4,8 @@
 
 // The recovery copy kept while a game has unsaved changes: when it exists, what it holds, what
 // becomes of it when the game is saved, discarded or its folder cannot be written.
+#include <QRadioButton>
+#include <QStandardPaths>
 #include <filesystem>
 #include <fstream>
 
@@ -34,17 +36,22 @@ TEST_F(RecoveryTest, ExistsExactlyWhileTheGameHasUnsavedChangesAndHoldsWhatIsSho
         seen = *parseGameFile(readBytes(recoveryFile()));
     };
     stat(4, "cmdpf");
+    // The screen's quarter line is one behind until the box closes; the copy holds the whole
+    // foul, so that a kill now restores a game whose lines agree.
     EXPECT_EQ(seen.fields[fieldByName("txtpf_3").id()], "3");
-    EXPECT_EQ(seen.fields[fieldByName("txt1stpf").id()], "2"); // not yet written on screen
+    EXPECT_EQ(seen.fields[fieldByName("txt1stpf").id()], "3");
+    EXPECT_EQ(seen.fields[fieldByName("txtpftot").id()], "3");
 
     // Another copy reads it as the game on the window, with its file label.
     dialogs.onShow = nullptr;
     window.reset(); // as a kill would leave it, but with the lock released
     const auto found = leftBehind();
     ASSERT_TRUE(found);
-    EXPECT_EQ(found->game.fields[fieldByName("txt3ptm_2").id()], "1");
-    EXPECT_EQ(found->game.fields[fieldByName("txt1stpf").id()], "3");
-    EXPECT_EQ(found->label, "/games/monday.txt");
+    EXPECT_EQ(found->kept.game.fields[fieldByName("txt3ptm_2").id()], "1");
+    EXPECT_EQ(found->kept.game.fields[fieldByName("txt1stpf").id()], "3");
+    EXPECT_EQ(found->kept.label, "/games/monday.txt");
+    // The fouler stays selected, and the foul is the stat a takeback takes back.
+    EXPECT_EQ(found->kept.memory, (GameMemory{4, 'm', 4, Quarter::First}));
 }
 
 TEST_F(RecoveryTest, ASaveRemovesItAndADiscardKeepsTheGameInDiscarded) {
@@ -62,10 +69,13 @@ TEST_F(RecoveryTest, ASaveRemovesItAndADiscardKeepsTheGameInDiscarded) {
         trigger("mnuFileNew");
     }
     const std::string discarded = window->recoveryCopy().recovery().discardedFolder();
-    std::vector<std::string> kept;
+    std::vector<std::pair<fs::file_time_type, std::string>> byTime;
     for (const auto& e : fs::directory_iterator(discarded))
-        kept.push_back(e.path().string());
-    std::sort(kept.begin(), kept.end());
+        byTime.emplace_back(e.last_write_time(), e.path().string());
+    std::sort(byTime.begin(), byTime.end());
+    std::vector<std::string> kept;
+    for (const auto& [time, path] : byTime)
+        kept.push_back(path);
     ASSERT_EQ(kept.size(), Recovery::kDiscardedKept);
     dialogs.fileAnswers = {saved, kept.front()};
     trigger("mnufilesave"); // the new game, so that nothing more is discarded
@@ -96,6 +106,128 @@ TEST_F(RecoveryTest, AFolderThatCannotBeMadeWarnsOnceAndStopsNoStat) {
     StateFolder unwritable(blocked); // its tallivant folder cannot be made
     restart();
     expectOneWarningOverFiveStats();
+}
+
+// The copy is written one last time as the window goes, while the game is still there (a
+// sanitizer build sees a read of a game already destroyed).
+TEST_F(RecoveryTest, TheLastCopyAsTheWindowGoesHoldsTheWholeGame) {
+    stat(1, "cmdreb");
+    const std::string name(40, 'x');
+    window->game().setName(1, name);
+    window.reset();
+    const auto found = leftBehind();
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->kept.game.names[0], name);
+}
+
+// A game opened from the state folder (what the help advises after a wrong Discard) is in no
+// file of the scorer's: it counts as unsaved, and its save starts in the documents folder.
+TEST_F(RecoveryTest, AGameOpenedFromDiscardedStaysUnsavedAndIsSavedElsewhere) {
+    dialogs.inputAnswers = {std::string("4 Ann Lee")};
+    trigger("mnurosterchange");
+    stat(1, "cmdreb");
+    dialogs.unsavedAnswers = {UnsavedAnswer::Discard};
+    trigger("mnuFileNew");
+    const auto kept = fs::directory_iterator(window->recoveryCopy().recovery().discardedFolder());
+    const std::string discarded = kept->path().string();
+
+    dialogs.fileAnswers = {discarded};
+    trigger("mnuFileOpen");
+    EXPECT_EQ(text("txtrebtot"), "1");
+    EXPECT_TRUE(window->game().hasUnsavedChanges());
+    EXPECT_TRUE(fs::exists(recoveryFile())); // kept, in case the program ends now
+
+    // Exit asks; Save offers the file's name in the documents folder, never discarded/.
+    dialogs.shown.clear();
+    dialogs.unsavedAnswers = {UnsavedAnswer::Save};
+    dialogs.fileAnswers = {std::nullopt};
+    window->close();
+    EXPECT_TRUE(window->isVisible());
+    ASSERT_GE(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[0].kind, "unsaved");
+    EXPECT_EQ(dialogs.shown[1].kind, "save");
+    const fs::path start = dialogs.shown[1].setup.startName;
+    EXPECT_EQ(start.filename(), kept->path().filename());
+    EXPECT_EQ(start.parent_path().string(),
+              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString());
+    EXPECT_TRUE(dialogs.shown[1].setup.ownFile.empty());
+}
+
+TEST_F(RecoveryTest, ADiscardThatCannotKeepTheGameWarnsAndTheNextStartOffersIt) {
+    stat(2, "cmdstl");
+    stat(2, "cmdstl");
+    std::ofstream(window->recoveryCopy().recovery().discardedFolder()) << "in the way";
+    dialogs.shown.clear();
+    dialogs.unsavedAnswers = {UnsavedAnswer::Discard};
+    trigger("mnuFileNew");
+    ASSERT_GE(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].title, "Warning");
+    EXPECT_EQ(dialogs.shown[1].text.rfind("Tallivant cannot keep the discarded game: ", 0), 0u)
+        << dialogs.shown[1].text;
+
+    // The new game is kept in a copy of its own, and the discarded one waits for the next start.
+    dialogs.inputAnswers = {std::string("5 Bo")};
+    trigger("mnurosterchange");
+    restart();
+    dialogs.restoreAnswers = {true, true};
+    window->offerRecovery();
+    window->offerRecovery();
+    EXPECT_EQ(text("txtstltot"), "2");
+}
+
+// The restore box says which game it offers, and Restore puts back the quarter that was on and
+// the last stat, so that Takeback still undoes it.
+TEST_F(RecoveryTest, TheRestoreBoxNamesTheGameAndRestoreGoesOnWhereItStopped) {
+    dialogs.inputAnswers = {std::string("4 Ann &Lee"), std::string("5 Bo"), std::string("")};
+    trigger("mnurosterchange");
+    click("opt3rdqtr");
+    stat(2, "cmdfgm");
+    window->setFileLabel("/games/lincoln.txt");
+    stat(1, "cmdfgm");
+    restart();
+    window->offerRecovery();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    const std::string& informative = dialogs.shown[0].detail;
+    EXPECT_NE(informative.find("/games/lincoln.txt"), std::string::npos) << informative;
+    EXPECT_NE(informative.find("4 Ann Lee, 5 Bo, "), std::string::npos) << informative;
+    EXPECT_EQ(text("txt3rdfgm"), "2");
+    EXPECT_TRUE(widget<QRadioButton>("opt3rdqtr")->isChecked());
+    click("cmdtakeback");
+    EXPECT_EQ(text("txt3rdfgm"), "1");
+    EXPECT_EQ(text("txtfgm_0"), "0");
+    EXPECT_EQ(text("txtfgm_1"), "1");
+    // A game that was never saved says so.
+    dialogs.inputAnswers = {std::string("7 Cy")};
+    trigger("mnuFileNew");
+    restart();
+    window->offerRecovery();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_NE(dialogs.shown[0].detail.find("not yet saved"), std::string::npos);
+}
+
+// The warning is said once a game: a new game after Discard is told again.
+TEST_F(RecoveryTest, ACopyThatCannotBeWrittenIsSaidOnceAGame) {
+    const QString blocked = dir.filePath("a file");
+    std::ofstream(blocked.toStdString()) << "not a folder";
+    StateFolder unwritable(blocked);
+    restart();
+    expectOneWarningOverFiveStats();
+    dialogs.unsavedAnswers = {UnsavedAnswer::Discard};
+    trigger("mnuFileNew");
+    expectOneWarningOverFiveStats();
+}
+
+// A disk that fails to keep what was written is told as a refusal is.
+TEST_F(RecoveryTest, ACopyThatCannotReachTheDiskWarns) {
+    stat(3, "cmdblk");
+    // The folder goes from under the copy before it is synced.
+    fs::remove_all(pathOf(window->recoveryCopy().recovery().folder()));
+    dialogs.shown.clear();
+    QTest::qWait(1500);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].title, "Warning");
+    EXPECT_EQ(dialogs.shown[0].text.rfind("Tallivant cannot keep a recovery copy of this game: ", 0),
+              0u);
 }
 
 } // namespace

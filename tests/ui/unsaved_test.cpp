@@ -77,7 +77,8 @@ TEST_F(UnsavedGame, AsksExactlyWhenTheGameHasChangedAndEachAnswerDoesWhatItSays)
     const std::vector<std::pair<Situation, std::function<void()>>> situations = {
         {{"fresh start", false}, [] {}},
         {{"after a stat", true}, [&] { stat(4, "cmdreb"); }},
-        {{"after a stat and its takeback", true},
+        // A sheet without a stat and with default names holds nothing worth a question.
+        {{"after a stat and its takeback", false},
          [&] {
              stat(4, "cmdreb");
              click("cmdtakeback");
@@ -88,7 +89,7 @@ TEST_F(UnsavedGame, AsksExactlyWhenTheGameHasChangedAndEachAnswerDoesWhatItSays)
              stat(4, "cmdreb");
              saveTo(path("game.txt"));
          }},
-        {{"after a takeback of a saved stat", true},
+        {{"after a takeback of a saved stat", false},
          [&] {
              stat(4, "cmdreb");
              saveTo(path("game.txt"));
@@ -122,7 +123,20 @@ TEST_F(UnsavedGame, AsksExactlyWhenTheGameHasChangedAndEachAnswerDoesWhatItSays)
              dialogs.inputAnswers = {std::string("4 Ann")};
              trigger("mnurosterchange");
          }},
-        {{"after File|New", true}, [&] { trigger("mnuFileNew"); }},
+        {{"after File|New keeping the default names", false}, [&] { trigger("mnuFileNew"); }},
+        {{"after File|New with a name typed", true},
+         [&] {
+             dialogs.inputAnswers = {std::string("4 Ann")};
+             trigger("mnuFileNew");
+         }},
+        {{"after a takeback of a saved stat, with a name", true},
+         [&] {
+             dialogs.inputAnswers = {std::string("4 Ann")};
+             trigger("mnurosterchange");
+             stat(4, "cmdreb");
+             saveTo(path("game.txt"));
+             click("cmdtakeback");
+         }},
     };
 
     for (const auto& [situation, setUp] : situations)

@@ -1,0 +1,179 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The recovery copy's files, without a window: which versions stay until a newer one is on the
+// disk, what a copy holds and reads back, and where a discarded game goes.
+#include <chrono>
+#include <filesystem>
+#include <regex>
+
+#include <gtest/gtest.h>
+
+#include "files/disk.h"
+#include "files/encoding.h"
+#include "files/recovery.h"
+#include "support/game_fixture.h"
+#include "support/scratch_folder.h"
+
+namespace tallivant::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+KeptGame keptGame(int rebounds, std::string label = {}) {
+    KeptGame kept;
+    kept.game.names.fill("#  name");
+    kept.game.fields.fill("0");
+    kept.game.names[0] = "4 Ann Lee";
+    kept.game.fields[fieldByName("txtreb_1").id()] = std::to_string(rebounds);
+    kept.label = std::move(label);
+    return kept;
+}
+
+std::vector<std::string> filesIn(const fs::path& folder, const std::string& suffix) {
+    std::vector<std::string> out;
+    std::error_code ec;
+    for (const auto& e : fs::directory_iterator(folder, ec))
+        if (e.path().filename().string().ends_with(suffix)) out.push_back(e.path().string());
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+class RecoveryFiles : public ::testing::Test {
+protected:
+    ScratchFolder scratch;
+    std::string state = scratch / "state";
+
+    // What the next start finds, as another copy of the program.
+    std::optional<Recovery::Found> nextStart() { return Recovery(state).claimLeftBehind(); }
+};
+
+// A power cut may keep the rename of a new version but lose its data; the version before it
+// must still be there, and is the one offered.
+TEST_F(RecoveryFiles, AVersionStaysUntilANewerOneIsOnTheDiskAndIsOfferedWhenTheNewerIsEmpty) {
+    {
+        Recovery copy(state);
+        ASSERT_FALSE(copy.write(keptGame(1)));
+        ASSERT_FALSE(copy.sync());
+        ASSERT_FALSE(copy.write(keptGame(2)));
+        ASSERT_FALSE(copy.write(keptGame(3)));
+        // Nothing is on the disk yet but the first: it stays, and so do both newer ones.
+        EXPECT_EQ(filesIn(state, ".txt").size(), 3u);
+        ASSERT_FALSE(copy.sync());
+        ASSERT_EQ(filesIn(state, ".txt"), std::vector{copy.path()});
+
+        ASSERT_FALSE(copy.write(keptGame(4)));
+        // The power goes before the sync: the newest file is there, empty.
+        writeBytes(copy.path(), "");
+    }
+    const auto found = nextStart();
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->kept.game, keptGame(3).game);
+    EXPECT_EQ(filesIn(state, ".broken").size(), 1u);
+    // The offered version is made durable before the one it supersedes goes.
+    EXPECT_EQ(filesIn(state, ".txt").size(), 1u);
+}
+
+TEST_F(RecoveryFiles, ACopyReadsBackWhatItHoldsEvenAGameThatIsLargeOnlyInUtf8) {
+    // Opened from a Windows-1252 file just under the limit: in UTF-8 it would be twice as large.
+    KeptGame kept = keptGame(7, "/spiele/Zoë & Ümit \"final\" 100%.txt");
+    const std::string accents(3200, '\xE9'); // é in Windows-1252
+    for (int id = 0; id < kFields; ++id)
+        kept.game.fields[id] = cp1252ToUtf8(accents);
+    ASSERT_LE(encodeGameFile(kept.game).size(), kMaxGameFileBytes);
+    ASSERT_GT(gameFileText(kept.game).size(), kMaxGameFileBytes);
+    kept.quarter = Quarter::Fourth;
+    kept.memory = {5, 'm', 5, Quarter::Overtime};
+    {
+        Recovery copy(state);
+        ASSERT_FALSE(copy.write(kept));
+    }
+    const auto found = nextStart();
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->kept.game, kept.game);
+    EXPECT_EQ(found->kept.label, kept.label);
+    EXPECT_EQ(found->kept.quarter, Quarter::Fourth);
+    EXPECT_EQ(found->kept.memory, kept.memory);
+    EXPECT_NEAR(static_cast<double>(found->changed),
+                static_cast<double>(std::chrono::duration_cast<std::chrono::seconds>(
+                                        std::chrono::system_clock::now().time_since_epoch())
+                                        .count()),
+                60);
+}
+
+TEST_F(RecoveryFiles, DiscardedGamesAreNamedForTheirTimeAndFileAndTheNewestTwentyStay) {
+    Recovery copy(state);
+    const fs::path discarded = pathOf(copy.discardedFolder());
+    // Twenty games from a clock that was ahead: by their times, every fresh discard is older.
+    fs::create_directories(discarded);
+    const auto ahead = fs::file_time_type::clock::now() + std::chrono::hours(24 * 365);
+    for (int i = 0; i < 20; ++i) {
+        const fs::path old = discarded / ("3000-01-01 00-00 old " + std::to_string(i) + ".txt");
+        writeBytes(old, "old");
+        fs::last_write_time(old, ahead + std::chrono::minutes(i));
+    }
+    const std::regex named(R"(\d{4}-\d\d-\d\d \d\d-\d\d lincoln( \(2\))?\.txt)");
+    std::vector<std::string> fresh;
+    for (int game = 1; game <= 2; ++game) {
+        ASSERT_FALSE(copy.write(keptGame(game, "/home/coach/games/lincoln.txt")));
+        ASSERT_FALSE(copy.discard());
+        EXPECT_FALSE(fs::exists(pathOf(copy.path())));
+        // The game just discarded stays, whatever the times of the others say.
+        const auto kept = filesIn(discarded, ".txt");
+        EXPECT_EQ(kept.size(), Recovery::kDiscardedKept);
+        std::vector<std::string> now;
+        for (const auto& path : kept)
+            if (fs::path(path).filename().string().find(" old ") == std::string::npos)
+                now.push_back(path);
+        ASSERT_EQ(now.size(), 1u);
+        EXPECT_TRUE(std::regex_match(fs::path(now[0]).filename().string(), named)) << now[0];
+        const auto back = parseGameFile(readBytes(now[0]));
+        ASSERT_TRUE(back);
+        EXPECT_EQ(*back, keptGame(game).game);
+        fresh.push_back(now[0]);
+    }
+    EXPECT_NE(fresh[0], fresh[1]);
+    EXPECT_FALSE(nextStart());
+}
+
+// `discarded` is a file: the game cannot go there, so it stays where the next start finds it.
+TEST_F(RecoveryFiles, ADiscardThatCannotKeepTheGameSaysWhyAndLeavesItForTheNextStart) {
+    Recovery copy(state);
+    ASSERT_FALSE(copy.write(keptGame(9, "/games/monday.txt")));
+    writeBytes(pathOf(copy.discardedFolder()), "in the way");
+    const auto why = copy.discard();
+    ASSERT_TRUE(why);
+    EXPECT_FALSE(why->empty());
+    // This copy goes on with files of its own, and leaves the kept one alone.
+    ASSERT_FALSE(copy.write(keptGame(1)));
+    ASSERT_FALSE(copy.sync());
+    copy.remove();
+    const auto found = nextStart();
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->kept.game, keptGame(9).game);
+    EXPECT_EQ(found->kept.label, "/games/monday.txt");
+}
+
+// Only a running copy keeps its game from the next start; a lock that cannot be taken for
+// another reason must not hide the game for ever.
+TEST_F(RecoveryFiles, ALockThatCannotBeTakenHidesNoGameButOneHeldByARunningCopyDoes) {
+    Recovery running(state);
+    ASSERT_FALSE(running.write(keptGame(3)));
+    EXPECT_FALSE(nextStart());
+
+    Recovery ended(state + "-ended");
+    ASSERT_FALSE(ended.write(keptGame(4)));
+    const std::string file = utf8(pathOf(ended.path()).filename());
+    const std::string id = file.substr(0, file.find('.'));
+    fs::create_directories(scratch.path() / "other");
+    fs::copy_file(pathOf(ended.path()), scratch.path() / "other" / file);
+    // Its lock is a folder: it can be neither made nor locked.
+    fs::create_directory(scratch.path() / "other" / (id + ".lock"));
+    const auto found = Recovery(scratch / "other").claimLeftBehind();
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->kept.game, keptGame(4).game);
+}
+
+} // namespace
+} // namespace tallivant::testing
