@@ -4,6 +4,7 @@
 
 #include "files/disk.h"
 
+#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -11,9 +12,13 @@
 
 #include "files/owned.h"
 #include "files/temp_names.h"
+#include "files/windows_calls.h"
 #include "files/windows_text.h"
 
 namespace tallivant {
+
+WindowsFileCalls windowsFileCalls{&::ReplaceFileW, &::MoveFileExW};
+
 namespace {
 
 struct Windows {
@@ -28,25 +33,58 @@ std::string lastError() {
 }
 
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+constexpr DWORD kMoveOver = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
 
-// What is at a path: nothing, a file on a disk, or something else (a folder, a device such as
-// NUL or COM1, a pipe). A link is followed, as the system follows it when the file is opened.
-enum class Kind { Missing, Regular, Other };
+// Which file a name leads to: its volume and its number there, which a rename keeps. It tells
+// where the old file and the new one are after a replace that stopped half-way.
+struct FileId {
+    DWORD volume = 0;
+    DWORD high = 0;
+    DWORD low = 0;
+    friend bool operator==(const FileId&, const FileId&) = default;
+};
 
-Kind kindOf(const std::wstring& path) {
+FileId idOf(const BY_HANDLE_FILE_INFORMATION& info) {
+    return {info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+}
+
+// NUL, CON, COM1 and the like name a device in every folder, and the full name says so
+// ("\\.\CON"), even where the device cannot be opened (CON without a console).
+bool namesADevice(const std::wstring& path) {
+    const DWORD size = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (size == 0) return false;
+    std::wstring full(size, L'\0');
+    const DWORD length = ::GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
+    if (length == 0 || length >= size) return false;
+    full.resize(length);
+    return full.starts_with(L"\\\\.\\");
+}
+
+// What is at a path: nothing, a file on a disk, something else (a folder, a device, a pipe),
+// or a name the system will not open (access denied, an invalid name), with its reason. A link
+// is followed, as the system follows it when the file is opened.
+enum class Kind { Missing, Regular, Other, Refused };
+struct Found {
+    Kind kind;
+    DWORD error = 0; // why, when Refused
+    FileId id{};     // which file, when Regular
+};
+
+Found look(const std::wstring& path) {
     // No access asked for: only what the file is. Backup semantics lets a folder be opened.
     const Handle h(::CreateFileW(path.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!h.valid()) {
         const DWORD error = ::GetLastError();
-        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? Kind::Missing
-                                                                              : Kind::Other;
+        if (namesADevice(path)) return {Kind::Other};
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return {Kind::Missing};
+        return {Kind::Refused, error};
     }
+    if (::GetFileType(h.get()) != FILE_TYPE_DISK) return {Kind::Other};
     BY_HANDLE_FILE_INFORMATION info;
-    if (::GetFileType(h.get()) != FILE_TYPE_DISK || !::GetFileInformationByHandle(h.get(), &info) ||
-        (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-        return Kind::Other;
-    return Kind::Regular;
+    if (!::GetFileInformationByHandle(h.get(), &info)) return {Kind::Refused, ::GetLastError()};
+    if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return {Kind::Other};
+    return {Kind::Regular, 0, idOf(info)};
 }
 
 bool writeAll(HANDLE h, std::string_view bytes) {
@@ -90,23 +128,94 @@ void removeStaleTemps(const std::wstring& folder) {
     ::FindClose(find);
 }
 
-// A new temporary file in `folder`, opened for writing, and its name.
-std::pair<HANDLE, std::wstring> createTemp(const std::wstring& folder) {
+// A temporary file's name in `folder`, chosen at random.
+std::wstring randomTempName(const std::wstring& folder) {
     static constexpr char kLetters[] =
         "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
     std::random_device random;
     std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+    std::string name(kTempPrefix);
+    for (std::size_t i = 0; i < kTempRandomChars; ++i)
+        name += kLetters[pick(random)];
+    return folder + L"\\" + wideOf(name);
+}
+
+// A new temporary file in `folder`, opened for writing, and its name.
+std::pair<HANDLE, std::wstring> createTemp(const std::wstring& folder) {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string name(kTempPrefix);
-        for (std::size_t i = 0; i < kTempRandomChars; ++i)
-            name += kLetters[pick(random)];
-        std::wstring path = folder + L"\\" + wideOf(name);
+        std::wstring path = randomTempName(folder);
         const HANDLE h = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                        FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_FILE_EXISTS)
             return {h, std::move(path)};
     }
     return {INVALID_HANDLE_VALUE, {}};
+}
+
+// A temporary file's name in `folder` that nothing has, for the replaced file to move to. It is
+// not made here (the replace call moves the old file there): a save killed in between leaves a
+// temporary file like any other, removed once it is stale.
+std::wstring unusedTempName(const std::wstring& folder) {
+    std::wstring path;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        path = randomTempName(folder);
+        if (look(path).kind == Kind::Missing) break;
+    }
+    return path;
+}
+
+// Puts the written file `temp` (the file `fresh`) at `target`, where the regular file `old` is.
+// ReplaceFileW keeps the replaced file's permissions; it moves the old file to a backup name
+// first, so that when it stops half-way (ERROR_UNABLE_TO_MOVE_REPLACEMENT, _2) the old file is
+// still there to be put back. Where it cannot replace at all (ERROR_UNABLE_TO_REMOVE_REPLACED,
+// some network or FAT drives) a move over the old file does the same all-or-nothing step
+// without the permissions. Which of these happened is read from where the two files are, not
+// from the code alone, and neither is removed before the other is verifiably at `target`.
+std::optional<std::string> putInPlace(const std::wstring& target, const std::wstring& temp,
+                                      const FileId& old, const FileId& fresh) {
+    const std::wstring backup = unusedTempName(folderOf(target));
+    if (windowsFileCalls.replaceFile(target.c_str(), temp.c_str(), backup.c_str(),
+                                     REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+        ::DeleteFileW(backup.c_str());
+        return std::nullopt;
+    }
+    const DWORD replaceError = ::GetLastError();
+    const Found at = look(target);
+    const bool isOld = at.kind == Kind::Regular && at.id == old;
+    if (at.kind == Kind::Regular && at.id == fresh) { // the new file went in place after all
+        ::DeleteFileW(backup.c_str());
+        return std::nullopt;
+    }
+    if (isOld) {
+        // Nothing was moved: the old file is in place, and anything at the backup name is at
+        // most a copy of it.
+        if (windowsFileCalls.moveFile(temp.c_str(), target.c_str(), kMoveOver)) {
+            ::DeleteFileW(backup.c_str());
+            return std::nullopt;
+        }
+        const std::string why = lastError();
+        ::DeleteFileW(temp.c_str());
+        ::DeleteFileW(backup.c_str());
+        return why;
+    }
+    if (at.kind != Kind::Missing) {
+        // The name holds another file now, or one that cannot be looked at: it is left alone,
+        // and so are the old file and the new one, wherever they are.
+        return systemErrorText(replaceError);
+    }
+    // The old file was moved away and the new one is still at its temporary name: the new one
+    // goes in place, or else the old one goes back. Each stays where it is until then. Only the
+    // replace call can have put a file at the backup name, and only the old one (its number
+    // is no proof: FAT numbers a file by its place in the folder, which a rename changes).
+    if (windowsFileCalls.moveFile(temp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) {
+        ::DeleteFileW(backup.c_str());
+        return std::nullopt;
+    }
+    const std::string why = lastError();
+    if (look(backup).kind == Kind::Regular &&
+        windowsFileCalls.moveFile(backup.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH))
+        ::DeleteFileW(temp.c_str());
+    return why;
 }
 
 } // namespace
@@ -143,11 +252,13 @@ std::variant<std::string, ReadFailure> readWholeFile(const std::string& path,
 std::optional<std::string> writeFileSafely(const std::string& path, std::string_view bytes) {
     if (path.empty()) return systemErrorText(ERROR_PATH_NOT_FOUND);
     const std::wstring target = wideOf(path);
-    // Replacing a folder or a device with a plain file is refused, as elsewhere.
-    const Kind kind = kindOf(target);
-    if (kind == Kind::Other) return std::string(kNotARegularFile);
+    // Replacing a folder or a device with a plain file is refused, as elsewhere; a name the
+    // system will not open says the system's reason.
+    const Found before = look(target);
+    if (before.kind == Kind::Other) return std::string(kNotARegularFile);
+    if (before.kind == Kind::Refused) return systemErrorText(before.error);
     DWORD kept = 0; // the replaced file's attributes that the new one takes over
-    if (kind == Kind::Regular) {
+    if (before.kind == Kind::Regular) {
         const DWORD attributes = ::GetFileAttributesW(target.c_str());
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
             return systemErrorText(ERROR_ACCESS_DENIED);
@@ -168,21 +279,20 @@ std::optional<std::string> writeFileSafely(const std::string& path, std::string_
     };
     if (!writeAll(file.get(), bytes)) return fail(lastError());
     if (!::FlushFileBuffers(file.get())) return fail(lastError());
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!::GetFileInformationByHandle(file.get(), &info)) return fail(lastError());
+    const FileId fresh = idOf(info);
     if (!file.close()) return fail(lastError());
     // Given before the move, so that the fallback keeps them too (and Wine's ReplaceFileW,
     // which does not carry them over).
     if (kept) ::SetFileAttributesW(temp.c_str(), kept);
 
     // Something else may have appeared at the name while the bytes were written.
-    const Kind now = kindOf(target);
-    if (now == Kind::Other) return fail(std::string(kNotARegularFile));
-    // ReplaceFileW keeps the replaced file's permissions; where it cannot (some network or FAT
-    // drives), a move over it does the same all-or-nothing step without them.
-    if (now == Kind::Regular && ::ReplaceFileW(target.c_str(), temp.c_str(), nullptr,
-                                               REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
-        return std::nullopt;
-    if (!::MoveFileExW(temp.c_str(), target.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    const Found now = look(target);
+    if (now.kind == Kind::Other) return fail(std::string(kNotARegularFile));
+    if (now.kind == Kind::Refused) return fail(systemErrorText(now.error));
+    if (now.kind == Kind::Regular) return putInPlace(target, temp, now.id, fresh);
+    if (!windowsFileCalls.moveFile(temp.c_str(), target.c_str(), kMoveOver))
         return fail(lastError());
     return std::nullopt;
 }
@@ -202,12 +312,19 @@ std::optional<std::string> writeNewFile(const std::string& path, std::string_vie
     return std::nullopt;
 }
 
-std::optional<std::string> syncToDisk(const std::string& path, const std::string&) {
-    if (path.empty()) return std::nullopt;
-    const Handle file(::CreateFileW(wideOf(path).c_str(), GENERIC_WRITE, kShareAll, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) return lastError();
-    if (!::FlushFileBuffers(file.get())) return lastError();
+// FlushFileBuffers needs a handle that may write. A folder's names reach the disk through the
+// file system's own journal, so the folder is only looked for: a missing one is an error, as
+// it is where the folder is synced.
+std::optional<std::string> syncToDisk(const std::string& path, const std::string& folder) {
+    if (!path.empty()) {
+        const Handle file(::CreateFileW(wideOf(path).c_str(), GENERIC_WRITE, kShareAll, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.valid()) return lastError();
+        if (!::FlushFileBuffers(file.get())) return lastError();
+    }
+    const DWORD attributes = ::GetFileAttributesW(wideOf(folder).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return lastError();
+    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) return systemErrorText(ERROR_DIRECTORY);
     return std::nullopt;
 }
 

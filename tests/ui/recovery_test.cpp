@@ -220,8 +220,8 @@ TEST_F(RecoveryTest, ACopyThatCannotBeWrittenIsSaidOnceAGame) {
 // A disk that fails to keep what was written is told as a refusal is.
 TEST_F(RecoveryTest, ACopyThatCannotReachTheDiskWarns) {
     stat(3, "cmdblk");
-    // The folder goes from under the copy before it is synced.
-    fs::remove_all(pathOf(window->recoveryCopy().recovery().folder()));
+    // The file goes from under the copy before it is synced.
+    fs::remove(pathOf(window->recoveryCopy().recovery().path()));
     dialogs.shown.clear();
     QTest::qWait(1500);
     ASSERT_EQ(dialogs.shown.size(), 1u);
