@@ -6,8 +6,10 @@
 #include <benchmark/benchmark.h>
 
 #include "files/disk.h"
+#include "files/file_commands.h"
 #include "files/game_file.h"
 #include "files/recovery.h"
+#include "files/saved_game.h"
 #include "sheet/game.h"
 #include "support/fake_dialogs.h"
 #include "support/scratch_folder.h"
@@ -42,6 +44,38 @@ void BM_ReadGameFile(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadGameFile);
 
+class OpenHost : public FilesHost {
+public:
+    Quarter quarter = Quarter::First;
+    std::string label;
+    void switchFirstQuarterOn() override { quarter = Quarter::First; }
+    void switchQuarterOn(Quarter q) override { quarter = q; }
+    void setFileLabel(const std::string& path) override { label = path; }
+    std::string fileLabel() const override { return label; }
+};
+
+// File|Open of a game with that many plays, from the file dialog's answer to the game on the
+// window: the file read, its plays checked against its statistics, fields and plays put in.
+void BM_OpenGameWithPlays(benchmark::State& state) {
+    testing::FakeDialogs dialogs;
+    Game game{dialogs};
+    for (int i = 0; i < state.range(0); ++i)
+        testing::recordCycledStat(game, i);
+    const testing::ScratchFolder folder;
+    const std::string path = folder / "game.txt";
+    testing::writeBytes(path, *encodeSavedGame(contentsOf(game), Quarter::Third, game.plays()));
+    Game opened{dialogs};
+    OpenHost host;
+    FileCommands files{opened, dialogs, host};
+    for (auto _ : state) {
+        dialogs.fileAnswers.push_back(path);
+        files.openGame();
+    }
+    if (opened.plays() != game.plays() || host.quarter != Quarter::Third)
+        state.SkipWithError("the game did not open with its plays");
+}
+BENCHMARK(BM_OpenGameWithPlays)->Arg(1000)->Unit(benchmark::kMillisecond);
+
 // Dominated by fsync: what the scorer waits for after choosing a file name.
 void BM_SaveSafelyToDisk(benchmark::State& state) {
     const std::string bytes = encodeGameFile(playedGame());
@@ -56,7 +90,7 @@ BENCHMARK(BM_SaveSafelyToDisk)->Unit(benchmark::kMillisecond);
 // The sync that follows within a second, off the stat's path, removes the versions written
 // before it; it is left out of the time.
 void BM_RecoveryCopyWrite(benchmark::State& state) {
-    const KeptGame kept{playedGame(), "/games/monday.txt", Quarter::Third, {}};
+    const KeptGame kept{playedGame(), "/games/monday.txt", Quarter::Third, {}, {}};
     const testing::ScratchFolder folder;
     Recovery recovery(folder / "tallivant");
     int written = 0;

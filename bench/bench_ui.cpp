@@ -4,9 +4,12 @@
 
 // The window's cost: start-up from nothing to the window shown and painted once (offscreen),
 // beside a bare QMainWindow with the same line edits and buttons at the same places; and one
-// stat through the real widgets (a name click and a stat click, the changed fields repainted).
+// stat through the real widgets (a name click and a stat click, the changed fields repainted),
+// also with the Plays window open beside them.
 #include <benchmark/benchmark.h>
 
+#include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -18,6 +21,7 @@
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -129,14 +133,11 @@ void BM_StartUpBareWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_StartUpBareWindow)->Unit(benchmark::kMillisecond)->MinTime(3);
 
-// A name click and a stat click with the mouse, then the repaint of what changed. Cycles over
-// players, quarters and every stat but the personal foul (from the third it asks the user).
-// Argument 1: with the recovery copy written after every stat, as the program does; 0: without.
-void BM_OneStatThroughTheWindow(benchmark::State& state) {
-    testing::FakeDialogs dialogs;
-    ui::StatWindow window(dialogs);
-    window.recoveryCopy().setKeeping(state.range(0) != 0);
-    showAndPaint(window);
+// A name click and a stat click with the mouse, then the repaint of what changed, each timed
+// alone. Cycles over players, quarters and every stat but the personal foul (from the third it
+// asks the user). `every100`, when given, runs untimed before every hundredth stat.
+void timeStats(benchmark::State& state, ui::StatWindow& window, testing::FakeDialogs& dialogs,
+               const std::function<void()>& every100 = {}) {
     std::vector<QWidget*> names, stats, quarters;
     for (int n = 1; n <= kPlayers; ++n)
         names.push_back(window.findChild<QWidget*>(QStringLiteral("cmdp%1").arg(n)));
@@ -151,9 +152,11 @@ void BM_OneStatThroughTheWindow(benchmark::State& state) {
     QElapsedTimer clock;
     std::size_t i = 0;
     for (auto _ : state) {
-        if (i % 50 == 0) {
+        if (i % 50 == 0 || (every100 && i % 100 == 0)) {
             state.PauseTiming();
-            QTest::mouseClick(quarters[(i / 50) % quarters.size()], Qt::LeftButton);
+            if (i % 50 == 0)
+                QTest::mouseClick(quarters[(i / 50) % quarters.size()], Qt::LeftButton);
+            if (every100 && i % 100 == 0) every100();
             QApplication::processEvents();
             state.ResumeTiming();
         }
@@ -169,7 +172,72 @@ void BM_OneStatThroughTheWindow(benchmark::State& state) {
     state.counters["median_us"] = micros[micros.size() / 2];
     state.counters["p90_us"] = micros[micros.size() * 9 / 10];
 }
+
+// Argument 1: with the recovery copy written after every stat, as the program does; 0: without.
+void BM_OneStatThroughTheWindow(benchmark::State& state) {
+    testing::FakeDialogs dialogs;
+    ui::StatWindow window(dialogs);
+    window.recoveryCopy().setKeeping(state.range(0) != 0);
+    showAndPaint(window);
+    timeStats(state, window, dialogs);
+}
 BENCHMARK(BM_OneStatThroughTheWindow)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->MinTime(2);
+
+// The same with 1,000 plays in the game and the recovery copy written after every stat, the
+// Plays window open beside the main window (argument 1) or not opened (0), to tell its share
+// from the copy's. Every hundredth stat the list goes back to the same 1,000 plays, untimed,
+// so that it does not grow with the run.
+// A game of 1,000 plays, recorded in the engine without the widgets (no personal fouls: from
+// the third the game asks the user).
+void recordThousandPlays(Game& game) {
+    for (int i = 0; i < 1000; ++i) {
+        int row = i % kStats;
+        if (kStatTable[row].letter == 'm') row = (row + 1) % kStats;
+        game.selectPlayer(1 + i % kPlayers);
+        game.record(row, static_cast<Quarter>(i / 200));
+    }
+}
+
+QWidget* showPlays(ui::StatWindow& window) {
+    window.findChild<QAction*>(QStringLiteral("mnushowplays"))->trigger();
+    auto* plays = window.findChild<QWidget*>(QStringLiteral("plays"));
+    PaintWatch watch;
+    plays->installEventFilter(&watch);
+    while (!watch.painted)
+        QApplication::processEvents();
+    plays->removeEventFilter(&watch);
+    return plays;
+}
+
+void BM_OneStatWithThePlaysWindowOpen(benchmark::State& state) {
+    testing::FakeDialogs dialogs;
+    ui::StatWindow window(dialogs);
+    showAndPaint(window);
+    Game& game = window.game();
+    recordThousandPlays(game);
+    const Plays thousand = game.plays();
+    if (state.range(0) != 0) showPlays(window);
+    state.counters["plays"] = static_cast<double>(thousand.size());
+    timeStats(state, window, dialogs, [&] { game.setPlays(thousand); });
+}
+BENCHMARK(BM_OneStatWithThePlaysWindowOpen)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMicrosecond)
+    ->MinTime(2);
+
+// The Plays window's own share of a stat, apart from the disk and the main window: the rows in
+// view drawn again, as after every new play (each moves the rows below it down by one).
+void BM_PlaysListRepaint(benchmark::State& state) {
+    testing::FakeDialogs dialogs;
+    ui::StatWindow window(dialogs);
+    showAndPaint(window);
+    recordThousandPlays(window.game());
+    QWidget* list = showPlays(window)->findChild<QAbstractItemView*>()->viewport();
+    for (auto _ : state)
+        list->repaint();
+}
+BENCHMARK(BM_PlaysListRepaint)->Unit(benchmark::kMicrosecond)->MinTime(1);
 
 } // namespace
 

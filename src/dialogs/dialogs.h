@@ -54,6 +54,11 @@ public:
     // characters as one types, so the scorer sees the limit rather than losing the rest later.
     virtual std::string input(const std::string& message, const std::string& caption,
                               const std::string& defaultAnswer, std::size_t maxLength) = 0;
+    // One entry of a list, the entry `preselected` marked when the box opens: its place in
+    // `choices` on OK, nothing on Cancel or a closed box.
+    virtual std::optional<int> choose(const std::string& message, const std::string& title,
+                                      const std::vector<std::string>& choices,
+                                      int preselected) = 0;
     // The chosen full path, or nothing when the user cancelled.
     virtual std::optional<std::string> openFile(const FileDialogSetup& setup) = 0;
     virtual std::optional<std::string> saveFile(const FileDialogSetup& setup) = 0;

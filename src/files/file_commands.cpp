@@ -10,6 +10,7 @@
 #include "files/disk.h"
 #include "files/encoding.h"
 #include "files/game_file.h"
+#include "files/saved_game.h"
 #include "sheet/numbers.h"
 
 namespace tallivant {
@@ -21,18 +22,18 @@ std::string absolutePath(const std::string& path) {
     return ec ? path : absolute;
 }
 // The game in the file at `path`, or why it is not one, as the scorer is told.
-std::variant<GameContents, std::string> loadGameFile(const std::string& path) {
-    auto bytes = readWholeFile(path, kMaxGameFileBytes);
+std::variant<SavedGame, std::string> loadGameFile(const std::string& path) {
+    auto bytes = readWholeFile(path, kMaxSavedGameBytes);
     if (const auto* failure = std::get_if<ReadFailure>(&bytes)) {
         if (failure->kind == ReadFailure::TooLarge)
-            return reasonText(NotAGameFile{NotAGameFile::TooLarge});
+            return reasonText(NotAGameFile{NotAGameFile::TooLarge, 0, kMaxSavedGameBytes});
         if (failure->kind == ReadFailure::NotRegular)
             return std::string("It is not a file but a device or a pipe.");
         return failure->reason;
     }
-    auto game = readGameFile(std::get<std::string>(bytes));
+    auto game = readSavedGame(std::get<std::string>(bytes));
     if (const auto* notGame = std::get_if<NotAGameFile>(&game)) return reasonText(*notGame);
-    return std::move(std::get<GameContents>(game));
+    return std::move(std::get<SavedGame>(game));
 }
 
 // The file dialog of File|Save and of File|Open: text files shown first, any file allowed. Save
@@ -67,9 +68,9 @@ Dialogs& FileCommands::ask() {
     return dialogs_;
 }
 
-void FileCommands::put(const GameContents& contents, const std::string& label) {
+void FileCommands::put(const GameContents& contents, const std::string& label, Quarter quarter) {
     host_.setFileLabel(label);
-    host_.switchFirstQuarterOn();
+    host_.switchQuarterOn(quarter);
     game_.forgetTakeback();
     for (int id = 0; id < kFields; ++id) {
         const Field f = Field::fromId(id);
@@ -81,8 +82,9 @@ void FileCommands::put(const GameContents& contents, const std::string& label) {
 }
 
 void FileCommands::restore(const KeptGame& kept) {
-    put(kept.game, kept.label);
-    host_.switchQuarterOn(kept.quarter);
+    put(kept.game, kept.label, kept.quarter);
+    game_.setPlays(kept.plays);
+    // After the plays: the memory must be that of the last of them.
     game_.restoreMemory(kept.memory);
     gameFile_.clear();
     game_.markUnsaved();
@@ -123,8 +125,9 @@ void FileCommands::newGame() {
     host_.switchFirstQuarterOn();
     host_.setFileLabel("");
     game_.deselect();
-    // A takeback must not reach back into the previous game.
+    // A takeback must not reach back into the previous game, nor a correction into its plays.
     game_.forgetTakeback();
+    game_.setPlays({});
     game_.zeroSheet();
     for (int n = 1; n <= kPlayers; ++n) {
         const std::string answer =
@@ -160,14 +163,14 @@ bool FileCommands::savegame() {
     }
     const std::string path = absolutePath(*chosen);
 
-    const std::string bytes = encodeGameFile(contentsOf(game_));
-    // Open refuses such a game already; should one reach the window anyway, a file that Open
-    // would refuse must not replace a good one.
-    if (bytes.size() > kMaxGameFileBytes) {
+    const auto bytes = encodeSavedGame(contentsOf(game_), host_.currentQuarter(), game_.plays());
+    // Open refuses such a game already; should one reach the window anyway (or its plays grow
+    // past the limit), a file that Open would refuse must not replace a good one.
+    if (!bytes) {
         ask().message(std::string(kNotSaved) + kTooLarge, "Error!", Icon::Critical);
         return false;
     }
-    if (const auto failure = writeFileSafely(path, bytes)) {
+    if (const auto failure = writeFileSafely(path, *bytes)) {
         ask().message(kNotSaved + *failure, "Error!", Icon::Critical);
         return false;
     }
@@ -179,10 +182,10 @@ bool FileCommands::savegame() {
     return true;
 }
 
-void FileCommands::openGame() {
+void FileCommands::openGame(const std::optional<std::string>& path) {
     if (!maySetAside()) return;
     const std::optional<std::string> chosen =
-        ask().openFile(gameFileSetup(kOpenTitle, false, filename_));
+        path ? path : ask().openFile(gameFileSetup(kOpenTitle, false, filename_));
     if (!chosen) return;
     filename_ = *chosen;
 
@@ -191,9 +194,10 @@ void FileCommands::openGame() {
         ask().detailedMessage(kOpenFailed, *why, kOpenFailedTitle, Icon::Critical);
         return;
     }
-    const auto* contents = std::get_if<GameContents>(&loaded);
+    const auto& saved = std::get<SavedGame>(loaded);
 
-    put(*contents, filename_);
+    put(saved.game, filename_, saved.quarter);
+    game_.setPlays(saved.plays);
     // A game from the state folder (a recovery copy, a discarded game) is in no file of the
     // scorer's: it stays unsaved, so that it is kept until the scorer saves it somewhere.
     if (inStateFolder(filename_)) {
@@ -204,6 +208,7 @@ void FileCommands::openGame() {
         gameFile_ = absolutePath(filename_);
     }
     filename_.clear();
+    if (saved.playsLeftOut) ask().message(kPlaysNotOpened, kPlaysNotOpenedTitle, Icon::Exclamation);
 }
 
 } // namespace tallivant

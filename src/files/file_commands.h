@@ -7,6 +7,7 @@
 // the rest of the window (quarter option buttons, the file label) through FilesHost.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "dialogs/dialogs.h"
@@ -26,6 +27,8 @@ public:
     virtual void switchQuarterOn(Quarter quarter) {
         if (quarter == Quarter::First) switchFirstQuarterOn();
     }
+    // The quarter whose option button is on, which a save keeps with the game.
+    virtual Quarter currentQuarter() const { return Quarter::First; }
     // The program's state folder (recovery copies, discarded games): a game opened from under
     // it is not a file of the scorer's. Empty when there is none.
     virtual std::string stateFolder() const { return {}; }
@@ -55,16 +58,19 @@ public:
     void newGame();
     // The twelve names asked for again, each offered for editing; nothing else changes.
     void editRoster();
-    // Asks for a destination and writes the game there; an existing file is replaced only
+    // Asks for a destination and writes the game there, with the quarter that is on and the
+    // plays; an existing file is replaced only
     // once the new one is completely on disk, and one other than the game's own file only
     // after the scorer confirms. True when the game was saved.
     bool savegame();
-    // Asks for a game file and replaces the names and fields with it, but only when the whole
-    // file has been read and found complete; otherwise the game stays as it was. An unsaved
-    // game is offered for saving first, and Cancel keeps it.
-    void openGame();
+    // Asks for a game file and replaces the names, fields and plays with it and turns its quarter
+    // on, but only when the whole file has been read and found complete; otherwise the game
+    // stays as it was. Plays that do not fit the file's statistics are left out, and the scorer
+    // is told. An unsaved game is offered for saving first, and Cancel keeps it. Given a path
+    // (a game named on the command line), opens that file without the dialog.
+    void openGame(const std::optional<std::string>& path = std::nullopt);
     // Puts back a game kept by a copy of the program that ended before it was saved: its names,
-    // fields and file label, the quarter that was on, the selection and takeback memory; it
+    // fields, plays and file label, the quarter that was on, the selection and takeback memory; it
     // still has unsaved changes.
     void restore(const KeptGame& kept);
     // Whether the game on the window may be set aside (by a new or opened game, or the end of
@@ -97,12 +103,15 @@ public:
     static constexpr const char* kOpenFailed =
         "Select/highlight appropriate file name in the file list box.";
     static constexpr const char* kOpenFailedTitle = "Error loading";
+    static constexpr const char* kPlaysNotOpenedTitle = "Plays not opened";
+    static constexpr const char* kPlaysNotOpened =
+        "The plays of this file do not match its statistics; they were not opened.";
     static constexpr const char* kUnsavedTitle = "Unsaved game";
     static constexpr const char* kUnsavedText =
         "The statistics of this game have not been saved. Save them first?";
 
 private:
-    void put(const GameContents& contents, const std::string& label);
+    void put(const GameContents& contents, const std::string& label, Quarter quarter);
     bool inStateFolder(const std::string& path) const;
     // The dialogs, once the host knows a box is about to open.
     Dialogs& ask();

@@ -150,7 +150,7 @@ bool isGameFileHeader(std::string_view firstValue) {
 std::string reasonText(const NotAGameFile& why) {
     switch (why.kind) {
     case NotAGameFile::TooLarge:
-        return "It is larger than 1 MiB.";
+        return "It is larger than " + std::to_string(why.limit / (1024 * 1024)) + " MiB.";
     case NotAGameFile::NotText:
         return "It is not a text file.";
     case NotAGameFile::TooFewValues:
@@ -164,7 +164,6 @@ std::string reasonText(const NotAGameFile& why) {
 }
 
 std::variant<GameContents, NotAGameFile> readGameFile(std::string_view bytes) {
-    static_assert(kMaxGameFileBytes == 1024 * 1024, "the reason text says 1 MiB");
     if (bytes.size() > kMaxGameFileBytes) return NotAGameFile{NotAGameFile::TooLarge};
     if (bytes.find('\0') != std::string_view::npos) return NotAGameFile{NotAGameFile::NotText};
     return gameOfValues(splitValues(decodeGameFile(bytes), kFileValues));

@@ -72,12 +72,13 @@ bool isGameFileHeader(std::string_view firstValue);
 // Why bytes are not a game file.
 struct NotAGameFile {
     enum Kind {
-        TooLarge,     // more than kMaxGameFileBytes
+        TooLarge,     // more than `limit` bytes
         NotText,      // a NUL byte: binary data, or text in UTF-16
         TooFewValues, // fewer than 342 values; `values` tells how many
         NoHeader,     // a first value other than the header's "Name"
     } kind;
     std::size_t values = 0;
+    std::size_t limit = kMaxGameFileBytes; // a whole number of MiB
 };
 
 // The reason as the scorer reads it under the refusal: "It holds 12 of the 342 values of a

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <limits>
 #include <map>
 #include <system_error>
 #include <vector>
@@ -27,20 +28,18 @@ namespace {
 constexpr std::string_view kPrefix = "game-";
 constexpr std::string_view kText = ".txt";
 constexpr std::string_view kLock = ".lock";
-// The records after the game's nineteen. Readers of game files stop after the 342nd value, so
-// File|Open reads a recovery file like any game file.
+// The records after the game's nineteen and its quarter and plays (saved_game.h). Readers of
+// game files stop before them, so File|Open reads a recovery file like any game file.
 // "Path": the file the window showed, every byte outside ASCII and "%" written as %XX, so that
 // the game's own text alone decides the file's encoding. Copies of older versions wrote the
 // label as it was, in a record "File".
 constexpr std::string_view kPathRecord = "Path";
 constexpr std::string_view kOldLabelRecord = "File";
-constexpr std::string_view kQuarterRecord = "Quarter";
 // The selected player, the takeback letter (empty for none), its player and its quarter.
 constexpr std::string_view kMemoryRecord = "Memory";
 constexpr std::size_t kMemoryValues = 4;
 // The game itself is at most what a game file may be; the records after it add a path.
-constexpr std::size_t kMaxRecoveryBytes = kMaxGameFileBytes + 64 * 1024;
-constexpr std::size_t kMaxValues = kFileValues + 16;
+constexpr std::size_t kMaxRecoveryBytes = kMaxSavedGameBytes + 64 * 1024;
 
 // A name that sorts by time: milliseconds since the epoch, zero-padded, then what makes it
 // unique among copies and within one.
@@ -104,7 +103,7 @@ std::string unescapePath(std::string_view text) {
 }
 
 std::string recoveryText(const KeptGame& kept) {
-    std::string text = gameFileText(kept.game);
+    std::string text = gameFileText(kept.game) + quarterAndPlaysText(kept.quarter, kept.plays);
     const auto record = [&](std::string_view name, std::initializer_list<std::string> values) {
         text += "\"" + std::string(name) + "\"";
         for (const std::string& v : values)
@@ -112,7 +111,6 @@ std::string recoveryText(const KeptGame& kept) {
         text += "\r\n";
     };
     record(kPathRecord, {escapePath(kept.label)});
-    record(kQuarterRecord, {std::to_string(static_cast<int>(kept.quarter))});
     const GameMemory& m = kept.memory;
     record(kMemoryRecord, {std::to_string(m.playernum),
                            m.tbletter ? std::string(1, m.tbletter) : std::string(),
@@ -125,18 +123,15 @@ int number(const std::string& text) {
     return static_cast<int>(std::strtol(text.c_str(), nullptr, 10));
 }
 
-// The records after the game; anything it does not know ends them.
-void readRecords(const std::vector<std::string>& values, KeptGame& kept) {
+// The records after the game, the saved game's and the copy's own; anything neither knows ends
+// them.
+void readRecords(const std::vector<std::string>& values, SavedGame& saved, KeptGame& kept) {
     std::size_t i = kFileValues;
     const auto left = [&] { return values.size() - i - 1; };
     while (i < values.size()) {
         const std::string& name = values[i];
         if ((name == kPathRecord || name == kOldLabelRecord) && left() >= 1) {
             kept.label = name == kPathRecord ? unescapePath(values[i + 1]) : values[i + 1];
-            i += 2;
-        } else if (name == kQuarterRecord && left() >= 1) {
-            const int q = number(values[i + 1]);
-            if (q >= 0 && q < kQuarters) kept.quarter = static_cast<Quarter>(q);
             i += 2;
         } else if (name == kMemoryRecord && left() >= kMemoryValues) {
             GameMemory& m = kept.memory;
@@ -145,6 +140,8 @@ void readRecords(const std::vector<std::string>& values, KeptGame& kept) {
             m.oldplayernum = number(values[i + 3]);
             m.tbquarter = static_cast<Quarter>(number(values[i + 4]));
             i += 1 + kMemoryValues;
+        } else if (const std::size_t next = readQuarterAndPlays(values, i, saved); next != i) {
+            i = next;
         } else {
             break;
         }
@@ -160,13 +157,19 @@ std::optional<Recovery::Found> readRecovery(const std::string& path) {
     const auto read = readWholeFile(path, kMaxRecoveryBytes);
     const auto* bytes = std::get_if<std::string>(&read);
     if (!bytes || bytes->find('\0') != std::string::npos) return std::nullopt;
-    const auto values = splitValues(decodeGameFile(*bytes), kMaxValues);
+    const auto values =
+        splitValues(decodeGameFile(*bytes), std::numeric_limits<std::size_t>::max());
     auto game = gameOfValues(values);
     auto* contents = std::get_if<GameContents>(&game);
     if (!contents) return std::nullopt;
     Recovery::Found found;
-    found.kept.game = std::move(*contents);
-    readRecords(values, found.kept);
+    SavedGame saved;
+    saved.game = std::move(*contents);
+    readRecords(values, saved, found.kept);
+    keepPlaysThatFit(saved);
+    found.kept.game = std::move(saved.game);
+    found.kept.quarter = saved.quarter;
+    found.kept.plays = std::move(saved.plays);
     std::error_code ec;
     const auto time = fs::last_write_time(pathOf(path), ec);
     if (!ec) found.changed = secondsOf(time);

@@ -8,8 +8,9 @@
 // files of running copies from those left behind, which the next start offers back. Discarded
 // games are kept in discarded/ (the newest 20), where File|Open reads them like any game file.
 //
-//   state folder/  game-<id>.<version>.txt  the game file, plus records for the file shown,
-//                                           the quarter on, the selection and takeback memory
+//   state folder/  game-<id>.<version>.txt  the game file as File|Save writes it (with the
+//                                           quarter on and the plays), plus records for the
+//                                           file shown, the selection and takeback memory
 //                  game-<id>.lock           held by the copy that owns those files
 //                  discarded/               games the scorer chose not to keep, named
 //                                           "2026-12-08 18-22 lincoln.txt"
@@ -25,6 +26,7 @@
 #include "files/game_file.h"
 #include "files/lock.h"
 #include "files/places.h"
+#include "files/saved_game.h"
 #include "sheet/game.h"
 
 namespace tallivant {
@@ -33,9 +35,10 @@ namespace tallivant {
 // beside them, so that a restored game goes on exactly where it stopped.
 struct KeptGame {
     GameContents game;
-    std::string label;                  // the game file the window showed, if any
-    Quarter quarter = Quarter::First;   // the quarter whose button was on
-    GameMemory memory;                  // selection and takeback memory
+    std::string label;                // the game file the window showed, if any
+    Quarter quarter = Quarter::First; // the quarter whose button was on
+    GameMemory memory;                // selection and takeback memory
+    Plays plays;                      // the game's plays, as a saved game holds them
 };
 
 class Recovery {

@@ -4,13 +4,11 @@
 
 #include "report/printer.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QString>
 
-#include "report/place.h"
 #include "report/print_job.h"
 
 namespace tallivant {
@@ -29,36 +27,9 @@ bool paintReport(const Game& game, QPrinter& printer) {
 
     QPainter painter;
     if (!painter.begin(&printer)) return false;
-    QFont font = painter.font();
-    font.setPointSizeF(kReportPointSize);
-    painter.setFont(font);
-    const QFontMetricsF metrics(font, &printer);
-
-    const auto measure = [&metrics](std::string_view text) {
-        return metrics.horizontalAdvance(
-            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    };
-    const std::vector<PlacedLine> lines =
-        placeReport(composeReport(game), metrics.averageCharWidth(), measure);
-
-    const double pageHeight = printer.height();
-    double top = 0;
-    for (const PlacedLine& line : lines) {
-        if (top > 0 && top + metrics.height() > pageHeight) {
-            if (!printer.newPage()) {
-                printer.abort();
-                return false;
-            }
-            top = 0;
-        }
-        for (const PlacedItem& item : line)
-            painter.drawText(QPointF(item.x, top + metrics.ascent()),
-                             QString::fromStdString(item.text));
-        top += metrics.lineSpacing();
-        if (failed(printer)) {
-            printer.abort();
-            return false;
-        }
+    if (!drawReport(game, painter, printer, [&printer] { return failed(printer); })) {
+        printer.abort();
+        return false;
     }
     if (!painter.end() || failed(printer)) return false;
     return printJobTaken(printer);

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "dialogs/dialogs.h"
+#include "report/paint.h"
 #include "sheet/game.h"
 
 class QPrinter;
@@ -19,7 +20,6 @@ inline constexpr const char* kPrinterCheckTitle = "Printer Check";
 inline constexpr const char* kPrintErrorText = "Make sure the printer is on and has paper.";
 inline constexpr const char* kPrintErrorTitle = "Error Printing";
 inline constexpr const char* kPrintJobTitle = "Tallivant stat report";
-inline constexpr double kReportPointSize = 10;
 
 // True unless the scorer answers Cancel or closes the box.
 bool prready(Dialogs& dialogs);

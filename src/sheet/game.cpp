@@ -4,6 +4,10 @@
 
 #include "sheet/game.h"
 
+#include <algorithm>
+#include <ctime>
+#include <utility>
+
 #include "sheet/numbers.h"
 
 namespace tallivant {
@@ -13,6 +17,45 @@ namespace {
 // read strictly.
 constexpr bool takenBackPlayerLineFirst(int col) {
     return col == REB || col == AST || col == STL;
+}
+
+std::string clockTimeOfDay() {
+    const std::time_t now = std::time(nullptr);
+#ifdef _WIN32
+    const std::tm* local = std::localtime(&now);
+#else
+    // Not localtime(), which looks at the system's time zone file again on every call: a
+    // microsecond and more on every stat.
+    std::tm buffer;
+    const std::tm* local = localtime_r(&now, &buffer);
+#endif
+    std::string text = "00:00:00";
+    if (!local) return text;
+    for (const auto& [at, n] :
+         {std::pair{0, local->tm_hour}, {3, local->tm_min}, {6, local->tm_sec}}) {
+        text[at] = static_cast<char>('0' + n / 10 % 10);
+        text[at + 1] = static_cast<char>('0' + n % 10);
+    }
+    return text;
+}
+
+// The stat of a play that the sheet can hold: a stat letter, a player and a quarter that exist.
+const StatInfo* statOf(const Play& p) {
+    const auto row = statIndex(p.letter);
+    const int q = static_cast<int>(p.quarter);
+    if (!row || p.player < 1 || p.player > kPlayers || q < 0 || q >= kQuarters) return nullptr;
+    return &kStatTable[*row];
+}
+
+// The lines a play counts on: its player's, its quarter's and the game totals; none (-1) once
+// it no longer counts.
+using Lines = std::array<int, 3>;
+Lines linesOf(const Play& p) {
+    if (!p.counted) return {-1, -1, -1};
+    return {playerLine(p.player - 1), quarterLine(p.quarter), kTotalsLine};
+}
+bool holds(const Lines& lines, int line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 } // namespace
 
@@ -93,6 +136,14 @@ void Game::restoreMemory(const GameMemory& memory) {
     if (!statIndex(memory.tbletter) || !player(memory.oldplayernum) || quarter < 0 ||
         quarter >= kQuarters)
         return;
+    // A takeback takes back the last play, so the memory must be that play's. (A game kept
+    // without its plays keeps the memory: there is no play to check it against.)
+    if (!plays_.empty()) {
+        const Play& last = plays_.back();
+        if (!last.counted || last.letter != memory.tbletter || last.player != memory.oldplayernum ||
+            last.quarter != memory.tbquarter)
+            return;
+    }
     tbletter_ = memory.tbletter;
     oldplayernum_ = memory.oldplayernum;
     tbquarter_ = memory.tbquarter;
@@ -128,6 +179,16 @@ void Game::record(int statRow, Quarter current) {
     tbletter_ = s.letter;
     oldplayernum_ = playernum_;
     tbquarter_ = current;
+    // In the list before the first field is written: a box in the middle of the stat sees a
+    // list that already holds it, as a copy of the game taken then holds the whole stat.
+    Play play;
+    play.number = plays_.empty() ? 1 : plays_.back().number + 1;
+    play.time = timeOfDay_ ? timeOfDay_() : clockTimeOfDay();
+    play.quarter = current;
+    play.player = playernum_;
+    play.letter = s.letter;
+    plays_.push_back(std::move(play));
+    if (listener_) listener_->playsChanged();
     const int index = playernum_ - 1;
     const int qline = quarterLine(current);
     if (s.kind == StatKind::Count)
@@ -228,7 +289,20 @@ void Game::takeback() {
         takebackCount(s, index, qline);
     else
         takebackShot(s, index, qline);
+    markTakenBack(tpnum);
     forgetTakeback();
+}
+
+void Game::markTakenBack(int tpnum) {
+    // The memory is always that of the last play: every stat sets both, and whatever replaces
+    // or corrects the plays forgets the memory.
+    if (plays_.empty()) return;
+    Play& last = plays_.back();
+    if (!last.counted || last.letter != tbletter_ || last.player != tpnum ||
+        last.quarter != tbquarter_)
+        return;
+    last.counted = false;
+    if (listener_) listener_->playsChanged();
 }
 
 void Game::takebackCount(const StatInfo& s, int index, int qline) {
@@ -267,6 +341,110 @@ void Game::takebackShot(const StatInfo& s, int index, int qline) {
     shotTotalsAndPlayer(s, index, -1);
     if (made == TPM) setPlayernum(0);
     writePercent(kTotalsLine, made, true);
+}
+
+void Game::countOnLine(const StatInfo& s, int line, int sign) {
+    forEachCount(s, [&](int col, int amount) { add({line, col}, sign * amount); });
+    if (s.kind != StatKind::Count) writePercent(line, s.col, false);
+}
+
+bool Game::changePlay(Play& play, const Play& after) {
+    const StatInfo* s = statOf(play);
+    if (!s || !statOf(after) || after.letter != play.letter) return false;
+    const Lines from = linesOf(play), to = linesOf(after);
+    for (const int line : from) {
+        if (line < 0 || holds(to, line)) continue;
+        bool enough = true;
+        forEachCount(*s, [&](int col, int amount) {
+            enough = enough && value({line, col}) >= amount;
+        });
+        if (!enough) return false;
+    }
+    for (const int line : from)
+        if (line >= 0 && !holds(to, line)) countOnLine(*s, line, -1);
+    for (const int line : to)
+        if (line >= 0 && !holds(from, line)) countOnLine(*s, line, 1);
+    play = after;
+    return true;
+}
+
+bool Game::correctPlays(const std::vector<int>& indices, const std::function<void(Play&)>& edit,
+                        const std::function<void(const Play&)>& changed) {
+    std::vector<int> places;
+    for (const int i : indices)
+        if (i >= 0 && static_cast<std::size_t>(i) < plays_.size()) places.push_back(i);
+    // Oldest first and each once, so that a step does the same whatever order it was given in.
+    std::sort(places.begin(), places.end());
+    places.erase(std::unique(places.begin(), places.end()), places.end());
+    forgetTakeback();
+    bool any = false;
+    for (const int i : places) {
+        Play after = plays_[i];
+        edit(after);
+        if (after == plays_[i] || !changePlay(plays_[i], after)) continue;
+        any = true;
+        if (changed) changed(plays_[i]);
+    }
+    if (any) {
+        // A play that changed only in the list (a taken-back play given or moved) changes the
+        // saved game too.
+        setUnsaved(true);
+        if (listener_) listener_->playsChanged();
+    }
+    return any;
+}
+
+bool Game::removePlays(const std::vector<int>& indices) {
+    return correctPlays(indices, [](Play& p) { p.counted = false; });
+}
+
+bool Game::putBackPlays(const std::vector<int>& indices) {
+    return correctPlays(indices, [](Play& p) { p.counted = true; });
+}
+
+bool Game::givePlays(const std::vector<int>& indices, int player) {
+    if (player < 1 || player > kPlayers) return false;
+    const Field fouls{playerLine(player - 1), PF};
+    // The new player's personal fouls after each counted one given to him, in order.
+    std::vector<double> counts;
+    const bool any = correctPlays(
+        indices,
+        [player](Play& p) {
+            if (p.player == player) return;
+            if (p.fromPlayer == 0) p.fromPlayer = p.player;
+            p.player = player;
+            // Given back to the player it was recorded for: no longer given.
+            if (p.fromPlayer == player) p.fromPlayer = 0;
+        },
+        [&](const Play& p) {
+            const StatInfo* s = statOf(p);
+            if (p.counted && s->kind == StatKind::Count && s->col == PF)
+                counts.push_back(value(fouls));
+        });
+    // As when the fouls are recorded: a box for each from the third on, once the whole step is
+    // on the sheet.
+    for (const double count : counts)
+        if (count >= kFoulTrouble)
+            tell("The player has " + formatCount(count), "Foul trouble", Icon::Critical);
+    return any;
+}
+
+bool Game::movePlays(const std::vector<int>& indices, Quarter quarter) {
+    const int q = static_cast<int>(quarter);
+    if (q < 0 || q >= kQuarters) return false;
+    return correctPlays(indices, [quarter](Play& p) {
+        if (p.quarter == quarter) return;
+        if (!p.fromQuarter) p.fromQuarter = p.quarter;
+        p.quarter = quarter;
+        if (p.fromQuarter == quarter) p.fromQuarter.reset();
+    });
+}
+
+void Game::setPlays(Plays plays) {
+    plays_ = std::move(plays);
+    // The memory belongs to the last play of the list it was made with.
+    forgetTakeback();
+    if (listener_) listener_->playsChanged();
 }
 
 } // namespace tallivant

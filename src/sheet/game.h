@@ -9,11 +9,14 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <vector>
 #include <optional>
 #include <string>
 
 #include "dialogs/dialogs.h"
 #include "sheet/columns.h"
+#include "sheet/plays.h"
 #include "sheet/stats.h"
 
 namespace tallivant {
@@ -29,6 +32,8 @@ public:
     virtual void unsavedChanged() {}
     // A message box is about to open in the middle of a stat or a takeback.
     virtual void boxOpening() {}
+    // The list of plays changed: a play was added, taken back, corrected, or the list replaced.
+    virtual void playsChanged() {}
 };
 
 inline constexpr int kFoulTrouble = 3;
@@ -88,6 +93,22 @@ public:
     // "0" in every field of the sheet.
     void zeroSheet();
 
+    // The plays recorded, oldest first: each stat recorded adds one, a takeback marks its play
+    // as no longer counted.
+    const Plays& plays() const { return plays_; }
+    // Where the time of day of a new play comes from ("hh:mm:ss"); the system clock unless set.
+    void setTimeOfDay(std::function<std::string()> now) { timeOfDay_ = std::move(now); }
+    // Corrections of earlier plays, given by their places in plays(). Each is one step after
+    // which every field of the sheet is what it would be had the plays been recorded that way
+    // (or not at all) in the first place, and each empties the takeback memory. A play it does
+    // not apply to (removing one not counted, putting back one counted, giving a play to its
+    // own player or moving it to its own quarter) is left as it is. True when anything changed.
+    bool removePlays(const std::vector<int>& indices);
+    bool putBackPlays(const std::vector<int>& indices);
+    bool givePlays(const std::vector<int>& indices, int player);
+    bool movePlays(const std::vector<int>& indices, Quarter quarter);
+    // Replaces the list (a game opened or restored, or a new one with none); the sheet stays.
+    void setPlays(Plays plays);
 
     // True when a stat, a takeback or a name has changed the game since it was last saved,
     // opened or started; the window asks before such a game is set aside.
@@ -110,6 +131,17 @@ private:
     void shotTotalsAndPlayer(const StatInfo& s, int index, int sign);
     void takebackShot(const StatInfo& s, int index, int qline);
     void takebackCount(const StatInfo& s, int index, int qline);
+    // The play a takeback has just taken from the sheet no longer counts.
+    void markTakenBack(int tpnum);
+    // Adds (sign 1) or subtracts (-1) what one stat counts on one line; its percentage follows.
+    void countOnLine(const StatInfo& s, int line, int sign);
+    // Turns the play into `after`: what it counts on lines it leaves is subtracted, and added on
+    // the lines it comes to. Not done, and false, if a count would go below 0.
+    bool changePlay(Play& play, const Play& after);
+    // The plays at those places, each edited by `edit` and changed as one step; `changed` hears
+    // each play that changed.
+    bool correctPlays(const std::vector<int>& indices, const std::function<void(Play&)>& edit,
+                      const std::function<void(const Play&)>& changed = {});
     void setPlayernum(int player);
     void tell(const std::string& text, const char* title, Icon icon);
     void setUnsaved(bool unsaved);
@@ -130,6 +162,8 @@ private:
     Quarter tbquarter_ = Quarter::First;
     bool unsaved_ = false;
     std::optional<Field> unfinished_;
+    Plays plays_;
+    std::function<std::string()> timeOfDay_;
 };
 
 } // namespace tallivant

@@ -38,4 +38,16 @@ inline constexpr int percentCol(int madeCol) {
     return madeCol + 2;
 }
 
+// What one stat adds on each line it counts on, count column by count column: add(col, amount)
+// for the make, the attempt and the points of a shot, or the one column of a counting stat.
+template <typename Add> constexpr void forEachCount(const StatInfo& s, Add&& add) {
+    if (s.kind == StatKind::Count) {
+        add(s.col, 1);
+        return;
+    }
+    if (s.kind == StatKind::Made) add(s.col, 1);
+    add(attemptedCol(s.col), 1);
+    if (s.kind == StatKind::Made) add(static_cast<int>(PTS), s.points);
+}
+
 } // namespace tallivant

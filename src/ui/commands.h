@@ -15,9 +15,12 @@ public:
     virtual void print() = 0;
     virtual void openGame() = 0;
     virtual void saveGame() = 0;
+    virtual void saveReportAsPdf() = 0;
+    virtual void exportCsv() = 0;
     virtual void exit() = 0;
     virtual void editRoster() = 0;
     virtual void showInstructions() = 0;
+    virtual void showPlays() = 0;
     virtual void takeback() = 0;
     virtual void startStopClock() = 0;
     virtual void resetClock() = 0;

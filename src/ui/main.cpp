@@ -3,12 +3,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
 
 #include "ui/appearance.h"
+#include "ui/command_line.h"
 #include "ui/qt_dialogs.h"
 #include "ui/stat_window.h"
 
+using tallivant::ui::CommandLine;
+
 int main(int argc, char* argv[]) {
+    CommandLine line;
+    // Arguments are read before the window's application is made: a command line that asks
+    // for no window must not need a display, and a wrong one must say so in a terminal. Qt
+    // has one application object at a time: the reader's goes before the next is made.
+    if (argc > 1) {
+        tallivant::ui::quietQtMessages(true);
+        QCoreApplication reader(argc, argv);
+        line = tallivant::ui::readCommandLine(QCoreApplication::arguments());
+        if (line.action != CommandLine::Action::Window &&
+            line.action != CommandLine::Action::Export)
+            return tallivant::ui::answer(line);
+        // The CSV files need no fonts: the reader's application will do.
+        if (line.action == CommandLine::Action::Export && line.pdf.isEmpty())
+            return tallivant::ui::writeExports(line);
+    }
+    if (line.action == CommandLine::Action::Export) {
+#ifndef _WIN32
+        // The report's faces need Qt's fonts, which need a platform: one that draws nowhere,
+        // so that a terminal or a cron job with no X server or Wayland will do. (Windows
+        // always has its own.)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+        QGuiApplication app(argc, argv);
+        return tallivant::ui::writeExports(line);
+    }
+
+    tallivant::ui::quietQtMessages(false);
     QApplication app(argc, argv);
     tallivant::ui::setUpApplication(app);
     tallivant::ui::QtDialogs dialogs;
@@ -16,5 +49,7 @@ int main(int argc, char* argv[]) {
     dialogs.setWindow(&window);
     window.show();
     window.offerRecovery();
+    if (!line.game.isEmpty())
+        window.openGameFile(QFileInfo(line.game).absoluteFilePath().toStdString());
     return app.exec();
 }

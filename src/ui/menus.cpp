@@ -17,6 +17,8 @@ const std::array<MenuEntry, kMenuEntries> kMenuTable = {{
     {"mnufileprint", "Print", K::Item, &M::print},
     {"mnuFileOpen", "Open", K::Item, &M::openGame},
     {"mnufilesave", "Save", K::Item, &M::saveGame},
+    {"mnufilepdf", "Save report as PDF", K::Item, &M::saveReportAsPdf},
+    {"mnufilecsv", "Export CSV", K::Item, &M::exportCsv},
     {"mnubar", "-", K::Separator},
     {"mnuFileExit", "E&xit", K::Item, &M::exit},
     {"mnuroster", "Ed&it Roster", K::Title},
@@ -35,6 +37,8 @@ const std::array<MenuEntry, kMenuEntries> kMenuTable = {{
     {"mnudpurple", "Dark purple", K::Colour, nullptr, 0x800080},
     {"mnudblue", "Dark blue", K::Colour, nullptr, 0x800000},
     {"mnudorange", "Dark orange", K::Colour, nullptr, 0x0040C0},
+    {"mnuplays", "Pla&ys", K::Title},
+    {"mnushowplays", "Show plays", K::Item, &M::showPlays},
     {"Help", "Hel&p", K::Title},
     {"Instructions", "Instructions", K::Item, &M::showInstructions},
 }};

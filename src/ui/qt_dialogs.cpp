@@ -6,12 +6,18 @@
 
 #include <algorithm>
 
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "ui/text.h"
 
@@ -68,26 +74,33 @@ private:
 
 } // namespace
 
+QWidget* QtDialogs::owner() const {
+    QWidget* active = QApplication::activeWindow();
+    for (QWidget* w = active; w; w = w->parentWidget())
+        if (w == window_) return active;
+    return window_;
+}
+
 void QtDialogs::message(const std::string& text, const std::string& title, Icon icon) {
-    QMessageBox box(messageIcon(icon), q(title), q(text), QMessageBox::Ok, window_);
+    QMessageBox box(messageIcon(icon), q(title), q(text), QMessageBox::Ok, owner());
     box.exec();
 }
 
 void QtDialogs::detailedMessage(const std::string& text, const std::string& detail,
                                 const std::string& title, Icon icon) {
-    QMessageBox box(messageIcon(icon), q(title), q(text), QMessageBox::Ok, window_);
+    QMessageBox box(messageIcon(icon), q(title), q(text), QMessageBox::Ok, owner());
     box.setInformativeText(q(detail));
     box.exec();
 }
 
 bool QtDialogs::okCancel(const std::string& text, const std::string& title) {
     QMessageBox box(QMessageBox::NoIcon, q(title), q(text), QMessageBox::Ok | QMessageBox::Cancel,
-                    window_);
+                    owner());
     return box.exec() == QMessageBox::Ok;
 }
 
 UnsavedAnswer QtDialogs::saveDiscardCancel(const std::string& text, const std::string& title) {
-    QMessageBox box(QMessageBox::Warning, q(title), q(text), QMessageBox::NoButton, window_);
+    QMessageBox box(QMessageBox::Warning, q(title), q(text), QMessageBox::NoButton, owner());
     QPushButton* save = box.addButton(QMessageBox::Save);
     save->setText(QStringLiteral("&Save"));
     box.addButton(QMessageBox::Discard)->setText(QStringLiteral("&Discard"));
@@ -107,7 +120,7 @@ UnsavedAnswer QtDialogs::saveDiscardCancel(const std::string& text, const std::s
 
 bool QtDialogs::restoreOrDiscard(const std::string& text, const std::string& informative,
                                  const std::string& title) {
-    QMessageBox box(QMessageBox::Question, q(title), q(text), QMessageBox::NoButton, window_);
+    QMessageBox box(QMessageBox::Question, q(title), q(text), QMessageBox::NoButton, owner());
     box.setInformativeText(q(informative));
     QPushButton* restore = box.addButton(QStringLiteral("&Restore"), QMessageBox::AcceptRole);
     QPushButton* discard = box.addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
@@ -120,7 +133,7 @@ bool QtDialogs::restoreOrDiscard(const std::string& text, const std::string& inf
 
 std::string QtDialogs::input(const std::string& message, const std::string& caption,
                              const std::string& defaultAnswer, std::size_t maxLength) {
-    QInputDialog dialog(window_);
+    QInputDialog dialog(owner());
     dialog.setWindowTitle(q(caption));
     dialog.setLabelText(q(message));
     dialog.setTextValue(q(defaultAnswer));
@@ -129,6 +142,34 @@ std::string QtDialogs::input(const std::string& message, const std::string& capt
         entry->setMaxLength(static_cast<int>(std::min<std::size_t>(maxLength, 32767)));
     if (dialog.exec() != QDialog::Accepted) return {};
     return dialog.textValue().toStdString();
+}
+
+std::optional<int> QtDialogs::choose(const std::string& message, const std::string& title,
+                                     const std::vector<std::string>& choices, int preselected) {
+    QDialog dialog(owner());
+    dialog.setWindowTitle(q(title));
+    auto* label = new QLabel(q(message), &dialog);
+    auto* list = new QListWidget(&dialog);
+    for (const std::string& choice : choices)
+        list->addItem(q(choice));
+    label->setBuddy(list);
+    list->setAccessibleName(QString(label->text()).remove(u'&'));
+    // Every entry in sight: twelve names need no scrolling.
+    list->setMinimumHeight(list->sizeHintForRow(0) * static_cast<int>(choices.size()) +
+                           2 * list->frameWidth());
+    list->setCurrentRow(preselected >= 0 && preselected < list->count() ? preselected : 0);
+    list->setFocus();
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    // A double click (or Enter) on an entry chooses it.
+    QObject::connect(list, &QListWidget::itemActivated, &dialog, &QDialog::accept);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(label);
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted || list->currentRow() < 0) return std::nullopt;
+    return list->currentRow();
 }
 
 std::optional<std::string> QtDialogs::openFile(const FileDialogSetup& setup) {
@@ -140,7 +181,7 @@ std::optional<std::string> QtDialogs::saveFile(const FileDialogSetup& setup) {
 }
 
 std::optional<std::string> QtDialogs::fileDialog(const FileDialogSetup& setup, bool save) {
-    FileDialog dialog(window_, setup);
+    FileDialog dialog(owner(), setup);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

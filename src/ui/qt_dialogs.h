@@ -2,8 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Dialogs shown with Qt's own boxes, each modal over the window: QMessageBox, QInputDialog and
-// a non-native QFileDialog (the same look on every desktop, and testable offscreen).
+// Dialogs shown with Qt's own boxes, each modal over the window: QMessageBox, QInputDialog, a
+// list to choose from, and a non-native QFileDialog (the same look on every desktop, and
+// testable offscreen).
 #pragma once
 
 #include <QPointer>
@@ -27,11 +28,16 @@ public:
                           const std::string& title) override;
     std::string input(const std::string& message, const std::string& caption,
                       const std::string& defaultAnswer, std::size_t maxLength) override;
+    std::optional<int> choose(const std::string& message, const std::string& title,
+                              const std::vector<std::string>& choices, int preselected) override;
     std::optional<std::string> openFile(const FileDialogSetup& setup) override;
     std::optional<std::string> saveFile(const FileDialogSetup& setup) override;
 
 private:
     std::optional<std::string> fileDialog(const FileDialogSetup& setup, bool save);
+    // The window a box opens over: the one given, or one of its own windows (the plays) while
+    // the scorer works in that one, so that the box closes back to where it was opened.
+    QWidget* owner() const;
 
     QPointer<QWidget> window_;
 };

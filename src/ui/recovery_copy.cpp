@@ -44,7 +44,7 @@ void RecoveryCopy::keep() {
         return;
     }
     KeptGame kept{contentsOf(*game_), label_ ? label_() : std::string(),
-                  quarter_ ? quarter_() : Quarter::First, game_->memory()};
+                  quarter_ ? quarter_() : Quarter::First, game_->memory(), game_->plays()};
     if (const auto failure = recovery_.write(kept)) {
         warn(*failure);
         return;

@@ -24,6 +24,8 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include "files/exports.h"
+#include "report/pdf.h"
 #include "report/printer.h"
 #include "ui/appearance.h"
 #include "ui/box_keys.h"
@@ -35,6 +37,7 @@
 #include "ui/layout.h"
 #include "ui/menus.h"
 #include "ui/palettes.h"
+#include "ui/plays_window.h"
 #include "ui/sheet_field.h"
 #include "ui/tab_chain.h"
 #include "ui/text.h"
@@ -141,6 +144,7 @@ StatWindow::StatWindow(Dialogs& dialogs, QWidget* parent)
 }
 
 StatWindow::~StatWindow() {
+    delete plays_;
     qApp->removeEventFilter(this);
     game_.setListener(nullptr);
 }
@@ -151,6 +155,7 @@ void StatWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     copy_.closed();
+    if (plays_) plays_->close();
     event->accept();
 }
 
@@ -460,6 +465,21 @@ void StatWindow::saveGame() {
     copy_.keep();
 }
 
+void StatWindow::openGameFile(const std::string& path) {
+    files_.openGame(path);
+    copy_.keep();
+}
+
+void StatWindow::saveReportAsPdf() {
+    ExportCommands(game_, dialogs_, *this).saveReportAsPdf([](const Game& g) {
+        return reportPdf(g);
+    });
+}
+
+void StatWindow::exportCsv() {
+    ExportCommands(game_, dialogs_, *this).exportCsv();
+}
+
 void StatWindow::exit() {
     close();
 }
@@ -472,6 +492,13 @@ void StatWindow::editRoster() {
 void StatWindow::showInstructions() {
     for (std::string_view text : kInstructions)
         dialogs_.message(std::string(text), std::string(kInstructionsTitle), Icon::None);
+}
+
+void StatWindow::showPlays() {
+    if (!plays_)
+        plays_ = new PlaysWindow(
+            game_, dialogs_, [this] { return currentQuarter(); }, [this] { copy_.keep(); }, this);
+    plays_->bringUp();
 }
 
 void StatWindow::paintFoul(int index) {
@@ -516,6 +543,12 @@ void StatWindow::nameChanged(int player) {
     button->setAccessibleName(plain.isEmpty() ? spoken : spoken + QStringLiteral(", ") + plain);
     // Whether a name may keep its letter depends on the names before it.
     showNames();
+    if (plays_) plays_->namesChanged();
+}
+
+void StatWindow::playsChanged() {
+    copy_.changed();
+    if (plays_) plays_->playsChanged();
 }
 
 // A name's Alt-letter is underlined, and works, only when Alt and that letter select exactly

@@ -39,6 +39,7 @@ class QTimer;
 namespace tallivant::ui {
 
 class ClientArea;
+class PlaysWindow;
 class SheetField;
 
 class StatWindow : public QMainWindow, private GameListener, private FilesHost, private Commands {
@@ -52,7 +53,7 @@ public:
     const Clock& clock() const { return clock_; }
 
     // The quarter whose option button is on now.
-    Quarter currentQuarter() const;
+    Quarter currentQuarter() const override;
     // As a click on the first quarter's option button (a new or opened game starts there).
     void switchFirstQuarterOn() override;
     void switchQuarterOn(Quarter quarter) override;
@@ -64,6 +65,8 @@ public:
     void gameDiscarded() override;
     // At start-up: offers back the game of a copy of the program that ended before saving it.
     void offerRecovery();
+    // A game named on the command line, opened as File|Open opens the file chosen.
+    void openGameFile(const std::string& path);
     RecoveryCopy& recoveryCopy() { return copy_; }
 
     static constexpr const char* kRestoreTitle = "Restore game";
@@ -98,9 +101,13 @@ private:
     void print() override;
     void openGame() override;
     void saveGame() override;
+    void saveReportAsPdf() override;
+    void exportCsv() override;
     void exit() override;
     void editRoster() override;
     void showInstructions() override;
+    // Opens the Plays window, or brings it to the front.
+    void showPlays() override;
     void takeback() override;
     void startStopClock() override;
     void resetClock() override;
@@ -108,6 +115,7 @@ private:
     void fieldChanged(Field f) override;
     void selectionChanged() override;
     void nameChanged(int player) override;
+    void playsChanged() override;
     void unsavedChanged() override;
     // Whatever was on the screen is in the recovery copy before a box of the game or the file
     // commands opens.
@@ -134,6 +142,8 @@ private:
     QLabel* lblfname_ = nullptr;
     QPushButton* startStop_ = nullptr;
     QPushButton* takeback_ = nullptr;
+    // Made when first asked for; it shows the game, so it goes before the game does.
+    PlaysWindow* plays_ = nullptr;
     // The key and time stamp of the last key release, to tell the keyboard's repeats.
     std::pair<int, quint64> lastRelease_{0, 0};
 

@@ -4,12 +4,15 @@
 
 """Reads the running Tallivant window as a screen reader does, through AT-SPI: the controls'
 names and roles, the fields' values and foul-trouble description, a message box's text, the
-fields one stat writes, and the path of the Tab key."""
+fields one stat writes, and the path of the Tab key; then the Plays window: its table row by
+row and cell by cell, the play heard as the table gets the focus, and its Tab path."""
+import re
 import subprocess
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 STATS = ["Field goal made", "Field goal missed", "Free throw made", "Free throw missed",
          "Three-pointer made", "Three-pointer missed", "Assist", "Rebound", "Turnover",
@@ -161,6 +164,76 @@ for _ in range(len(TAB_PATH)):
     key("Tab")
     path.append(wait_for(lambda: focused(candidates), "a focused control", 5))
 check(path == TAB_PATH + ["Field goal made"], f"Tab path {path}")
+
+# The Plays window, opened with its menu's letter: a table a screen reader reads row by row and
+# cell by cell, whose play is heard as soon as the table has the focus.
+heard = []
+
+
+def on_focus(event):
+    if event.detail1:
+        heard.append(event.source)
+
+
+def pump(seconds):
+    # Events reach the listener only while the main context runs.
+    context = GLib.MainContext.default()
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        while context.iteration(False):
+            pass
+        time.sleep(0.02)
+
+
+def showing(acc):
+    return acc.getState().contains(pyatspi.STATE_SHOWING)
+
+
+pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
+subprocess.run(["xdotool", "windowfocus", "--sync", wid], check=True)
+key("alt+y")
+time.sleep(0.3)
+key("Return")
+plays = wait_for(lambda: next((w for w in application if w is not None and w.name == "Plays"
+                               and showing(w)), None), "the Plays window")
+table = wait_for(lambda: next((a for a in descendants(plays)
+                               if a.getRole() == pyatspi.ROLE_TABLE), None), "the plays table")
+pump(1.0)
+grid = table.queryTable()
+check(grid.nRows == 4 and grid.nColumns == 6,
+      f"4 plays in 6 columns, found {grid.nRows} x {grid.nColumns}")
+titles = [grid.getColumnHeader(c).name for c in range(grid.nColumns)]
+check(titles == ["#", "Time", "Quarter", "Player", "Stat", "Note"], f"column titles {titles}")
+rows = [[grid.getAccessibleAt(r, c).name for c in range(grid.nColumns)] for r in range(grid.nRows)]
+check([r[:1] + r[2:] for r in rows] == [
+    ["4", "1st", "#7", "Personal foul", ""], ["3", "1st", "#7", "Personal foul", ""],
+    ["2", "1st", "#7", "Personal foul", ""], ["1", "1st", "#3", "Field goal made", ""]],
+    f"rows newest first {rows}")
+check(all(re.fullmatch(r"\d\d:\d\d:\d\d", r[1]) for r in rows), f"times {rows}")
+newest = "Play 4, " + rows[0][1] + ", first quarter, #7, Personal foul"
+said = [(a.getRole(), a.description) for a in heard]
+check(said[-1:] == [(pyatspi.ROLE_TABLE_CELL, newest)],
+      f"the newest play is the last thing heard as the window opens: {said}")
+
+# Tab leaves the table for the buttons that apply (Put back does not: the play counts) and
+# comes back round; the play is heard again.
+buttons = {a.name: a for a in descendants(plays) if a.getRole() == pyatspi.ROLE_PUSH_BUTTON}
+check(sorted(buttons) == ["Close", "Give to...", "Put back", "Quarter...", "Remove"],
+      f"the buttons {sorted(buttons)}")
+path = []
+for _ in range(4):
+    key("Tab")
+    last = path[-1] if path else None
+    path.append(wait_for(lambda: (lambda f: f if f != last else None)(focused(buttons)),
+                         "the next button", 5))
+check(path == ["Remove", "Give to...", "Quarter...", "Close"], f"Plays Tab path {path}")
+heard.clear()
+key("Tab")
+pump(1.0)
+said = [(a.getRole(), a.description) for a in heard]
+check(said[-1:] == [(pyatspi.ROLE_TABLE_CELL, newest)], f"the play heard back in the table: {said}")
+key("Escape")
+wait_for(lambda: not showing(plays), "Escape to close the Plays window")
 
 print(f"checked in {time.monotonic() - started:.1f} s", flush=True)
 if failures:

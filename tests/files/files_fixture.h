@@ -14,6 +14,7 @@
 
 #include "files/file_commands.h"
 #include "files/game_file.h"
+#include "files/saved_game.h"
 #include "support/game_fixture.h"
 #include "support/scratch_folder.h"
 
@@ -22,8 +23,19 @@ namespace tallivant::testing {
 class FakeHost : public FilesHost {
 public:
     int firstQuarterClicks = 0;
+    Quarter quarter = Quarter::First; // the option button that is on
     std::string label;
-    void switchFirstQuarterOn() override { ++firstQuarterClicks; }
+    void switchFirstQuarterOn() override {
+        ++firstQuarterClicks;
+        quarter = Quarter::First;
+    }
+    void switchQuarterOn(Quarter q) override {
+        if (q == Quarter::First)
+            switchFirstQuarterOn();
+        else
+            quarter = q;
+    }
+    Quarter currentQuarter() const override { return quarter; }
     void setFileLabel(const std::string& path) override { label = path; }
     std::string fileLabel() const override { return label; }
 };
@@ -33,6 +45,8 @@ struct WindowState {
     SheetCopy sheet;
     std::string label;
     int firstQuarterClicks = 0;
+    Quarter quarter = Quarter::First;
+    Plays plays;
     friend bool operator==(const WindowState&, const WindowState&) = default;
 };
 
@@ -42,7 +56,13 @@ protected:
     FileCommands files{game, dialogs, host};
     ScratchFolder folder;
 
-    WindowState state() const { return {copySheet(game), host.label, host.firstQuarterClicks}; }
+    WindowState state() const {
+        return {copySheet(game), host.label, host.firstQuarterClicks, host.quarter, game.plays()};
+    }
+    // What File|Save writes of the game on the window.
+    std::string savedBytes() const {
+        return encodeSavedGame(contentsOf(game), host.quarter, game.plays()).value();
+    }
 
     // A game with names and stats in every kind of field, a selection and a takeback memory.
     void playSomeGame() {

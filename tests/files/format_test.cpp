@@ -42,6 +42,7 @@ std::vector<std::string> split(std::string_view text, std::size_t limit = 100) {
 TEST_F(GameFileWriter, SavedSmallGameMatchesTheFileWrittenByHand) {
     game.setName(1, "4  Smith, Al");
     game.setName(2, "5  Lee");
+    game.setTimeOfDay([] { return std::string("19:30:05"); });
     stat(2, 'c', Quarter::Second);
     stat(2, 'c', Quarter::Second);
     stat(2, 'v', Quarter::Second);
@@ -64,6 +65,11 @@ TEST_F(GameFileWriter, SavedSmallGameMatchesTheFileWrittenByHand) {
     expected += R"("First Quarter")" + zeros + R"("Second Quarter")" + shots +
                 R"("Third Quarter")" + zeros + R"("Fourth Quarter")" + zeros +
                 R"("Overtime totals")" + zeros + R"("Game totals")" + shots;
+    // The quarter that is on, and the plays.
+    expected += "\"Quarter\",\"1st\"\r\n"
+                "\"Play\",\"1\",\"19:30:05\",\"2nd\",\"2\",\"c\",\"counted\",\"\",\"\"\r\n"
+                "\"Play\",\"2\",\"19:30:05\",\"2nd\",\"2\",\"c\",\"counted\",\"\",\"\"\r\n"
+                "\"Play\",\"3\",\"19:30:05\",\"2nd\",\"2\",\"v\",\"counted\",\"\",\"\"\r\n";
 
     EXPECT_EQ(readBytes(path), expected);
 }

@@ -82,6 +82,7 @@ TEST_F(FileOpen, ReplacesNamesAndFieldsAndKeepsTheSelection) {
     expected.firstQuarterClicks = 1;
     expected.sheet.tbletter = "";
     expected.sheet.oldplayernum = 0;
+    expected.plays.clear(); // a file without plays
     EXPECT_EQ(state(), expected);
     EXPECT_EQ(game.playernum(), 6);
     EXPECT_EQ(files.filename(), "");
@@ -162,7 +163,7 @@ TEST_F(FileOpen, RefusedFilesChangeNothingAndSayWhy) {
         binary[i * 10] = ',';
     writeBytes(folder / "binary.bin", binary);
     std::string huge = otherGameFile();
-    huge += std::string(2 * 1024 * 1024 - huge.size(), '\n');
+    huge += std::string(kMaxSavedGameBytes + 1 - huge.size(), '\n');
     writeBytes(folder / "huge.txt", huge);
     std::filesystem::create_directory(folder / "folder.txt");
 #ifdef _WIN32
@@ -191,7 +192,7 @@ TEST_F(FileOpen, RefusedFilesChangeNothingAndSayWhy) {
         {"empty.txt", "It holds 0 of the 342 values of a game file."},
         {"binary.bin", "It is not a text file."},
         {"utf16.txt", "It is not a text file."},
-        {"huge.txt", "It is larger than 1 MiB."},
+        {"huge.txt", "It is larger than 3 MiB."},
         {"notes.txt", "It is not a game file: a game file begins with the header "
                       "\"Name\",\"FGM\",\u2026"},
         {"missing.txt", missing},

@@ -101,6 +101,42 @@ TEST_F(RecoveryFiles, ACopyReadsBackWhatItHoldsEvenAGameThatIsLargeOnlyInUtf8) {
                 60);
 }
 
+TEST_F(RecoveryFiles, ACopyKeepsThePlaysThatFitItsGame) {
+    FakeDialogs dialogs;
+    Game game{dialogs};
+    for (const char letter : {'c', 'h', 'm', 'e'}) {
+        game.selectPlayer(letter == 'h' ? 2 : 6);
+        game.record(statRow(letter), Quarter::Second);
+    }
+    game.takeback();
+    ASSERT_TRUE(game.givePlays({1}, 11));
+    ASSERT_TRUE(game.movePlays({0, 2}, Quarter::Fourth));
+    const KeptGame kept{contentsOf(game), "/games/monday.txt", Quarter::Third, game.memory(),
+                        game.plays()};
+    {
+        Recovery copy(state);
+        ASSERT_FALSE(copy.write(kept));
+    }
+    const auto found = nextStart();
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->kept.game, kept.game);
+    EXPECT_EQ(found->kept.plays, kept.plays);
+    EXPECT_EQ(found->kept.quarter, Quarter::Third);
+    EXPECT_EQ(found->kept.label, kept.label);
+
+    // Plays that do not fit the copy's statistics are not brought back; the game is.
+    KeptGame odd = kept;
+    odd.game.fields[fieldByName("txt4thpf").id()] = "0";
+    {
+        Recovery copy(state + "-odd");
+        ASSERT_FALSE(copy.write(odd));
+    }
+    const auto oddFound = Recovery(state + "-odd").claimLeftBehind();
+    ASSERT_TRUE(oddFound);
+    EXPECT_EQ(oddFound->kept.game, odd.game);
+    EXPECT_TRUE(oddFound->kept.plays.empty());
+}
+
 TEST_F(RecoveryFiles, DiscardedGamesAreNamedForTheirTimeAndFileAndTheNewestTwentyStay) {
     Recovery copy(state);
     const fs::path discarded = pathOf(copy.discardedFolder());

@@ -45,7 +45,7 @@ TEST_F(FileSave, SuccessIsReportedOnlyWhenTheFileIsInPlace) {
     const std::string path = folder / "game.txt";
     writeBytes(path, old);
     const WindowState before = state();
-    const std::string bytes = encodeGameFile(contentsOf(game));
+    const std::string bytes = savedBytes();
     std::string onDiskWhenReported;
     dialogs.onShow = [&](const Shown& s) {
         if (s.kind == "message") onDiskWhenReported = readBytes(path);
@@ -84,7 +84,7 @@ TEST_F(FileSave, SavingAgainReplacesTheWholeFile) {
     saveTo(path);
     const std::string second = readBytes(path);
     EXPECT_LT(second.size(), firstSize);
-    EXPECT_EQ(second, encodeGameFile(contentsOf(game)));
+    EXPECT_EQ(second, savedBytes());
 }
 
 TEST_F(FileSave, OntoAFolderFailsAndLeavesTheFolder) {
@@ -116,6 +116,10 @@ TEST_F(FileSave, AGameThatWouldNotOpenAgainIsNotSavedAndTheOldFileStays) {
     saveTo(path);
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[1].text, "Your file has been saved.");
-    EXPECT_EQ(readBytes(path).size(), kMaxGameFileBytes);
-    EXPECT_TRUE(parseGameFile(readBytes(path)) == fits) << "the saved game reads back differently";
+    // The 19 records at the limit, the quarter and the plays after them.
+    EXPECT_EQ(readBytes(path).size(),
+              kMaxGameFileBytes + quarterAndPlaysText(host.quarter, game.plays()).size());
+    const auto back = readSavedGame(readBytes(path));
+    ASSERT_TRUE(std::holds_alternative<SavedGame>(back));
+    EXPECT_TRUE(std::get<SavedGame>(back).game == fits) << "the saved game reads back differently";
 }

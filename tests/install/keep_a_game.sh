@@ -134,8 +134,9 @@ step "check the saved game file"
 [ -f "$saved" ] || fail "no file at $saved"
 records=$(tr -cd '\n' <"$saved" | wc -c)
 crlf_records=$(grep -c $'\r$' "$saved" || true)
-[ "$records" = 19 ] || fail "the file holds $records lines, not 19"
-[ "$crlf_records" = 19 ] || fail "only $crlf_records of the 19 records end with CR LF"
+# The game's 19 records, then the quarter that was on and the two plays.
+[ "$records" = 22 ] || fail "the file holds $records lines, not 19 and the quarter and 2 plays"
+[ "$crlf_records" = 22 ] || fail "only $crlf_records of the 22 records end with CR LF"
 [ "$(tail -c 2 "$saved" | od -An -tx1 | tr -d ' \n')" = 0d0a ] ||
     fail "the last record does not end with CR LF"
 mapfile -t lines < <(tr -d '\r' <"$saved")
@@ -172,5 +173,11 @@ for i in "${!expected[@]}"; do
     fi
 done
 [ "$wrong" = 0 ] || fail "$wrong of the 19 records differ from the game that was kept"
+[ "${lines[19]}" = '"Quarter","1st"' ] || fail "the quarter record is ${lines[19]}"
+play='"Play","%s","[0-2][0-9]:[0-5][0-9]:[0-5][0-9]","1st","1","%s","counted","",""'
+# shellcheck disable=SC2059
+[[ "${lines[20]}" =~ ^$(printf "$play" 1 c)$ ]] || fail "the first play is ${lines[20]}"
+# shellcheck disable=SC2059
+[[ "${lines[21]}" =~ ^$(printf "$play" 2 m)$ ]] || fail "the second play is ${lines[21]}"
 
 step "passed"

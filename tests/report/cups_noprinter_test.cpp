@@ -9,8 +9,12 @@
 #include <cstdlib>
 
 #include "cups_support.h"
+#include "files/exports.h"
+#include "report/pdf.h"
+#include "report/place.h"
 #include "report/printer.h"
 #include "report_sheet.h"
+#include "support/scratch_folder.h"
 
 using namespace tallivant;
 using namespace tallivant::testing;
@@ -48,6 +52,28 @@ TEST_F(CupsNoPrinter, FilePrintShowsTheErrorAndChangesNothing) {
     EXPECT_TRUE(copySheet(game) == before);
     EXPECT_EQ(jobIds(kTestQueue), jobsBefore);
     EXPECT_EQ(pdfFiles(), filesBefore);
+}
+
+// File|Save report as PDF asks nothing about a printer and needs none.
+TEST_F(CupsNoPrinter, SaveReportAsPdfNeedsNoPrinter) {
+    ASSERT_TRUE(QPrinterInfo::defaultPrinter().isNull());
+    fillDistinct(game);
+    nameEveryone(game);
+    class Host : public FilesHost {
+    public:
+        void switchFirstQuarterOn() override {}
+        void setFileLabel(const std::string&) override {}
+        std::string fileLabel() const override { return {}; }
+    } host;
+    ScratchFolder folder;
+    const std::string pdf = folder / "report.pdf";
+    dialogs.fileAnswers = {pdf};
+    EXPECT_TRUE(ExportCommands(game, dialogs, host).saveReportAsPdf([](const Game& g) {
+        return reportPdf(g);
+    }));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].kind, "save");
+    EXPECT_EQ(wordLines(pdfText(pdf)), wordLines(expectedReport(game)));
 }
 
 } // namespace

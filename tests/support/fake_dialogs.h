@@ -18,7 +18,8 @@
 namespace tallivant::testing {
 
 struct Shown {
-    std::string kind; // "message", "okCancel", "unsaved", "restore", "input", "open", "save"
+    // "message", "okCancel", "unsaved", "restore", "input", "choose", "open", "save"
+    std::string kind;
     std::string text;
     std::string title;
     Icon icon = Icon::None;
@@ -26,6 +27,8 @@ struct Shown {
     FileDialogSetup setup;
     std::string detail;        // a message's informative text
     std::size_t maxLength = 0; // an input's limit
+    std::vector<std::string> choices{}; // a list's entries
+    int preselected = -1;               // the entry a list marked as it opened
 };
 
 class FakeDialogs : public Dialogs {
@@ -35,6 +38,7 @@ public:
     std::deque<UnsavedAnswer> unsavedAnswers;            // empty: Discard, as if nothing were asked
     std::deque<bool> restoreAnswers;                     // empty: Restore
     std::deque<std::optional<std::string>> inputAnswers; // nothing: accept the default
+    std::deque<std::optional<int>> chooseAnswers;        // empty or nothing: cancelled
     std::deque<std::optional<std::string>> fileAnswers;  // nothing: cancelled
     std::function<void(const Shown&)> onShow;
 
@@ -62,6 +66,11 @@ public:
                       const std::string& defaultAnswer, std::size_t maxLength) override {
         push({"input", message, caption, Icon::None, defaultAnswer, {}, {}, maxLength});
         return take(inputAnswers, std::optional<std::string>()).value_or(defaultAnswer);
+    }
+    std::optional<int> choose(const std::string& message, const std::string& title,
+                              const std::vector<std::string>& choices, int preselected) override {
+        push({"choose", message, title, Icon::None, {}, {}, {}, 0, choices, preselected});
+        return take(chooseAnswers, std::optional<int>());
     }
     std::optional<std::string> openFile(const FileDialogSetup& setup) override {
         push({"open", {}, setup.title, Icon::None, {}, setup, {}, 0});

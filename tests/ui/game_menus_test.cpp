@@ -100,7 +100,8 @@ TEST_F(GameMenus, SavedGameOpensAgainWithEveryNameAndField) {
             << fieldName(Field::fromId(id));
     EXPECT_EQ(text("txtfgper_0"), "66.67%");
     EXPECT_EQ(text("lblfname"), QString::fromStdString(path));
-    EXPECT_TRUE(widget<QAbstractButton>("opt1stqtr")->isChecked());
+    // The quarter that was on when the game was saved is on again.
+    EXPECT_TRUE(widget<QAbstractButton>("opt2ndqtr")->isChecked());
     // Three fouls in the opened game: the field is light yellow again.
     EXPECT_EQ(pixel(field("txtpf_1"), blankSpot(field("txtpf_1"))), bgr(ui::kLightYellow));
 }

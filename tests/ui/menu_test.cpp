@@ -38,20 +38,26 @@ TEST_F(Menus, EveryItemActsWhenChosenAndReadsAsTheProgramWritesIt) {
             dialogs.okCancelAnswers = {false};
             item->trigger();
             const QColor now = gap(*window);
+            // Show plays opens a window of its own; it is closed again for the next items.
+            QWidget* plays = window->findChild<QWidget*>(QStringLiteral("plays"));
+            const bool playsShown = plays && plays->isVisible();
+            if (plays) plays->close();
             if (dialogs.shown.size() == shown && window->isVisible() == visible &&
-                now == background)
+                now == background && !playsShown)
                 idle << item->text();
             background = now;
         }
         captions << title->text() + ": " + items.join(", ");
     }
     EXPECT_TRUE(idle.isEmpty()) << idle.join(", ").toStdString();
-    EXPECT_EQ(captions,
-              (QStringList{"Fi&le: New, Print, Open, Save, -, E&xit", "Ed&it Roster: Edit roster",
-                           "Color chan&ge: Red, Green, Purple, Black, Yellow, Blue, "
-                           "White, Orange, Dark red, Dark green, Dark purple, Dark "
-                           "blue, Dark orange",
-                           "Hel&p: Instructions"}));
+    EXPECT_EQ(
+        captions,
+        (QStringList{"Fi&le: New, Print, Open, Save, Save report as PDF, Export CSV, -, E&xit",
+                     "Ed&it Roster: Edit roster",
+                     "Color chan&ge: Red, Green, Purple, Black, Yellow, Blue, "
+                     "White, Orange, Dark red, Dark green, Dark purple, Dark "
+                     "blue, Dark orange",
+                     "Pla&ys: Show plays", "Hel&p: Instructions"}));
     QAction* bar = widget<QAction>("mnubar");
     EXPECT_TRUE(bar && bar->isSeparator());
 }

@@ -8,11 +8,13 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <functional>
 
+#include "ui/plays_window.h"
 #include "ui/qt_dialogs.h"
 #include "window_fixture.h"
 
@@ -191,6 +193,41 @@ TEST_F(RealDialogs, DetailedMessageAddsItsReasonUnderTheSameBox) {
     EXPECT_EQ(seen.icon, QMessageBox::Critical);
 }
 
+// What a list box showed, read while it was up.
+struct SeenList {
+    QString title, text;
+    QStringList entries;
+    int marked = -1;
+    bool listHasFocus = false, okAndCancel = false, modal = false;
+    QWidget* parent = nullptr;
+};
+
+// Reads the next modal box, which must be a list box, into `seen`; then `answer` answers it.
+ModalAnswer answerList(SeenList& seen, std::function<void(QDialog*, QListWidget*)> answer) {
+    return ModalAnswer([&seen, answer = std::move(answer)](QWidget* w) {
+        auto* dialog = qobject_cast<QDialog*>(w);
+        ASSERT_NE(dialog, nullptr);
+        auto* list = dialog->findChild<QListWidget*>();
+        auto* buttons = dialog->findChild<QDialogButtonBox*>();
+        ASSERT_TRUE(list && buttons);
+        seen.title = dialog->windowTitle();
+        seen.text = dialog->findChild<QLabel*>()->text();
+        for (int i = 0; i < list->count(); ++i)
+            seen.entries << list->item(i)->text();
+        seen.marked = list->currentRow();
+        seen.listHasFocus = dialog->focusWidget() == list;
+        seen.okAndCancel =
+            buttons->standardButtons() == (QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        seen.modal = dialog->isModal();
+        seen.parent = dialog->parentWidget();
+        answer(dialog, list);
+        if (dialog->isVisible()) {
+            ADD_FAILURE() << "the box stayed open";
+            dialog->reject();
+        }
+    });
+}
+
 FileDialogSetup gameFileSetup(const std::string& title, const std::string& start) {
     FileDialogSetup setup;
     setup.title = title;
@@ -367,6 +404,81 @@ TEST(RealDialogsOnWindow, RefusalBoxIsModalOverTheWindowAndLeavesNothingOpen) {
         EXPECT_EQ(seen.text, "Please select player first.");
         EXPECT_EQ(seen.parent, &window);
         EXPECT_EQ(visibleTopLevels(), QStringList{"tallivant::ui::StatWindow:stat"});
+    }
+    EXPECT_TRUE(visibleTopLevels().isEmpty());
+}
+
+// Give to and Quarter through the real boxes: each opens over the Plays window, modal, with the
+// focus in its list at the entry marked, lists the names as the buttons show them or the five
+// quarters, takes Enter or OK and refuses with Escape, and closes back onto the Plays window.
+TEST(RealDialogsOnWindow, GiveToAndQuarterBoxesOpenOverThePlaysWindow) {
+    ui::QtDialogs dialogs;
+    {
+        ui::StatWindow window(dialogs);
+        dialogs.setWindow(&window);
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        window.game().setName(1, "4 &Ann");
+        window.game().setName(7, "R&&D");
+        QTest::mouseClick(window.findChild<QWidget*>("cmdp1"), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QWidget*>("cmdreb"), Qt::LeftButton);
+        window.findChild<QAction*>("mnushowplays")->trigger();
+        auto* plays = window.findChild<ui::PlaysWindow*>();
+        ASSERT_NE(plays, nullptr);
+        // The Plays window counts as active with the main window; wait for the keys to go there.
+        ASSERT_TRUE(QTest::qWaitFor([plays] { return QApplication::activeWindow() == plays; }));
+
+        SeenList give;
+        ModalAnswer typed = answerList(give, [](QDialog*, QListWidget* list) {
+            QTest::keyClicks(list, "R"); // to the first name that starts so
+            QTest::keyClick(list, Qt::Key_Return);
+        });
+        QTest::mouseClick(plays->findChild<QWidget*>("playsGiveTo"), Qt::LeftButton);
+        ASSERT_TRUE(typed.answered());
+        EXPECT_EQ(give.title, "Give to");
+        EXPECT_EQ(give.text, "Give the selected plays to:");
+        EXPECT_EQ(give.parent, plays);
+        EXPECT_TRUE(give.modal && give.listHasFocus && give.okAndCancel);
+        ASSERT_EQ(give.entries.size(), 12);
+        EXPECT_EQ(give.entries.mid(0, 3), (QStringList{"4 Ann", "#2", "#3"}));
+        EXPECT_EQ(give.entries[6], "R&D");
+        EXPECT_EQ(give.marked, 0);
+        EXPECT_EQ(window.game().text(Field{playerLine(6), REB}), "1");
+        EXPECT_EQ(window.game().text(Field{playerLine(0), REB}), "0");
+        ASSERT_TRUE(QTest::qWaitFor([plays] { return QApplication::activeWindow() == plays; }));
+
+        SeenList quarter;
+        ModalAnswer last = answerList(quarter, [](QDialog* d, QListWidget* list) {
+            QTest::keyClick(list, Qt::Key_End);
+            d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        QTest::mouseClick(plays->findChild<QWidget*>("playsQuarter"), Qt::LeftButton);
+        ASSERT_TRUE(last.answered());
+        EXPECT_EQ(quarter.title, "Quarter");
+        EXPECT_EQ(quarter.parent, plays);
+        EXPECT_TRUE(quarter.modal && quarter.listHasFocus && quarter.okAndCancel);
+        EXPECT_EQ(quarter.entries, (QStringList{"1st", "2nd", "3rd", "4th", "OT"}));
+        EXPECT_EQ(quarter.marked, 0); // the quarter that is on
+        EXPECT_EQ(window.game().text(Field{quarterLine(Quarter::Overtime), REB}), "1");
+        EXPECT_EQ(window.game().text(Field{quarterLine(Quarter::First), REB}), "0");
+
+        // Escape chooses nothing, and nothing changes.
+        SeenList cancelled;
+        ModalAnswer escape = answerList(cancelled, [](QDialog*, QListWidget* list) {
+            QTest::keyClick(list, Qt::Key_Down);
+            QTest::keyClick(list, Qt::Key_Escape);
+        });
+        QTest::mouseClick(plays->findChild<QWidget*>("playsQuarter"), Qt::LeftButton);
+        ASSERT_TRUE(escape.answered());
+        EXPECT_EQ(window.game().text(Field{quarterLine(Quarter::Overtime), REB}), "1");
+        EXPECT_EQ(window.game().text(Field{quarterLine(Quarter::First), REB}), "0");
+
+        QStringList open = visibleTopLevels();
+        open.sort();
+        EXPECT_EQ(open, (QStringList{"tallivant::ui::PlaysWindow:plays",
+                                     "tallivant::ui::StatWindow:stat"}));
+        EXPECT_TRUE(QTest::qWaitFor([plays] { return QApplication::activeWindow() == plays; }));
     }
     EXPECT_TRUE(visibleTopLevels().isEmpty());
 }

@@ -3,19 +3,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Saves a picture of the window in the middle of a game: names on the buttons, stats recorded
-// through the real buttons, a player selected, players on the floor and the clock running.
-// Usage: ui_screenshot OUTPUT.png (run under Xvfb, or offscreen).
+// through the real buttons, a player selected, players on the floor and the clock running; and,
+// when asked, one of the Plays window beside it, with plays taken back, given and moved.
+// Usage: ui_screenshot OUTPUT.png [PLAYS.png] (run under Xvfb, or offscreen).
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QMetaObject>
 #include <QPixmap>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTimer>
 #include <cstdio>
 
 #include "support/fake_dialogs.h"
 #include "ui/appearance.h"
+#include "ui/plays_window.h"
 #include "ui/stat_window.h"
 
 using namespace tallivant;
@@ -34,8 +38,8 @@ void recordStat(ui::StatWindow& w, int player, const char* button) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: %s OUTPUT.png [PLAYS.png]\n", argv[0]);
         return 2;
     }
     QApplication app(argc, argv);
@@ -78,6 +82,24 @@ int main(int argc, char* argv[]) {
     QApplication::processEvents();
     if (!window.grab().save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
+        return 1;
+    }
+    if (argc == 2) return 0;
+
+    // The last shot taken back, a foul given to the right player, the first two plays of the second
+    // quarter moved there from the first, and two plays selected.
+    window.game().removePlays({26});
+    window.game().givePlays({12}, 5);
+    window.game().movePlays({16, 17}, Quarter::Second);
+    window.findChild<QAction*>("mnushowplays")->trigger();
+    auto* plays = window.findChild<ui::PlaysWindow*>();
+    QTableView* table = plays->table();
+    table->selectRow(3);
+    table->selectionModel()->select(table->model()->index(5, 0),
+                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QApplication::processEvents();
+    if (!plays->grab().save(QString::fromLocal8Bit(argv[2]))) {
+        std::fprintf(stderr, "cannot write %s\n", argv[2]);
         return 1;
     }
     return 0;

@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "files/game_file.h"
+#include "files/saved_game.h"
 #include "support/scratch_folder.h"
 #include "window_fixture.h"
 
@@ -149,7 +150,8 @@ TEST_F(UnsavedGame, AsksExactlyWhenTheGameHasChangedAndEachAnswerDoesWhatItSays)
                 fresh();
                 setUp();
                 const std::string before = gameBytes();
-                const std::string beforeFile = encodeGameFile(contentsOf(window->game()));
+                const std::string beforeFile = *encodeSavedGame(
+                    contentsOf(window->game()), window->currentQuarter(), window->game().plays());
                 const QString label = text("lblfname");
                 const std::size_t from = dialogs.shown.size();
                 dialogs.unsavedAnswers = {answer};

@@ -1,0 +1,257 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/command_line.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLocale>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "files/disk.h"
+#include "files/exports.h"
+#include "files/file_commands.h"
+#include "report/pdf.h"
+#include "sheet/game.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace tallivant::ui {
+
+namespace {
+
+// Options Qt's window programs take, read and removed by QApplication itself: accepted here so
+// that they reach it.
+struct QtOption {
+    const char* name;
+    bool takesValue;
+};
+constexpr QtOption kQtOptions[] = {
+    {"platform", true},        {"platformpluginpath", true},
+    {"platformtheme", true},   {"plugin", true},
+    {"display", true},         {"geometry", true},
+    {"qwindowgeometry", true}, {"title", true},
+    {"qwindowtitle", true},    {"icon", true},
+    {"qwindowicon", true},     {"name", true},
+    {"session", true},         {"style", true},
+    {"stylesheet", true},      {"reverse", false},
+    {"widgetcount", false},    {"nograb", false},
+    {"dograb", false},         {"sync", false},
+};
+
+void print(std::FILE* to, const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), to);
+    std::fflush(to);
+}
+
+// "tallivant: game.txt: No such file or directory"
+int fail(const QString& path, const std::string& reason) {
+    print(stderr, QStringLiteral("tallivant: %1: %2\n").arg(path, QString::fromStdString(reason)));
+    return kExitFailed;
+}
+
+#ifdef _WIN32
+// A window program has no console of its own: what it prints goes to the console it was
+// started from, unless that output is redirected to a file or a pipe.
+void useParentConsole() {
+    const auto unset = [](DWORD which) {
+        const HANDLE h = GetStdHandle(which);
+        return h == nullptr || h == INVALID_HANDLE_VALUE;
+    };
+    const bool out = unset(STD_OUTPUT_HANDLE), err = unset(STD_ERROR_HANDLE);
+    if ((!out && !err) || !AttachConsole(ATTACH_PARENT_PROCESS)) return;
+    if (out) std::freopen("CONOUT$", "w", stdout);
+    if (err) std::freopen("CONOUT$", "w", stderr);
+}
+#else
+void useParentConsole() {}
+#endif
+
+// A run with no one to ask: every question is answered no, and what would have been shown is
+// kept for standard error.
+class NoOneToAsk : public Dialogs {
+public:
+    std::string openFailure; // why the game did not open
+    std::vector<std::string> notes;
+
+    void message(const std::string& text, const std::string&, Icon) override {
+        notes.push_back(text);
+    }
+    void detailedMessage(const std::string& text, const std::string& detail, const std::string&,
+                         Icon) override {
+        if (text == FileCommands::kOpenFailed)
+            openFailure = detail;
+        else
+            notes.push_back(text + " " + detail);
+    }
+    bool okCancel(const std::string&, const std::string&) override { return false; }
+    UnsavedAnswer saveDiscardCancel(const std::string&, const std::string&) override {
+        return UnsavedAnswer::Cancel;
+    }
+    bool restoreOrDiscard(const std::string&, const std::string&, const std::string&) override {
+        return false;
+    }
+    std::string input(const std::string&, const std::string&, const std::string&,
+                      std::size_t) override {
+        return {};
+    }
+    std::optional<int> choose(const std::string&, const std::string&,
+                              const std::vector<std::string>&, int) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> openFile(const FileDialogSetup&) override { return std::nullopt; }
+    std::optional<std::string> saveFile(const FileDialogSetup&) override { return std::nullopt; }
+};
+
+// The window's part in opening a game, with no window.
+class NoWindow : public FilesHost {
+public:
+    void switchFirstQuarterOn() override {}
+    void setFileLabel(const std::string& path) override { label_ = path; }
+    std::string fileLabel() const override { return label_; }
+
+private:
+    std::string label_;
+};
+
+std::string absolute(const QString& path) {
+    return QFileInfo(path).absoluteFilePath().toStdString();
+}
+
+void dropBelowCritical(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) print(stderr, text + u'\n');
+}
+
+} // namespace
+
+void quietQtMessages(bool on) {
+    qInstallMessageHandler(on ? dropBelowCritical : nullptr);
+}
+
+CommandLine readCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    // Qt's options are words after a single dash ("-platform offscreen").
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("Keeps one basketball team's statistics during a game.\nWith --pdf or "
+                       "--csv, writes the report or the box score of a game file and ends,\n"
+                       "with no window."));
+    // Not Qt's own help option, whose --help-all would list options of Qt's that this
+    // reading does not know of.
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and end."));
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version and end."));
+    parser.addOption(help);
+    parser.addOption(version);
+    const QCommandLineOption pdf(QStringLiteral("pdf"),
+                                 QStringLiteral("Write the report of GAME to OUT as PDF."),
+                                 QStringLiteral("OUT"));
+    const QCommandLineOption csv(
+        QStringLiteral("csv"),
+        QStringLiteral("Write the box score of GAME to OUT as CSV, and its plays beside it "
+                       "(OUT's name with -plays.csv)."),
+        QStringLiteral("OUT"));
+    parser.addOption(pdf);
+    parser.addOption(csv);
+    for (const QtOption& o : kQtOptions) {
+        QCommandLineOption option(QString::fromLatin1(o.name), QString(),
+                                  o.takesValue ? QStringLiteral("value") : QString());
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    parser.addPositionalArgument(QStringLiteral("GAME"),
+                                 QStringLiteral("A game file, opened in the window or written "
+                                                "out by --pdf and --csv."),
+                                 QStringLiteral("[GAME]"));
+
+    // The usage names the program as a user types it, not by the whole path Qt puts there.
+    QString usage = parser.helpText();
+    if (const QStringList own = QCoreApplication::arguments(); !own.isEmpty()) {
+        const QString path = own.first();
+        if (const qsizetype at = usage.indexOf(path); at >= 0)
+            usage.replace(at, path.size(), QFileInfo(path).completeBaseName());
+    }
+    CommandLine line;
+    const auto wrong = [&](const QString& what) {
+        line.action = CommandLine::Action::Wrong;
+        line.text = QStringLiteral("tallivant: %1\n\n%2").arg(what, usage);
+        return line;
+    };
+    if (!parser.parse(arguments)) return wrong(parser.errorText());
+    if (parser.isSet(help)) {
+        line.action = CommandLine::Action::Help;
+        line.text = usage;
+        return line;
+    }
+    if (parser.isSet(version)) {
+        line.action = CommandLine::Action::Version;
+        line.text = QStringLiteral("Tallivant " TALLIVANT_VERSION "\n");
+        return line;
+    }
+    const QStringList games = parser.positionalArguments();
+    if (games.size() > 1) return wrong(QStringLiteral("one game file at a time."));
+    line.game = games.value(0);
+    for (const auto& [option, value] : {std::pair{&pdf, &line.pdf}, std::pair{&csv, &line.csv}}) {
+        const QStringList values = parser.values(*option);
+        if (values.size() > 1)
+            return wrong(QStringLiteral("--%1 is given more than once.").arg(option->names()[0]));
+        if (values.size() == 1 && values[0].isEmpty())
+            return wrong(QStringLiteral("--%1 needs a file name.").arg(option->names()[0]));
+        *value = values.value(0);
+    }
+    if (!line.pdf.isEmpty() || !line.csv.isEmpty()) {
+        if (line.game.isEmpty())
+            return wrong(QStringLiteral("--pdf and --csv need the game file to write from."));
+        line.action = CommandLine::Action::Export;
+    }
+    return line;
+}
+
+int answer(const CommandLine& line) {
+    useParentConsole();
+    if (line.action == CommandLine::Action::Wrong) {
+        print(stderr, line.text);
+        return kExitUsage;
+    }
+    print(stdout, line.text);
+    return kExitDone;
+}
+
+int writeExports(const CommandLine& line) {
+    useParentConsole();
+    NoOneToAsk dialogs;
+    Game game(dialogs);
+    // Percentages as the window would show them on this machine, so the PDF is what it prints.
+    game.setDecimalSeparator(QLocale().decimalPoint().toStdString());
+    NoWindow host;
+    FileCommands files(game, dialogs, host);
+    files.openGame(absolute(line.game));
+    if (!dialogs.openFailure.empty()) return fail(line.game, dialogs.openFailure);
+    for (const std::string& note : dialogs.notes)
+        print(stderr,
+              QStringLiteral("tallivant: %1: %2\n").arg(line.game, QString::fromStdString(note)));
+
+    if (!line.pdf.isEmpty()) {
+        const std::optional<std::string> bytes = reportPdf(game);
+        if (!bytes) return fail(line.pdf, ExportCommands::kPdfNotMade);
+        if (const auto failure = writeFileSafely(absolute(line.pdf), *bytes))
+            return fail(line.pdf, *failure);
+    }
+    if (!line.csv.isEmpty()) {
+        if (const auto failure = writeBoxScore(game, absolute(line.csv)))
+            return fail(line.csv, *failure);
+    }
+    return kExitDone;
+}
+
+} // namespace tallivant::ui

@@ -1,0 +1,52 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The command line. `tallivant [GAME]` starts the window, with GAME opened as File|Open opens
+// it; `tallivant --pdf OUT GAME` and `--csv OUT GAME` write the game's report or box score and
+// end, with no window and no display. Exit status: 0 done, 1 the game did not open or a file
+// was not written (the reason on standard error), 2 a command line not understood (the usage
+// on standard error). Qt's own options for a window (-platform, -style, …) pass to the window.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace tallivant::ui {
+
+struct CommandLine {
+    enum class Action {
+        Window,  // the window, with `game` opened when there is one
+        Export,  // `pdf`, `csv` or both written from `game`, no window
+        Help,    // `text` on standard output
+        Version, // `text` on standard output
+        Wrong,   // `text` (what is wrong, then the usage) on standard error
+    } action = Action::Window;
+    QString game;
+    QString pdf;
+    QString csv;
+    QString text;
+};
+
+inline constexpr int kExitDone = 0;
+inline constexpr int kExitFailed = 1;
+inline constexpr int kExitUsage = 2;
+
+// Reads the arguments, the program's name first, as QCoreApplication::arguments() gives them.
+// Needs a QCoreApplication, whose own arguments name the program in the usage.
+CommandLine readCommandLine(const QStringList& arguments);
+
+// Writes the files an Export asks for, the PDF first. Needs a QGuiApplication when it asks for
+// a PDF (the report's faces), a QCoreApplication otherwise. Returns the exit status, having
+// written any reason to standard error.
+int writeExports(const CommandLine& line);
+
+// Prints the text of Help, Version or Wrong where it belongs and returns the exit status.
+int answer(const CommandLine& line);
+
+// Keeps Qt's own debug, information and warning messages (such as a missing XDG_RUNTIME_DIR in
+// a cron job) off standard error, which is for the program's reasons alone; its critical and
+// fatal messages still go there. `on` false gives Qt its own handling back.
+void quietQtMessages(bool on);
+
+} // namespace tallivant::ui

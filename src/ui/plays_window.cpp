@@ -1,0 +1,351 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/plays_window.h"
+
+#include <QFocusEvent>
+#include <QHBoxLayout>
+#include <QHash>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QShortcutEvent>
+#include <QStaticText>
+#include <QStyleOptionSlider>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "ui/plays_model.h"
+
+namespace tallivant::ui {
+
+namespace {
+
+// A button whose Alt-letter clicks at once, like the main window's: Qt's own animated click
+// would emit clicked() about 100 ms later and drop a second press meanwhile.
+class Button : public QPushButton {
+public:
+    Button(const QString& text, QWidget* parent) : QPushButton(text, parent) {
+        setAutoDefault(false);
+    }
+
+protected:
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::Shortcut && !static_cast<QShortcutEvent*>(e)->isAmbiguous()) {
+            click();
+            return true;
+        }
+        return QPushButton::event(e);
+    }
+};
+
+// The table tells a screen reader which play it is on as soon as it gets the focus, not only
+// when the current play changes: Qt announces the table alone. The play is announced after the
+// table, once the focus has settled, so that it is what the reader says last.
+class Table : public QTableView {
+public:
+    using QTableView::QTableView;
+
+protected:
+    void focusInEvent(QFocusEvent* e) override {
+        QTableView::focusInEvent(e);
+        QMetaObject::invokeMethod(this, &Table::announceCurrent, Qt::QueuedConnection);
+    }
+
+private:
+    void announceCurrent() {
+        if (hasFocus() && currentIndex().isValid()) currentChanged(currentIndex(), currentIndex());
+    }
+};
+
+// A scroll bar drawn again only when it looks different. Each new play widens its range, and
+// Fusion draws a scroll bar from gradients cached by size, so a new range cost each stat a
+// fresh drawing although, with hundreds of plays, the handle keeps its place and length.
+class ScrollBar : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void sliderChange(SliderChange change) override {
+        if (change == SliderRangeChange && look() == painted_) return;
+        QScrollBar::sliderChange(change);
+    }
+    void paintEvent(QPaintEvent* e) override {
+        painted_ = look();
+        QScrollBar::paintEvent(e);
+    }
+
+private:
+    // What the range shows: the handle, and whether either end is reached (its arrow greys).
+    struct Look {
+        QRect handle;
+        bool atMinimum = false, atMaximum = false;
+        friend bool operator==(const Look&, const Look&) = default;
+    };
+    Look look() const {
+        QStyleOptionSlider option;
+        initStyleOption(&option);
+        return {style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider,
+                                        this),
+                value() == minimum(), value() == maximum()};
+    }
+
+    Look painted_;
+};
+
+// A cell drawn as one line of plain text, laid out once. A new play moves every row down, so
+// the whole list in view is drawn again at each stat; Qt's own drawing lays each cell out anew
+// as a paragraph (line breaks, eliding) and made that cost most of a millisecond. The same few
+// texts (quarters, stats, names, times) come back in every row, so each is laid out only once.
+class Cell : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const bool selected = option.state & QStyle::State_Selected;
+        const QPalette::ColorGroup group =
+            option.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
+        // Every other row a shade darker, to follow a play across: filled here, since the
+        // style's own stripes and the table's grid took as long again as the text.
+        if (selected)
+            painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
+        else if (index.row() % 2)
+            painter->fillRect(option.rect, option.palette.color(group, QPalette::AlternateBase));
+        QColor pen =
+            option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text);
+        if (const QVariant own = index.data(Qt::ForegroundRole); own.isValid() && !selected)
+            pen = own.value<QColor>();
+
+        const QStaticText& text = laidOut(index.data().toString());
+        const QSizeF size = text.size();
+        const int margin = option.widget->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+        const QRect room = option.rect.adjusted(margin, 0, -margin, 0);
+        const bool right = index.data(Qt::TextAlignmentRole).toInt() & Qt::AlignRight;
+        const QPointF at(right ? room.right() + 1 - size.width() : room.left(),
+                         room.top() + (room.height() - size.height()) / 2);
+        painter->save();
+        painter->setPen(pen);
+        if (size.width() > room.width()) painter->setClipRect(room);
+        painter->drawStaticText(at, text);
+        painter->restore();
+
+        if (option.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(option);
+            focus.backgroundColor =
+                option.palette.color(group, selected ? QPalette::Highlight : QPalette::Base);
+            option.widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter,
+                                                  option.widget);
+        }
+    }
+
+private:
+    const QStaticText& laidOut(const QString& text) const {
+        auto found = cache_.find(text);
+        if (found != cache_.end()) return *found;
+        // A game has a few hundred different texts; the bound only keeps a strange one small.
+        if (cache_.size() > 4096) cache_.clear();
+        QStaticText laid(text);
+        laid.setTextFormat(Qt::PlainText);
+        return *cache_.insert(text, laid);
+    }
+
+    mutable QHash<QString, QStaticText> cache_;
+};
+
+} // namespace
+
+PlaysWindow::PlaysWindow(Game& game, Dialogs& dialogs, std::function<Quarter()> currentQuarter,
+                         std::function<void()> corrected, QWidget* parent)
+    : QWidget(parent, Qt::Window), game_(game), dialogs_(dialogs),
+      currentQuarter_(std::move(currentQuarter)), corrected_(std::move(corrected)) {
+    setObjectName(QStringLiteral("plays"));
+    setWindowTitle(QStringLiteral("Plays"));
+
+    model_ = new PlaysModel(game_, this);
+    table_ = new Table(this);
+    table_->setObjectName(QStringLiteral("playsTable"));
+    table_->setAccessibleName(QStringLiteral("Plays, newest first"));
+    table_->setModel(model_);
+    table_->setItemDelegate(new Cell(table_));
+    table_->setVerticalScrollBar(new ScrollBar(Qt::Vertical, table_));
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the table for the buttons; the arrow keys move from play to play.
+    table_->setTabKeyNavigation(false);
+    table_->setWordWrap(false);
+    table_->setShowGrid(false);
+    table_->verticalHeader()->hide();
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    // Fixed widths: measuring the contents would read every play at every stat.
+    const QFontMetrics fm = fontMetrics();
+    const int pad = 16;
+    const int widths[] = {fm.horizontalAdvance(QStringLiteral("9999")) + pad,
+                          fm.horizontalAdvance(QStringLiteral("00:00:00")) + pad,
+                          fm.horizontalAdvance(QStringLiteral("Quarter")) + pad,
+                          fm.averageCharWidth() * 16 + pad,
+                          fm.horizontalAdvance(QStringLiteral("Three-pointer missed")) + pad,
+                          fm.horizontalAdvance(QStringLiteral("taken back, from 4th")) + pad};
+    QHeaderView* header = table_->horizontalHeader();
+    header->setHighlightSections(false);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header->setStretchLastSection(true);
+    for (int c = 0; c < PlaysModel::kColumnCount; ++c)
+        header->resizeSection(c, widths[c]);
+
+    remove_ = new Button(QStringLiteral("&Remove"), this);
+    putBack_ = new Button(QStringLiteral("&Put back"), this);
+    giveTo_ = new Button(QStringLiteral("&Give to..."), this);
+    quarter_ = new Button(QStringLiteral("&Quarter..."), this);
+    auto* close = new Button(QStringLiteral("&Close"), this);
+    remove_->setObjectName(QStringLiteral("playsRemove"));
+    putBack_->setObjectName(QStringLiteral("playsPutBack"));
+    giveTo_->setObjectName(QStringLiteral("playsGiveTo"));
+    quarter_->setObjectName(QStringLiteral("playsQuarter"));
+    close->setObjectName(QStringLiteral("playsClose"));
+    connect(remove_, &QPushButton::clicked, this, &PlaysWindow::remove);
+    connect(putBack_, &QPushButton::clicked, this, &PlaysWindow::putBack);
+    connect(giveTo_, &QPushButton::clicked, this, &PlaysWindow::giveTo);
+    connect(quarter_, &QPushButton::clicked, this, &PlaysWindow::moveToQuarter);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {remove_, putBack_, giveTo_, quarter_})
+        buttons->addWidget(b);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table_);
+    layout->addLayout(buttons);
+
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+    auto* del = new QShortcut(QKeySequence(Qt::Key_Delete), this);
+    connect(del, &QShortcut::activated, remove_, &QPushButton::click);
+
+    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &PlaysWindow::updateButtons);
+    connect(model_, &QAbstractItemModel::dataChanged, this, &PlaysWindow::updateButtons);
+    connect(model_, &QAbstractItemModel::modelReset, this, &PlaysWindow::updateButtons);
+    updateButtons();
+
+    int width = 2 * layout->contentsMargins().left() + 2 * table_->frameWidth() + 24;
+    for (int w : widths)
+        width += w;
+    resize(width, 22 * table_->verticalHeader()->defaultSectionSize());
+}
+
+void PlaysWindow::bringUp() {
+    if (!table_->currentIndex().isValid() && model_->rowCount() > 0) table_->selectRow(0);
+    if (!isVisible() && parentWidget()) {
+        // Beside the main window where the screen has room, so that neither hides the other.
+        const QRect main = parentWidget()->frameGeometry();
+        const QRect screen = parentWidget()->screen()->availableGeometry();
+        if (main.right() + 8 + width() <= screen.right()) move(main.right() + 8, main.top());
+    }
+    show();
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
+    table_->setFocus(Qt::OtherFocusReason);
+}
+
+void PlaysWindow::playsChanged() {
+    model_->playsChanged();
+}
+
+void PlaysWindow::namesChanged() {
+    model_->namesChanged();
+}
+
+std::vector<int> PlaysWindow::selectedPlays() const {
+    std::vector<int> plays;
+    for (const QModelIndex& row : table_->selectionModel()->selectedRows())
+        plays.push_back(model_->playAt(row.row()));
+    std::sort(plays.begin(), plays.end());
+    return plays;
+}
+
+// Each button applies to the plays it fits and leaves the others: Remove to those that count,
+// Put back to those taken back.
+void PlaysWindow::updateButtons() {
+    bool any = false, counted = false, notCounted = false;
+    for (const QModelIndex& row : table_->selectionModel()->selectedRows()) {
+        any = true;
+        (model_->play(row.row()).counted ? counted : notCounted) = true;
+    }
+    remove_->setEnabled(counted);
+    putBack_->setEnabled(notCounted);
+    giveTo_->setEnabled(any);
+    quarter_->setEnabled(any);
+}
+
+void PlaysWindow::remove() {
+    const std::vector<int> plays = selectedPlays();
+    if (plays.empty()) return;
+    game_.removePlays(plays);
+    afterCorrection();
+}
+
+void PlaysWindow::putBack() {
+    const std::vector<int> plays = selectedPlays();
+    if (plays.empty()) return;
+    game_.putBackPlays(plays);
+    afterCorrection();
+}
+
+void PlaysWindow::giveTo() {
+    const std::vector<int> plays = selectedPlays();
+    if (plays.empty()) return;
+    std::vector<std::string> names;
+    for (int player = 1; player <= kPlayers; ++player)
+        names.push_back(shownName(game_.name(player), player));
+    const int own = game_.plays()[static_cast<std::size_t>(plays.front())].player;
+    const std::optional<int> chosen = dialogs_.choose(kGiveText, kGiveTitle, names, own - 1);
+    if (chosen) {
+        game_.givePlays(plays, *chosen + 1);
+        afterCorrection();
+    }
+    backFromBox();
+}
+
+void PlaysWindow::moveToQuarter() {
+    const std::vector<int> plays = selectedPlays();
+    if (plays.empty()) return;
+    std::vector<std::string> quarters;
+    for (int q = 0; q < kQuarters; ++q)
+        quarters.emplace_back(quarterName(static_cast<Quarter>(q)));
+    const std::optional<int> chosen =
+        dialogs_.choose(kQuarterText, kQuarterTitle, quarters, static_cast<int>(currentQuarter_()));
+    if (chosen) {
+        game_.movePlays(plays, static_cast<Quarter>(*chosen));
+        afterCorrection();
+    }
+    backFromBox();
+}
+
+// The list keeps the focus, so that the arrow keys go on from the plays just mended. (Left on
+// a button that the correction disables, the focus would move on to the next button, such as
+// Put back after Remove, and a second Space would undo the first.)
+void PlaysWindow::afterCorrection() {
+    corrected_();
+    table_->setFocus(Qt::OtherFocusReason);
+}
+
+// The keys go on in this window once its box (and any foul-trouble box after it) is closed,
+// whatever window the desktop would have activated.
+void PlaysWindow::backFromBox() {
+    if (isVisible()) activateWindow();
+}
+
+} // namespace tallivant::ui

@@ -1,0 +1,174 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The box score and the plays as CSV, written as File|Export CSV writes them and read back by
+// Python's csv module, as a spreadsheet would read them.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "files/csv.h"
+#include "files/exports.h"
+#include "support/full_game.h"
+#include "support/game_fixture.h"
+#include "support/scratch_folder.h"
+
+namespace tallivant::testing {
+namespace {
+
+struct ReadBack {
+    bool byteOrderMark = false;
+    std::vector<std::vector<std::string>> rows;
+};
+
+std::string unhex(const std::string& hex) {
+    std::string out;
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
+        out += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+    return out;
+}
+
+ReadBack readWithPython(const std::string& path) {
+    const std::string command = "python3 '" TALLIVANT_READ_CSV "' '" + path + "' 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string output;
+    char buffer[4096];
+    for (std::size_t n; pipe && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        output.append(buffer, n);
+    EXPECT_EQ(pipe ? pclose(pipe) : -1, 0) << output;
+
+    ReadBack back;
+    std::istringstream lines(output);
+    std::string line;
+    std::getline(lines, line);
+    back.byteOrderMark = line == "bom";
+    while (std::getline(lines, line)) {
+        EXPECT_TRUE(line.starts_with("row:")) << line;
+        std::vector<std::string> row;
+        std::istringstream fields(line.substr(4));
+        for (std::string field; std::getline(fields, field, ',');)
+            row.push_back(unhex(field));
+        if (line.ends_with(',')) row.emplace_back();
+        back.rows.push_back(row);
+    }
+    return back;
+}
+
+// Every row ends with CR LF, and no CR or LF stands alone.
+bool rowsEndWithCrLf(const std::string& bytes) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r')) return false;
+        if (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n')) return false;
+    }
+    return bytes.ends_with("\r\n");
+}
+
+// The sheet's text as a spreadsheet number: a percentage without its sign, with a point.
+std::string asNumber(std::string text) {
+    if (text.ends_with('%')) text.pop_back();
+    for (char& c : text)
+        if (c == ',') c = '.';
+    return text;
+}
+
+class CsvExport : public GameTest {
+protected:
+    ScratchFolder folder;
+};
+
+// A whole game, once with the point and once with the comma as the sheet's decimal separator:
+// every value read back equals the sheet's, the names come back whole (comma, double quote,
+// accents), without their Alt-letter mark, and the team lines follow the players.
+TEST_F(CsvExport, BoxScoreReadsBackAsTheSheetWithEveryName) {
+    const std::vector<std::string> header = {"Player", "FGM", "FGA", "FG%", "FTM", "FTA",
+                                             "FT%",    "3PM", "3PA", "3P%", "REB", "AST",
+                                             "TO",     "STL", "BLK", "PF",  "TF",  "PTS"};
+    const std::vector<std::string> names = {
+        "4 Zoë Åberg", "5 Lee, Ann", "7 Mo \"Big\" Ba", "Zed",    "10 O’Neil", "R&B", "",
+        "12 Ünal",     "#  name",    "3 Kim",           "21 Sam", "9 Ash"};
+    const std::vector<std::string> teamLines = {"1st Quarter", "2nd Quarter", "3rd Quarter",
+                                                "4th Quarter", "Overtime",    "Game Totals"};
+    for (const char* separator : {".", ","}) {
+        SCOPED_TRACE(std::string("decimal separator ") + separator);
+        FakeDialogs quiet;
+        Game sheet(quiet);
+        sheet.setDecimalSeparator(separator);
+        sheet.zeroSheet();
+        playFullGame(sheet);
+        // Player 2 missed his one three: two made ones more give 2 of 3.
+        for (int i = 0; i < 2; ++i) {
+            sheet.selectPlayer(2);
+            sheet.record(statRow('e'), Quarter::Second);
+        }
+        ASSERT_EQ(sheet.text(fieldByName("txt3ptper_1")), std::string("66") + separator + "67%");
+
+        const std::string path = folder / (std::string("box") + separator + "csv");
+        ASSERT_EQ(writeBoxScore(sheet, path), std::nullopt);
+        const std::string bytes = readBytes(path);
+        EXPECT_TRUE(rowsEndWithCrLf(bytes));
+
+        const ReadBack back = readWithPython(path);
+        EXPECT_TRUE(back.byteOrderMark);
+        ASSERT_EQ(back.rows.size(), 1u + kLines);
+        EXPECT_EQ(back.rows[0], header);
+        for (int line = 0; line < kLines; ++line) {
+            const std::vector<std::string>& row = back.rows[line + 1];
+            ASSERT_EQ(row.size(), 1u + kColumns) << "line " << line;
+            EXPECT_EQ(row[0], line < kPlayers ? names[line] : teamLines[line - kPlayers]);
+            for (int col = 0; col < kColumns; ++col)
+                EXPECT_EQ(row[col + 1], asNumber(sheet.text(Field{line, col})))
+                    << header[col + 1] << " of line " << line;
+        }
+        EXPECT_EQ(back.rows[2][9], "66.67"); // player 2, 3P%
+        EXPECT_EQ(back.rows[kLines][17], asNumber(sheet.text(fieldByName("txttmptstot"))));
+    }
+}
+
+// The plays beside the box score, oldest first, in the Plays window's words: a play taken back,
+// one given to another player and one moved to overtime say so in their notes.
+TEST_F(CsvExport, PlaysReadBackOldestFirstWithTheirCorrections) {
+    game.zeroSheet();
+    for (int n = 1; n <= kPlayers; ++n)
+        game.setName(n, kFullGameNames[n - 1]);
+    game.setTimeOfDay([n = std::make_shared<int>(0)] { return fullGameTime((*n)++); });
+    stat(1, 'c', Quarter::First);
+    stat(2, 'd', Quarter::Second);
+    stat(3, 'e', Quarter::Overtime);
+    game.takeback();
+    stat(4, 'h', Quarter::Third);
+    ASSERT_TRUE(game.givePlays({3}, 5));
+    stat(6, 'm', Quarter::Fourth);
+    ASSERT_TRUE(game.movePlays({4}, Quarter::Overtime));
+    stat(7, 't', Quarter::First);
+
+    const std::string path = folder / "lincoln.csv";
+    ASSERT_EQ(writeBoxScore(game, path), std::nullopt);
+    const std::string plays = folder / "lincoln-plays.csv";
+    EXPECT_TRUE(rowsEndWithCrLf(readBytes(plays)));
+    const ReadBack back = readWithPython(plays);
+    EXPECT_TRUE(back.byteOrderMark);
+    const std::vector<std::vector<std::string>> expected = {
+        {"#", "Time", "Quarter", "Player", "Stat", "Note"},
+        {"1", "19:00:00", "1st", "4 Zoë Åberg", "Field goal made", ""},
+        {"2", "19:00:07", "2nd", "5 Lee, Ann", "Free throw made", ""},
+        {"3", "19:00:14", "OT", "7 Mo \"Big\" Ba", "Three-pointer made", "taken back"},
+        {"4", "19:00:21", "3rd", "10 O’Neil", "Rebound", "from Zed"},
+        {"5", "19:00:28", "OT", "R&B", "Personal foul", "from 4th"},
+        {"6", "19:00:35", "1st", "#7", "Technical foul", ""},
+    };
+    EXPECT_EQ(back.rows, expected);
+}
+
+TEST_F(CsvExport, GameWithoutPlaysWritesTheBoxScoreAlone) {
+    game.zeroSheet();
+    ASSERT_EQ(writeBoxScore(game, folder / "box.csv"), std::nullopt);
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"box.csv"});
+    EXPECT_EQ(readWithPython(folder / "box.csv").rows.size(), 1u + kLines);
+}
+
+} // namespace
+} // namespace tallivant::testing

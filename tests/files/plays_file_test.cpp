@@ -1,0 +1,234 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The plays and the quarter in a game file: written after the 19 records, read back with the
+// game, left out when they do not fit its statistics, and carried through a restore.
+#include <cstdio>
+
+#include "files/saved_game.h"
+#include "files_fixture.h"
+
+using namespace tallivant;
+using namespace tallivant::testing;
+
+namespace {
+
+class FilePlays : public FilesTest {
+protected:
+    int second = 0;
+
+    FilePlays() {
+        game.setTimeOfDay([this] {
+            char text[16];
+            std::snprintf(text, sizeof text, "19:%02d:%02d", second / 60 % 60, second % 60);
+            ++second;
+            return std::string(text);
+        });
+    }
+
+    // Four plays and a note of each kind, with the fourth quarter on.
+    void playAndMend() {
+        game.setName(4, "4  Ann");
+        stat(4, 'h', Quarter::Second);
+        stat(9, 'c', Quarter::Second);
+        stat(4, 'u', Quarter::Second);
+        stat(5, 'm', Quarter::Second);
+        game.takeback();
+        ASSERT_TRUE(game.givePlays({0}, 7));
+        ASSERT_TRUE(game.movePlays({1}, Quarter::Third));
+        host.quarter = Quarter::Fourth;
+    }
+
+    // The scorer is told once, and nothing else is shown after the file dialog.
+    void expectToldOnce() {
+        ASSERT_EQ(dialogs.shown.size(), 2u);
+        EXPECT_EQ(dialogs.shown[0].kind, "open");
+        EXPECT_EQ(dialogs.shown[1].kind, "message");
+        EXPECT_EQ(dialogs.shown[1].title, "Plays not opened");
+        EXPECT_EQ(dialogs.shown[1].text,
+                  "The plays of this file do not match its statistics; they were not opened.");
+    }
+};
+
+} // namespace
+
+TEST_F(FilePlays, ComeAfterTheNineteenRecordsAndOpenWithTheQuarterAndEveryNote) {
+    playAndMend();
+    const std::string path = folder / "mended.txt";
+    saveTo(path);
+    const std::string bytes = readBytes(path);
+
+    // The game's own records are byte for byte those of the game written without its plays,
+    // and a reader that stops after the 342nd value reads the same game.
+    const std::string nineteen = encodeGameFile(contentsOf(game));
+    ASSERT_TRUE(bytes.starts_with(nineteen));
+    EXPECT_EQ(parseGameFile(bytes), contentsOf(game));
+    EXPECT_EQ(bytes.substr(nineteen.size()),
+              "\"Quarter\",\"4th\"\r\n"
+              "\"Play\",\"1\",\"19:00:00\",\"2nd\",\"7\",\"h\",\"counted\",\"4\",\"\"\r\n"
+              "\"Play\",\"2\",\"19:00:01\",\"3rd\",\"9\",\"c\",\"counted\",\"\",\"2nd\"\r\n"
+              "\"Play\",\"3\",\"19:00:02\",\"2nd\",\"4\",\"u\",\"counted\",\"\",\"\"\r\n"
+              "\"Play\",\"4\",\"19:00:03\",\"2nd\",\"5\",\"m\",\"taken back\",\"\",\"\"\r\n");
+
+    // Opened by a fresh start: the same game, list and quarter, and its plays can be mended.
+    FakeDialogs otherDialogs;
+    Game other{otherDialogs};
+    FakeHost otherHost;
+    FileCommands otherFiles{other, otherDialogs, otherHost};
+    otherDialogs.fileAnswers.push_back(path);
+    otherFiles.openGame();
+    EXPECT_EQ(contentsOf(other), contentsOf(game));
+    EXPECT_EQ(other.plays(), game.plays());
+    EXPECT_EQ(otherHost.quarter, Quarter::Fourth);
+    EXPECT_EQ(otherDialogs.shown.size(), 1u); // the file dialog alone
+    EXPECT_FALSE(other.hasUnsavedChanges());
+
+    ASSERT_TRUE(other.removePlays({1}));
+    ASSERT_TRUE(other.givePlays({2}, 9));
+    EXPECT_EQ(other.text(fieldByName("txt3rdpts")), "0");
+    EXPECT_EQ(other.text(fieldByName("txtast_8")), "1");
+    EXPECT_TRUE(other.hasUnsavedChanges());
+}
+
+TEST_F(FilePlays, ThatDoNotFitAreLeftOutAndTheStatisticsOpen) {
+    stat(3, 'h', Quarter::Second);
+    stat(3, 'c', Quarter::Second);
+    stat(8, 'm', Quarter::Third);
+    stat(8, 'r', Quarter::Third);
+    const GameContents contents = contentsOf(game);
+    const Plays plays = game.plays();
+    const std::string fits = *encodeSavedGame(contents, Quarter::Third, plays);
+
+    struct Case {
+        const char* what;
+        std::string bytes;
+    };
+    std::vector<Case> cases;
+    const auto withPlays = [&](const char* what, auto change) {
+        Plays p = plays;
+        change(p);
+        cases.push_back({what, *encodeSavedGame(contents, Quarter::Third, p)});
+    };
+    {
+        GameContents fewer = contents;
+        fewer.fields[fieldByName("txt2ndreb").id()] = "0"; // the rebound is not on its quarter
+        cases.push_back(
+            {"a count below its plays", *encodeSavedGame(fewer, Quarter::Third, plays)});
+    }
+    withPlays("a player out of range", [](Plays& p) { p[1].player = 13; });
+    withPlays("a quarter out of range", [](Plays& p) { p[2].quarter = static_cast<Quarter>(5); });
+    withPlays("no stat letter", [](Plays& p) { p[0].letter = 'x'; });
+    withPlays("numbers out of order", [](Plays& p) { p[3].number = 3; });
+    withPlays("no time of day", [](Plays& p) { p[2].time = "25:00:00"; });
+    withPlays("given from its own player", [](Plays& p) { p[0].fromPlayer = 3; });
+    cases.push_back({"cut short in a play", fits.substr(0, fits.size() - 12)});
+    std::string extra = fits;
+    extra.insert(extra.find("\"Play\",\"3\"") - 2, ",\"one value too many\"");
+    cases.push_back({"a value too many", extra});
+
+    const std::string path = folder / "game.txt";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        // A game with plays of its own on the window, which must not stay.
+        game.setPlays(plays);
+        game.markSaved();
+        host.quarter = Quarter::First;
+        dialogs.shown.clear();
+        writeBytes(path, c.bytes);
+        openFrom(path);
+        EXPECT_EQ(contentsOf(game), *parseGameFile(c.bytes));
+        EXPECT_TRUE(game.plays().empty());
+        EXPECT_EQ(host.quarter, Quarter::Third);
+        expectToldOnce();
+    }
+
+    // The same file with its plays as written opens them.
+    dialogs.shown.clear();
+    writeBytes(path, fits);
+    openFrom(path);
+    EXPECT_EQ(game.plays(), plays);
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+}
+
+TEST_F(FilePlays, AFileWithoutThemOpensWithNoneInTheFirstQuarterAndNewEmptiesTheList) {
+    stat(2, 'k', Quarter::Second);
+    host.quarter = Quarter::Overtime;
+    const std::string path = folder / "old.txt";
+    writeBytes(path, encodeGameFile(contentsOf(game))); // as Tallivant wrote games before
+    stat(2, 'k', Quarter::Overtime);
+    openFrom(path);
+    EXPECT_TRUE(game.plays().empty());
+    EXPECT_EQ(host.quarter, Quarter::First);
+    EXPECT_EQ(txt("txtblk_1"), "1");
+    EXPECT_EQ(dialogs.shown.back().kind, "open");
+
+    stat(6, 'o', Quarter::Third);
+    ASSERT_EQ(game.plays().size(), 1u);
+    files.newGame();
+    EXPECT_TRUE(game.plays().empty());
+    EXPECT_EQ(host.quarter, Quarter::First);
+}
+
+TEST_F(FilePlays, ThousandsSaveAndOpenButAFileTooLargeToOpenIsNotWritten) {
+    for (int i = 0; i < 5000; ++i)
+        stat(1 + i % kPlayers, "cvdferhunokmt"[i % 13], static_cast<Quarter>(i / 1000));
+    const std::string path = folder / "long.txt";
+    saveTo(path);
+    const Plays plays = game.plays();
+    game.setPlays({});
+    openFrom(path);
+    EXPECT_EQ(game.plays(), plays);
+
+    // Plays that would take the file past what Open reads: refused, the old file left alone.
+    Plays many = plays;
+    const std::size_t quarterLine = quarterAndPlaysText(Quarter::Second, {}).size();
+    std::size_t size = readBytes(path).size();
+    while (size <= kMaxSavedGameBytes) {
+        Play p = many.back();
+        p.number += 1;
+        p.counted = false;
+        size += quarterAndPlaysText(Quarter::Second, {p}).size() - quarterLine;
+        many.push_back(p);
+    }
+    game.setPlays(many);
+    dialogs.shown.clear();
+    const std::string before = readBytes(path);
+    saveTo(path);
+    expectNotSaved("the game would be too large to open again.");
+    EXPECT_TRUE(readBytes(path) == before);
+
+    // One play fewer: small enough, saved and opened again.
+    many.pop_back();
+    game.setPlays(many);
+    saveTo(path);
+    ASSERT_LE(readBytes(path).size(), kMaxSavedGameBytes);
+    game.setPlays({});
+    openFrom(path);
+    EXPECT_EQ(game.plays().size(), many.size());
+}
+
+TEST_F(FilePlays, ARestoredGameHasItsPlaysAndTakebackStillTakesBackTheLast) {
+    stat(3, 'c', Quarter::Second);
+    stat(5, 'e', Quarter::Third);
+    const KeptGame kept{contentsOf(game), "", Quarter::Third, game.memory(), game.plays()};
+
+    FakeDialogs otherDialogs;
+    Game other{otherDialogs};
+    FakeHost otherHost;
+    FileCommands otherFiles{other, otherDialogs, otherHost};
+    otherFiles.restore(kept);
+    EXPECT_EQ(other.plays(), game.plays());
+    EXPECT_EQ(otherHost.quarter, Quarter::Third);
+    other.takeback();
+    EXPECT_FALSE(other.plays()[1].counted);
+    EXPECT_EQ(other.text(fieldByName("txt3rd3ptm")), "0");
+
+    // A memory that is not the last play's is forgotten: a takeback then does nothing.
+    KeptGame odd = kept;
+    odd.memory.oldplayernum = 4;
+    otherFiles.restore(odd);
+    EXPECT_EQ(other.tbletter(), "");
+    other.takeback();
+    EXPECT_EQ(other.text(fieldByName("txt3rd3ptm")), "1");
+}

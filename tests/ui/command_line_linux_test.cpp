@@ -1,0 +1,183 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The program run from a shell with a clean environment: no DISPLAY, no WAYLAND_DISPLAY, no
+// XDG_RUNTIME_DIR, as from a cron job. It writes a game's report and box score and ends, saying
+// nothing; or it says why not on standard error, with its exit status.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "files/csv.h"
+#include "files/exports.h"
+#include "files/file_commands.h"
+#include "report/compose.h"
+#include "report/pdf_tools.h"
+#include "report/place.h"
+#include "support/full_game.h"
+#include "support/game_fixture.h"
+#include "support/scratch_folder.h"
+
+namespace tallivant::testing {
+namespace {
+
+class Host : public FilesHost {
+public:
+    void switchFirstQuarterOn() override {}
+    void setFileLabel(const std::string& path) override { label = path; }
+    std::string fileLabel() const override { return label; }
+    std::string label;
+};
+
+struct Outcome {
+    int status = -1;
+    std::string out, err;
+};
+
+class CommandLineRun : public ::testing::Test {
+protected:
+    ScratchFolder folder;
+    const std::string gameFile = folder / "Zoë's final.txt";
+
+    // The full game, saved as File|Save saves it.
+    void SetUp() override {
+        played.zeroSheet();
+        playFullGame(played);
+        Host host;
+        FileCommands files(played, quiet, host);
+        quiet.fileAnswers = {gameFile};
+        ASSERT_TRUE(files.savegame());
+    }
+
+    // `tallivant ARGUMENTS` in the folder, with nothing in its environment but a path, a home,
+    // a locale, the sanitizers' settings and `extra`.
+    Outcome run(const std::vector<std::string>& arguments, const std::string& extra = "") const {
+        std::string command = "cd " + quoted(utf8(folder.path())) +
+                              " && env -i PATH=/usr/bin:/bin HOME=" + quoted(utf8(folder.path())) +
+                              " LANG=C.UTF-8";
+        for (const char* name : {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"})
+            if (const char* value = std::getenv(name))
+                command += std::string(" ") + name + "=" + quoted(value);
+        command += " " + extra + " timeout 60 " + quoted(TALLIVANT_PROGRAM);
+        for (const std::string& a : arguments)
+            command += " " + quoted(a);
+        const std::string out = folder / ".out", err = folder / ".err";
+        command += " >" + quoted(out) + " 2>" + quoted(err);
+        const int raw = std::system(command.c_str());
+        Outcome r;
+        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        r.out = readBytes(out);
+        r.err = readBytes(err);
+        std::filesystem::remove(utf8Path(out));
+        std::filesystem::remove(utf8Path(err));
+        return r;
+    }
+
+    // The game as File|Open opens it in the window, and what it would say.
+    Game opened(const std::string& path, FakeDialogs& dialogs) const {
+        Game g(dialogs);
+        Host host;
+        FileCommands(g, dialogs, host).openGame(path);
+        return g;
+    }
+
+    FakeDialogs quiet;
+    Game played{quiet};
+};
+
+// A game with every kind of stat and names with accents, "&", a comma and a quote: the PDF holds
+// the report's lines, the CSV files are what File|Export CSV writes for the game opened, and
+// the program says nothing. QT_QPA_PLATFORM asking for X does not make it need one.
+TEST_F(CommandLineRun, WritesTheReportAndTheBoxScoreWithNoDisplayAndSaysNothing) {
+    const Outcome r =
+        run({"--pdf", "report.pdf", "--csv", "box.csv", gameFile}, "QT_QPA_PLATFORM=xcb");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "");
+
+    FakeDialogs dialogs;
+    const Game g = opened(gameFile, dialogs);
+    ASSERT_TRUE(dialogs.messageTexts().empty());
+    ASSERT_EQ(g.plays().size(), played.plays().size());
+    EXPECT_EQ(wordLines(pdfText(folder / "report.pdf")), wordLines(renderText(composeReport(g))));
+
+    const std::string menu = folder / "menu.csv";
+    ASSERT_EQ(writeBoxScore(g, menu), std::nullopt);
+    EXPECT_EQ(readBytes(folder / "box.csv"), readBytes(menu));
+    EXPECT_EQ(readBytes(folder / "box-plays.csv"), readBytes(folder / "menu-plays.csv"));
+    EXPECT_NE(readBytes(folder / "box.csv").find("\"5 Lee, Ann\","), std::string::npos);
+}
+
+// A file that is no game gives the reason the Open box gives under its text; one that is not
+// there, the system's. Status 1, and nothing is written.
+TEST_F(CommandLineRun, GameThatDoesNotOpenGivesTheOpenBoxsReason) {
+    const std::string bytes = readBytes(gameFile);
+    writeBytes(folder / "short.txt", bytes.substr(0, bytes.size() / 3));
+    FakeDialogs dialogs;
+    opened(folder / "short.txt", dialogs);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    const std::string reason = dialogs.shown[0].detail;
+    ASSERT_TRUE(reason.starts_with("It holds ")) << reason;
+
+    Outcome r = run({"--pdf", "report.pdf", "short.txt"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "tallivant: short.txt: " + reason + "\n");
+    EXPECT_EQ(r.out, "");
+    r = run({"--csv", "box.csv", "missing.txt"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "tallivant: missing.txt: No such file or directory\n");
+    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"Zoë's final.txt", "short.txt"}));
+}
+
+// A folder that does not exist gives the system's reason; a named pipe is refused and left a
+// pipe, unread and unwritten (the run would block on it otherwise). Status 1, nothing written.
+TEST_F(CommandLineRun, OutputThatCannotBeWrittenGivesTheReason) {
+    Outcome r = run({"--pdf", "no folder/report.pdf", gameFile});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "tallivant: no folder/report.pdf: No such file or directory\n");
+    r = run({"--csv", "no folder/box.csv", gameFile});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "tallivant: no folder/box.csv: No such file or directory\n");
+
+    ASSERT_EQ(mkfifo((folder / "pipe.pdf").c_str(), 0600), 0);
+    for (const char* option : {"--pdf", "--csv"}) {
+        r = run({option, "pipe.pdf", gameFile});
+        EXPECT_EQ(r.status, 1) << option;
+        EXPECT_EQ(r.err, "tallivant: pipe.pdf: it is not a regular file.\n") << option;
+    }
+    struct stat s {};
+    ASSERT_EQ(stat((folder / "pipe.pdf").c_str(), &s), 0);
+    EXPECT_TRUE(S_ISFIFO(s.st_mode));
+    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"Zoë's final.txt", "pipe.pdf"}));
+}
+
+// A command line not understood gives the usage and status 2; --help and --version answer on
+// standard output. None of them needs a display.
+TEST_F(CommandLineRun, WrongOptionGivesTheUsageAndHelpAndVersionAnswer) {
+    Outcome r = run({"--pfd", "report.pdf", gameFile});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.starts_with("tallivant: Unknown option 'pfd'.\n")) << r.err;
+    EXPECT_NE(r.err.find("\n\nUsage: tallivant [options] [GAME]\n"), std::string::npos);
+    EXPECT_EQ(r.out, "");
+    r = run({"--pdf", "report.pdf"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("need the game file"), std::string::npos) << r.err;
+
+    r = run({"--help"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("--pdf <OUT>"), std::string::npos) << r.out;
+    EXPECT_EQ(r.err, "");
+    r = run({"--version"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.out.starts_with("Tallivant ")) << r.out;
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"Zoë's final.txt"});
+}
+
+} // namespace
+} // namespace tallivant::testing

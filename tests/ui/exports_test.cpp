@@ -1,0 +1,99 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The window's way in and out for whole games: File|Save report as PDF and File|Export CSV
+// write their files, and a game named on the command line opens as File|Open opens one.
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "window_fixture.h"
+
+namespace tallivant::testing {
+namespace {
+
+class WindowFiles : public WindowTest {
+protected:
+    QTemporaryDir dir;
+    std::string path(const char* name) const {
+        return QDir(dir.path()).filePath(QString::fromUtf8(name)).toStdString();
+    }
+    static std::string bytes(const std::string& file) {
+        QFile f(QString::fromStdString(file));
+        return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
+    }
+    std::vector<QString> sheet() const {
+        std::vector<QString> out;
+        for (int id = 0; id < kFields; ++id)
+            out.push_back(text(QString::fromStdString(fieldName(Field::fromId(id)))));
+        for (int n = 1; n <= kPlayers; ++n)
+            out.push_back(text(QStringLiteral("cmdp%1").arg(n)));
+        return out;
+    }
+};
+
+TEST_F(WindowFiles, FileMenuItemsWriteTheReportAndTheBoxScore) {
+    dialogs.inputAnswers = {std::string("4 Ann, Lee")};
+    trigger("mnuFileNew");
+    stat(1, "cmdfgm");
+    dialogs.shown.clear();
+    dialogs.fileAnswers = {path("report.pdf"), path("box.csv")};
+    trigger("mnufilepdf");
+    trigger("mnufilecsv");
+    ASSERT_EQ(dialogs.shown.size(), 2u); // the two file dialogs, and nothing after them
+    EXPECT_EQ(dialogs.shown[0].title, "Save the report as PDF");
+    EXPECT_EQ(dialogs.shown[1].title, "Export the box score as CSV");
+    EXPECT_TRUE(bytes(path("report.pdf")).starts_with("%PDF-"));
+    EXPECT_TRUE(bytes(path("box.csv")).starts_with("\xEF\xBB\xBFPlayer,"));
+    EXPECT_NE(bytes(path("box.csv")).find("\"4 Ann, Lee\",1,1,100.00,"), std::string::npos);
+    EXPECT_NE(bytes(path("box-plays.csv")).find(",\"4 Ann, Lee\",Field goal made,"),
+              std::string::npos);
+}
+
+// `tallivant GAME`: the game opens with no dialog, its file named on the window; an unsaved
+// game is offered for saving first; a file that is no game is refused with the Open box.
+TEST_F(WindowFiles, GameNamedOnTheCommandLineOpensAsFileOpenOpensIt) {
+    dialogs.inputAnswers = {std::string("4 Ann, Lee"), std::string("5 Zoë")};
+    trigger("mnuFileNew");
+    stat(1, "cmdfgm");
+    stat(1, "cmdfgmiss");
+    click("opt2ndqtr");
+    stat(2, "cmd3pm");
+    const std::vector<QString> saved = sheet();
+    const std::string game = path("game.txt");
+    dialogs.fileAnswers = {game};
+    trigger("mnufilesave");
+    dialogs.inputAnswers = {};
+    trigger("mnuFileNew");
+    ASSERT_NE(sheet(), saved);
+
+    dialogs.shown.clear();
+    window->openGameFile(game);
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(sheet(), saved);
+    EXPECT_EQ(text("lblfname"), QString::fromStdString(game));
+
+    stat(3, "cmdreb");
+    dialogs.unsavedAnswers = {UnsavedAnswer::Cancel};
+    window->openGameFile(game);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].kind, "unsaved");
+    EXPECT_EQ(text("txtreb_2"), "1");
+
+    const std::string notAGame = path("notes.txt");
+    QFile notes(QString::fromStdString(notAGame));
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("Bring the scorebook.\n");
+    notes.close();
+    dialogs.shown.clear();
+    dialogs.unsavedAnswers = {UnsavedAnswer::Discard};
+    window->openGameFile(notAGame);
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].title, "Error loading");
+    EXPECT_FALSE(dialogs.shown[1].detail.empty());
+    EXPECT_EQ(text("txtreb_2"), "1");
+}
+
+} // namespace
+} // namespace tallivant::testing
