@@ -405,8 +405,17 @@ std::optional<std::string> Recovery::discard() {
         return ec.message();
     }
     written_ = false;
-    // Its time is when it was discarded, which orders it among the others later.
-    fs::last_write_time(kept, fs::file_time_type::clock::now(), ec);
+    // Its time is when it was discarded, and later than every other's: the order of the
+    // discards holds even where a file's time counts whole seconds (or two, on FAT) or the
+    // clock was set back.
+    auto time = fs::file_time_type::clock::now();
+    for (const auto& entry : fs::directory_iterator(folder, ec)) {
+        std::error_code e;
+        if (entry.path().filename() == kept.filename()) continue;
+        const auto other = entry.last_write_time(e);
+        if (!e && other + std::chrono::seconds(2) > time) time = other + std::chrono::seconds(2);
+    }
+    fs::last_write_time(kept, time, ec);
     syncToDisk({}, utf8Of(folder));
     syncToDisk({}, folder_);
     removeSuperseded();

@@ -153,19 +153,26 @@ TEST_F(RecoveryFiles, DiscardedGamesAreNamedForTheirTimeAndFileAndTheNewestTwent
         ASSERT_FALSE(copy.write(keptGame(game, "/home/coach/games/lincoln.txt")));
         ASSERT_FALSE(copy.discard());
         EXPECT_FALSE(fs::exists(pathOf(copy.path())));
-        // The game just discarded stays, whatever the times of the others say.
+        // The games just discarded stay, whatever the times of the others say: the oldest of
+        // those goes instead.
         const auto kept = filesIn(discarded, ".txt");
         EXPECT_EQ(kept.size(), Recovery::kDiscardedKept);
         std::vector<std::string> now;
         for (const auto& path : kept)
             if (fs::path(path).filename().string().find(" old ") == std::string::npos)
                 now.push_back(path);
-        ASSERT_EQ(now.size(), 1u);
-        EXPECT_TRUE(isDiscardedName(fs::path(now[0]).filename().string(), "lincoln")) << now[0];
-        const auto back = parseGameFile(readBytes(now[0]));
+        ASSERT_EQ(now.size(), static_cast<std::size_t>(game));
+        EXPECT_FALSE(fs::exists(discarded / ("3000-01-01 00-00 old " + std::to_string(game - 1) +
+                                             ".txt")));
+        const auto newest = std::find_if(now.begin(), now.end(), [&](const std::string& p) {
+            return std::find(fresh.begin(), fresh.end(), p) == fresh.end();
+        });
+        ASSERT_NE(newest, now.end());
+        EXPECT_TRUE(isDiscardedName(fs::path(*newest).filename().string(), "lincoln")) << *newest;
+        const auto back = parseGameFile(readBytes(*newest));
         ASSERT_TRUE(back);
         EXPECT_EQ(*back, keptGame(game).game);
-        fresh.push_back(now[0]);
+        fresh.push_back(*newest);
     }
     EXPECT_NE(fresh[0], fresh[1]);
     EXPECT_FALSE(nextStart());
