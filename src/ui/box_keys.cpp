@@ -56,18 +56,11 @@ BoxKeys::~BoxKeys() {
     qApp->removeEventFilter(this);
 }
 
-bool BoxKeys::isRepeat(const QKeyEvent* key) const {
-    // The X server repeats a held key as a release and a press with the same time stamp, and
-    // Qt does not always mark that press as a repeat.
-    return key->isAutoRepeat() ||
-           (key->key() == lastRelease_.first && key->timestamp() == lastRelease_.second);
-}
-
 bool BoxKeys::eventFilter(QObject*, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        lastRelease_ = {key->key(), key->timestamp()};
+        repeats_.released(key);
         return false;
     }
     if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress) return false;
@@ -80,7 +73,7 @@ bool BoxKeys::eventFilter(QObject*, QEvent* event) {
     // Qt asks with ShortcutOverride before it looks for a shortcut: the accepted override
     // keeps the box's shortcuts out, then the key press itself is eaten, wherever it was sent.
     key->accept();
-    if (type == QEvent::KeyPress && !isRepeat(key)) beep_();
+    if (type == QEvent::KeyPress && !repeats_.isRepeat(key)) beep_();
     return true;
 }
 

@@ -13,6 +13,8 @@
 #include <functional>
 #include <utility>
 
+#include "ui/key_repeats.h"
+
 class QKeyEvent;
 class QKeySequence;
 class QWidget;
@@ -34,13 +36,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool isRepeat(const QKeyEvent* key) const;
-
     QWidget* window_;
     std::function<bool(const QKeySequence&)> actsOnWindow_;
     std::function<void()> beep_;
-    // The key and time stamp of the last key release, to tell the keyboard's repeats.
-    std::pair<int, quint64> lastRelease_{0, 0};
+    KeyRepeats repeats_;
 };
 
 } // namespace tallivant::ui

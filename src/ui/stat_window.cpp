@@ -191,17 +191,12 @@ void StatWindow::gameDiscarded() {
 bool StatWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type == QEvent::KeyRelease) {
-        // The X server repeats a held key as a release and a press with the same time stamp,
-        // and Qt does not always mark that press as a repeat; a real release and press are
-        // never in the same millisecond.
-        const auto* key = static_cast<QKeyEvent*>(event);
-        lastRelease_ = {key->key(), key->timestamp()};
+        repeats_.released(static_cast<QKeyEvent*>(event));
         return false;
     }
     if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
-    const bool repeat = key->isAutoRepeat() || (key->key() == lastRelease_.first &&
-                                                key->timestamp() == lastRelease_.second);
+    const bool repeat = repeats_.isRepeat(key);
     if (!repeat || !actsOnPress(key)) return false;
     const auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != this) return false;

@@ -24,6 +24,7 @@
 #include "files/file_commands.h"
 #include "sheet/game.h"
 #include "ui/commands.h"
+#include "ui/key_repeats.h"
 #include "ui/recovery_copy.h"
 
 class QAction;
@@ -144,8 +145,7 @@ private:
     QPushButton* takeback_ = nullptr;
     // Made when first asked for; it shows the game, so it goes before the game does.
     PlaysWindow* plays_ = nullptr;
-    // The key and time stamp of the last key release, to tell the keyboard's repeats.
-    std::pair<int, quint64> lastRelease_{0, 0};
+    KeyRepeats repeats_;
 
     // What each name button and personal foul field shows now, so a repaint touches only the
     // controls whose colour really changes.
