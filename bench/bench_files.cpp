@@ -89,8 +89,14 @@ BENCHMARK(BM_SaveSafelyToDisk)->Unit(benchmark::kMillisecond);
 // What the recovery copy adds to every stat: the game written and renamed into place, no fsync.
 // The sync that follows within a second, off the stat's path, removes the versions written
 // before it; it is left out of the time.
+// With an argument of 1,000, a game of that many plays, each written again at every copy.
 void BM_RecoveryCopyWrite(benchmark::State& state) {
-    const KeptGame kept{playedGame(), "/games/monday.txt", Quarter::Third, {}, {}};
+    testing::FakeDialogs dialogs;
+    Game game{dialogs};
+    for (int i = 0; i < state.range(0); ++i)
+        testing::recordCycledStat(game, i);
+    const KeptGame kept{state.range(0) ? contentsOf(game) : playedGame(), "/games/monday.txt",
+                        Quarter::Third, {}, game.plays()};
     const testing::ScratchFolder folder;
     Recovery recovery(folder / "tallivant");
     int written = 0;
@@ -104,6 +110,6 @@ void BM_RecoveryCopyWrite(benchmark::State& state) {
     }
     recovery.remove();
 }
-BENCHMARK(BM_RecoveryCopyWrite)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RecoveryCopyWrite)->Arg(0)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
 } // namespace

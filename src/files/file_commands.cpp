@@ -21,21 +21,6 @@ std::string absolutePath(const std::string& path) {
     std::string absolute = utf8Of(std::filesystem::absolute(pathOf(path), ec));
     return ec ? path : absolute;
 }
-// The game in the file at `path`, or why it is not one, as the scorer is told.
-std::variant<SavedGame, std::string> loadGameFile(const std::string& path) {
-    auto bytes = readWholeFile(path, kMaxSavedGameBytes);
-    if (const auto* failure = std::get_if<ReadFailure>(&bytes)) {
-        if (failure->kind == ReadFailure::TooLarge)
-            return reasonText(NotAGameFile{NotAGameFile::TooLarge, 0, kMaxSavedGameBytes});
-        if (failure->kind == ReadFailure::NotRegular)
-            return std::string("It is not a file but a device or a pipe.");
-        return failure->reason;
-    }
-    auto game = readSavedGame(std::get<std::string>(bytes));
-    if (const auto* notGame = std::get_if<NotAGameFile>(&game)) return reasonText(*notGame);
-    return std::move(std::get<SavedGame>(game));
-}
-
 // The file dialog of File|Save and of File|Open: text files shown first, any file allowed. Save
 // lists the text files first, Open second.
 FileDialogSetup gameFileSetup(const char* title, bool textListedFirst, std::string startName) {

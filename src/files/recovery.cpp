@@ -102,8 +102,13 @@ std::string unescapePath(std::string_view text) {
     return out;
 }
 
-std::string recoveryText(const KeptGame& kept) {
-    std::string text = gameFileText(kept.game) + quarterAndPlaysText(kept.quarter, kept.plays);
+// The copy's bytes: the game's records in the game file's encoding, then the quarter, the plays
+// and the copy's own records, which are all ASCII (the label is escaped to it) and so read the
+// same in either encoding; leaving them out of the encoding's choice and conversion keeps a
+// stat's copy from converting a thousand plays.
+std::string recoveryBytes(const KeptGame& kept, PlaysText& plays) {
+    std::string text = encodeGameFile(kept.game);
+    text += plays.of(kept.quarter, kept.plays);
     const auto record = [&](std::string_view name, std::initializer_list<std::string> values) {
         text += "\"" + std::string(name) + "\"";
         for (const std::string& v : values)
@@ -334,7 +339,7 @@ std::optional<Recovery::Found> Recovery::claimLeftBehind() {
 std::optional<std::string> Recovery::write(const KeptGame& kept) {
     std::string why;
     if (!ownLock(&why)) return why;
-    const std::string bytes = encodeGameText(recoveryText(kept));
+    const std::string bytes = recoveryBytes(kept, playsText_);
     // What the copy holds must open again, as a saved game must.
     if (bytes.size() > kMaxRecoveryBytes) return std::string("the game is too large to keep.");
 

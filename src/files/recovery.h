@@ -98,6 +98,7 @@ private:
     std::optional<FileLock> lock_;
     bool written_ = false; // path() holds this copy's game
     bool unsynced_ = false;
+    PlaysText playsText_;
 };
 
 } // namespace tallivant

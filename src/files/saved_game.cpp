@@ -8,6 +8,7 @@
 #include <array>
 #include <limits>
 
+#include "files/disk.h"
 #include "sheet/numbers.h"
 #include "sheet/stats.h"
 
@@ -87,30 +88,47 @@ std::optional<Play> playOf(const std::string* v) {
 } // namespace
 
 std::string quarterAndPlaysText(Quarter quarter, const Plays& plays) {
+    PlaysText text;
+    return text.of(quarter, plays);
+}
+
+const std::string& PlaysText::of(Quarter quarter, const Plays& plays) {
+    text_.clear();
     // What a file without these records opens as: the 19 alone, as before plays were kept.
-    if (quarter == Quarter::First && plays.empty()) return {};
-    std::string out;
-    out.reserve(32 + plays.size() * 64);
-    out += '"';
-    out += kQuarterRecord;
-    out += '"';
-    appendValue(out, quarterName(quarter));
-    out += "\r\n";
-    for (const Play& p : plays) {
-        out += '"';
-        out += kPlayRecord;
-        out += '"';
-        appendValue(out, std::to_string(p.number));
-        appendValue(out, p.time);
-        appendValue(out, quarterName(p.quarter));
-        appendValue(out, std::to_string(p.player));
-        appendValue(out, std::string_view(&p.letter, 1));
-        appendValue(out, p.counted ? kCounted : kTakenBack);
-        appendValue(out, p.fromPlayer ? std::to_string(p.fromPlayer) : std::string());
-        appendValue(out, p.fromQuarter ? quarterName(*p.fromQuarter) : std::string_view());
-        out += "\r\n";
+    if (quarter == Quarter::First && plays.empty()) return text_;
+
+    std::size_t same = 0;
+    while (same < plays.size() && same < plays_.size() && plays[same] == plays_[same])
+        ++same;
+    plays_.resize(same);
+    ends_.resize(same);
+    records_.resize(same ? ends_.back() : 0);
+    for (std::size_t i = same; i < plays.size(); ++i) {
+        const Play& p = plays[i];
+        records_ += '"';
+        records_ += kPlayRecord;
+        records_ += '"';
+        appendValue(records_, std::to_string(p.number));
+        appendValue(records_, p.time);
+        appendValue(records_, quarterName(p.quarter));
+        appendValue(records_, std::to_string(p.player));
+        appendValue(records_, std::string_view(&p.letter, 1));
+        appendValue(records_, p.counted ? kCounted : kTakenBack);
+        appendValue(records_, p.fromPlayer ? std::to_string(p.fromPlayer) : std::string());
+        appendValue(records_, p.fromQuarter ? quarterName(*p.fromQuarter) : std::string_view());
+        records_ += "\r\n";
+        plays_.push_back(p);
+        ends_.push_back(records_.size());
     }
-    return out;
+
+    text_.reserve(32 + records_.size());
+    text_ += '"';
+    text_ += kQuarterRecord;
+    text_ += '"';
+    appendValue(text_, quarterName(quarter));
+    text_ += "\r\n";
+    text_ += records_;
+    return text_;
 }
 
 std::optional<std::string> encodeSavedGame(const GameContents& game, Quarter quarter,
@@ -199,6 +217,20 @@ std::variant<SavedGame, NotAGameFile> readSavedGame(std::string_view bytes) {
         saved.playsLeftOut = true;
     keepPlaysThatFit(saved);
     return saved;
+}
+
+std::variant<SavedGame, std::string> loadGameFile(const std::string& path) {
+    auto bytes = readWholeFile(path, kMaxSavedGameBytes);
+    if (const auto* failure = std::get_if<ReadFailure>(&bytes)) {
+        if (failure->kind == ReadFailure::TooLarge)
+            return reasonText(NotAGameFile{NotAGameFile::TooLarge, 0, kMaxSavedGameBytes});
+        if (failure->kind == ReadFailure::NotRegular)
+            return std::string("It is not a file but a device or a pipe.");
+        return failure->reason;
+    }
+    auto game = readSavedGame(std::get<std::string>(bytes));
+    if (const auto* notGame = std::get_if<NotAGameFile>(&game)) return reasonText(*notGame);
+    return std::move(std::get<SavedGame>(game));
 }
 
 } // namespace tallivant

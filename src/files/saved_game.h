@@ -41,6 +41,21 @@ struct SavedGame {
 // alone decides the file's encoding.
 std::string quarterAndPlaysText(Quarter quarter, const Plays& plays);
 
+// The same records for a game that grows by a play at a time and is written after every stat
+// (the recovery copy): the play records are composed again only from the first play that
+// changed since the last call, so that a stat does not pay for a thousand plays before it.
+class PlaysText {
+public:
+    // quarterAndPlaysText(quarter, plays), valid until the next call.
+    const std::string& of(Quarter quarter, const Plays& plays);
+
+private:
+    Plays plays_;                   // as composed last time
+    std::vector<std::size_t> ends_; // where each play's record ends in records_
+    std::string records_;           // the play records
+    std::string text_;
+};
+
 // The file's bytes: the 19 records exactly as encodeGameFile writes them, then the quarter and
 // the plays. Nothing when the file would not open again: its 19 records over kMaxGameFileBytes,
 // or the whole over kMaxSavedGameBytes.
@@ -50,6 +65,10 @@ std::optional<std::string> encodeSavedGame(const GameContents& game, Quarter qua
 // The game in a file of at most kMaxSavedGameBytes, or why the bytes are not one (the reasons
 // of readGameFile). Plays that are not plays or do not fit the game are left out.
 std::variant<SavedGame, NotAGameFile> readSavedGame(std::string_view bytes);
+
+// The game in the file at `path` as File|Open reads it, or why it is not one in the words the
+// scorer is told: the system's ("No such file or directory") or reasonText's.
+std::variant<SavedGame, std::string> loadGameFile(const std::string& path);
 
 // For readers of files that hold records of their own beside these (the recovery copy): reads
 // the quarter and play records from values[at] on into `saved`, up to the first record of

@@ -232,3 +232,41 @@ TEST_F(FilePlays, ARestoredGameHasItsPlaysAndTakebackStillTakesBackTheLast) {
     other.takeback();
     EXPECT_EQ(other.text(fieldByName("txt3rd3ptm")), "1");
 }
+
+// The recovery copy composes only the plays that changed since its last copy: whatever happened
+// to the list in between (a new play, a correction far back, a takeback, a new game), its text
+// must be what a fresh composition gives.
+TEST(PlaysText, KeptUpToDateIsAlwaysWhatAFreshCompositionGives) {
+    FakeDialogs dialogs;
+    Game game(dialogs);
+    PlaysText kept;
+    std::uint32_t seed = 7;
+    const auto next = [&seed](std::uint32_t n) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 8) % n;
+    };
+    for (int step = 0; step < 600; ++step) {
+        const auto quarter = static_cast<Quarter>(next(kQuarters));
+        switch (next(10)) {
+        case 0:
+            game.takeback();
+            break;
+        case 1:
+            if (!game.plays().empty())
+                game.removePlays({static_cast<int>(next(game.plays().size()))});
+            break;
+        case 2:
+            if (!game.plays().empty())
+                game.movePlays({static_cast<int>(next(game.plays().size()))}, quarter);
+            break;
+        case 3:
+            if (step % 7 == 0) game.setPlays({});
+            break;
+        default:
+            game.selectPlayer(static_cast<int>(1 + next(kPlayers)));
+            game.record(static_cast<int>(next(kStats)), quarter);
+        }
+        ASSERT_EQ(kept.of(quarter, game.plays()), quarterAndPlaysText(quarter, game.plays()))
+            << "step " << step;
+    }
+}
