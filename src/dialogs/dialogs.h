@@ -50,9 +50,9 @@ public:
     // informative text, under the text, says which game is offered.
     virtual bool restoreOrDiscard(const std::string& text, const std::string& informative,
                                   const std::string& title) = 0;
-    // The typed text on OK, an empty text on Cancel. The entry takes at most maxLength
+    // The typed text on OK, nothing on Cancel or a closed box. The entry takes at most maxLength
     // characters as one types, so the scorer sees the limit rather than losing the rest later.
-    virtual std::string input(const std::string& message, const std::string& caption,
+    virtual std::optional<std::string> input(const std::string& message, const std::string& caption,
                               const std::string& defaultAnswer, std::size_t maxLength) = 0;
     // One entry of a list, the entry `preselected` marked when the box opens: its place in
     // `choices` on OK, nothing on Cancel or a closed box.
@@ -62,6 +62,8 @@ public:
     // The chosen full path, or nothing when the user cancelled.
     virtual std::optional<std::string> openFile(const FileDialogSetup& setup) = 0;
     virtual std::optional<std::string> saveFile(const FileDialogSetup& setup) = 0;
+    // Any number of existing files chosen at once, as full paths; none when cancelled.
+    virtual std::vector<std::string> openFiles(const FileDialogSetup& setup) = 0;
 };
 
 } // namespace tallivant

@@ -106,6 +106,20 @@ bool FileCommands::maySetAside() {
 
 void FileCommands::newGame() {
     if (!maySetAside()) return;
+    clearSheet();
+    for (int n = 1; n <= kPlayers; ++n) {
+        // Cancel gives an empty name, as it always has on a new roster.
+        const std::string answer =
+            ask().input(kNamePrompt, kNameCaption, kNameDefault, kNewNameLength).value_or("");
+        game_.setName(n, leftChars(answer, kNewNameLength));
+    }
+}
+
+void FileCommands::newGameSameRoster() {
+    if (maySetAside()) clearSheet();
+}
+
+void FileCommands::clearSheet() {
     gameFile_.clear();
     host_.switchFirstQuarterOn();
     host_.setFileLabel("");
@@ -114,18 +128,14 @@ void FileCommands::newGame() {
     game_.forgetTakeback();
     game_.setPlays({});
     game_.zeroSheet();
-    for (int n = 1; n <= kPlayers; ++n) {
-        const std::string answer =
-            ask().input(kNamePrompt, kNameCaption, kNameDefault, kNewNameLength);
-        game_.setName(n, leftChars(answer, kNewNameLength));
-    }
 }
 
 void FileCommands::editRoster() {
     for (int n = 1; n <= kPlayers; ++n) {
-        const std::string answer =
+        // Cancel (Escape) keeps the name it offered: one key must not wipe a name that was right.
+        const std::optional<std::string> answer =
             ask().input(kEditPrompt, kNameCaption, game_.name(n), kEditNameLength);
-        game_.setName(n, leftChars(answer, kEditNameLength));
+        if (answer) game_.setName(n, leftChars(*answer, kEditNameLength));
     }
 }
 
@@ -146,8 +156,14 @@ bool FileCommands::savegame() {
         ask().message(kNoFileName, "Error!", Icon::Exclamation);
         return false;
     }
-    const std::string path = absolutePath(*chosen);
+    return writeGame(absolutePath(*chosen));
+}
 
+bool FileCommands::saveToOwnFile() {
+    return gameFile_.empty() ? savegame() : writeGame(gameFile_);
+}
+
+bool FileCommands::writeGame(const std::string& path) {
     const auto bytes = encodeSavedGame(contentsOf(game_), host_.currentQuarter(), game_.plays());
     // Open refuses such a game already; should one reach the window anyway (or its plays grow
     // past the limit), a file that Open would refuse must not replace a good one.

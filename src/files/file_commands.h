@@ -56,13 +56,19 @@ public:
     // takeback, every field "0", then the twelve names asked for one after another. An unsaved
     // game is offered for saving first, and Cancel keeps it.
     void newGame();
-    // The twelve names asked for again, each offered for editing; nothing else changes.
+    // The same without the prompts: the twelve names stay exactly as they are.
+    void newGameSameRoster();
+    // The twelve names asked for again, each offered for editing; nothing else changes. Cancel
+    // on a prompt keeps the name it offered.
     void editRoster();
     // Asks for a destination and writes the game there, with the quarter that is on and the
     // plays; an existing file is replaced only
     // once the new one is completely on disk, and one other than the game's own file only
     // after the scorer confirms. True when the game was saved.
     bool savegame();
+    // Writes the game to its own file (gameFile()) at once, without the dialog, and says so as
+    // savegame does; a game without a file of its own is saved through savegame's dialog.
+    bool saveToOwnFile();
     // Asks for a game file and replaces the names, fields and plays with it and turns its quarter
     // on, but only when the whole file has been read and found complete; otherwise the game
     // stays as it was. Plays that do not fit the file's statistics are left out, and the scorer
@@ -111,6 +117,11 @@ public:
         "The statistics of this game have not been saved. Save them first?";
 
 private:
+    // A fresh sheet: first quarter on, no file, no selection, no takeback, no plays, every field
+    // "0"; the names are left as they are.
+    void clearSheet();
+    // Writes the game, its quarter and plays to `path`, and tells the scorer how it went.
+    bool writeGame(const std::string& path);
     void put(const GameContents& contents, const std::string& label, Quarter quarter);
     bool inStateFolder(const std::string& path) const;
     // The dialogs, once the host knows a box is about to open.

@@ -12,9 +12,11 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 
 #include "report/paint.h"
 #include "report/printer.h"
+#include "report/season_paint.h"
 
 namespace tallivant {
 
@@ -42,14 +44,17 @@ QPageSize localPaper() {
     return paperFor(QLocale().territory());
 }
 
-std::optional<std::string> reportPdf(const Game& game, const QPageSize& paper) {
+namespace {
+// A landscape PDF on `paper` with the drawing's pages.
+std::optional<std::string> pdfOf(const char* title, const QPageSize& paper,
+                                 const std::function<bool(QPainter&, QPagedPaintDevice&)>& draw) {
     QByteArray bytes;
     {
         QBuffer buffer(&bytes);
         if (!buffer.open(QIODevice::WriteOnly)) return std::nullopt;
         QPdfWriter writer(&buffer);
         writer.setResolution(kResolution);
-        writer.setTitle(QString::fromUtf8(kPrintJobTitle));
+        writer.setTitle(QString::fromUtf8(title));
         writer.setCreator(QStringLiteral("Tallivant"));
         const QMarginsF margins(kPdfMarginPoints, kPdfMarginPoints, kPdfMarginPoints,
                                 kPdfMarginPoints);
@@ -59,10 +64,24 @@ std::optional<std::string> reportPdf(const Game& game, const QPageSize& paper) {
 
         QPainter painter;
         if (!painter.begin(&writer)) return std::nullopt;
-        if (!drawReport(game, painter, writer, [] { return false; })) return std::nullopt;
+        if (!draw(painter, writer)) return std::nullopt;
         if (!painter.end()) return std::nullopt;
     }
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+} // namespace
+
+std::optional<std::string> reportPdf(const Game& game, const QPageSize& paper) {
+    return pdfOf(kPrintJobTitle, paper, [&game](QPainter& painter, QPagedPaintDevice& device) {
+        return drawReport(game, painter, device, [] { return false; });
+    });
+}
+
+std::optional<std::string> seasonPdf(const Season& season, const std::string& date,
+                                     const QPageSize& paper) {
+    return pdfOf(kSeasonJobTitle, paper, [&](QPainter& painter, QPagedPaintDevice& device) {
+        return drawSeason(season, date, painter, device, [] { return false; });
+    });
 }
 
 } // namespace tallivant

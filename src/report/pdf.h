@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The report as a PDF file's bytes: the printed report's own drawing (paint.h), in landscape on
-// the paper of the scorer's country, with no printer involved.
+// The report, and the season totals, as a PDF file's bytes: the printed drawing (paint.h,
+// season_paint.h), in landscape on the paper of the scorer's country, with no printer involved.
 #pragma once
 
 #include <QLocale>
@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "season/season.h"
 #include "sheet/game.h"
 
 namespace tallivant {
@@ -28,5 +29,9 @@ inline constexpr double kPdfMarginPoints = 18;
 
 // The whole PDF, or nothing when Qt could not paint it.
 std::optional<std::string> reportPdf(const Game& game, const QPageSize& paper = localPaper());
+
+// The season totals under a title with `date`, printed as given.
+std::optional<std::string> seasonPdf(const Season& season, const std::string& date,
+                                     const QPageSize& paper = localPaper());
 
 } // namespace tallivant

@@ -18,6 +18,8 @@
 #include "files/exports.h"
 #include "files/file_commands.h"
 #include "report/pdf.h"
+#include "report/season_paint.h"
+#include "season/season.h"
 #include "sheet/game.h"
 
 #ifdef _WIN32
@@ -100,9 +102,9 @@ public:
     bool restoreOrDiscard(const std::string&, const std::string&, const std::string&) override {
         return false;
     }
-    std::string input(const std::string&, const std::string&, const std::string&,
-                      std::size_t) override {
-        return {};
+    std::optional<std::string> input(const std::string&, const std::string&, const std::string&,
+                                     std::size_t) override {
+        return std::nullopt;
     }
     std::optional<int> choose(const std::string&, const std::string&,
                               const std::vector<std::string>&, int) override {
@@ -110,6 +112,7 @@ public:
     }
     std::optional<std::string> openFile(const FileDialogSetup&) override { return std::nullopt; }
     std::optional<std::string> saveFile(const FileDialogSetup&) override { return std::nullopt; }
+    std::vector<std::string> openFiles(const FileDialogSetup&) override { return {}; }
 };
 
 // The window's part in opening a game, with no window.
@@ -144,7 +147,8 @@ CommandLine readCommandLine(const QStringList& arguments) {
     parser.setApplicationDescription(
         QStringLiteral("Keeps one basketball team's statistics during a game.\nWith --pdf or "
                        "--csv, writes the report or the box score of a game file and ends,\n"
-                       "with no window."));
+                       "with no window; with --season-pdf or --season-csv, the same for the\n"
+                       "season totals of any number of game files."));
     // Not Qt's own help option, whose --help-all would list options of Qt's that this
     // reading does not know of.
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
@@ -161,8 +165,18 @@ CommandLine readCommandLine(const QStringList& arguments) {
         QStringLiteral("Write the box score of GAME to OUT as CSV, and its plays beside it "
                        "(OUT's name with -plays.csv)."),
         QStringLiteral("OUT"));
+    const QCommandLineOption seasonPdf(
+        QStringLiteral("season-pdf"),
+        QStringLiteral("Write the season totals of the GAME files to OUT as PDF."),
+        QStringLiteral("OUT"));
+    const QCommandLineOption seasonCsv(
+        QStringLiteral("season-csv"),
+        QStringLiteral("Write the season totals of the GAME files to OUT as CSV."),
+        QStringLiteral("OUT"));
     parser.addOption(pdf);
     parser.addOption(csv);
+    parser.addOption(seasonPdf);
+    parser.addOption(seasonCsv);
     for (const QtOption& o : kQtOptions) {
         QCommandLineOption option(QString::fromLatin1(o.name), QString(),
                                   o.takesValue ? QStringLiteral("value") : QString());
@@ -171,8 +185,9 @@ CommandLine readCommandLine(const QStringList& arguments) {
     }
     parser.addPositionalArgument(QStringLiteral("GAME"),
                                  QStringLiteral("A game file, opened in the window or written "
-                                                "out by --pdf and --csv."),
-                                 QStringLiteral("[GAME]"));
+                                                "out by --pdf and --csv; for --season-pdf and "
+                                                "--season-csv, the season's game files."),
+                                 QStringLiteral("[GAME...]"));
 
     // The usage names the program as a user types it, not by the whole path Qt puts there.
     QString usage = parser.helpText();
@@ -199,9 +214,9 @@ CommandLine readCommandLine(const QStringList& arguments) {
         return line;
     }
     const QStringList games = parser.positionalArguments();
-    if (games.size() > 1) return wrong(QStringLiteral("one game file at a time."));
-    line.game = games.value(0);
-    for (const auto& [option, value] : {std::pair{&pdf, &line.pdf}, std::pair{&csv, &line.csv}}) {
+    for (const auto& [option, value] :
+         {std::pair{&pdf, &line.pdf}, std::pair{&csv, &line.csv},
+          std::pair{&seasonPdf, &line.seasonPdf}, std::pair{&seasonCsv, &line.seasonCsv}}) {
         const QStringList values = parser.values(*option);
         if (values.size() > 1)
             return wrong(QStringLiteral("--%1 is given more than once.").arg(option->names()[0]));
@@ -209,6 +224,19 @@ CommandLine readCommandLine(const QStringList& arguments) {
             return wrong(QStringLiteral("--%1 needs a file name.").arg(option->names()[0]));
         *value = values.value(0);
     }
+    if (!line.seasonPdf.isEmpty() || !line.seasonCsv.isEmpty()) {
+        if (!line.pdf.isEmpty() || !line.csv.isEmpty())
+            return wrong(QStringLiteral("--pdf and --csv write one game, --season-pdf and "
+                                        "--season-csv a season: not both at once."));
+        if (games.isEmpty())
+            return wrong(QStringLiteral("--season-pdf and --season-csv need the game files to "
+                                        "add up."));
+        line.games = games;
+        line.action = CommandLine::Action::Export;
+        return line;
+    }
+    if (games.size() > 1) return wrong(QStringLiteral("one game file at a time."));
+    line.game = games.value(0);
     if (!line.pdf.isEmpty() || !line.csv.isEmpty()) {
         if (line.game.isEmpty())
             return wrong(QStringLiteral("--pdf and --csv need the game file to write from."));
@@ -227,8 +255,38 @@ int answer(const CommandLine& line) {
     return kExitDone;
 }
 
+namespace {
+
+// The season of the games, written where asked; every file left out is told, and makes the
+// status 1 once the rest is written.
+int writeSeason(const CommandLine& line) {
+    std::vector<std::string> paths;
+    for (const QString& game : line.games)
+        paths.push_back(game.toStdString());
+    const Season season = readSeason(paths);
+    for (const LeftOutFile& file : season.leftOut)
+        fail(QString::fromStdString(file.path), file.reason);
+    // Not one game: there is no season to write.
+    if (season.team.games == 0) return kExitFailed;
+
+    if (!line.seasonPdf.isEmpty()) {
+        const std::optional<std::string> bytes = seasonPdf(season, seasonDate());
+        if (!bytes) return fail(line.seasonPdf, ExportCommands::kPdfNotMade);
+        if (const auto failure = writeFileSafely(absolute(line.seasonPdf), *bytes))
+            return fail(line.seasonPdf, *failure);
+    }
+    if (!line.seasonCsv.isEmpty()) {
+        if (const auto failure = writeFileSafely(absolute(line.seasonCsv), seasonCsv(season)))
+            return fail(line.seasonCsv, *failure);
+    }
+    return season.leftOut.empty() ? kExitDone : kExitFailed;
+}
+
+} // namespace
+
 int writeExports(const CommandLine& line) {
     useParentConsole();
+    if (!line.games.isEmpty()) return writeSeason(line);
     NoOneToAsk dialogs;
     Game game(dialogs);
     // Percentages as the window would show them on this machine, so the PDF is what it prints.

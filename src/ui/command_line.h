@@ -4,9 +4,11 @@
 
 // The command line. `tallivant [GAME]` starts the window, with GAME opened as File|Open opens
 // it; `tallivant --pdf OUT GAME` and `--csv OUT GAME` write the game's report or box score and
-// end, with no window and no display. Exit status: 0 done, 1 the game did not open or a file
-// was not written (the reason on standard error), 2 a command line not understood (the usage
-// on standard error). Qt's own options for a window (-platform, -style, …) pass to the window.
+// end, with no window and no display; `tallivant --season-pdf OUT GAME...` and `--season-csv OUT
+// GAME...` do the same for the season of the games. Exit status: 0 done, 1 a game did not open
+// (for a season: any was left out, after the others were written) or a file was not written
+// (the reasons on standard error), 2 a command line not understood (the usage on standard
+// error). Qt's own options for a window (-platform, -style, …) pass to the window.
 #pragma once
 
 #include <QString>
@@ -17,7 +19,8 @@ namespace tallivant::ui {
 struct CommandLine {
     enum class Action {
         Window,  // the window, with `game` opened when there is one
-        Export,  // `pdf`, `csv` or both written from `game`, no window
+        Export,  // `pdf`, `csv` or both written from `game`, or `seasonPdf`, `seasonCsv` or both
+                 // from `games`; no window
         Help,    // `text` on standard output
         Version, // `text` on standard output
         Wrong,   // `text` (what is wrong, then the usage) on standard error
@@ -25,7 +28,13 @@ struct CommandLine {
     QString game;
     QString pdf;
     QString csv;
+    QStringList games; // of a season
+    QString seasonPdf;
+    QString seasonCsv;
     QString text;
+
+    // The PDF's faces need Qt's fonts; CSV alone does not.
+    bool needsFonts() const { return !pdf.isEmpty() || !seasonPdf.isEmpty(); }
 };
 
 inline constexpr int kExitDone = 0;

@@ -17,6 +17,8 @@ public:
     virtual void saveGame() = 0;
     virtual void saveReportAsPdf() = 0;
     virtual void exportCsv() = 0;
+    virtual void seasonTotals() = 0;
+    virtual void newGameSameRoster() = 0;
     virtual void exit() = 0;
     virtual void editRoster() = 0;
     virtual void showInstructions() = 0;

@@ -27,7 +27,7 @@ int main(int argc, char* argv[]) {
             line.action != CommandLine::Action::Export)
             return tallivant::ui::answer(line);
         // The CSV files need no fonts: the reader's application will do.
-        if (line.action == CommandLine::Action::Export && line.pdf.isEmpty())
+        if (line.action == CommandLine::Action::Export && !line.needsFonts())
             return tallivant::ui::writeExports(line);
     }
     if (line.action == CommandLine::Action::Export) {

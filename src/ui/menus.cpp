@@ -19,6 +19,8 @@ const std::array<MenuEntry, kMenuEntries> kMenuTable = {{
     {"mnufilesave", "Save", K::Item, &M::saveGame},
     {"mnufilepdf", "Save report as PDF", K::Item, &M::saveReportAsPdf},
     {"mnufilecsv", "Export CSV", K::Item, &M::exportCsv},
+    {"mnufileseason", "Season totals", K::Item, &M::seasonTotals},
+    {"mnufilesameroster", "New game, same roster", K::Item, &M::newGameSameRoster},
     {"mnubar", "-", K::Separator},
     {"mnuFileExit", "E&xit", K::Item, &M::exit},
     {"mnuroster", "Ed&it Roster", K::Title},

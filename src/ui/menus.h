@@ -28,7 +28,7 @@ struct MenuEntry {
     unsigned colour = 0;       // for a Colour item
 };
 
-inline constexpr int kMenuEntries = 29;
+inline constexpr int kMenuEntries = 31;
 extern const std::array<MenuEntry, kMenuEntries> kMenuTable;
 
 inline constexpr std::string_view kInstructionsTitle = "Instructions";

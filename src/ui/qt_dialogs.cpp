@@ -131,8 +131,9 @@ bool QtDialogs::restoreOrDiscard(const std::string& text, const std::string& inf
     return box.clickedButton() != discard;
 }
 
-std::string QtDialogs::input(const std::string& message, const std::string& caption,
-                             const std::string& defaultAnswer, std::size_t maxLength) {
+std::optional<std::string> QtDialogs::input(const std::string& message, const std::string& caption,
+                                            const std::string& defaultAnswer,
+                                            std::size_t maxLength) {
     QInputDialog dialog(owner());
     dialog.setWindowTitle(q(caption));
     dialog.setLabelText(q(message));
@@ -140,7 +141,7 @@ std::string QtDialogs::input(const std::string& message, const std::string& capt
     // The dialog makes its entry field when given a text; there is no other way to reach it.
     if (auto* entry = dialog.findChild<QLineEdit*>())
         entry->setMaxLength(static_cast<int>(std::min<std::size_t>(maxLength, 32767)));
-    if (dialog.exec() != QDialog::Accepted) return {};
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.textValue().toStdString();
 }
 
@@ -173,18 +174,26 @@ std::optional<int> QtDialogs::choose(const std::string& message, const std::stri
 }
 
 std::optional<std::string> QtDialogs::openFile(const FileDialogSetup& setup) {
-    return fileDialog(setup, false);
+    const std::vector<std::string> chosen = fileDialog(setup, QFileDialog::ExistingFile);
+    return chosen.empty() ? std::nullopt : std::optional(chosen.front());
 }
 
 std::optional<std::string> QtDialogs::saveFile(const FileDialogSetup& setup) {
-    return fileDialog(setup, true);
+    const std::vector<std::string> chosen = fileDialog(setup, QFileDialog::AnyFile);
+    return chosen.empty() ? std::nullopt : std::optional(chosen.front());
 }
 
-std::optional<std::string> QtDialogs::fileDialog(const FileDialogSetup& setup, bool save) {
+std::vector<std::string> QtDialogs::openFiles(const FileDialogSetup& setup) {
+    return fileDialog(setup, QFileDialog::ExistingFiles);
+}
+
+std::vector<std::string> QtDialogs::fileDialog(const FileDialogSetup& setup,
+                                               QFileDialog::FileMode mode) {
     FileDialog dialog(owner(), setup);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setAcceptMode(mode == QFileDialog::AnyFile ? QFileDialog::AcceptSave
+                                                      : QFileDialog::AcceptOpen);
+    dialog.setFileMode(mode);
     QStringList filters;
     for (const FileFilter& f : setup.filters)
         filters << filterText(f);
@@ -193,10 +202,11 @@ std::optional<std::string> QtDialogs::fileDialog(const FileDialogSetup& setup, b
         dialog.selectNameFilter(filters[setup.selectedFilter]);
     dialog.setDefaultSuffix(q(setup.defaultSuffix));
     if (!setup.startName.empty()) dialog.selectFile(q(setup.startName));
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    const QStringList chosen = dialog.selectedFiles();
-    if (chosen.isEmpty()) return std::nullopt;
-    return chosen.first().toStdString();
+    if (dialog.exec() != QDialog::Accepted) return {};
+    std::vector<std::string> chosen;
+    for (const QString& file : dialog.selectedFiles())
+        chosen.push_back(file.toStdString());
+    return chosen;
 }
 
 } // namespace tallivant::ui

@@ -7,6 +7,7 @@
 // testable offscreen).
 #pragma once
 
+#include <QFileDialog>
 #include <QPointer>
 #include <QWidget>
 
@@ -26,15 +27,17 @@ public:
     UnsavedAnswer saveDiscardCancel(const std::string& text, const std::string& title) override;
     bool restoreOrDiscard(const std::string& text, const std::string& informative,
                           const std::string& title) override;
-    std::string input(const std::string& message, const std::string& caption,
-                      const std::string& defaultAnswer, std::size_t maxLength) override;
+    std::optional<std::string> input(const std::string& message, const std::string& caption,
+                                     const std::string& defaultAnswer,
+                                     std::size_t maxLength) override;
     std::optional<int> choose(const std::string& message, const std::string& title,
                               const std::vector<std::string>& choices, int preselected) override;
     std::optional<std::string> openFile(const FileDialogSetup& setup) override;
     std::optional<std::string> saveFile(const FileDialogSetup& setup) override;
+    std::vector<std::string> openFiles(const FileDialogSetup& setup) override;
 
 private:
-    std::optional<std::string> fileDialog(const FileDialogSetup& setup, bool save);
+    std::vector<std::string> fileDialog(const FileDialogSetup& setup, QFileDialog::FileMode mode);
     // The window a box opens over: the one given, or one of its own windows (the plays) while
     // the scorer works in that one, so that the box closes back to where it was opened.
     QWidget* owner() const;

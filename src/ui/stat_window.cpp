@@ -27,6 +27,7 @@
 #include "files/exports.h"
 #include "report/pdf.h"
 #include "report/printer.h"
+#include "season/season_commands.h"
 #include "ui/appearance.h"
 #include "ui/box_keys.h"
 #include "ui/client_area.h"
@@ -38,6 +39,7 @@
 #include "ui/menus.h"
 #include "ui/palettes.h"
 #include "ui/plays_window.h"
+#include "ui/season_window.h"
 #include "ui/sheet_field.h"
 #include "ui/tab_chain.h"
 #include "ui/text.h"
@@ -125,6 +127,10 @@ StatWindow::StatWindow(Dialogs& dialogs, QWidget* parent)
     auto* undo = new QShortcut(QKeySequence::Undo, this);
     undo->setAutoRepeat(false);
     connect(undo, &QShortcut::activated, takeback_, &QPushButton::click);
+    // Ctrl+S saves at a time-out in two keys, where File|Save takes seven.
+    auto* save = new QShortcut(QKeySequence::Save, this);
+    save->setAutoRepeat(false);
+    connect(save, &QShortcut::activated, this, &StatWindow::saveToOwnFile);
     qApp->installEventFilter(this);
     // Behind a box, a key that would act on the sheet beeps instead of going astray. The names'
     // letters are read from their buttons: showNames keeps the "&" only where it works.
@@ -133,6 +139,7 @@ StatWindow::StatWindow(Dialogs& dialogs, QWidget* parent)
             return QKeySequence::mnemonic(b->text()) == key;
         };
         return QKeySequence::keyBindings(QKeySequence::Undo).contains(key) ||
+               QKeySequence::keyBindings(QKeySequence::Save).contains(key) ||
                QKeySequence::mnemonic(q(Clock::kStartCaption)) == key ||
                std::ranges::any_of(statButtons_, carries) ||
                std::ranges::any_of(nameButtons_, carries);
@@ -458,6 +465,27 @@ void StatWindow::openGame() {
 void StatWindow::saveGame() {
     files_.savegame();
     copy_.keep();
+}
+
+void StatWindow::saveToOwnFile() {
+    files_.saveToOwnFile();
+    copy_.keep();
+}
+
+void StatWindow::newGameSameRoster() {
+    files_.newGameSameRoster();
+    copy_.keep();
+}
+
+void StatWindow::seasonTotals() {
+    SeasonCommands commands(dialogs_, *this);
+    std::optional<Season> season = commands.chooseSeason();
+    if (!season) return;
+    auto* window = new SeasonWindow(std::move(*season), dialogs_, *this, this);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    commands.tellLeftOut(window->season());
 }
 
 void StatWindow::openGameFile(const std::string& path) {

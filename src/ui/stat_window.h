@@ -104,6 +104,10 @@ private:
     void saveGame() override;
     void saveReportAsPdf() override;
     void exportCsv() override;
+    void seasonTotals() override;
+    void newGameSameRoster() override;
+    // Ctrl+S: the game saved to its own file at once, or through File|Save when it has none.
+    void saveToOwnFile();
     void exit() override;
     void editRoster() override;
     void showInstructions() override;

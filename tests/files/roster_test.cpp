@@ -73,7 +73,7 @@ TEST_F(FileNew, EachNameIsOnItsButtonBeforeTheNextPrompt) {
 
 TEST_F(FileNew, CancelOnTheFifthPromptEmptiesOnlyThatName) {
     for (int n = 1; n <= kPlayers; ++n)
-        dialogs.inputAnswers.push_back(n == 5 ? std::optional<std::string>("")
+        dialogs.inputAnswers.push_back(n == 5 ? std::optional<std::string>(dialogs.kCancelInput)
                                               : std::optional<std::string>());
     files.newGame();
     EXPECT_EQ(prompts(dialogs).size(), 12u);
@@ -109,6 +109,42 @@ TEST_F(FileNew, TakebackAfterwardsDoesNotReachTheOldGame) {
     EXPECT_TRUE(dialogs.messageTexts().empty());
 }
 
+TEST_F(FileNew, SameRosterClearsEverythingButTheNamesAndAsksOnlyAboutTheUnsavedGame) {
+    playSomeGame();
+    host.quarter = Quarter::Third;
+    saveTo(folder / "week1.txt");
+    stat(4, 'c');
+    const WindowState before = state();
+
+    dialogs.shown.clear();
+    dialogs.unsavedAnswers = {UnsavedAnswer::Cancel};
+    files.newGameSameRoster();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].title, "Unsaved game");
+    EXPECT_EQ(state(), before);
+
+    dialogs.shown.clear();
+    dialogs.unsavedAnswers = {UnsavedAnswer::Discard};
+    files.newGameSameRoster();
+    ASSERT_EQ(dialogs.shown.size(), 1u); // the question, and no name prompt
+    EXPECT_EQ(copySheet(game).names, before.sheet.names);
+    expectOthersZero({});
+    EXPECT_TRUE(game.plays().empty());
+    EXPECT_EQ(host.quarter, Quarter::First);
+    EXPECT_EQ(host.label, "");
+    EXPECT_EQ(game.playernum(), 0);
+    EXPECT_TRUE(files.gameFile().empty());
+    game.takeback();
+    expectOthersZero({});
+
+    // The first stat of the new game: Ctrl+S has no file to go to, so it asks for one.
+    stat(1, 'e');
+    dialogs.shown.clear();
+    files.saveToOwnFile();
+    ASSERT_FALSE(dialogs.shown.empty());
+    EXPECT_EQ(dialogs.shown[0].kind, "save");
+}
+
 TEST_F(FileNew, LeavesTheOpenDialogsStartingName) {
     dialogs.fileAnswers.push_back(folder / "missing.txt");
     files.openGame();
@@ -131,11 +167,21 @@ TEST_F(EditRoster, OffersEachNameAndKeepsItOnOk) {
     EXPECT_EQ(state(), before);
 }
 
-TEST_F(EditRoster, CancelEmptiesThatNameAndLongAnswersAreCutToSixteen) {
+TEST_F(EditRoster, CancelKeepsEveryNameItOffered) {
+    playSomeGame();
+    const WindowState before = state();
+    for (int n = 1; n <= kPlayers; ++n)
+        dialogs.inputAnswers.push_back(dialogs.kCancelInput);
+    files.editRoster();
+    EXPECT_EQ(prompts(dialogs).size(), 12u);
+    EXPECT_EQ(state(), before);
+}
+
+TEST_F(EditRoster, AnEmptiedNameIsEmptyAndLongAnswersAreCutToSixteen) {
     playSomeGame();
     WindowState expected = state();
-    dialogs.inputAnswers = {std::nullopt, std::string(""), std::string("3  Abcdefghijklmnopq"),
-                            std::string("4  Ñúñez-Ébermann")};
+    dialogs.inputAnswers = {dialogs.kCancelInput, std::string(""),
+                            std::string("3  Abcdefghijklmnopq"), std::string("4  Ñúñez-Ébermann")};
     files.editRoster();
     expected.sheet.names[1] = "";
     expected.sheet.names[2] = "3  Abcdefghijklm";

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <ctime>
 #include <map>
+#include <optional>
 
 #include <fcntl.h>
 #include <grp.h>
@@ -345,4 +346,28 @@ TEST_F(FileSave, ThroughASymbolicLinkReplacesTheFileItPointsTo) {
     EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.txt"));
     EXPECT_EQ(readBytes(folder / "real/game.txt"), savedBytes());
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / "real"), {}), 1);
+}
+
+TEST_F(FileSave, CtrlSOntoAReadOnlyFileSaysWhyAndKeepsTheFile) {
+    playSomeGame();
+    saveTo(folder / "week1.txt");
+    const std::string saved = readBytes(folder / "week1.txt");
+    stat(7, 'f');
+    ASSERT_EQ(::chmod((folder / "week1.txt").c_str(), 0444), 0);
+    // Root writes over any mode; only the immutable attribute stops it.
+    std::optional<Immutable> locked;
+    if (::geteuid() == 0) {
+        locked.emplace(folder / "week1.txt");
+        if (!locked->done()) GTEST_SKIP() << "root, and no immutable attribute here";
+    }
+    dialogs.shown.clear();
+    EXPECT_FALSE(files.saveToOwnFile());
+    ASSERT_EQ(dialogs.shown.size(), 1u); // no dialog: the message alone
+    EXPECT_EQ(dialogs.shown[0].kind, "message");
+    EXPECT_EQ(dialogs.shown[0].text.rfind("Your file has not been saved: ", 0), 0u)
+        << dialogs.shown[0].text;
+    EXPECT_EQ(dialogs.shown[0].icon, Icon::Critical);
+    EXPECT_EQ(readBytes(folder / "week1.txt"), saved);
+    EXPECT_TRUE(game.hasUnsavedChanges());
+    EXPECT_EQ(files.gameFile(), folder / "week1.txt");
 }

@@ -123,3 +123,26 @@ TEST_F(FileSave, AGameThatWouldNotOpenAgainIsNotSavedAndTheOldFileStays) {
     ASSERT_TRUE(std::holds_alternative<SavedGame>(back));
     EXPECT_TRUE(std::get<SavedGame>(back).game == fits) << "the saved game reads back differently";
 }
+
+TEST_F(FileSave, CtrlSWritesTheGamesOwnFileAtOnceAndAsksOnlyForANewGame) {
+    // A new game has no file of its own: the save dialog, as File|Save.
+    playSomeGame();
+    dialogs.fileAnswers = {folder / "week1.txt"};
+    EXPECT_TRUE(files.saveToOwnFile());
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[0].kind, "save");
+
+    // Opened from a file, it goes back there with no question but the usual word of success.
+    dialogs.inputAnswers = {};
+    files.newGame();
+    openFrom(folder / "week1.txt");
+    stat(7, 'f');
+    dialogs.shown.clear();
+    EXPECT_TRUE(files.saveToOwnFile());
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "Your file has been saved.");
+    EXPECT_EQ(dialogs.shown[0].title, folder / "week1.txt");
+    EXPECT_EQ(readBytes(folder / "week1.txt"), savedBytes());
+    EXPECT_FALSE(game.hasUnsavedChanges());
+    expectOnlyEntries({"week1.txt"});
+}

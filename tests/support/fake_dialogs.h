@@ -38,8 +38,11 @@ public:
     std::deque<UnsavedAnswer> unsavedAnswers;            // empty: Discard, as if nothing were asked
     std::deque<bool> restoreAnswers;                     // empty: Restore
     std::deque<std::optional<std::string>> inputAnswers; // nothing: accept the default
+    // An input answer that presses Cancel.
+    static constexpr const char* kCancelInput = "\x1b[Cancel]";
     std::deque<std::optional<int>> chooseAnswers;        // empty or nothing: cancelled
     std::deque<std::optional<std::string>> fileAnswers;  // nothing: cancelled
+    std::deque<std::vector<std::string>> fileListAnswers; // empty: cancelled
     std::function<void(const Shown&)> onShow;
 
     void message(const std::string& text, const std::string& title, Icon icon) override {
@@ -62,10 +65,14 @@ public:
         push({"restore", text, title, Icon::None, {}, {}, informative, 0});
         return take(restoreAnswers, true);
     }
-    std::string input(const std::string& message, const std::string& caption,
-                      const std::string& defaultAnswer, std::size_t maxLength) override {
+    std::optional<std::string> input(const std::string& message, const std::string& caption,
+                                     const std::string& defaultAnswer,
+                                     std::size_t maxLength) override {
         push({"input", message, caption, Icon::None, defaultAnswer, {}, {}, maxLength});
-        return take(inputAnswers, std::optional<std::string>()).value_or(defaultAnswer);
+        const std::string answer =
+            take(inputAnswers, std::optional<std::string>()).value_or(defaultAnswer);
+        if (answer == kCancelInput) return std::nullopt;
+        return answer;
     }
     std::optional<int> choose(const std::string& message, const std::string& title,
                               const std::vector<std::string>& choices, int preselected) override {
@@ -75,6 +82,10 @@ public:
     std::optional<std::string> openFile(const FileDialogSetup& setup) override {
         push({"open", {}, setup.title, Icon::None, {}, setup, {}, 0});
         return take(fileAnswers, std::optional<std::string>());
+    }
+    std::vector<std::string> openFiles(const FileDialogSetup& setup) override {
+        push({"openFiles", {}, setup.title, Icon::None, {}, setup, {}, 0});
+        return take(fileListAnswers, std::vector<std::string>());
     }
     std::optional<std::string> saveFile(const FileDialogSetup& setup) override {
         push({"save", {}, setup.title, Icon::None, {}, setup, {}, 0});

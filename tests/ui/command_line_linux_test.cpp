@@ -20,6 +20,7 @@
 #include "report/compose.h"
 #include "report/pdf_tools.h"
 #include "report/place.h"
+#include "season/season.h"
 #include "support/full_game.h"
 #include "support/game_fixture.h"
 #include "support/scratch_folder.h"
@@ -135,6 +136,34 @@ TEST_F(CommandLineRun, GameThatDoesNotOpenGivesTheOpenBoxsReason) {
     EXPECT_EQ(folder.entries(), (std::vector<std::string>{"Zoë's final.txt", "short.txt"}));
 }
 
+// Two good games and a file that is no game, with no display: the season of the two is written
+// (the CSV as the module adds them up, the PDF with every player), the bad file is named with
+// the Open box's reason, and the status says one was left out.
+TEST_F(CommandLineRun, SeasonOfGoodGamesIsWrittenAndABadFileIsNamedWithItsReason) {
+    std::filesystem::copy_file(utf8Path(gameFile), utf8Path(folder / "second.txt"));
+    writeBytes(folder / "notes.txt", "bring the scorebook\r\n");
+    Outcome r = run({"--season-csv", "season.csv", "--season-pdf", "season.pdf", "Zoë's final.txt",
+                     "notes.txt", "second.txt"});
+    EXPECT_EQ(r.status, 1);
+    const Season expected = readSeason({gameFile, folder / "second.txt"});
+    ASSERT_EQ(expected.team.games, 2);
+    ASSERT_EQ(expected.leftOut.size(), 0u);
+    const Season withBad = readSeason({folder / "notes.txt"});
+    ASSERT_EQ(withBad.leftOut.size(), 1u);
+    EXPECT_EQ(r.err, "tallivant: notes.txt: " + withBad.leftOut[0].reason + "\n");
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(readBytes(folder / "season.csv"), seasonCsv(expected));
+    const std::string pdf = pdfText(folder / "season.pdf");
+    for (const SeasonLine& line : expected.players)
+        EXPECT_NE(pdf.find(line.player), std::string::npos) << line.player;
+    EXPECT_NE(pdf.find("Team"), std::string::npos);
+
+    // Nothing to add up: nothing written, status 1.
+    r = run({"--season-csv", "none.csv", "notes.txt"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_FALSE(std::filesystem::exists(utf8Path(folder / "none.csv")));
+}
+
 // A folder that does not exist gives the system's reason; a named pipe is refused and left a
 // pipe, unread and unwritten (the run would block on it otherwise). Status 1, nothing written.
 TEST_F(CommandLineRun, OutputThatCannotBeWrittenGivesTheReason) {
@@ -163,7 +192,7 @@ TEST_F(CommandLineRun, WrongOptionGivesTheUsageAndHelpAndVersionAnswer) {
     Outcome r = run({"--pfd", "report.pdf", gameFile});
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(r.err.starts_with("tallivant: Unknown option 'pfd'.\n")) << r.err;
-    EXPECT_NE(r.err.find("\n\nUsage: tallivant [options] [GAME]\n"), std::string::npos);
+    EXPECT_NE(r.err.find("\n\nUsage: tallivant [options] [GAME...]\n"), std::string::npos);
     EXPECT_EQ(r.out, "");
     r = run({"--pdf", "report.pdf"});
     EXPECT_EQ(r.status, 2);

@@ -106,6 +106,33 @@ TEST_F(GameMenus, SavedGameOpensAgainWithEveryNameAndField) {
     EXPECT_EQ(pixel(field("txtpf_1"), blankSpot(field("txtpf_1"))), bgr(ui::kLightYellow));
 }
 
+// Two keys save a game that has its file; the window then names it and nothing is left to save.
+TEST_F(GameMenus, CtrlSSavesAnOpenedGameWithoutTheDialog) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string path = QDir(dir.path()).filePath("week1.txt").toStdString();
+    stat(3, "cmdfgm");
+    dialogs.fileAnswers = {path};
+    trigger("mnufilesave");
+    trigger("mnuFileNew");
+    dialogs.fileAnswers = {path};
+    trigger("mnuFileOpen");
+    stat(3, "cmdast");
+
+    dialogs.shown.clear();
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "Your file has been saved.");
+    EXPECT_FALSE(window->game().hasUnsavedChanges());
+    QFile saved(QString::fromStdString(path));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray bytes = saved.readAll();
+    // The assist recorded after the open is in the file, on the third player's record.
+    EXPECT_TRUE(bytes.contains(R"("","1","1","100.00%","0","0","0","0","0","0","0","1","0")"))
+        << bytes.toStdString();
+    EXPECT_EQ(text("lblfname"), QString::fromStdString(path));
+}
+
 TEST_F(GameMenus, FailedOpenKeepsTheGameOnTheWindow) {
     QTemporaryDir dir;
     const QString path = QDir(dir.path()).filePath("short.txt");

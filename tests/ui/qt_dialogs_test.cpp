@@ -157,7 +157,7 @@ TEST_F(RealDialogs, InputReturnsTheTypedTextOrEmptyOnCancel) {
     EXPECT_EQ(shownDefault, "#  name");
 
     ModalAnswer cancelled([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
-    EXPECT_EQ(dialogs.input("Please enter", "Enter name", "4 Ann Lee", 16), "");
+    EXPECT_EQ(dialogs.input("Please enter", "Enter name", "4 Ann Lee", 16), std::nullopt);
     EXPECT_TRUE(cancelled.answered());
 }
 
@@ -173,7 +173,7 @@ TEST_F(RealDialogs, InputTakesNoMoreThanItsLimitAsOneTypes) {
             EXPECT_EQ(edit->text().size(), limit);
             QTest::keyClick(edit, Qt::Key_Return);
         });
-        const std::string typedText =
+        const std::optional<std::string> typedText =
             dialogs.input("Please enter", "Enter name", "4  A name that is too long", limit);
         EXPECT_EQ(typedText, std::string("12 Abcdefghijklmnopqrstu").substr(0, limit));
         // A longer name offered for editing shows as much as may be kept.

@@ -1,0 +1,178 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/season_window.h"
+
+#include <QAbstractTableModel>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLocale>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "report/pdf.h"
+#include "report/printer.h"
+#include "report/season_paint.h"
+#include "season/season_commands.h"
+
+namespace tallivant::ui {
+
+namespace {
+
+constexpr int kSortRole = Qt::UserRole;
+constexpr int kTeamRole = Qt::UserRole + 1;
+
+QString q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// The season's lines as the table's rows, the team last, in the user's decimal separator.
+class SeasonModel : public QAbstractTableModel {
+public:
+    SeasonModel(const Season& season, QObject* parent)
+        : QAbstractTableModel(parent), season_(season),
+          separator_(QLocale().decimalPoint().toStdString()) {}
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : static_cast<int>(season_.players.size()) + 1;
+    }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : kSeasonColumns;
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        const bool team = index.row() == static_cast<int>(season_.players.size());
+        const SeasonLine& line = team ? season_.team : season_.players[index.row()];
+        switch (role) {
+        case Qt::DisplayRole:
+            return q(seasonRowTexts(line, separator_)[index.column()]);
+        case kSortRole:
+            if (index.column() == 0) return q(line.player);
+            return seasonValue(line, index.column());
+        case kTeamRole:
+            return team;
+        case Qt::TextAlignmentRole:
+            return index.column() == 0 ? int(Qt::AlignLeft | Qt::AlignVCenter)
+                                       : int(Qt::AlignRight | Qt::AlignVCenter);
+        case Qt::FontRole:
+            if (team) {
+                QFont bold;
+                bold.setBold(true);
+                return bold;
+            }
+            return {};
+        default:
+            return {};
+        }
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+            return QString::fromUtf8(kSeasonHeaders[section].data(),
+                                     static_cast<qsizetype>(kSeasonHeaders[section].size()));
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+
+private:
+    const Season& season_;
+    std::string separator_;
+};
+
+// Sorts by the column's value, and keeps the team's line last whichever way the players go.
+class TeamLast : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+protected:
+    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override {
+        const bool ascending = sortOrder() == Qt::AscendingOrder;
+        if (left.data(kTeamRole).toBool()) return !ascending;
+        if (right.data(kTeamRole).toBool()) return ascending;
+        const QVariant a = left.data(kSortRole), b = right.data(kSortRole);
+        if (left.column() == 0) return QString::localeAwareCompare(a.toString(), b.toString()) < 0;
+        return a.toDouble() < b.toDouble();
+    }
+};
+
+} // namespace
+
+SeasonWindow::SeasonWindow(Season season, Dialogs& dialogs, FilesHost& host, QWidget* parent)
+    : QWidget(parent, Qt::Window), season_(std::move(season)), dialogs_(dialogs), host_(host) {
+    setObjectName(QStringLiteral("season"));
+    setWindowTitle(QString::fromUtf8(SeasonCommands::kTitle));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* model = new SeasonModel(season_, this);
+    sorted_ = new TeamLast(this);
+    sorted_->setSourceModel(model);
+    table_ = new QTableView(this);
+    table_->setObjectName(QStringLiteral("seasonTable"));
+    table_->setAccessibleName(QString::fromUtf8(SeasonCommands::kTitle));
+    table_->setModel(sorted_);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setTabKeyNavigation(false);
+    table_->verticalHeader()->hide();
+    // Points per game, highest first, as the season comes; ties keep the season's order.
+    table_->horizontalHeader()->setSortIndicator(seasonColumnOf(PPG), Qt::DescendingOrder);
+    table_->setSortingEnabled(true);
+    table_->resizeColumnsToContents();
+
+    auto* print = new QPushButton(QStringLiteral("&Print"), this);
+    auto* pdf = new QPushButton(QStringLiteral("Save as P&DF"), this);
+    auto* csv = new QPushButton(QStringLiteral("Export &CSV"), this);
+    auto* close = new QPushButton(QStringLiteral("&Close"), this);
+    print->setObjectName(QStringLiteral("seasonPrint"));
+    pdf->setObjectName(QStringLiteral("seasonPdf"));
+    csv->setObjectName(QStringLiteral("seasonCsv"));
+    close->setObjectName(QStringLiteral("seasonClose"));
+    connect(print, &QPushButton::clicked, this, &SeasonWindow::print);
+    connect(pdf, &QPushButton::clicked, this, &SeasonWindow::savePdf);
+    connect(csv, &QPushButton::clicked, this, &SeasonWindow::exportCsv);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {print, pdf, csv})
+        buttons->addWidget(b);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table_);
+    layout->addLayout(buttons);
+
+    // Every column in sight, and as many players as the screen allows.
+    int width = 2 * layout->contentsMargins().left() + 2 * table_->frameWidth() + 24;
+    for (int c = 0; c < kSeasonColumns; ++c)
+        width += table_->columnWidth(c);
+    const int rows = std::min(sorted_->rowCount(), 20) + 1;
+    resize(width, rows * table_->verticalHeader()->defaultSectionSize() + 80);
+}
+
+void SeasonWindow::print() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QString::fromUtf8(kSeasonJobTitle));
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Print the season totals"));
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (!printSeason(season_, seasonDate(), printer))
+        dialogs_.message(kPrintErrorText, kPrintErrorTitle, Icon::Critical);
+}
+
+void SeasonWindow::savePdf() {
+    const std::string when = seasonDate();
+    SeasonCommands(dialogs_, host_).savePdf(season_, [&when](const Season& s) {
+        return seasonPdf(s, when);
+    });
+}
+
+void SeasonWindow::exportCsv() {
+    SeasonCommands(dialogs_, host_).exportCsv(season_);
+}
+
+} // namespace tallivant::ui

@@ -1,0 +1,42 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The window "Season totals": the season's table, players by points per game and the team
+// last, sortable by any column (the team stays last), with Print (through the system's print
+// dialog), Save as PDF, Export CSV and Close. It never blocks the main window.
+#pragma once
+
+#include <QWidget>
+
+#include "dialogs/dialogs.h"
+#include "files/file_commands.h"
+#include "season/season.h"
+
+class QTableView;
+class QSortFilterProxyModel;
+
+namespace tallivant::ui {
+
+class SeasonWindow : public QWidget {
+    Q_OBJECT
+public:
+    // `host` gives the documents folder where the files are proposed.
+    SeasonWindow(Season season, Dialogs& dialogs, FilesHost& host, QWidget* parent);
+
+    const Season& season() const { return season_; }
+    QTableView* table() const { return table_; }
+
+private:
+    void print();
+    void savePdf();
+    void exportCsv();
+
+    Season season_;
+    Dialogs& dialogs_;
+    FilesHost& host_;
+    QTableView* table_ = nullptr;
+    QSortFilterProxyModel* sorted_ = nullptr;
+};
+
+} // namespace tallivant::ui

@@ -1,0 +1,169 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// File|Season totals end to end: three games kept with the window's own menus, chosen at once
+// with a file that is no game; the table, its sorting, and the CSV and PDF it writes.
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QLocale>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include "season/season.h"
+#include "ui/season_window.h"
+#include "window_fixture.h"
+
+namespace tallivant::testing {
+namespace {
+
+class SeasonTotals : public WindowTest {
+protected:
+    QTemporaryDir dir;
+    std::string path(const char* name) const {
+        return QDir(dir.path()).filePath(QString::fromUtf8(name)).toStdString();
+    }
+    static std::string bytes(const std::string& file) {
+        QFile f(QString::fromStdString(file));
+        return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
+    }
+    void save(const char* name) {
+        dialogs.fileAnswers = {path(name)};
+        trigger("mnufilesave");
+    }
+    // The table as shown, row by row.
+    static std::vector<std::vector<std::string>> rows(const QTableView* table) {
+        std::vector<std::vector<std::string>> out;
+        const QAbstractItemModel* m = table->model();
+        for (int r = 0; r < m->rowCount(); ++r) {
+            std::vector<std::string> row;
+            for (int c = 0; c < m->columnCount(); ++c)
+                row.push_back(m->index(r, c).data().toString().toStdString());
+            out.push_back(row);
+        }
+        return out;
+    }
+};
+
+TEST_F(SeasonTotals, ThreeGamesAndABadFileGiveTheTableItsFilesAndTheMessage) {
+    // Week 1: Ann scores, Bo rebounds. Week 2, the same roster: Bo does not play. Week 3: Ann
+    // is renamed on the roster, so she is a new player there.
+    dialogs.inputAnswers = {std::string("4 Ann Lee"), std::string("&5 Bo")};
+    trigger("mnuFileNew");
+    stat(1, "cmdfgm");
+    stat(1, "cmdfgm");
+    stat(2, "cmdreb");
+    save("week1.txt");
+    trigger("mnufilesameroster");
+    stat(1, "cmd3pm");
+    stat(1, "cmdfgmiss");
+    save("week2.txt");
+    trigger("mnufilesameroster");
+    dialogs.inputAnswers = {std::string("4 Ann Lee-Kim")};
+    trigger("mnurosterchange");
+    stat(1, "cmdftm");
+    stat(2, "cmdast");
+    save("week3.txt");
+    QFile notes(QString::fromStdString(path("notes.txt")));
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("bring the scorebook\r\n");
+    notes.close();
+
+    dialogs.shown.clear();
+    const std::vector<std::string> chosen = {path("week1.txt"), path("week2.txt"),
+                                             path("notes.txt"), path("week3.txt")};
+    dialogs.fileListAnswers = {chosen};
+    trigger("mnufileseason");
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[0].kind, "openFiles");
+    EXPECT_EQ(dialogs.shown[0].title, "Select the games of the season");
+    EXPECT_EQ(dialogs.shown[0].setup.filters[0].label, "Text files (*.txt)");
+    const Season expected = readSeason(chosen);
+    ASSERT_EQ(expected.leftOut.size(), 1u);
+    EXPECT_EQ(dialogs.shown[1].title, "Season totals");
+    EXPECT_EQ(dialogs.shown[1].text,
+              "These files were left out:\nnotes.txt: " + expected.leftOut[0].reason);
+
+    auto* season = window->findChild<ui::SeasonWindow*>(QStringLiteral("season"));
+    ASSERT_NE(season, nullptr);
+    EXPECT_TRUE(season->isVisible());
+    EXPECT_EQ(season->windowTitle(), "Season totals");
+    QTableView* table = season->table();
+    QStringList headers;
+    for (int c = 0; c < table->model()->columnCount(); ++c)
+        headers << table->model()->headerData(c, Qt::Horizontal).toString();
+    EXPECT_EQ(headers.join(u','), "Player,GP,FGM,FGA,FG%,FTM,FTA,FT%,3PM,3PA,3P%,REB,AST,TO,STL,"
+                                  "BLK,PF,TF,PTS,PPG,RPG,APG,SPG,BPG,TOPG");
+
+    // Ann: 2 games, 4 + 3 points; Bo: a stat in weeks 1 and 3 only; Ann Lee-Kim: week 3.
+    const std::string sep = QLocale().decimalPoint().toStdString();
+    auto shown = rows(table);
+    ASSERT_EQ(shown.size(), 4u);
+    EXPECT_EQ(shown[0][0], "4 Ann Lee");
+    EXPECT_EQ(shown[0][1], "2");
+    EXPECT_EQ(shown[0][seasonColumnOf(FGA)], "3"); // a three-pointer is not a field goal here
+    EXPECT_EQ(shown[0][seasonColumnOf(FGPER)], "66" + sep + "67");
+    EXPECT_EQ(shown[0][seasonColumnOf(PTS)], "7");
+    EXPECT_EQ(shown[0][seasonColumnOf(PPG)], "3" + sep + "5");
+    EXPECT_EQ(shown[1][0], "4 Ann Lee-Kim");
+    EXPECT_EQ(shown[2][0], "5 Bo");
+    EXPECT_EQ(shown[2][1], "2");
+    EXPECT_EQ(shown[3][0], "Team");
+    EXPECT_EQ(shown[3][1], "3");
+    EXPECT_EQ(shown[3][seasonColumnOf(PTS)], "8");
+    for (std::size_t r = 0; r < shown.size(); ++r) {
+        const SeasonLine& line = r + 1 < shown.size() ? expected.players[r] : expected.team;
+        const auto texts = seasonRowTexts(line, sep);
+        EXPECT_EQ(shown[r], std::vector<std::string>(texts.begin(), texts.end())) << r;
+    }
+
+    // Sorted by name either way, the team stays last.
+    QHeaderView* header = table->horizontalHeader();
+    header->setSortIndicator(0, Qt::AscendingOrder);
+    shown = rows(table);
+    EXPECT_EQ(shown[0][0], "4 Ann Lee");
+    EXPECT_EQ(shown[2][0], "5 Bo");
+    EXPECT_EQ(shown[3][0], "Team");
+    header->setSortIndicator(seasonColumnOf(REB), Qt::DescendingOrder);
+    shown = rows(table);
+    EXPECT_EQ(shown[0][0], "5 Bo");
+    EXPECT_EQ(shown[3][0], "Team");
+
+    // Export CSV and Save as PDF: the files the scorer names.
+    dialogs.shown.clear();
+    dialogs.fileAnswers = {path("season.csv"), path("season.pdf")};
+    QTest::mouseClick(season->findChild<QWidget*>(QStringLiteral("seasonCsv")), Qt::LeftButton);
+    QTest::mouseClick(season->findChild<QWidget*>(QStringLiteral("seasonPdf")), Qt::LeftButton);
+    ASSERT_EQ(dialogs.shown.size(), 2u); // the two file dialogs, no failure
+    EXPECT_EQ(dialogs.shown[0].title, "Export the season as CSV");
+    EXPECT_EQ(dialogs.shown[1].title, "Save the season as PDF");
+    EXPECT_EQ(bytes(path("season.csv")), seasonCsv(expected));
+    EXPECT_TRUE(bytes(path("season.pdf")).starts_with("%PDF-"));
+
+    // Escape closes the window; the main window goes on.
+    // (QTest::qWaitForWindowActive counts a window of the main window's as active with it.)
+    season->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([season] { return QApplication::activeWindow() == season; }));
+    QTest::keyClick(season->table(), Qt::Key_Escape);
+    EXPECT_FALSE(season->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window->findChild<ui::SeasonWindow*>(QStringLiteral("season")), nullptr);
+    EXPECT_TRUE(window->isVisible());
+}
+
+// A dialog cancelled, or only files that are no games: no window, and the reasons said.
+TEST_F(SeasonTotals, NoGameToAddUpOpensNoWindow) {
+    dialogs.fileListAnswers = {{}};
+    trigger("mnufileseason");
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+    dialogs.fileListAnswers = {{path("missing.txt")}};
+    trigger("mnufileseason");
+    ASSERT_EQ(dialogs.shown.size(), 3u);
+    EXPECT_EQ(dialogs.shown[2].text,
+              "These files were left out:\nmissing.txt: No such file or directory");
+    EXPECT_EQ(window->findChild<ui::SeasonWindow*>(QStringLiteral("season")), nullptr);
+}
+
+} // namespace
+} // namespace tallivant::testing
