@@ -5,8 +5,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # The command line as a script runs it, each run a whole process with no display: the report of
-# a full game (300 plays) written as PDF, and its box score and plays as CSV. Prints each run's
-# wall time and the median. Usage: bench/command_line/run.sh [BUILD_DIR] [RUNS] (default build/,
+# a full game (300 plays) written as PDF, and its box score and plays as CSV; and the season of
+# 1,000 such games as CSV. Prints the median wall time of each. Usage: bench/command_line/run.sh [BUILD_DIR] [RUNS] (default build/,
 # 15 runs after one not counted).
 set -euo pipefail
 
@@ -35,3 +35,14 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2 ? v[(NR + 1) / 2] :
 
 echo "PDF of a full game, $runs runs: median $(times --pdf "$work/report.pdf" | median) s"
 echo "CSV of a full game, $runs runs: median $(times --csv "$work/box.csv" | median) s"
+
+mkdir "$work/season"
+for ((g = 1; g <= 1000; g++)); do cp "$work/game.txt" "$work/season/game $g.txt"; done
+seasonTimes() {
+    for ((i = 0; i <= runs; i++)); do
+        env -u DISPLAY -u WAYLAND_DISPLAY /usr/bin/time -f %e -o "$work/time" \
+            "$program" --season-csv "$work/season.csv" "$work"/season/*.txt
+        ((i == 0)) || cat "$work/time"
+    done
+}
+echo "Season of 1,000 games as CSV, $runs runs: median $(seasonTimes | median) s"

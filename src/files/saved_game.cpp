@@ -199,16 +199,19 @@ bool playsFit(const Plays& plays, const GameContents& game) {
     return true;
 }
 
-std::variant<SavedGame, NotAGameFile> readSavedGame(std::string_view bytes) {
+std::variant<SavedGame, NotAGameFile> readSavedGame(std::string_view bytes, Reading reading) {
     if (bytes.size() > kMaxSavedGameBytes)
         return NotAGameFile{NotAGameFile::TooLarge, 0, kMaxSavedGameBytes};
     if (bytes.find('\0') != std::string_view::npos) return NotAGameFile{NotAGameFile::NotText};
     const std::vector<std::string> values =
-        splitValues(decodeGameFile(bytes), std::numeric_limits<std::size_t>::max());
+        splitValues(decodeGameFile(bytes), reading == Reading::Whole
+                                               ? std::numeric_limits<std::size_t>::max()
+                                               : static_cast<std::size_t>(kFileValues));
     auto game = gameOfValues(values);
     if (auto* why = std::get_if<NotAGameFile>(&game)) return *why;
     SavedGame saved;
     saved.game = std::move(std::get<GameContents>(game));
+    if (reading == Reading::GameOnly) return saved;
     const std::size_t end = readQuarterAndPlays(values, kFileValues, saved);
     // A play record the reader did not reach (one before it had a value too many): the list
     // would be cut short without a word.
@@ -219,7 +222,7 @@ std::variant<SavedGame, NotAGameFile> readSavedGame(std::string_view bytes) {
     return saved;
 }
 
-std::variant<SavedGame, std::string> loadGameFile(const std::string& path) {
+std::variant<SavedGame, std::string> loadGameFile(const std::string& path, Reading reading) {
     auto bytes = readWholeFile(path, kMaxSavedGameBytes);
     if (const auto* failure = std::get_if<ReadFailure>(&bytes)) {
         if (failure->kind == ReadFailure::TooLarge)
@@ -228,7 +231,7 @@ std::variant<SavedGame, std::string> loadGameFile(const std::string& path) {
             return std::string("It is not a file but a device or a pipe.");
         return failure->reason;
     }
-    auto game = readSavedGame(std::get<std::string>(bytes));
+    auto game = readSavedGame(std::get<std::string>(bytes), reading);
     if (const auto* notGame = std::get_if<NotAGameFile>(&game)) return reasonText(*notGame);
     return std::move(std::get<SavedGame>(game));
 }

@@ -62,13 +62,19 @@ private:
 std::optional<std::string> encodeSavedGame(const GameContents& game, Quarter quarter,
                                            const Plays& plays);
 
+// How much of a game file a reader needs: all of it, or the game's 19 records alone (a season,
+// which adds up the statistics and has no use for the quarter and the plays).
+enum class Reading { Whole, GameOnly };
+
 // The game in a file of at most kMaxSavedGameBytes, or why the bytes are not one (the reasons
 // of readGameFile). Plays that are not plays or do not fit the game are left out.
-std::variant<SavedGame, NotAGameFile> readSavedGame(std::string_view bytes);
+std::variant<SavedGame, NotAGameFile> readSavedGame(std::string_view bytes,
+                                                    Reading reading = Reading::Whole);
 
 // The game in the file at `path` as File|Open reads it, or why it is not one in the words the
 // scorer is told: the system's ("No such file or directory") or reasonText's.
-std::variant<SavedGame, std::string> loadGameFile(const std::string& path);
+std::variant<SavedGame, std::string> loadGameFile(const std::string& path,
+                                                  Reading reading = Reading::Whole);
 
 // For readers of files that hold records of their own beside these (the recovery copy): reads
 // the quarter and play records from values[at] on into `saved`, up to the first record of

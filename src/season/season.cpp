@@ -154,7 +154,7 @@ Season readSeason(const std::vector<std::string>& paths) {
     std::vector<LeftOutFile> leftOut;
     std::unordered_set<std::string> added;
     for (const std::string& path : paths) {
-        const auto loaded = loadGameFile(path);
+        const auto loaded = loadGameFile(path, Reading::GameOnly);
         if (const auto* reason = std::get_if<std::string>(&loaded))
             leftOut.push_back({path, *reason});
         else if (!added.insert(sameFileKey(path)).second)
