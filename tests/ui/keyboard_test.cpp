@@ -254,6 +254,18 @@ TEST_F(Accelerators, ANameIsUnderlinedOnlyWhenItsLetterSelectsIt) {
     alt('z');
     alt('u');
     EXPECT_EQ(text("txtast_2"), "1");
+
+    // A digit is a key too: a player's number gives the keys the letters cannot.
+    dialogs.inputAnswers = {std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt,
+                            std::nullopt, std::nullopt, std::string("&4 Ann Lee"),
+                            std::string("1&2 Bo")};
+    trigger("mnurosterchange");
+    alt('4');
+    alt('h');
+    alt('2');
+    alt('k');
+    EXPECT_EQ(text("txtreb_7"), "1");
+    EXPECT_EQ(text("txtblk_8"), "1");
 }
 
 } // namespace
