@@ -80,4 +80,22 @@ set -e
     fail "a game cut short: status $linux_status on Linux, $windows_status on Windows"
 [ "$(echo "$windows_reason" | tr -d '\r')" = "$linux_reason" ] ||
     fail "a game cut short: \"$windows_reason\" on Windows, \"$linux_reason\" on Linux"
-echo "same report text, box score and reason from both builds"
+
+# A season of the game twice over (two files) and the file cut short: the same CSV from both
+# builds, the short file named with the same reason, status 1 for the file left out.
+cp "$work/game.txt" "$work/game2.txt"
+set +e
+linux_reason=$(cd "$work/linux" && "$linux_program" --season-csv season.csv ../game.txt \
+    ../short.txt ../game2.txt 2>&1 >/dev/null)
+linux_status=$?
+windows_reason=$(cd "$work/windows" && QT_QPA_PLATFORM=offscreen "$wine_run" "$program" \
+    --season-csv season.csv ../game.txt ../short.txt ../game2.txt 2>&1 >/dev/null)
+windows_status=$?
+set -e
+[ "$linux_status" -eq 1 ] && [ "$windows_status" -eq 1 ] ||
+    fail "a season with a file left out: status $linux_status on Linux, $windows_status on Windows"
+[ "$(echo "$windows_reason" | tr -d '\r')" = "$linux_reason" ] ||
+    fail "a season: \"$windows_reason\" on Windows, \"$linux_reason\" on Linux"
+grep -q '^Team,2,' "$work/linux/season.csv" || fail "the Linux season does not hold two games"
+cmp "$work/linux/season.csv" "$work/windows/season.csv" || fail "the seasons differ"
+echo "same report text, box score, season and reasons from both builds"
