@@ -143,6 +143,27 @@ TEST_F(KeysBehindBoxes, RefusalBeepsForStatAndNameKeysAndTheSheetStaysAsItWas) {
     EXPECT_EQ(beeps, 2);
 }
 
+// Escape on each real prompt of Edit roster is Cancel, which keeps the name it offered; Ctrl+S
+// typed into a prompt saves nothing and beeps.
+TEST_F(KeysBehindBoxes, EscapeOnEveryRosterPromptKeepsEveryName) {
+    for (int n = 1; n <= kPlayers; ++n)
+        window->game().setName(n, std::to_string(n + 3) + " Player " + std::to_string(n));
+    std::vector<std::string> before;
+    for (int n = 1; n <= kPlayers; ++n)
+        before.push_back(window->game().name(n));
+    EachBox prompts([&](QWidget*, int n) {
+        auto* edit = qobject_cast<QLineEdit*>(focus());
+        ASSERT_NE(edit, nullptr);
+        if (n == 0) QTest::keyClick(edit, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Escape);
+    });
+    window->findChild<QAction*>(QStringLiteral("mnurosterchange"))->trigger();
+    EXPECT_EQ(prompts.count, kPlayers);
+    EXPECT_EQ(beeps, 1);
+    for (int n = 1; n <= kPlayers; ++n)
+        EXPECT_EQ(window->game().name(n), before[n - 1]) << n;
+}
+
 // The keys that beep follow the roster: a name's letter beeps once the name has it.
 TEST_F(KeysBehindBoxes, NamePromptTakesLettersButNotTheSheetsKeys) {
     QStringList typed;
