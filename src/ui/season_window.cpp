@@ -117,6 +117,8 @@ SeasonWindow::SeasonWindow(Season season, Dialogs& dialogs, FilesHost& host, QWi
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setTabKeyNavigation(false);
     table_->verticalHeader()->hide();
+    // Rows as tall as their text needs: a season of twenty players fits a laptop's screen.
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
     // Points per game, highest first, as the season comes; ties keep the season's order.
     table_->horizontalHeader()->setSortIndicator(seasonColumnOf(PPG), Qt::DescendingOrder);
     table_->setSortingEnabled(true);
