@@ -160,8 +160,11 @@ TEST_F(SeasonTotals, NoGameToAddUpOpensNoWindow) {
     dialogs.fileListAnswers = {{path("missing.txt")}};
     trigger("mnufileseason");
     ASSERT_EQ(dialogs.shown.size(), 3u);
+    // The system's own words: "No such file or directory", "File not found" on Windows.
+    const Season missing = readSeason({path("missing.txt")});
+    ASSERT_EQ(missing.leftOut.size(), 1u);
     EXPECT_EQ(dialogs.shown[2].text,
-              "These files were left out:\nmissing.txt: No such file or directory");
+              "These files were left out:\nmissing.txt: " + missing.leftOut[0].reason);
     EXPECT_EQ(window->findChild<ui::SeasonWindow*>(QStringLiteral("season")), nullptr);
 }
 
