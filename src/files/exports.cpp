@@ -29,6 +29,28 @@ std::optional<std::string> writeBoxScore(const Game& game, const std::string& pa
 ExportCommands::ExportCommands(const Game& game, Dialogs& dialogs, FilesHost& host)
     : game_(game), dialogs_(dialogs), host_(host) {}
 
+std::optional<std::string> askForExportFile(Dialogs& dialogs, FilesHost& host, const char* title,
+                                            const FileFilter& filter, const char* suffix,
+                                            const std::string& name) {
+    const std::string documents = host.documentsFolder();
+    FileDialogSetup setup;
+    setup.title = title;
+    setup.filters = {filter};
+    setup.defaultSuffix = suffix;
+    setup.startName = documents.empty() ? name : utf8Of(pathOf(documents) / pathOf(name));
+    setup.confirmOverwrite = true;
+    host.boxOpening();
+    std::optional<std::string> chosen = dialogs.saveFile(setup);
+    if (chosen && chosen->empty()) chosen.reset();
+    return chosen;
+}
+
+void tellExportFailure(Dialogs& dialogs, FilesHost& host, const char* text,
+                       const std::string& reason) {
+    host.boxOpening();
+    dialogs.message(text + reason, ExportCommands::kFailedTitle, Icon::Critical);
+}
+
 std::optional<std::string> ExportCommands::askForFile(const char* title, const FileFilter& filter,
                                                       const char* suffix,
                                                       const char* fallbackName) {
@@ -39,23 +61,7 @@ std::optional<std::string> ExportCommands::askForFile(const char* title, const F
         const std::string stem = utf8Of(pathOf(label).stem());
         if (!stem.empty()) name = stem + "." + suffix;
     }
-    const std::string documents = host_.documentsFolder();
-
-    FileDialogSetup setup;
-    setup.title = title;
-    setup.filters = {filter};
-    setup.defaultSuffix = suffix;
-    setup.startName = documents.empty() ? name : utf8Of(pathOf(documents) / pathOf(name));
-    setup.confirmOverwrite = true;
-    host_.boxOpening();
-    std::optional<std::string> chosen = dialogs_.saveFile(setup);
-    if (chosen && chosen->empty()) chosen.reset();
-    return chosen;
-}
-
-void ExportCommands::tellFailure(const char* text, const std::string& reason) {
-    host_.boxOpening();
-    dialogs_.message(text + reason, kFailedTitle, Icon::Critical);
+    return askForExportFile(dialogs_, host_, title, filter, suffix, name);
 }
 
 bool ExportCommands::saveReportAsPdf(const MakePdf& makePdf) {
@@ -63,11 +69,11 @@ bool ExportCommands::saveReportAsPdf(const MakePdf& makePdf) {
     if (!path) return false;
     const std::optional<std::string> pdf = makePdf(game_);
     if (!pdf) {
-        tellFailure(kPdfFailed, kPdfNotMade);
+        tellExportFailure(dialogs_, host_, kPdfFailed, kPdfNotMade);
         return false;
     }
     if (const auto failure = writeFileSafely(*path, *pdf)) {
-        tellFailure(kPdfFailed, *failure);
+        tellExportFailure(dialogs_, host_, kPdfFailed, *failure);
         return false;
     }
     return true;
@@ -77,7 +83,7 @@ bool ExportCommands::exportCsv() {
     const auto path = askForFile(kCsvTitle, {"CSV files (*.csv)", "*.csv"}, "csv", kCsvName);
     if (!path) return false;
     if (const auto failure = writeBoxScore(game_, *path)) {
-        tellFailure(kCsvFailed, *failure);
+        tellExportFailure(dialogs_, host_, kCsvFailed, *failure);
         return false;
     }
     return true;

@@ -23,6 +23,15 @@ namespace tallivant {
 // reason (for the plays file, after its name); nothing on success.
 std::optional<std::string> writeBoxScore(const Game& game, const std::string& path);
 
+// Asks where an export goes: a save dialog with this one filter, proposing `name` in the
+// documents folder, asking before a file that exists is replaced. Nothing when cancelled.
+std::optional<std::string> askForExportFile(Dialogs& dialogs, FilesHost& host, const char* title,
+                                            const FileFilter& filter, const char* suffix,
+                                            const std::string& name);
+// Tells why an export was not written: `text` and the reason, as an error.
+void tellExportFailure(Dialogs& dialogs, FilesHost& host, const char* text,
+                       const std::string& reason);
+
 // The bytes of the report as a PDF file, or nothing when they could not be made.
 using MakePdf = std::function<std::optional<std::string>(const Game&)>;
 
@@ -49,7 +58,6 @@ public:
 private:
     std::optional<std::string> askForFile(const char* title, const FileFilter& filter,
                                           const char* suffix, const char* fallbackName);
-    void tellFailure(const char* text, const std::string& reason);
 
     const Game& game_;
     Dialogs& dialogs_;

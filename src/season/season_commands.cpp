@@ -44,41 +44,23 @@ void SeasonCommands::tellLeftOut(const Season& season) {
     dialogs_.message(leftOutText(season), kTitle, Icon::Exclamation);
 }
 
-std::optional<std::string> SeasonCommands::askForFile(const char* title, const FileFilter& filter,
-                                                      const char* suffix, const char* name) {
-    FileDialogSetup setup;
-    setup.title = title;
-    setup.filters = {filter};
-    setup.defaultSuffix = suffix;
-    const std::string documents = host_.documentsFolder();
-    setup.startName = documents.empty() ? name : utf8Of(pathOf(documents) / pathOf(name));
-    setup.confirmOverwrite = true;
-    host_.boxOpening();
-    std::optional<std::string> chosen = dialogs_.saveFile(setup);
-    if (chosen && chosen->empty()) chosen.reset();
-    return chosen;
-}
-
 bool SeasonCommands::write(const std::optional<std::string>& path,
                            const std::optional<std::string>& bytes, const char* failed) {
-    std::optional<std::string> failure;
-    if (!bytes)
-        failure = ExportCommands::kPdfNotMade;
-    else
-        failure = writeFileSafely(*path, *bytes);
-    if (!failure) return true;
-    host_.boxOpening();
-    dialogs_.message(failed + *failure, ExportCommands::kFailedTitle, Icon::Critical);
-    return false;
+    const std::optional<std::string> failure =
+        bytes ? writeFileSafely(*path, *bytes) : std::string(ExportCommands::kPdfNotMade);
+    if (failure) tellExportFailure(dialogs_, host_, failed, *failure);
+    return !failure;
 }
 
 bool SeasonCommands::savePdf(const Season& season, const MakeSeasonPdf& makePdf) {
-    const auto path = askForFile(kPdfTitle, {"PDF files (*.pdf)", "*.pdf"}, "pdf", kPdfName);
+    const auto path = askForExportFile(dialogs_, host_, kPdfTitle, {"PDF files (*.pdf)", "*.pdf"},
+                                       "pdf", kPdfName);
     return path && write(path, makePdf(season), kPdfFailed);
 }
 
 bool SeasonCommands::exportCsv(const Season& season) {
-    const auto path = askForFile(kCsvTitle, {"CSV files (*.csv)", "*.csv"}, "csv", kCsvName);
+    const auto path = askForExportFile(dialogs_, host_, kCsvTitle, {"CSV files (*.csv)", "*.csv"},
+                                       "csv", kCsvName);
     return path && write(path, seasonCsv(season), kCsvFailed);
 }
 

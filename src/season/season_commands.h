@@ -49,8 +49,6 @@ public:
     static constexpr const char* kCsvFailed = "The season has not been exported: ";
 
 private:
-    std::optional<std::string> askForFile(const char* title, const FileFilter& filter,
-                                          const char* suffix, const char* name);
     bool write(const std::optional<std::string>& path, const std::optional<std::string>& bytes,
                const char* failed);
 

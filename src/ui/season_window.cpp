@@ -20,6 +20,7 @@
 #include "report/printer.h"
 #include "report/season_paint.h"
 #include "season/season_commands.h"
+#include "ui/text.h"
 
 namespace tallivant::ui {
 
@@ -27,10 +28,6 @@ namespace {
 
 constexpr int kSortRole = Qt::UserRole;
 constexpr int kTeamRole = Qt::UserRole + 1;
-
-QString q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // The season's lines as the table's rows, the team last, in the user's decimal separator.
 class SeasonModel : public QAbstractTableModel {
@@ -72,8 +69,7 @@ public:
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-            return QString::fromUtf8(kSeasonHeaders[section].data(),
-                                     static_cast<qsizetype>(kSeasonHeaders[section].size()));
+            return q(kSeasonHeaders[section]);
         return QAbstractTableModel::headerData(section, orientation, role);
     }
 

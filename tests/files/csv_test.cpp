@@ -13,50 +13,13 @@
 
 #include "files/csv.h"
 #include "files/exports.h"
+#include "support/csv_read_back.h"
 #include "support/full_game.h"
 #include "support/game_fixture.h"
 #include "support/scratch_folder.h"
 
 namespace tallivant::testing {
 namespace {
-
-struct ReadBack {
-    bool byteOrderMark = false;
-    std::vector<std::vector<std::string>> rows;
-};
-
-std::string unhex(const std::string& hex) {
-    std::string out;
-    for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
-        out += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-    return out;
-}
-
-ReadBack readWithPython(const std::string& path) {
-    const std::string command = "python3 '" TALLIVANT_READ_CSV "' '" + path + "' 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string output;
-    char buffer[4096];
-    for (std::size_t n; pipe && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        output.append(buffer, n);
-    EXPECT_EQ(pipe ? pclose(pipe) : -1, 0) << output;
-
-    ReadBack back;
-    std::istringstream lines(output);
-    std::string line;
-    std::getline(lines, line);
-    back.byteOrderMark = line == "bom";
-    while (std::getline(lines, line)) {
-        EXPECT_TRUE(line.starts_with("row:")) << line;
-        std::vector<std::string> row;
-        std::istringstream fields(line.substr(4));
-        for (std::string field; std::getline(fields, field, ',');)
-            row.push_back(unhex(field));
-        if (line.ends_with(',')) row.emplace_back();
-        back.rows.push_back(row);
-    }
-    return back;
-}
 
 // Every row ends with CR LF, and no CR or LF stands alone.
 bool rowsEndWithCrLf(const std::string& bytes) {

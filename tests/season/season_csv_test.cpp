@@ -10,36 +10,11 @@
 #include <sstream>
 
 #include "season/season.h"
+#include "support/csv_read_back.h"
 #include "support/scratch_folder.h"
 
 namespace tallivant::testing {
 namespace {
-
-// The rows as read_csv.py reads them, after its "bom" or "no-bom" line.
-std::vector<std::vector<std::string>> readWithPython(const std::string& path, bool& bom) {
-    const std::string command = "python3 '" TALLIVANT_READ_CSV "' '" + path + "' 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string output;
-    char buffer[4096];
-    for (std::size_t n; pipe && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        output.append(buffer, n);
-    EXPECT_EQ(pipe ? pclose(pipe) : -1, 0) << output;
-    std::istringstream lines(output);
-    std::string line;
-    std::getline(lines, line);
-    bom = line == "bom";
-    std::vector<std::vector<std::string>> rows;
-    while (std::getline(lines, line)) {
-        std::vector<std::string>& row = rows.emplace_back();
-        std::istringstream hexFields(line.substr(line.find(':') + 1));
-        for (std::string hex; std::getline(hexFields, hex, ',');) {
-            std::string& field = row.emplace_back();
-            for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
-                field += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-        }
-    }
-    return rows;
-}
 
 void put(GameContents& game, int line, Col col, int value) {
     game.fields[Field{line, col}.id()] = std::to_string(value);
@@ -65,9 +40,9 @@ TEST(SeasonCsv, ReadsBackWithHeaderPlayersByPointsPerGameAndTheTeamLast) {
     const std::string csv = seasonCsv(addUpSeason({first, second}));
     writeBytes(path, csv);
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), std::count(csv.begin(), csv.end(), '\r'));
-    bool bom = false;
-    const auto rows = readWithPython(path, bom);
-    EXPECT_TRUE(bom);
+    const ReadBack back = readWithPython(path);
+    const auto& rows = back.rows;
+    EXPECT_TRUE(back.byteOrderMark);
     ASSERT_EQ(rows.size(), 5u);
     EXPECT_EQ(rows[0], std::vector<std::string>(kSeasonHeaders.begin(), kSeasonHeaders.end()));
     EXPECT_EQ(rows[1][0], "R&B");
