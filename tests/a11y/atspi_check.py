@@ -80,15 +80,30 @@ def value(acc):
     return acc.queryText().getText(0, -1)
 
 
+def xdotool(*args, what):
+    # Every step has a limit of its own and says what it was for when it fails.
+    try:
+        done = subprocess.run(["xdotool", *args], capture_output=True, text=True, timeout=10)
+    except subprocess.TimeoutExpired:
+        print(f"FAIL: gave up after 10 s waiting for xdotool to {what}", flush=True)
+        sys.exit(1)
+    if done.returncode != 0:
+        print(f"FAIL: xdotool could not {what}: {done.stderr.strip()}", flush=True)
+        sys.exit(1)
+    return done.stdout
+
+
 def click(acc):
-    # A real click: an AT-SPI action runs later, out of order with the keys that follow.
+    # A real click: an AT-SPI action runs later, out of order with the keys that follow. The
+    # X server takes the move and the click in the order one connection sends them; --sync
+    # would wait for the pointer to leave where it was, 15 s when it is already on the spot.
     box = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    subprocess.run(["xdotool", "mousemove", "--sync", str(box.x + box.width // 2),
-                    str(box.y + box.height // 2), "click", "1"], check=True)
+    xdotool("mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2),
+            "click", "1", what=f"click {acc.name}")
 
 
 def key(*keys):
-    subprocess.run(["xdotool", "key", "--delay", "20", *keys], check=True)
+    xdotool("key", "--delay", "20", *keys, what=f"press {' '.join(keys)}")
 
 
 def focused(candidates):
@@ -118,9 +133,15 @@ for name in ["First quarter", "Second quarter", "Overtime", "Our team has posses
           f"option button {name}")
 check(all(value(a) == "0" for a in fields.values()), "every field reads 0 at start")
 
-wid = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Tallivant$"],
-                     capture_output=True, text=True, check=True).stdout.split()[0]
-subprocess.run(["xdotool", "windowfocus", "--sync", wid], check=True)
+wid = xdotool("search", "--sync", "--onlyvisible", "--name", "^Tallivant$",
+              what="find the window").split()[0]
+
+
+def to_the_window():
+    xdotool("windowfocus", "--sync", wid, what="give the window the focus")
+
+
+to_the_window()
 
 # A stat changes the values of exactly the fields it writes.
 before = {n: value(a) for n, a in fields.items()}
@@ -153,7 +174,7 @@ check(value(fouls) == "3", "player 7 has 3 fouls")
 check(fouls.description == "Foul trouble", f"foul trouble said: {fouls.description!r}")
 
 # The Tab key walks the controls round in order; no field is on the way.
-subprocess.run(["xdotool", "windowfocus", "--sync", wid], check=True)
+to_the_window()
 candidates = {n: named[n] for n in TAB_PATH + ["Second quarter", "Overtime"]}
 for _ in range(60):
     if focused(candidates) == "Field goal made":
@@ -190,7 +211,7 @@ def showing(acc):
 
 
 pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
-subprocess.run(["xdotool", "windowfocus", "--sync", wid], check=True)
+to_the_window()
 key("alt+y")
 time.sleep(0.3)
 key("Return")

@@ -38,19 +38,27 @@ export HOME="$work"
 export XDG_STATE_HOME="$work/state"
 export PROGRAM=$program CHECK=$check
 
-# The session bus ends with the check; the program and the AT-SPI bus go with it.
+# The session bus ends with the check; the program and the AT-SPI bus go with it. The launcher is
+# waited for by asking whether its name has an owner: a call to the name itself would have D-Bus
+# start a second launcher, and the one that loses the name takes its bus down with it, under the
+# program's feet ("recipient disconnected").
 dbus-run-session -- bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately &
     launcher=$!
+    ready=
     for _ in $(seq 50); do
-        dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-            org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
+        dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+            org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null |
+            grep -q "boolean true" && { ready=1; break; }
         sleep 0.1
     done
+    [ -n "$ready" ] || { echo "gave up after 5 s waiting for the AT-SPI bus launcher"; exit 1; }
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$PROGRAM" &
     program=$!
     status=0
-    timeout 90 /usr/bin/python3 "$CHECK" || status=$?
+    timeout 60 /usr/bin/python3 "$CHECK" || status=$?
+    [ $status -eq 124 ] && echo "gave up after 60 s waiting for the AT-SPI check to finish"
+    kill -0 "$program" 2>/dev/null || { echo "the program ended before the check did"; status=1; }
     kill "$program" "$launcher" 2>/dev/null || true
     exit $status
 '

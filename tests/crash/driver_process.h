@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -23,6 +24,7 @@
 #include "files/disk.h"
 #include "files/recovery.h"
 #include "support/scratch_folder.h"
+#include "support/watchdog.h"
 
 extern char** environ;
 
@@ -68,7 +70,11 @@ inline int runDriver(const std::string& root, const std::string& phase, const st
     if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, envp.data()) != 0)
         throw std::runtime_error("cannot start " + program);
     int status = 0;
-    if (::waitpid(pid, &status, 0) != pid) throw std::runtime_error("lost " + program);
+    {
+        const Watchdog limit("crash_driver " + phase + " " + way + " to end",
+                             std::chrono::seconds(20), [pid] { ::kill(pid, SIGKILL); });
+        if (::waitpid(pid, &status, 0) != pid) throw std::runtime_error("lost " + program);
+    }
     return status;
 }
 

@@ -23,6 +23,7 @@
 
 #include "files/disk.h"
 #include "files_fixture.h"
+#include "support/watchdog.h"
 
 using namespace tallivant;
 using namespace tallivant::testing;
@@ -182,7 +183,11 @@ TEST_F(SaveTarget, ReplacedFileKeepsOwnerGroupAndMode) {
         ::_exit(writeFileSafely(shared, "the group's new game") ? 1 : 0);
     }
     int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    {
+        const Watchdog limit("the save under another user to end", std::chrono::seconds(20),
+                             [child] { ::kill(child, SIGKILL); });
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+    }
     ASSERT_TRUE(WIFEXITED(status));
     ASSERT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(readBytes(shared), "the group's new game");
@@ -298,7 +303,11 @@ TEST_F(FileSave, OntoAFileWithoutWritePermissionKeepsIt) {
         ::_exit(failure == std::optional<std::string>(std::strerror(EACCES)) ? 0 : 1);
     }
     int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    {
+        const Watchdog limit("the save under another user to end", std::chrono::seconds(20),
+                             [child] { ::kill(child, SIGKILL); });
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+    }
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(readBytes(path), old);

@@ -18,6 +18,8 @@
 #include <thread>
 #include <vector>
 
+#include <sys/wait.h>
+
 namespace tallivant::testing {
 
 struct CommandResult {
@@ -25,23 +27,30 @@ struct CommandResult {
     std::string output;
 };
 
+inline std::string quoted(const std::string& path) {
+    std::string out = "'";
+    for (char c : path)
+        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
+}
+
+// A shell command and what it printed; one that takes more than 20 s is stopped, and the test
+// fails naming it.
 inline CommandResult runCommand(const std::string& command) {
+    constexpr int kLimitSeconds = 20;
     CommandResult result;
-    FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
+    const std::string limited =
+        "timeout " + std::to_string(kLimitSeconds) + " sh -c " + quoted(command) + " 2>/dev/null";
+    FILE* pipe = popen(limited.c_str(), "r");
     if (!pipe) return result;
     char buffer[4096];
     std::size_t n;
     while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
         result.output.append(buffer, n);
     result.status = pclose(pipe);
+    if (WIFEXITED(result.status) && WEXITSTATUS(result.status) == 124)
+        ADD_FAILURE() << "gave up after " << kLimitSeconds << " s waiting for: " << command;
     return result;
-}
-
-inline std::string quoted(const std::string& path) {
-    std::string out = "'";
-    for (char c : path)
-        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return out + "'";
 }
 
 inline std::vector<std::string> words(const std::string& line) {

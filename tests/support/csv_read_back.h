@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/wait.h>
+
 namespace tallivant::testing {
 
 struct ReadBack {
@@ -28,13 +30,17 @@ inline std::string unhex(const std::string& hex) {
 }
 
 inline ReadBack readWithPython(const std::string& path) {
-    const std::string command = "python3 '" TALLIVANT_READ_CSV "' '" + path + "' 2>&1";
+    const std::string command = "timeout 20 python3 '" TALLIVANT_READ_CSV "' '" + path + "' 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     std::string output;
     char buffer[4096];
     for (std::size_t n; pipe && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
         output.append(buffer, n);
-    EXPECT_EQ(pipe ? pclose(pipe) : -1, 0) << output;
+    const int status = pipe ? pclose(pipe) : -1;
+    EXPECT_EQ(status, 0) << (status > 0 && WIFEXITED(status) && WEXITSTATUS(status) == 124
+                                 ? "gave up after 20 s waiting for Python's csv module to read " +
+                                       path
+                                 : output);
 
     ReadBack back;
     std::istringstream lines(output);

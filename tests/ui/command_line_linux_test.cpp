@@ -65,7 +65,7 @@ protected:
         for (const char* name : {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"})
             if (const char* value = std::getenv(name))
                 command += std::string(" ") + name + "=" + quoted(value);
-        command += " " + extra + " timeout 60 " + quoted(TALLIVANT_PROGRAM);
+        command += " " + extra + " timeout 30 " + quoted(TALLIVANT_PROGRAM);
         for (const std::string& a : arguments)
             command += " " + quoted(a);
         const std::string out = folder / ".out", err = folder / ".err";
@@ -73,6 +73,12 @@ protected:
         const int raw = std::system(command.c_str());
         Outcome r;
         r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        if (r.status == 124) {
+            std::string shown = "tallivant";
+            for (const std::string& a : arguments)
+                shown += " " + a;
+            ADD_FAILURE() << "gave up after 30 s waiting for " << shown << " to end";
+        }
         r.out = readBytes(out);
         r.err = readBytes(err);
         std::filesystem::remove(utf8Path(out));

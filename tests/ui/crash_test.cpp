@@ -6,12 +6,14 @@
 // program, killed with SIGKILL, and their games offered back at the next start.
 #include <QAction>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <random>
 #include <thread>
 
+#include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -26,7 +28,8 @@ extern char** environ;
 namespace tallivant::testing {
 namespace {
 
-// A running crash_child with its state folder and the steps it reported done.
+// A running crash_child with its state folder and the steps it reported done. Every wait on it
+// has a limit, past which the test fails saying what it waited for and the child is killed.
 class Child {
 public:
     Child(const std::string& stateFolder, unsigned seed, int steps) {
@@ -49,11 +52,11 @@ public:
             throw std::runtime_error("cannot start " + program);
         posix_spawn_file_actions_destroy(&actions);
         ::close(out[1]);
-        out_ = ::fdopen(out[0], "r");
+        out_ = out[0];
     }
     ~Child() {
         kill();
-        std::fclose(out_);
+        ::close(out_);
     }
     void kill() {
         if (pid_ <= 0) return;
@@ -63,19 +66,46 @@ public:
     }
     // Reads what the child said until it reports `count` steps or ends; returns the last count.
     int readUntil(int count) {
-        char line[64];
-        while (last_ < count && std::fgets(line, sizeof line, out_))
-            if (line[0] != 's') last_ = std::atoi(line);
+        std::string line;
+        while (last_ < count && readLine(line, "step " + std::to_string(count)))
+            if (line != "started") last_ = std::atoi(line.c_str());
         return last_;
     }
     bool waitStarted() {
-        char line[64];
-        return std::fgets(line, sizeof line, out_) && line[0] == 's';
+        std::string line;
+        return readLine(line, "the copy to start") && line == "started";
     }
 
 private:
+    // One line of the child's, or false once it has ended or `waitingFor` took too long.
+    bool readLine(std::string& line, const std::string& waitingFor) {
+        constexpr auto kLimit = std::chrono::seconds(20);
+        const auto deadline = std::chrono::steady_clock::now() + kLimit;
+        while (pending_.find('\n') == std::string::npos) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                deadline - std::chrono::steady_clock::now());
+            pollfd ready{out_, POLLIN, 0};
+            if (left.count() <= 0 || ::poll(&ready, 1, static_cast<int>(left.count())) == 0) {
+                ADD_FAILURE() << "gave up after " << kLimit.count() << " s waiting for "
+                              << waitingFor << " of crash_child (last it said: " << last_ << ")";
+                kill();
+                return false;
+            }
+            char buffer[512];
+            const ssize_t n = ::read(out_, buffer, sizeof buffer);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) return false;
+            pending_.append(buffer, static_cast<std::size_t>(n));
+        }
+        const std::size_t end = pending_.find('\n');
+        line = pending_.substr(0, end);
+        pending_.erase(0, end + 1);
+        return true;
+    }
+
     pid_t pid_ = 0;
-    FILE* out_ = nullptr;
+    int out_ = -1;
+    std::string pending_;
     int last_ = 0;
 };
 
@@ -100,11 +130,17 @@ TEST(Crash, AKillAtAnyMomentLosesNoCompletedStatAndRestoresIt) {
         QTemporaryDir state;
         const unsigned seed = 100 + round;
         const auto games = gamesAfterEachStep(seed, kSteps);
+        // The kill is aimed at the child's progress, not at the clock: once it has reported a
+        // step of the game's first half, and a few hundred microseconds on, inside a later step
+        // as often as between two. How fast the machine is moves neither.
+        const int aim = static_cast<int>(random() % (kSteps / 2));
+        const auto later = std::chrono::microseconds(random() % 400);
         int done = 0;
         {
             Child child(state.path().toStdString(), seed, kSteps);
             ASSERT_TRUE(child.waitStarted());
-            std::this_thread::sleep_for(std::chrono::microseconds(random() % 60000));
+            ASSERT_GE(child.readUntil(aim), aim);
+            std::this_thread::sleep_for(later);
             child.kill();
             done = child.readUntil(kSteps);
         }
@@ -123,6 +159,7 @@ TEST(Crash, AKillAtAnyMomentLosesNoCompletedStatAndRestoresIt) {
         EXPECT_TRUE(isDone || isNext) << done << " steps done";
     }
     // The kills must really land in the middle of games, not only before or after.
+    std::printf("[ kills ] %d of %d landed in the middle of a game\n", midGame, kRounds);
     EXPECT_GE(midGame, kRounds / 2);
 }
 
@@ -180,8 +217,7 @@ TEST_F(Restore, TheNextStartOffersTheKilledCopysGameAndOnlyThatOne) {
         kept.push_back(e.path().string());
     ASSERT_EQ(kept.size(), 1u);
     // Named for when it was discarded; it had no file of its own.
-    EXPECT_TRUE(isDiscardedName(std::filesystem::path(kept[0]).filename().string(), ""))
-        << kept[0];
+    EXPECT_TRUE(isDiscardedName(std::filesystem::path(kept[0]).filename().string(), "")) << kept[0];
     fourth.fileAnswers = {kept[0]};
     another->findChild<QAction*>("mnuFileOpen")->trigger();
     EXPECT_EQ(contentsOf(another->game()), gamesA[30]);

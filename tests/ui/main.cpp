@@ -10,15 +10,22 @@
 #include <QLocale>
 #include <QTemporaryDir>
 
+#include "support/watchdog.h"
 #include "ui/appearance.h"
 
 int main(int argc, char* argv[]) {
     ::testing::InitGoogleTest(&argc, argv);
     if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
+    // Each step that waits on a dialog or a process has a limit of its own; this one catches a
+    // wait that has none.
+    tallivant::testing::limitEachTest(std::chrono::seconds(60));
     // Recovery copies go to a folder of the test's own, never the user's state folder.
     QTemporaryDir state;
     qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
     qputenv("LOCALAPPDATA", state.path().toLocal8Bit()); // the same on Windows
+    // Qt's file dialog keeps its last folder and history in the settings folder: a test's own,
+    // so that the run leaves the user's alone and does not depend on what an earlier run left.
+    qputenv("XDG_CONFIG_HOME", state.path().toLocal8Bit());
     QApplication app(argc, argv);
     tallivant::ui::setUpApplication(app);
     // Percent texts in the tests use "."; the locale test sets its own.

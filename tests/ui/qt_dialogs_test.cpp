@@ -6,10 +6,12 @@
 // a user would answer it.
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <functional>
@@ -21,7 +23,11 @@
 namespace tallivant::testing {
 namespace {
 
-// Waits for the next modal box and hands it to `answer`, from inside its own event loop.
+// Waits for the next modal box and, once it is in front with the keyboard as a user sees it,
+// hands it to `answer` from inside its own event loop. Before then, where the box's focus lands
+// is not settled, and what a key or a file name does with it is a matter of timing. A box that
+// never comes to the front, or stays up once answered, fails the test and is closed, so that a
+// wrong answer costs seconds and says so.
 class ModalAnswer : public QObject {
 public:
     explicit ModalAnswer(std::function<void(QWidget*)> answer) : answer_(std::move(answer)) {
@@ -32,17 +38,60 @@ public:
     bool answered() const { return answered_; }
 
 private:
+    static constexpr int kLimitMs = 5000;
+
     void check() {
+        if (answered_) {
+            if (!box_ || !box_->isVisible())
+                poll_.stop();
+            else if (since_.hasExpired(kLimitMs))
+                giveUp(box_, "to close once answered");
+            return;
+        }
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || !modal->isVisible()) return;
-        poll_.stop();
+        if (!modal->isActiveWindow()) {
+            if (!since_.isValid()) since_.start();
+            if (since_.hasExpired(kLimitMs)) giveUp(modal, "to come to the front");
+            return;
+        }
         answered_ = true;
+        box_ = modal;
+        since_.start();
         answer_(modal);
     }
+    void giveUp(QWidget* box, const char* waitedFor) {
+        poll_.stop();
+        ADD_FAILURE() << "gave up after " << kLimitMs << " ms waiting for the "
+                      << box->metaObject()->className() << " \"" << box->windowTitle().toStdString()
+                      << "\" " << waitedFor;
+        if (auto* dialog = qobject_cast<QDialog*>(box))
+            dialog->reject();
+        else
+            box->close();
+    }
+
     std::function<void(QWidget*)> answer_;
     QTimer poll_;
+    QElapsedTimer since_;
+    QPointer<QWidget> box_;
     bool answered_ = false;
 };
+
+// Types `path` into the file dialog's name field and accepts it, as a user does: with the dialog
+// in front and the focus in the field. Without the focus, a name typed leaves the file marked in
+// the list marked, and that file is the one chosen; and QFileDialog::selectFile leaves the field
+// as it is once the field has the focus. The window system brings the dialog back to the front
+// once a question over it is answered; offscreen, the test does.
+void chooseFile(QFileDialog* dialog, const QString& path) {
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(name, nullptr);
+    if (!dialog->isActiveWindow()) dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([name] { return name->hasFocus(); }, 5000))
+        << "gave up after 5000 ms waiting for the file dialog's name field to have the focus";
+    name->setText(path);
+    static_cast<QDialog*>(dialog)->accept();
+}
 
 // What a message box showed, read while it was up.
 struct SeenBox {
@@ -254,8 +303,7 @@ TEST_F(RealDialogs, SaveDialogIsNonNativeWithFiltersAndAddsTheDefaultSuffix) {
         title = seen->windowTitle();
         nonNative = seen->testOption(QFileDialog::DontUseNativeDialog);
         saving = seen->acceptMode() == QFileDialog::AcceptSave;
-        seen->selectFile(dir.filePath("lincoln"));
-        static_cast<QDialog*>(seen)->accept();
+        chooseFile(seen, dir.filePath("lincoln"));
     });
     const auto chosen = dialogs.saveFile(
         gameFileSetup("Select the destination file", dir.filePath("x").toStdString()));
@@ -290,9 +338,10 @@ TEST_F(RealDialogs, SaveAsksBeforeReplacingAnotherFileButNotTheGamesOwn) {
         questions.setInterval(5);
         QObject::connect(&questions, &QTimer::timeout, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible() || replies.isEmpty()) return;
+            if (!box || !box->isVisible()) return;
             asked << box->text();
-            box->button(replies.takeFirst())->click();
+            // A question more than expected is answered too, or the dialog would wait for ever.
+            box->button(replies.isEmpty() ? QMessageBox::No : replies.takeFirst())->click();
         });
         questions.start();
         ModalAnswer pick([&](QWidget* w) {
@@ -300,8 +349,7 @@ TEST_F(RealDialogs, SaveAsksBeforeReplacingAnotherFileButNotTheGamesOwn) {
             ASSERT_NE(dialog, nullptr);
             for (const QString& name : names) {
                 if (!dialog->isVisible()) break;
-                dialog->selectFile(dir.filePath(name));
-                static_cast<QDialog*>(dialog)->accept();
+                chooseFile(dialog, dir.filePath(name));
             }
         });
         const auto chosen = dialogs.saveFile(setup);
