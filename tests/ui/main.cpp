@@ -16,9 +16,10 @@
 int main(int argc, char* argv[]) {
     ::testing::InitGoogleTest(&argc, argv);
     if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
-    // Each step that waits on a dialog or a process has a limit of its own; this one catches a
-    // wait that has none.
-    tallivant::testing::limitEachTest(std::chrono::seconds(60));
+    // Each step that waits on a dialog or a process has a limit of its own, of seconds; this one
+    // catches a wait that has none, and names the test before ctest's limit would. The longest
+    // test, fifty copies of the program killed, takes about 50 s with the sanitizers.
+    tallivant::testing::limitEachTest(std::chrono::seconds(180));
     // Recovery copies go to a folder of the test's own, never the user's state folder.
     QTemporaryDir state;
     qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
