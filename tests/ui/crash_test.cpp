@@ -19,6 +19,7 @@
 #include <unistd.h>
 
 #include "crash_play.h"
+#include "files/file_commands.h"
 #include "files/recovery.h"
 #include "support/scratch_folder.h"
 #include "window_fixture.h"
@@ -110,13 +111,16 @@ private:
 };
 
 // The game after each number of steps, from the engine.
-std::vector<GameContents> gamesAfterEachStep(unsigned seed, int steps) {
+std::vector<GameContents> gamesAfterEachStep(unsigned seed, int steps,
+                                             std::vector<bool>* empty = nullptr) {
     FakeDialogs dialogs;
     Game game(dialogs);
     std::vector<GameContents> games{contentsOf(game)};
+    if (empty) empty->assign(1, true);
     for (const PlayStep& s : playSteps(seed, steps)) {
         playStep(game, s);
         games.push_back(contentsOf(game));
+        if (empty) empty->push_back(holdsNothing(game));
     }
     return games;
 }
@@ -129,7 +133,8 @@ TEST(Crash, AKillAtAnyMomentLosesNoCompletedStatAndRestoresIt) {
         SCOPED_TRACE("round " + std::to_string(round));
         QTemporaryDir state;
         const unsigned seed = 100 + round;
-        const auto games = gamesAfterEachStep(seed, kSteps);
+        std::vector<bool> empty; // a sheet with no stat and no name, which no copy keeps
+        const auto games = gamesAfterEachStep(seed, kSteps, &empty);
         // The kill is aimed at the child's progress, not at the clock: once it has reported a
         // step of the game's first half, and a few hundred microseconds on, inside a later step
         // as often as between two. How fast the machine is moves neither.
@@ -152,8 +157,9 @@ TEST(Crash, AKillAtAnyMomentLosesNoCompletedStatAndRestoresIt) {
         const bool isDone = found && found->kept.game == games[done];
         const bool isNext = found && done < kSteps && found->kept.game == games[done + 1];
         if (!found) {
-            // Nothing was left to keep only if nothing had changed.
-            EXPECT_EQ(games[done], games[0]) << done << " steps done";
+            // Nothing was left only if the sheet held nothing: a stat taken back leaves every
+            // field reading 0, some as "0.00%", and that is not kept.
+            EXPECT_TRUE(empty[done] || (done < kSteps && empty[done + 1])) << done << " steps done";
             continue;
         }
         EXPECT_TRUE(isDone || isNext) << done << " steps done";
