@@ -167,6 +167,10 @@ alert = wait_for(lambda: next((w for w in application if w is not None and
 texts = [a.name for a in descendants(alert)] + [
     value(a) for a in descendants(alert) if "Text" in pyatspi.listInterfaces(a)]
 check(any("The player has 3" in t for t in texts), f"the box says its text: {texts}")
+# A key reaches the box once the box has the keyboard; one sent before goes to the window
+# behind it, which a modal box blocks.
+wait_for(lambda: alert.getState().contains(pyatspi.STATE_ACTIVE), "the box to have the keyboard",
+         10)
 key("Return")
 wait_for(lambda: all(w is None or w.name != "Foul trouble" for w in application),
          "the box to close")
@@ -222,10 +226,19 @@ def showing(acc):
     return acc.getState().contains(pyatspi.STATE_SHOWING)
 
 
+def menu_item(name):
+    # The item of an open menu: showing, in the menu's own window or under the menu bar's.
+    for acc in descendants(application):
+        if acc.name == name and acc.getRole() == pyatspi.ROLE_MENU_ITEM and showing(acc):
+            return acc
+    return None
+
+
 pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
 to_the_window()
 key("alt+y")
-time.sleep(0.3)
+# Return goes to the menu once it is open, however long the machine takes to open it.
+wait_for(lambda: menu_item("Show plays"), "the Plays menu to open", 10)
 key("Return")
 plays = wait_for(lambda: next((w for w in application if w is not None and w.name == "Plays"
                                and showing(w)), None), "the Plays window")
