@@ -6,14 +6,12 @@
 // program, killed with SIGKILL, and their games offered back at the next start.
 #include <QAction>
 #include <QTemporaryDir>
-#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <random>
 #include <thread>
 
-#include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -22,6 +20,7 @@
 #include "files/file_commands.h"
 #include "files/recovery.h"
 #include "support/scratch_folder.h"
+#include "support/watchdog.h"
 #include "window_fixture.h"
 
 extern char** environ;
@@ -29,8 +28,7 @@ extern char** environ;
 namespace tallivant::testing {
 namespace {
 
-// A running crash_child with its state folder and the steps it reported done. Every wait on it
-// has a limit, past which the test fails saying what it waited for and the child is killed.
+// A running crash_child with its state folder and the steps it reported done.
 class Child {
 public:
     Child(const std::string& stateFolder, unsigned seed, int steps) {
@@ -53,11 +51,11 @@ public:
             throw std::runtime_error("cannot start " + program);
         posix_spawn_file_actions_destroy(&actions);
         ::close(out[1]);
-        out_ = out[0];
+        out_ = ::fdopen(out[0], "r");
     }
     ~Child() {
         kill();
-        ::close(out_);
+        std::fclose(out_);
     }
     void kill() {
         if (pid_ <= 0) return;
@@ -66,47 +64,25 @@ public:
         pid_ = 0;
     }
     // Reads what the child said until it reports `count` steps or ends; returns the last count.
+    // A child that says nothing for 20 s is killed, and the test ends naming the step awaited.
     int readUntil(int count) {
-        std::string line;
-        while (last_ < count && readLine(line, "step " + std::to_string(count)))
-            if (line != "started") last_ = std::atoi(line.c_str());
+        const Watchdog limit("step " + std::to_string(count) + " of crash_child",
+                             std::chrono::seconds(20), [pid = pid_] { ::kill(pid, SIGKILL); });
+        char line[64];
+        while (last_ < count && std::fgets(line, sizeof line, out_))
+            if (line[0] != 's') last_ = std::atoi(line);
         return last_;
     }
     bool waitStarted() {
-        std::string line;
-        return readLine(line, "the copy to start") && line == "started";
+        const Watchdog limit("crash_child to start", std::chrono::seconds(20),
+                             [pid = pid_] { ::kill(pid, SIGKILL); });
+        char line[64];
+        return std::fgets(line, sizeof line, out_) && line[0] == 's';
     }
 
 private:
-    // One line of the child's, or false once it has ended or `waitingFor` took too long.
-    bool readLine(std::string& line, const std::string& waitingFor) {
-        constexpr auto kLimit = std::chrono::seconds(20);
-        const auto deadline = std::chrono::steady_clock::now() + kLimit;
-        while (pending_.find('\n') == std::string::npos) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                deadline - std::chrono::steady_clock::now());
-            pollfd ready{out_, POLLIN, 0};
-            if (left.count() <= 0 || ::poll(&ready, 1, static_cast<int>(left.count())) == 0) {
-                ADD_FAILURE() << "gave up after " << kLimit.count() << " s waiting for "
-                              << waitingFor << " of crash_child (last it said: " << last_ << ")";
-                kill();
-                return false;
-            }
-            char buffer[512];
-            const ssize_t n = ::read(out_, buffer, sizeof buffer);
-            if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) return false;
-            pending_.append(buffer, static_cast<std::size_t>(n));
-        }
-        const std::size_t end = pending_.find('\n');
-        line = pending_.substr(0, end);
-        pending_.erase(0, end + 1);
-        return true;
-    }
-
     pid_t pid_ = 0;
-    int out_ = -1;
-    std::string pending_;
+    FILE* out_ = nullptr;
     int last_ = 0;
 };
 
