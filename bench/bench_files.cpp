@@ -5,15 +5,15 @@
 // How fast a game file is composed, read back and saved safely to disk.
 #include <benchmark/benchmark.h>
 
-#include "files/disk.h"
-#include "files/file_commands.h"
-#include "files/game_file.h"
-#include "files/recovery.h"
-#include "files/saved_game.h"
+#include "formats/game_file.h"
+#include "formats/saved_game.h"
+#include "session/file_commands.h"
 #include "sheet/game.h"
+#include "store/recovery.h"
 #include "support/fake_dialogs.h"
 #include "support/scratch_folder.h"
 #include "support/stat_cycle.h"
+#include "system/disk.h"
 
 using namespace tallivant;
 
@@ -95,8 +95,11 @@ void BM_RecoveryCopyWrite(benchmark::State& state) {
     Game game{dialogs};
     for (int i = 0; i < state.range(0); ++i)
         testing::recordCycledStat(game, i);
-    const KeptGame kept{state.range(0) ? contentsOf(game) : playedGame(), "/games/monday.txt",
-                        Quarter::Third, {}, game.plays()};
+    const KeptGame kept{state.range(0) ? contentsOf(game) : playedGame(),
+                        "/games/monday.txt",
+                        Quarter::Third,
+                        {},
+                        game.plays()};
     const testing::ScratchFolder folder;
     Recovery recovery(folder / "tallivant");
     int written = 0;

@@ -5,12 +5,13 @@
 // How fast a season of game files is read, added up and written as CSV.
 #include <benchmark/benchmark.h>
 
-#include "files/saved_game.h"
+#include "formats/saved_game.h"
 #include "season/season.h"
 #include "sheet/game.h"
 #include "support/fake_dialogs.h"
 #include "support/scratch_folder.h"
 #include "support/stat_cycle.h"
+#include "system/load_game.h"
 
 using namespace tallivant;
 

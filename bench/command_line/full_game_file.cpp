@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "files/file_commands.h"
+#include "session/file_commands.h"
 #include "sheet/game.h"
 #include "support/fake_dialogs.h"
 #include "support/full_game.h"

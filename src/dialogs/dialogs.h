@@ -29,6 +29,9 @@ struct FileDialogSetup {
     int selectedFilter = 0; // index into filters shown first
     std::string defaultSuffix;
     std::string startName;
+    // The folder shown first, where startName is a bare name or empty; empty for the
+    // dialog's own choice.
+    std::string startFolder;
     // Save dialogs only: ask before a chosen file that exists is replaced, unless it is this
     // file (the game's own file, which is saved again without a question).
     bool confirmOverwrite = false;
@@ -53,12 +56,12 @@ public:
     // The typed text on OK, nothing on Cancel or a closed box. The entry takes at most maxLength
     // characters as one types, so the scorer sees the limit rather than losing the rest later.
     virtual std::optional<std::string> input(const std::string& message, const std::string& caption,
-                              const std::string& defaultAnswer, std::size_t maxLength) = 0;
+                                             const std::string& defaultAnswer,
+                                             std::size_t maxLength) = 0;
     // One entry of a list, the entry `preselected` marked when the box opens: its place in
     // `choices` on OK, nothing on Cancel or a closed box.
     virtual std::optional<int> choose(const std::string& message, const std::string& title,
-                                      const std::vector<std::string>& choices,
-                                      int preselected) = 0;
+                                      const std::vector<std::string>& choices, int preselected) = 0;
     // The chosen full path, or nothing when the user cancelled.
     virtual std::optional<std::string> openFile(const FileDialogSetup& setup) = 0;
     virtual std::optional<std::string> saveFile(const FileDialogSetup& setup) = 0;

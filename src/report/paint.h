@@ -15,6 +15,9 @@ class QPainter;
 
 namespace tallivant {
 
+// The report's name, for a print job and a PDF's title.
+inline constexpr const char* kPrintJobTitle = "Tallivant stat report";
+
 inline constexpr double kReportPointSize = 10;
 
 // Draws the report with a painter already begun on the device, page after page. `failed` is

@@ -15,7 +15,6 @@
 #include <functional>
 
 #include "report/paint.h"
-#include "report/printer.h"
 #include "report/season_paint.h"
 
 namespace tallivant {

@@ -65,4 +65,22 @@ void filePrint(const Game& game, Dialogs& dialogs) {
     if (prready(dialogs)) printreport(game, dialogs);
 }
 
+bool printSeason(const Season& season, const std::string& date, QPrinter& printer) {
+    if (!printer.isValid()) return false;
+    printer.setDocName(QString::fromUtf8(kSeasonJobTitle));
+    if (!printer.setPageOrientation(QPageLayout::Landscape) ||
+        printer.pageLayout().orientation() != QPageLayout::Landscape)
+        return false;
+
+    const auto failed = [&printer] { return printer.printerState() == QPrinter::Error; };
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    if (!drawSeason(season, date, painter, printer, failed)) {
+        printer.abort();
+        return false;
+    }
+    if (!painter.end() || failed()) return false;
+    return printJobTaken(printer);
+}
+
 } // namespace tallivant

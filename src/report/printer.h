@@ -9,6 +9,8 @@
 
 #include "dialogs/dialogs.h"
 #include "report/paint.h"
+#include "report/season_paint.h"
+#include "season/season.h"
 #include "sheet/game.h"
 
 class QPrinter;
@@ -19,7 +21,6 @@ inline constexpr const char* kPrinterCheckText = "Make sure the printer is ready
 inline constexpr const char* kPrinterCheckTitle = "Printer Check";
 inline constexpr const char* kPrintErrorText = "Make sure the printer is on and has paper.";
 inline constexpr const char* kPrintErrorTitle = "Error Printing";
-inline constexpr const char* kPrintJobTitle = "Tallivant stat report";
 
 // True unless the scorer answers Cancel or closes the box.
 bool prready(Dialogs& dialogs);
@@ -30,6 +31,10 @@ bool printreport(const Game& game, QPrinter& printer, Dialogs& dialogs);
 
 // The same on the system's default printer; having none is a failure like any other.
 bool printreport(const Game& game, Dialogs& dialogs);
+
+// Prints the season on a printer the caller has set up, turned to landscape; true when the
+// whole of it went out and the print system took the job.
+bool printSeason(const Season& season, const std::string& date, QPrinter& printer);
 
 // File|Print: the printer question, then the report on the default printer when it says OK.
 void filePrint(const Game& game, Dialogs& dialogs);

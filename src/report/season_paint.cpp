@@ -9,7 +9,6 @@
 #include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 #include <QString>
 
 #include <algorithm>
@@ -17,7 +16,6 @@
 #include <vector>
 
 #include "report/paint.h"
-#include "report/print_job.h"
 
 namespace tallivant {
 namespace {
@@ -144,24 +142,6 @@ bool drawSeason(const Season& season, const std::string& date, QPainter& painter
         if (!nextLine()) return false;
     }
     return true;
-}
-
-bool printSeason(const Season& season, const std::string& date, QPrinter& printer) {
-    if (!printer.isValid()) return false;
-    printer.setDocName(QString::fromUtf8(kSeasonJobTitle));
-    if (!printer.setPageOrientation(QPageLayout::Landscape) ||
-        printer.pageLayout().orientation() != QPageLayout::Landscape)
-        return false;
-
-    const auto failed = [&printer] { return printer.printerState() == QPrinter::Error; };
-    QPainter painter;
-    if (!painter.begin(&printer)) return false;
-    if (!drawSeason(season, date, painter, printer, failed)) {
-        printer.abort();
-        return false;
-    }
-    if (!painter.end() || failed()) return false;
-    return printJobTaken(printer);
 }
 
 } // namespace tallivant

@@ -15,7 +15,6 @@
 
 class QPagedPaintDevice;
 class QPainter;
-class QPrinter;
 
 namespace tallivant {
 
@@ -36,9 +35,5 @@ std::string seasonDate();
 // `failed` is asked after every line; false when it said so or a new page could not be started.
 bool drawSeason(const Season& season, const std::string& date, QPainter& painter,
                 QPagedPaintDevice& device, const std::function<bool()>& failed);
-
-// Prints the season on a printer the caller has set up, turned to landscape; true when the
-// whole of it went out and the print system took the job.
-bool printSeason(const Season& season, const std::string& date, QPrinter& printer);
 
 } // namespace tallivant

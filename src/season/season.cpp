@@ -6,17 +6,18 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <limits>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 #include <utility>
 #include <variant>
 
-#include "files/disk.h"
-#include "files/file_commands.h"
-#include "files/saved_game.h"
+#include "formats/saved_game.h"
+#include "sheet/game.h"
 #include "sheet/numbers.h"
+#include "system/disk.h"
+#include "system/load_game.h"
 
 namespace tallivant {
 
@@ -64,7 +65,7 @@ std::string cleanName(const std::string& typed) {
 // knows which line to name. Without a stat it is an unused line.
 std::string seasonName(const std::string& typed, int player, bool played) {
     std::string name = cleanName(typed);
-    if (!name.empty() && name != FileCommands::kNameDefault) return name;
+    if (!name.empty() && name != kNameDefault) return name;
     return played ? "#" + std::to_string(player) : std::string();
 }
 
@@ -130,12 +131,13 @@ private:
     SeasonLine team_{std::string(kTeamName)};
 };
 
-// One text for every path to the same file, so that a file chosen twice (or through a link) is
-// not added twice; the path as given when the system cannot tell.
+// One text for every path to the same file, so that a file chosen twice (or through a link,
+// soft or hard) is not added twice; the path as given when the system cannot tell.
 std::string sameFileKey(const std::string& path) {
-    std::error_code ec;
-    const std::filesystem::path canonical = std::filesystem::canonical(pathOf(path), ec);
-    return ec ? path : utf8Of(canonical);
+    const std::optional<FileIdentity> identity = identityOf(path);
+    if (!identity) return "path:" + path;
+    return std::to_string(identity->device) + ":" + std::to_string(identity->file) + ":" +
+           identity->newName;
 }
 
 } // namespace
@@ -164,6 +166,7 @@ Season readSeason(const std::vector<std::string>& paths) {
     }
     Season season = std::move(tally).season();
     season.leftOut = std::move(leftOut);
+    season.read = paths;
     return season;
 }
 

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "files/game_file.h"
+#include "formats/game_file.h"
 #include "sheet/columns.h"
 
 namespace tallivant {
@@ -61,6 +61,7 @@ struct Season {
     std::vector<SeasonLine> players;
     SeasonLine team; // over every game that counted: its games are the files that opened
     std::vector<LeftOutFile> leftOut; // in the order given
+    std::vector<std::string> read;    // every file given, counted or not: no output may be one
 };
 
 inline constexpr std::string_view kTeamName = "Team";

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "files/csv.h"
+#include "formats/csv.h"
 #include "season/season.h"
 
 namespace tallivant {

@@ -10,9 +10,9 @@
 
 #include <array>
 #include <functional>
-#include <vector>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "dialogs/dialogs.h"
 #include "sheet/columns.h"
@@ -37,6 +37,9 @@ public:
 };
 
 inline constexpr int kFoulTrouble = 3;
+
+// What a name prompt offers for a new roster: a line still named so is a line nobody named.
+inline constexpr const char* kNameDefault = "#  name";
 
 // What a game remembers beside its sheet: the selected player and the takeback memory. A game
 // brought back after a crash gets it back, so that it goes on as it was.

@@ -4,15 +4,14 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QGuiApplication>
 
+#include "session/command_line.h"
 #include "ui/appearance.h"
-#include "ui/command_line.h"
 #include "ui/qt_dialogs.h"
 #include "ui/stat_window.h"
 
-using tallivant::ui::CommandLine;
+using tallivant::CommandLine;
 
 int main(int argc, char* argv[]) {
     CommandLine line;
@@ -20,15 +19,15 @@ int main(int argc, char* argv[]) {
     // for no window must not need a display, and a wrong one must say so in a terminal. Qt
     // has one application object at a time: the reader's goes before the next is made.
     if (argc > 1) {
-        tallivant::ui::quietQtMessages(true);
+        tallivant::quietQtMessages(true);
         QCoreApplication reader(argc, argv);
-        line = tallivant::ui::readCommandLine(QCoreApplication::arguments());
+        line = tallivant::readCommandLine(tallivant::argumentBytes(argc, argv));
         if (line.action != CommandLine::Action::Window &&
             line.action != CommandLine::Action::Export)
-            return tallivant::ui::answer(line);
+            return tallivant::answer(line);
         // The CSV files need no fonts: the reader's application will do.
         if (line.action == CommandLine::Action::Export && !line.needsFonts())
-            return tallivant::ui::writeExports(line);
+            return tallivant::writeExports(line);
     }
     if (line.action == CommandLine::Action::Export) {
 #ifndef _WIN32
@@ -38,10 +37,10 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
         QGuiApplication app(argc, argv);
-        return tallivant::ui::writeExports(line);
+        return tallivant::writeExports(line);
     }
 
-    tallivant::ui::quietQtMessages(false);
+    tallivant::quietQtMessages(false);
     QApplication app(argc, argv);
     tallivant::ui::setUpApplication(app);
     tallivant::ui::QtDialogs dialogs;
@@ -49,7 +48,6 @@ int main(int argc, char* argv[]) {
     dialogs.setWindow(&window);
     window.show();
     window.offerRecovery();
-    if (!line.game.isEmpty())
-        window.openGameFile(QFileInfo(line.game).absoluteFilePath().toStdString());
+    if (!line.game.empty()) window.openGameFile(tallivant::absolute(line.game));
     return app.exec();
 }

@@ -201,6 +201,7 @@ std::vector<std::string> QtDialogs::fileDialog(const FileDialogSetup& setup,
     if (setup.selectedFilter >= 0 && setup.selectedFilter < filters.size())
         dialog.selectNameFilter(filters[setup.selectedFilter]);
     dialog.setDefaultSuffix(q(setup.defaultSuffix));
+    if (!setup.startFolder.empty()) dialog.setDirectory(q(setup.startFolder));
     if (!setup.startName.empty()) dialog.selectFile(q(setup.startName));
     if (dialog.exec() != QDialog::Accepted) return {};
     std::vector<std::string> chosen;

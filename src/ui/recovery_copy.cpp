@@ -4,8 +4,8 @@
 
 #include "ui/recovery_copy.h"
 
-#include "files/file_commands.h"
-#include "files/game_file.h"
+#include "formats/game_file.h"
+#include "session/file_commands.h"
 
 namespace tallivant::ui {
 

@@ -13,8 +13,8 @@
 #include <functional>
 
 #include "dialogs/dialogs.h"
-#include "files/recovery.h"
 #include "sheet/game.h"
+#include "store/recovery.h"
 
 namespace tallivant::ui {
 

@@ -19,7 +19,7 @@
 #include "report/pdf.h"
 #include "report/printer.h"
 #include "report/season_paint.h"
-#include "season/season_commands.h"
+#include "session/season_commands.h"
 #include "ui/text.h"
 
 namespace tallivant::ui {

@@ -10,8 +10,8 @@
 #include <QWidget>
 
 #include "dialogs/dialogs.h"
-#include "files/file_commands.h"
 #include "season/season.h"
+#include "session/file_commands.h"
 
 class QTableView;
 class QSortFilterProxyModel;

@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,14 +21,15 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QSettings>
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QTimer>
 
-#include "files/exports.h"
 #include "report/pdf.h"
 #include "report/printer.h"
-#include "season/season_commands.h"
+#include "session/exports.h"
+#include "session/season_commands.h"
 #include "ui/appearance.h"
 #include "ui/box_keys.h"
 #include "ui/client_area.h"
@@ -147,7 +149,8 @@ StatWindow::StatWindow(Dialogs& dialogs, QWidget* parent)
 
     game_.setListener(this);
     load();
-    copy_.watch(game_, [this] { return fileLabel(); }, [this] { return currentQuarter(); });
+    copy_.watch(
+        game_, [this] { return fileLabel(); }, [this] { return currentQuarter(); });
 }
 
 StatWindow::~StatWindow() {
@@ -173,17 +176,16 @@ void StatWindow::offerRecovery() {
     const KeptGame& kept = found->kept;
     QStringList names;
     for (int n = 1; n <= 3; ++n)
-        names << withoutMnemonic(QString::fromStdString(kept.game.names[n - 1])).replace(
-                     QStringLiteral("&&"), QStringLiteral("&"));
+        names << withoutMnemonic(QString::fromStdString(kept.game.names[n - 1]))
+                     .replace(QStringLiteral("&&"), QStringLiteral("&"));
     const QString changed =
         QLocale().toString(QDateTime::fromSecsSinceEpoch(found->changed), QLocale::ShortFormat);
-    const QString informative =
-        QStringLiteral("File: %1\nLast change: %2\nPlayers: %3")
-            .arg(kept.label.empty() ? QString::fromUtf8(kNotYetSaved)
-                                    : QString::fromStdString(kept.label),
-                 changed, names.join(QStringLiteral(", ")));
+    const QString informative = QStringLiteral("File: %1\nLast change: %2\nPlayers: %3")
+                                    .arg(kept.label.empty() ? QString::fromUtf8(kNotYetSaved)
+                                                            : QString::fromStdString(kept.label),
+                                         changed, names.join(QStringLiteral(", ")));
     if (dialogs_.restoreOrDiscard(kRestoreText, informative.toStdString(), kRestoreTitle)) {
-        files_.restore(kept);
+        files_.restore(kept, found->changed);
         copy_.keep();
     } else {
         copy_.discardClaimed();
@@ -393,8 +395,16 @@ std::string StatWindow::stateFolder() const {
     return copy_.recovery().folder();
 }
 
-std::string StatWindow::documentsFolder() const {
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+std::string StatWindow::startFolder() const {
+    const QString last = QSettings().value(QStringLiteral("folder")).toString();
+    if (!last.isEmpty() && QFileInfo(last).isDir()) return last.toStdString();
+    // Not one that does not exist: the dialog would propose a name there and the save fail.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents.toStdString() : std::string();
+}
+
+void StatWindow::folderUsed(const std::string& folder) {
+    QSettings().setValue(QStringLiteral("folder"), QString::fromStdString(folder));
 }
 
 void StatWindow::setFileLabel(const std::string& text) {

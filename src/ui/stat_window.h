@@ -21,7 +21,7 @@
 #include <QSet>
 
 #include "clock/clock.h"
-#include "files/file_commands.h"
+#include "session/file_commands.h"
 #include "sheet/game.h"
 #include "ui/commands.h"
 #include "ui/key_repeats.h"
@@ -59,7 +59,8 @@ public:
     void switchFirstQuarterOn() override;
     void switchQuarterOn(Quarter quarter) override;
     std::string stateFolder() const override;
-    std::string documentsFolder() const override;
+    std::string startFolder() const override;
+    void folderUsed(const std::string& folder) override;
     // The caption of `lblfname`.
     void setFileLabel(const std::string& text) override;
     std::string fileLabel() const override;

@@ -22,8 +22,8 @@
 #include <unistd.h>
 
 #include "crash_games.h"
-#include "files/disk.h"
-#include "files/recovery.h"
+#include "store/recovery.h"
+#include "system/disk.h"
 
 using namespace tallivant;
 using namespace tallivant::testing;

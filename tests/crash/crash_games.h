@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "files/game_file.h"
+#include "formats/game_file.h"
 
 namespace tallivant::testing {
 

@@ -21,10 +21,10 @@
 #include <sys/wait.h>
 
 #include "crash_games.h"
-#include "files/disk.h"
-#include "files/recovery.h"
+#include "store/recovery.h"
 #include "support/scratch_folder.h"
 #include "support/watchdog.h"
+#include "system/disk.h"
 
 extern char** environ;
 

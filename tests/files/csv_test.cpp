@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "files/csv.h"
-#include "files/exports.h"
+#include "formats/csv.h"
+#include "session/exports.h"
 #include "support/csv_read_back.h"
 #include "support/full_game.h"
 #include "support/game_fixture.h"
@@ -70,7 +70,7 @@ TEST_F(CsvExport, BoxScoreReadsBackAsTheSheetWithEveryName) {
         ASSERT_EQ(sheet.text(fieldByName("txt3ptper_1")), std::string("66") + separator + "67%");
 
         const std::string path = folder / (std::string("box") + separator + "csv");
-        ASSERT_EQ(writeBoxScore(sheet, path), std::nullopt);
+        ASSERT_FALSE(writeOutputs(boxScoreOutputs(sheet, path), {}));
         const std::string bytes = readBytes(path);
         EXPECT_TRUE(rowsEndWithCrLf(bytes));
 
@@ -109,7 +109,7 @@ TEST_F(CsvExport, PlaysReadBackOldestFirstWithTheirCorrections) {
     stat(7, 't', Quarter::First);
 
     const std::string path = folder / "lincoln.csv";
-    ASSERT_EQ(writeBoxScore(game, path), std::nullopt);
+    ASSERT_FALSE(writeOutputs(boxScoreOutputs(game, path), {}));
     const std::string plays = folder / "lincoln-plays.csv";
     EXPECT_TRUE(rowsEndWithCrLf(readBytes(plays)));
     const ReadBack back = readWithPython(plays);
@@ -126,11 +126,14 @@ TEST_F(CsvExport, PlaysReadBackOldestFirstWithTheirCorrections) {
     EXPECT_EQ(back.rows, expected);
 }
 
-TEST_F(CsvExport, GameWithoutPlaysWritesTheBoxScoreAlone) {
+// A plays file of another game must not stay beside the new box score as if it were this one's.
+TEST_F(CsvExport, GameWithoutPlaysWritesAPlaysFileWithItsHeaderAlone) {
     game.zeroSheet();
-    ASSERT_EQ(writeBoxScore(game, folder / "box.csv"), std::nullopt);
-    EXPECT_EQ(folder.entries(), std::vector<std::string>{"box.csv"});
+    writeBytes(folder / "box-plays.csv", "1,19:00:00,1st,4 Al,Rebound,\r\n");
+    ASSERT_FALSE(writeOutputs(boxScoreOutputs(game, folder / "box.csv"), {}));
+    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"box-plays.csv", "box.csv"}));
     EXPECT_EQ(readWithPython(folder / "box.csv").rows.size(), 1u + kLines);
+    EXPECT_EQ(readWithPython(folder / "box-plays.csv").rows.size(), 1u);
 }
 
 } // namespace

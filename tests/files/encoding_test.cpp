@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "files/encoding.h"
+#include "formats/encoding.h"
 
 using namespace tallivant;
 

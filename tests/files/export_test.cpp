@@ -4,11 +4,14 @@
 
 // File|Save report as PDF and File|Export CSV: the file each asks for, what each writes where,
 // and what the scorer is told when a file cannot be written.
+#include <filesystem>
 #include <optional>
 #include <string>
 
-#include "files/exports.h"
 #include "files_fixture.h"
+#include "formats/paths.h"
+#include "formats/saved_game.h"
+#include "session/exports.h"
 
 using namespace tallivant;
 using namespace tallivant::testing;
@@ -18,8 +21,10 @@ namespace {
 class ExportHost : public FakeHost {
 public:
     std::string documents;
+    std::vector<std::string> used;
     int boxes = 0;
-    std::string documentsFolder() const override { return documents; }
+    std::string startFolder() const override { return documents; }
+    void folderUsed(const std::string& folder) override { used.push_back(folder); }
     void boxOpening() override { ++boxes; }
 };
 
@@ -59,13 +64,14 @@ protected:
 };
 
 // Each asks with its own title and filter for a file named after the game's file (or a name of
-// its own), in the documents folder; an existing file is replaced only after a question.
+// its own), beside the game's file, else where the scorer worked last; an existing file is
+// replaced only after a question.
 // Cancel writes nothing, shows nothing more and makes no PDF.
 TEST_F(Exports, DialogsProposeTheGameFilesNameInTheDocumentsFolder) {
     const struct {
-        std::string label, pdf, csv;
-    } games[] = {{"/games/lincoln.txt", "lincoln.pdf", "lincoln.csv"},
-                 {"", "Tallivant report.pdf", "Tallivant box score.csv"}};
+        std::string label, start, pdf, csv;
+    } games[] = {{"/games/lincoln.txt", "/games", "lincoln.pdf", "lincoln.csv"},
+                 {"", utf8(folder.path()), "Tallivant report.pdf", "Tallivant box score.csv"}};
     for (const auto& g : games) {
         SCOPED_TRACE(g.label);
         dialogs.shown.clear();
@@ -80,7 +86,8 @@ TEST_F(Exports, DialogsProposeTheGameFilesNameInTheDocumentsFolder) {
         EXPECT_EQ(pdf.filters[0].label, "PDF files (*.pdf)");
         EXPECT_EQ(pdf.filters[0].pattern, "*.pdf");
         EXPECT_EQ(pdf.defaultSuffix, "pdf");
-        EXPECT_EQ(pdf.startName, folder / g.pdf);
+        EXPECT_EQ(pdf.startFolder, g.start);
+        EXPECT_EQ(pdf.startName, g.pdf);
         EXPECT_TRUE(pdf.confirmOverwrite);
         EXPECT_EQ(pdf.ownFile, "");
 
@@ -91,7 +98,8 @@ TEST_F(Exports, DialogsProposeTheGameFilesNameInTheDocumentsFolder) {
         EXPECT_EQ(csv.filters[0].label, "CSV files (*.csv)");
         EXPECT_EQ(csv.filters[0].pattern, "*.csv");
         EXPECT_EQ(csv.defaultSuffix, "csv");
-        EXPECT_EQ(csv.startName, folder / g.csv);
+        EXPECT_EQ(csv.startFolder, g.start);
+        EXPECT_EQ(csv.startName, g.csv);
         EXPECT_TRUE(csv.confirmOverwrite);
     }
     EXPECT_EQ(pdfsMade, 0);
@@ -116,6 +124,53 @@ TEST_F(Exports, ChosenFilesAreWrittenWithThePlaysBesideTheBoxScore) {
     EXPECT_TRUE(plays.starts_with("\xEF\xBB\xBF#,Time,Quarter,Player,Stat,Note\r\n1,"));
     EXPECT_NE(plays.find(",Rebound,"), std::string::npos);
     EXPECT_EQ(dialogs.shown.size(), 2u); // the two file dialogs
+    EXPECT_EQ(host.used, (std::vector<std::string>{utf8(folder.path()), utf8(folder.path())}));
+}
+
+// No export goes over a game: not the game on the window (File|Export CSV onto its own file,
+// "Replace?" answered Yes, used to turn it into CSV), not another game file, and not by way of
+// the plays file beside the box score. The scorer is told why, the dialog comes back on the
+// name chosen, and every file stays as it was.
+TEST_F(Exports, NoExportGoesOverAGame) {
+    const std::string own = folder / "lincoln.txt", other = folder / "last week.txt",
+                      plays = folder / "box-plays.csv";
+    const std::string saved = *encodeSavedGame(contentsOf(game), Quarter::First, game.plays());
+    for (const std::string& path : {own, other, plays})
+        writeBytes(path, saved);
+    host.label = own;
+    std::filesystem::create_directory(pathOf(folder / "sub"));
+    const struct {
+        bool csv;
+        std::string chosen, reason;
+    } cases[] = {
+        {true, own, "It is one of the games being read; choose another name."},
+        {false, own, "It is one of the games being read; choose another name."},
+        {true, other, "It holds a game; choose another name."},
+        {false, folder / "sub/../last week.txt", "It holds a game; choose another name."},
+        {true, folder / "box.csv", "It holds a game; choose another name."}, // its plays file
+        {false, folder / "box.csv", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.chosen);
+        const auto before = folder.entries();
+        dialogs.shown.clear();
+        dialogs.fileAnswers = {c.chosen}; // the second dialog is cancelled
+        const bool written = c.csv ? exports.exportCsv() : savePdf();
+        for (const std::string& path : {own, other, plays})
+            EXPECT_EQ(readBytes(path), saved);
+        if (c.reason.empty()) {
+            EXPECT_TRUE(written);
+            continue;
+        }
+        EXPECT_FALSE(written);
+        EXPECT_EQ(folder.entries(), before);
+        ASSERT_EQ(dialogs.shown.size(), 3u);
+        EXPECT_EQ(dialogs.shown[1].text, std::string(c.csv ? "The box score has not been exported: "
+                                                           : "The report has not been saved: ") +
+                                             c.reason);
+        EXPECT_EQ(dialogs.shown[2].kind, "save");
+        EXPECT_EQ(dialogs.shown[2].setup.startName, c.chosen);
+    }
 }
 
 // A folder that does not exist, or a PDF that could not be made: the scorer is told why, and

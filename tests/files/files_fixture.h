@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "files/file_commands.h"
-#include "files/game_file.h"
-#include "files/saved_game.h"
+#include "formats/game_file.h"
+#include "formats/saved_game.h"
+#include "session/file_commands.h"
 #include "support/game_fixture.h"
 #include "support/scratch_folder.h"
 

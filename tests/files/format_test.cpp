@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "files/encoding.h"
 #include "files_fixture.h"
+#include "formats/encoding.h"
 
 using namespace tallivant;
 using namespace tallivant::testing;

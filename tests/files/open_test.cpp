@@ -7,13 +7,13 @@
 #ifdef _WIN32
 #include <windows.h>
 
-#include "files/windows_text.h"
+#include "system/windows_text.h"
 #else
 #include <sys/stat.h>
 #endif
 
-#include "files/encoding.h"
 #include "files_fixture.h"
+#include "formats/encoding.h"
 
 using namespace tallivant;
 using namespace tallivant::testing;

@@ -6,8 +6,9 @@
 // game, left out when they do not fit its statistics, and carried through a restore.
 #include <cstdio>
 
-#include "files/saved_game.h"
 #include "files_fixture.h"
+#include "formats/saved_game.h"
+#include "system/disk.h"
 
 using namespace tallivant;
 using namespace tallivant::testing;
@@ -141,7 +142,20 @@ TEST_F(FilePlays, ThatDoNotFitAreLeftOutAndTheStatisticsOpen) {
         EXPECT_TRUE(game.plays().empty());
         EXPECT_EQ(host.quarter, Quarter::Third);
         expectToldOnce();
+        // The file still holds what was not opened: it is not the game's own to rewrite.
+        EXPECT_TRUE(game.hasUnsavedChanges());
+        EXPECT_EQ(files.gameFile(), "");
     }
+    // So Ctrl+S asks, with a name beside it, and Cancel leaves the file as it was.
+    writeBytes(folder / "game (2).txt", "taken");
+    dialogs.shown.clear();
+    EXPECT_FALSE(files.saveToOwnFile());
+    ASSERT_FALSE(dialogs.shown.empty());
+    EXPECT_EQ(dialogs.shown[0].kind, "save");
+    EXPECT_EQ(dialogs.shown[0].setup.startName, folder / "game (3).txt");
+    EXPECT_EQ(dialogs.shown[0].setup.ownFile, "");
+    EXPECT_EQ(readBytes(path), cases.back().bytes);
+    game.markSaved();
 
     // The same file with its plays as written opens them.
     dialogs.shown.clear();
@@ -231,6 +245,36 @@ TEST_F(FilePlays, ARestoredGameHasItsPlaysAndTakebackStillTakesBackTheLast) {
     EXPECT_EQ(other.tbletter(), "");
     other.takeback();
     EXPECT_EQ(other.text(fieldByName("txt3rd3ptm")), "1");
+}
+
+// A restored game whose label names a file of the scorer's has that file as its own again:
+// Ctrl+S writes it at once. Should the file have changed since the copy was last written
+// (another copy of the program saved it), Ctrl+S asks first, naming it.
+TEST_F(FilePlays, ARestoredGameSavesToItsOwnFileAndAsksWhenTheFileChangedSince) {
+    stat(3, 'c', Quarter::Second);
+    const std::string own = folder / "final.txt";
+    writeBytes(own, "the game as it was saved");
+    const std::int64_t written = *changedAt(own);
+    const KeptGame kept{contentsOf(game), own, Quarter::Second, game.memory(), game.plays()};
+    for (const bool changedSince : {false, true}) {
+        SCOPED_TRACE(changedSince);
+        dialogs.shown.clear();
+        dialogs.okCancelAnswers = {false};
+        files.restore(kept, changedSince ? written - 60 : written + 60);
+        EXPECT_EQ(files.gameFile(), own);
+        EXPECT_TRUE(game.hasUnsavedChanges());
+        EXPECT_EQ(files.saveToOwnFile(), !changedSince);
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        if (changedSince) {
+            EXPECT_EQ(dialogs.shown[0].kind, "okCancel");
+            EXPECT_NE(dialogs.shown[0].text.find(own), std::string::npos);
+            EXPECT_EQ(readBytes(own), "the game as it was saved");
+        } else {
+            EXPECT_EQ(dialogs.shown[0].text, "Your file has been saved.");
+            EXPECT_EQ(readBytes(own), savedBytes());
+            writeBytes(own, "the game as it was saved");
+        }
+    }
 }
 
 // The recovery copy composes only the plays that changed since its last copy: whatever happened

@@ -9,11 +9,11 @@
 
 #include <gtest/gtest.h>
 
-#include "files/disk.h"
-#include "files/encoding.h"
-#include "files/recovery.h"
+#include "formats/encoding.h"
+#include "store/recovery.h"
 #include "support/game_fixture.h"
 #include "support/scratch_folder.h"
+#include "system/disk.h"
 
 namespace tallivant::testing {
 namespace {
@@ -162,8 +162,8 @@ TEST_F(RecoveryFiles, DiscardedGamesAreNamedForTheirTimeAndFileAndTheNewestTwent
             if (fs::path(path).filename().string().find(" old ") == std::string::npos)
                 now.push_back(path);
         ASSERT_EQ(now.size(), static_cast<std::size_t>(game));
-        EXPECT_FALSE(fs::exists(discarded / ("3000-01-01 00-00 old " + std::to_string(game - 1) +
-                                             ".txt")));
+        EXPECT_FALSE(
+            fs::exists(discarded / ("3000-01-01 00-00 old " + std::to_string(game - 1) + ".txt")));
         const auto newest = std::find_if(now.begin(), now.end(), [&](const std::string& p) {
             return std::find(fresh.begin(), fresh.end(), p) == fresh.end();
         });

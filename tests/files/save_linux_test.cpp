@@ -21,9 +21,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "files/disk.h"
 #include "files_fixture.h"
 #include "support/watchdog.h"
+#include "system/disk.h"
 
 using namespace tallivant;
 using namespace tallivant::testing;

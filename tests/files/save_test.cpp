@@ -2,8 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "files/disk.h"
+#include <filesystem>
+
 #include "files_fixture.h"
+#include "system/disk.h"
+#include "system/door.h"
 
 using namespace tallivant;
 using namespace tallivant::testing;
@@ -145,4 +148,54 @@ TEST_F(FileSave, CtrlSWritesTheGamesOwnFileAtOnceAndAsksOnlyForANewGame) {
     EXPECT_EQ(readBytes(folder / "week1.txt"), savedBytes());
     EXPECT_FALSE(game.hasUnsavedChanges());
     expectOnlyEntries({"week1.txt"});
+}
+
+// The door refuses, before anything is written, an output that is one of the games read (by
+// any of its names: another spelling, a hard link), two outputs that are one file (new or not),
+// and one that would replace a game file; a CSV of the scorer's may be replaced.
+TEST_F(FileSave, TheDoorRefusesAnOutputOverAGameOrAnotherOutputAndThenWritesNothing) {
+    playSomeGame();
+    const std::string game = folder / "g.txt", other = folder / "other.txt";
+    const std::string notes = folder / "notes.csv", linked = folder / "linked.txt";
+    writeBytes(game, savedBytes());
+    writeBytes(other, savedBytes());
+    writeBytes(notes, "Player,PTS\r\n");
+    std::filesystem::create_directory(pathOf(folder / "sub"));
+    std::filesystem::create_hard_link(pathOf(game), pathOf(linked));
+    const std::string fresh = folder / "new.csv", freshAgain = folder / "sub/../new.csv";
+    const struct {
+        std::vector<std::string> outputs;
+        const char* reason; // nothing: written
+    } cases[] = {
+        {{fresh, game}, kIsBeingRead},
+        {{folder / "sub/../g.txt"}, kIsBeingRead},
+        {{linked}, kIsBeingRead},
+        {{fresh, freshAgain}, kSameOutputs},
+        {{notes, folder / "sub/../notes.csv"}, kSameOutputs},
+        {{fresh, other}, kHoldsAGame},
+        {{fresh, notes}, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.outputs.back());
+        const std::vector<std::string> before = folder.entries();
+        std::vector<Output> outputs;
+        for (const std::string& path : c.outputs)
+            outputs.push_back({path, "written"});
+        const std::optional<Refusal> refusal = writeOutputs(outputs, {game});
+        EXPECT_EQ(readBytes(game), savedBytes());
+        EXPECT_EQ(readBytes(other), savedBytes());
+        if (!c.reason) {
+            EXPECT_FALSE(refusal);
+            EXPECT_EQ(readBytes(notes), "written");
+            continue;
+        }
+        ASSERT_TRUE(refusal);
+        EXPECT_EQ(refusal->path, c.outputs.back());
+        EXPECT_EQ(refusal->reason, c.reason);
+        EXPECT_EQ(folder.entries(), before);
+        EXPECT_EQ(readBytes(notes), "Player,PTS\r\n");
+    }
+    // The game's own save replaces it, as ever.
+    EXPECT_EQ(saveGameFile(game, "the game again"), std::nullopt);
+    EXPECT_EQ(readBytes(game), "the game again");
 }

@@ -13,12 +13,12 @@
 #include <optional>
 #include <vector>
 
-#include "files/disk.h"
-#include "files/lock.h"
-#include "files/temp_names.h"
-#include "files/windows_calls.h"
-#include "files/windows_text.h"
 #include "files_fixture.h"
+#include "system/disk.h"
+#include "system/lock.h"
+#include "system/temp_names.h"
+#include "system/windows_calls.h"
+#include "system/windows_text.h"
 
 using namespace tallivant;
 using namespace tallivant::testing;

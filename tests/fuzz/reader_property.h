@@ -11,8 +11,8 @@
 #include <string>
 #include <string_view>
 
-#include "files/encoding.h"
-#include "files/game_file.h"
+#include "formats/encoding.h"
+#include "formats/game_file.h"
 
 namespace tallivant::testing {
 

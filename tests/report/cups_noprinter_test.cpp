@@ -9,11 +9,11 @@
 #include <cstdlib>
 
 #include "cups_support.h"
-#include "files/exports.h"
 #include "report/pdf.h"
 #include "report/place.h"
 #include "report/printer.h"
 #include "report_sheet.h"
+#include "session/exports.h"
 #include "support/scratch_folder.h"
 
 using namespace tallivant;

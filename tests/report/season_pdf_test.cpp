@@ -17,6 +17,7 @@
 
 #include "pdf_tools.h"
 #include "report/pdf.h"
+#include "report/printer.h"
 #include "report/season_paint.h"
 #include "support/scratch_folder.h"
 

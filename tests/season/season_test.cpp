@@ -11,10 +11,11 @@
 #include <set>
 #include <utility>
 
-#include "files/saved_game.h"
+#include "formats/saved_game.h"
 #include "season/season.h"
 #include "sheet/numbers.h"
 #include "support/scratch_folder.h"
+#include "system/load_game.h"
 
 namespace tallivant::testing {
 namespace {

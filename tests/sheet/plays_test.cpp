@@ -15,7 +15,7 @@
 #include <utility>
 #include <vector>
 
-#include "files/file_commands.h"
+#include "session/file_commands.h"
 #include "sheet/numbers.h"
 #include "support/game_fixture.h"
 #include "support/scratch_folder.h"

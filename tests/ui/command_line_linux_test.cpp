@@ -14,13 +14,13 @@
 #include <string>
 #include <vector>
 
-#include "files/csv.h"
-#include "files/exports.h"
-#include "files/file_commands.h"
+#include "formats/csv.h"
 #include "report/compose.h"
 #include "report/pdf_tools.h"
 #include "report/place.h"
 #include "season/season.h"
+#include "session/exports.h"
+#include "session/file_commands.h"
 #include "support/full_game.h"
 #include "support/game_fixture.h"
 #include "support/scratch_folder.h"
@@ -115,7 +115,7 @@ TEST_F(CommandLineRun, WritesTheReportAndTheBoxScoreWithNoDisplayAndSaysNothing)
     EXPECT_EQ(wordLines(pdfText(folder / "report.pdf")), wordLines(renderText(composeReport(g))));
 
     const std::string menu = folder / "menu.csv";
-    ASSERT_EQ(writeBoxScore(g, menu), std::nullopt);
+    ASSERT_FALSE(writeOutputs(boxScoreOutputs(g, menu), {}));
     EXPECT_EQ(readBytes(folder / "box.csv"), readBytes(menu));
     EXPECT_EQ(readBytes(folder / "box-plays.csv"), readBytes(folder / "menu-plays.csv"));
     EXPECT_NE(readBytes(folder / "box.csv").find("\"5 Lee, Ann\","), std::string::npos);

@@ -7,18 +7,22 @@
 // as a process, with what it prints and its exit status: command_line_linux_test.cpp.)
 #include <gtest/gtest.h>
 
-#include "ui/command_line.h"
+#include <string>
+#include <vector>
+
+#include "session/command_line.h"
 
 namespace tallivant::testing {
 namespace {
 
-using Action = ui::CommandLine::Action;
+using Action = CommandLine::Action;
 
 TEST(CommandLine, ReadsWhatToDoAndLetsQtsWindowOptionsThrough) {
     const struct {
-        QStringList arguments;
+        std::vector<std::string> arguments;
         Action action;
-        QString game, pdf, csv, says;
+        std::string game, pdf, csv;
+        QString says;
     } cases[] = {
         {{"tallivant"}, Action::Window, "", "", "", ""},
         {{"tallivant", "lincoln.txt"}, Action::Window, "lincoln.txt", "", "", ""},
@@ -46,10 +50,31 @@ TEST(CommandLine, ReadsWhatToDoAndLetsQtsWindowOptionsThrough) {
          "",
          "more than once"},
         {{"tallivant", "a.txt", "b.txt"}, Action::Wrong, "", "", "", "one game file at a time"},
+        // A forgotten name: the next option is not taken for a file named "--pdf".
+        {{"tallivant", "--csv", "--pdf", "g.txt"}, Action::Wrong, "", "", "", "needs a file name"},
+        {{"tallivant", "--csv", "-", "g.txt"}, Action::Export, "g.txt", "", "-", ""},
+        // Names are kept as their bytes (on Windows, the command line's UTF-16 as UTF-8).
+        {{"tallivant", "--pdf", "Zo\xC3\xAB.pdf", "g.txt"},
+         Action::Export,
+         "g.txt",
+         "Zo\xC3\xAB.pdf",
+         "",
+         ""},
+#ifndef _WIN32
+        {{"tallivant", "--csv", "b\xFF.csv", "g\xE9.txt"},
+         Action::Export,
+         "g\xE9.txt",
+         "",
+         "b\xFF.csv",
+         ""},
+#endif
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.arguments.join(' ').toStdString());
-        const ui::CommandLine line = ui::readCommandLine(c.arguments);
+        std::string shown;
+        for (const std::string& a : c.arguments)
+            shown += a + " ";
+        SCOPED_TRACE(shown);
+        const CommandLine line = readCommandLine(c.arguments);
         EXPECT_EQ(line.action, c.action);
         if (c.action == Action::Window || c.action == Action::Export) {
             EXPECT_EQ(line.game, c.game);

@@ -17,8 +17,8 @@
 #include <unistd.h>
 
 #include "crash_play.h"
-#include "files/file_commands.h"
-#include "files/recovery.h"
+#include "session/file_commands.h"
+#include "store/recovery.h"
 #include "support/scratch_folder.h"
 #include "support/watchdog.h"
 #include "window_fixture.h"

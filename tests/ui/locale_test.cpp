@@ -13,7 +13,7 @@
 #include <QTemporaryDir>
 #include <langinfo.h>
 
-#include "files/game_file.h"
+#include "formats/game_file.h"
 #include "support/fake_dialogs.h"
 #include "support/game_fixture.h"
 #include "support/scratch_folder.h"
@@ -41,7 +41,7 @@ TEST(GermanLocale, OneSheetShowsOneSeparatorAndOpenReadsEither) {
     put("txtftm_1", "1");
     put("txtfta_1", "2");
     put("txtftper_1", "50,00%"); // and where it is a comma
-    put("txtreb_2", "66.67");     // not a percentage: as it is
+    put("txtreb_2", "66.67");    // not a percentage: as it is
     writeBytes(folder / "mixed.txt", encodeGameFile(written));
 
     FakeDialogs dialogs;

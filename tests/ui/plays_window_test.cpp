@@ -13,7 +13,7 @@
 #include <QTime>
 #include <array>
 
-#include "files/game_file.h"
+#include "formats/game_file.h"
 #include "sheet/columns.h"
 #include "support/game_fixture.h"
 #include "support/scratch_folder.h"

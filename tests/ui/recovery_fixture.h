@@ -7,8 +7,8 @@
 
 #include <QTemporaryDir>
 
-#include "files/places.h"
-#include "files/recovery.h"
+#include "store/recovery.h"
+#include "system/places.h"
 #include "window_fixture.h"
 
 namespace tallivant::testing {

@@ -4,16 +4,17 @@
 
 // The recovery copy kept while a game has unsaved changes: when it exists, what it holds, what
 // becomes of it when the game is saved, discarded or its folder cannot be written.
+#include <QFileInfo>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <filesystem>
 #include <fstream>
 
-#include "files/disk.h"
-#include "files/recovery.h"
 #include "recovery_fixture.h"
+#include "store/recovery.h"
 #include "support/game_fixture.h"
 #include "support/scratch_folder.h"
+#include "system/disk.h"
 
 namespace tallivant::testing {
 namespace {
@@ -137,7 +138,7 @@ TEST_F(RecoveryTest, AGameOpenedFromDiscardedStaysUnsavedAndIsSavedElsewhere) {
     EXPECT_TRUE(window->game().hasUnsavedChanges());
     EXPECT_TRUE(fs::exists(recoveryFile())); // kept, in case the program ends now
 
-    // Exit asks; Save offers the file's name in the documents folder, never discarded/.
+    // Exit asks; Save offers the file's name elsewhere, never in discarded/.
     dialogs.shown.clear();
     dialogs.unsavedAnswers = {UnsavedAnswer::Save};
     dialogs.fileAnswers = {std::nullopt};
@@ -146,10 +147,12 @@ TEST_F(RecoveryTest, AGameOpenedFromDiscardedStaysUnsavedAndIsSavedElsewhere) {
     ASSERT_GE(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[0].kind, "unsaved");
     EXPECT_EQ(dialogs.shown[1].kind, "save");
-    const fs::path start = dialogs.shown[1].setup.startName;
-    EXPECT_EQ(start.filename(), kept->path().filename());
-    EXPECT_EQ(start.parent_path().string(),
-              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString());
+    const FileDialogSetup& setup = dialogs.shown[1].setup;
+    EXPECT_EQ(fs::path(setup.startName).filename(), kept->path().filename());
+    // Where the scorer worked last (not discarded/, though the game was opened from there), else
+    // Documents where there is one.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    EXPECT_EQ(setup.startFolder, QFileInfo(documents).isDir() ? documents.toStdString() : "");
     EXPECT_TRUE(dialogs.shown[1].setup.ownFile.empty());
 }
 
@@ -226,8 +229,8 @@ TEST_F(RecoveryTest, ACopyThatCannotReachTheDiskWarns) {
     QTest::qWait(1500);
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].title, "Warning");
-    EXPECT_EQ(dialogs.shown[0].text.rfind("Tallivant cannot keep a recovery copy of this game: ", 0),
-              0u);
+    EXPECT_EQ(
+        dialogs.shown[0].text.rfind("Tallivant cannot keep a recovery copy of this game: ", 0), 0u);
 }
 
 } // namespace

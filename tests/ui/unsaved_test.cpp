@@ -10,8 +10,8 @@
 #include <fstream>
 #include <functional>
 
-#include "files/game_file.h"
-#include "files/saved_game.h"
+#include "formats/game_file.h"
+#include "formats/saved_game.h"
 #include "support/scratch_folder.h"
 #include "window_fixture.h"
 

@@ -1,0 +1,37 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The box score and the plays as CSV for spreadsheets: RFC 4180 quoting, CR LF after every
+// row, UTF-8 behind a byte order mark (so that spreadsheet programs keep the accents). Numbers
+// are written as a spreadsheet reads numbers: counts whole, percentages as plain numbers with
+// two decimals and a point ("66.67"), whatever separator the sheet shows.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "formats/game_file.h"
+#include "sheet/plays.h"
+
+namespace tallivant {
+
+inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// The value as one CSV field: in double quotes, with each quote doubled, when it holds a
+// comma, a double quote or a line end; as it is otherwise.
+std::string csvField(std::string_view value);
+
+// A header row, the twelve players (names as their buttons show them), the five quarters and
+// the game totals.
+std::string boxScoreCsv(const GameContents& game);
+
+// A header row and one row per play, oldest first, in the words of the Plays window; `names`
+// are the roster's names as typed.
+std::string playsCsv(const Plays& plays, const std::array<std::string, kPlayers>& names);
+
+// Where the plays go beside a box score: "lincoln.csv" gives "lincoln-plays.csv".
+std::string playsCsvPath(const std::string& boxScorePath);
+
+} // namespace tallivant

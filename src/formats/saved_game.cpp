@@ -1,0 +1,223 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "formats/saved_game.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+#include "sheet/numbers.h"
+#include "sheet/stats.h"
+
+namespace tallivant {
+namespace {
+
+constexpr std::string_view kQuarterRecord = "Quarter";
+constexpr std::string_view kPlayRecord = "Play";
+constexpr std::size_t kPlayValues = 9; // the record's name and eight values
+constexpr std::string_view kCounted = "counted";
+constexpr std::string_view kTakenBack = "taken back";
+
+// Printable ASCII without the double quote, which would end the value.
+void appendValue(std::string& out, std::string_view value) {
+    out += ",\"";
+    for (const char c : value)
+        out += c >= ' ' && c < 0x7F && c != '"' ? c : '?';
+    out += '"';
+}
+
+std::optional<Quarter> quarterNamed(std::string_view name) {
+    for (int q = 0; q < kQuarters; ++q)
+        if (quarterName(static_cast<Quarter>(q)) == name) return static_cast<Quarter>(q);
+    return std::nullopt;
+}
+
+bool isQuarter(Quarter q) {
+    return static_cast<int>(q) >= 0 && static_cast<int>(q) < kQuarters;
+}
+
+// Plain decimal digits, no sign, at most nine of them.
+std::optional<int> plainNumber(std::string_view text) {
+    if (text.empty() || text.size() > 9) return std::nullopt;
+    int n = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        n = n * 10 + (c - '0');
+    }
+    return n;
+}
+
+bool isTimeOfDay(std::string_view t) {
+    const auto two = [&](std::size_t at, int below) {
+        const auto n = plainNumber(t.substr(at, 2));
+        return n && *n < below;
+    };
+    return t.size() == 8 && t[2] == ':' && t[5] == ':' && two(0, 24) && two(3, 60) && two(6, 60);
+}
+
+// The play in the nine values of a play record, or nothing when they do not make one.
+std::optional<Play> playOf(const std::string* v) {
+    const auto number = plainNumber(v[1]);
+    const auto quarter = quarterNamed(v[3]);
+    const auto player = plainNumber(v[4]);
+    if (!number || !quarter || !player || v[5].size() != 1 ||
+        (v[6] != kCounted && v[6] != kTakenBack))
+        return std::nullopt;
+    Play p;
+    p.number = *number;
+    p.time = v[2];
+    p.quarter = *quarter;
+    p.player = *player;
+    p.letter = v[5][0];
+    p.counted = v[6] == kCounted;
+    if (!v[7].empty()) {
+        const auto from = plainNumber(v[7]);
+        if (!from) return std::nullopt;
+        p.fromPlayer = *from;
+    }
+    if (!v[8].empty()) {
+        p.fromQuarter = quarterNamed(v[8]);
+        if (!p.fromQuarter) return std::nullopt;
+    }
+    return p;
+}
+
+} // namespace
+
+std::string quarterAndPlaysText(Quarter quarter, const Plays& plays) {
+    PlaysText text;
+    return text.of(quarter, plays);
+}
+
+const std::string& PlaysText::of(Quarter quarter, const Plays& plays) {
+    text_.clear();
+    // What a file without these records opens as: the 19 alone, as before plays were kept.
+    if (quarter == Quarter::First && plays.empty()) return text_;
+
+    std::size_t same = 0;
+    while (same < plays.size() && same < plays_.size() && plays[same] == plays_[same])
+        ++same;
+    plays_.resize(same);
+    ends_.resize(same);
+    records_.resize(same ? ends_.back() : 0);
+    for (std::size_t i = same; i < plays.size(); ++i) {
+        const Play& p = plays[i];
+        records_ += '"';
+        records_ += kPlayRecord;
+        records_ += '"';
+        appendValue(records_, std::to_string(p.number));
+        appendValue(records_, p.time);
+        appendValue(records_, quarterName(p.quarter));
+        appendValue(records_, std::to_string(p.player));
+        appendValue(records_, std::string_view(&p.letter, 1));
+        appendValue(records_, p.counted ? kCounted : kTakenBack);
+        appendValue(records_, p.fromPlayer ? std::to_string(p.fromPlayer) : std::string());
+        appendValue(records_, p.fromQuarter ? quarterName(*p.fromQuarter) : std::string_view());
+        records_ += "\r\n";
+        plays_.push_back(p);
+        ends_.push_back(records_.size());
+    }
+
+    text_.reserve(32 + records_.size());
+    text_ += '"';
+    text_ += kQuarterRecord;
+    text_ += '"';
+    appendValue(text_, quarterName(quarter));
+    text_ += "\r\n";
+    text_ += records_;
+    return text_;
+}
+
+std::optional<std::string> encodeSavedGame(const GameContents& game, Quarter quarter,
+                                           const Plays& plays) {
+    std::string bytes = encodeGameFile(game);
+    if (bytes.size() > kMaxGameFileBytes) return std::nullopt;
+    bytes += quarterAndPlaysText(quarter, plays);
+    if (bytes.size() > kMaxSavedGameBytes) return std::nullopt;
+    return bytes;
+}
+
+std::size_t readQuarterAndPlays(const std::vector<std::string>& values, std::size_t at,
+                                SavedGame& saved) {
+    while (at < values.size()) {
+        const std::string& name = values[at];
+        const std::size_t left = values.size() - at;
+        if (name == kQuarterRecord && left >= 2) {
+            if (const auto q = quarterNamed(values[at + 1])) saved.quarter = *q;
+            at += 2;
+        } else if (name == kPlayRecord) {
+            // A file cut short in its last play.
+            if (left < kPlayValues) {
+                saved.playsLeftOut = true;
+                return values.size();
+            }
+            if (auto play = playOf(&values[at]))
+                saved.plays.push_back(std::move(*play));
+            else
+                saved.playsLeftOut = true;
+            at += kPlayValues;
+        } else {
+            break;
+        }
+    }
+    return at;
+}
+
+void keepPlaysThatFit(SavedGame& saved) {
+    if (!saved.playsLeftOut && playsFit(saved.plays, saved.game)) return;
+    saved.plays.clear();
+    saved.playsLeftOut = true;
+}
+
+bool playsFit(const Plays& plays, const GameContents& game) {
+    std::array<double, kFields> added{};
+    int number = 0;
+    for (const Play& p : plays) {
+        const auto row = statIndex(p.letter);
+        const bool player = p.player >= 1 && p.player <= kPlayers;
+        const bool fromPlayer =
+            p.fromPlayer == 0 ||
+            (p.fromPlayer >= 1 && p.fromPlayer <= kPlayers && p.fromPlayer != p.player);
+        const bool fromQuarter =
+            !p.fromQuarter || (isQuarter(*p.fromQuarter) && *p.fromQuarter != p.quarter);
+        if (p.number != ++number || !isTimeOfDay(p.time) || !row || !player ||
+            !isQuarter(p.quarter) || !fromPlayer || !fromQuarter)
+            return false;
+        if (!p.counted) continue;
+        const std::array<int, 3> lines = {playerLine(p.player - 1), quarterLine(p.quarter),
+                                          kTotalsLine};
+        forEachCount(kStatTable[*row], [&](int col, int amount) {
+            for (const int line : lines)
+                added[Field{line, col}.id()] += amount;
+        });
+    }
+    for (int id = 0; id < kFields; ++id)
+        if (added[id] > 0 && readLenient(game.fields[id]) < added[id]) return false;
+    return true;
+}
+
+std::variant<SavedGame, NotAGameFile> readSavedGame(std::string_view bytes, Reading reading) {
+    if (bytes.size() > kMaxSavedGameBytes)
+        return NotAGameFile{NotAGameFile::TooLarge, 0, kMaxSavedGameBytes};
+    if (bytes.find('\0') != std::string_view::npos) return NotAGameFile{NotAGameFile::NotText};
+    const std::vector<std::string> values = splitValues(
+        decodeGameFile(bytes), reading == Reading::Whole ? std::numeric_limits<std::size_t>::max()
+                                                         : static_cast<std::size_t>(kFileValues));
+    auto game = gameOfValues(values);
+    if (auto* why = std::get_if<NotAGameFile>(&game)) return *why;
+    SavedGame saved;
+    saved.game = std::move(std::get<GameContents>(game));
+    if (reading == Reading::GameOnly) return saved;
+    const std::size_t end = readQuarterAndPlays(values, kFileValues, saved);
+    // A play record the reader did not reach (one before it had a value too many): the list
+    // would be cut short without a word.
+    if (std::find(values.begin() + static_cast<std::ptrdiff_t>(end), values.end(), kPlayRecord) !=
+        values.end())
+        saved.playsLeftOut = true;
+    keepPlaysThatFit(saved);
+    return saved;
+}
+
+} // namespace tallivant

@@ -1,0 +1,89 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// A game file as File|Save writes it: the game's 19 records (game_file.h), then a record of the
+// quarter that was on and one record a play, oldest first:
+//
+//   "Quarter","3rd"
+//   "Play","7","19:42:05","2nd","4","m","counted","9","1st"
+//
+// A reader that stops after the 342nd value reads the same game from it. The plays are read
+// back only when they can be the game's: a file whose plays do not fit opens without them.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "formats/game_file.h"
+#include "sheet/plays.h"
+
+namespace tallivant {
+
+// The 19 records stay within kMaxGameFileBytes; the plays may add two more MiB, room for some
+// 35,000 plays where a game has a few hundred.
+inline constexpr std::size_t kMaxSavedGameBytes = 3 * 1024 * 1024;
+
+struct SavedGame {
+    GameContents game;
+    Quarter quarter = Quarter::First; // the first quarter when the file names none
+    Plays plays;
+    // The file held plays that are not plays or do not fit its statistics; `plays` is empty.
+    bool playsLeftOut = false;
+};
+
+// The records after the 19: the quarter, then the plays; none for a game without plays in the
+// first quarter, which opens as that from the 19 alone. Only ASCII, so the game's own text
+// alone decides the file's encoding.
+std::string quarterAndPlaysText(Quarter quarter, const Plays& plays);
+
+// The same records for a game that grows by a play at a time and is written after every stat
+// (the recovery copy): the play records are composed again only from the first play that
+// changed since the last call, so that a stat does not pay for a thousand plays before it.
+class PlaysText {
+public:
+    // quarterAndPlaysText(quarter, plays), valid until the next call.
+    const std::string& of(Quarter quarter, const Plays& plays);
+
+private:
+    Plays plays_;                   // as composed last time
+    std::vector<std::size_t> ends_; // where each play's record ends in records_
+    std::string records_;           // the play records
+    std::string text_;
+};
+
+// The file's bytes: the 19 records exactly as encodeGameFile writes them, then the quarter and
+// the plays. Nothing when the file would not open again: its 19 records over kMaxGameFileBytes,
+// or the whole over kMaxSavedGameBytes.
+std::optional<std::string> encodeSavedGame(const GameContents& game, Quarter quarter,
+                                           const Plays& plays);
+
+// How much of a game file a reader needs: all of it, or the game's 19 records alone (a season,
+// which adds up the statistics and has no use for the quarter and the plays).
+enum class Reading { Whole, GameOnly };
+
+// The game in a file of at most kMaxSavedGameBytes, or why the bytes are not one (the reasons
+// of readGameFile). Plays that are not plays or do not fit the game are left out.
+std::variant<SavedGame, NotAGameFile> readSavedGame(std::string_view bytes,
+                                                    Reading reading = Reading::Whole);
+
+// For readers of files that hold records of their own beside these (the recovery copy): reads
+// the quarter and play records from values[at] on into `saved`, up to the first record of
+// another kind, and returns where that one starts. A play record that is not one leaves the
+// plays out.
+std::size_t readQuarterAndPlays(const std::vector<std::string>& values, std::size_t at,
+                                SavedGame& saved);
+// Leaves the plays of `saved` out unless they fit its game (playsFit).
+void keepPlaysThatFit(SavedGame& saved);
+
+// Whether the plays can be the game's: numbered 1, 2, 3, … in order, each with a time of day
+// hh:mm:ss, a stat letter, a player 1 to 12 and a quarter, given only from another player and
+// moved only from another quarter; and no count field of the game smaller than what the counted
+// plays add to it (the game may hold stats recorded before its plays were kept).
+bool playsFit(const Plays& plays, const GameContents& game);
+
+} // namespace tallivant

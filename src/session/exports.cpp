@@ -1,0 +1,96 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "session/exports.h"
+
+#include <array>
+
+#include "formats/csv.h"
+#include "formats/game_file.h"
+#include "formats/paths.h"
+
+namespace tallivant {
+
+std::vector<Output> boxScoreOutputs(const Game& game, const std::string& path) {
+    std::array<std::string, kPlayers> names;
+    for (int n = 1; n <= kPlayers; ++n)
+        names[n - 1] = game.name(n);
+    return {{path, boxScoreCsv(contentsOf(game))},
+            {playsCsvPath(path), playsCsv(game.plays(), names)}};
+}
+
+bool ExportDialog::run(const Kind& kind, FileDialogSetup start,
+                       const std::vector<std::string>& reads, const MakeOutputs& make) {
+    start.title = kind.title;
+    start.filters = {kind.filter};
+    start.defaultSuffix = kind.suffix;
+    start.confirmOverwrite = true;
+    for (;;) {
+        host_.boxOpening();
+        const std::optional<std::string> chosen = dialogs_.saveFile(start);
+        if (!chosen || chosen->empty()) return false;
+        rememberFolder(host_, *chosen);
+        const auto outputs = make(*chosen);
+        if (const auto* reason = std::get_if<std::string>(&outputs)) {
+            tell(kind, *reason);
+            return false;
+        }
+        const auto& files = std::get<std::vector<Output>>(outputs);
+        if (const auto refused = checkOutputs(files, reads)) {
+            tell(kind, refused->reason);
+            // The scorer picks another name where the refused one was.
+            start.startName = *chosen;
+            start.startFolder.clear();
+            continue;
+        }
+        if (const auto failed = writeOutputs(files, reads)) {
+            const bool main = failed->path == files.front().path;
+            tell(kind, main ? failed->reason
+                            : utf8Of(pathOf(failed->path).filename()) + ": " + failed->reason);
+            return false;
+        }
+        return true;
+    }
+}
+
+void ExportDialog::tell(const Kind& kind, const std::string& reason) {
+    host_.boxOpening();
+    dialogs_.message(kind.failed + reason, ExportCommands::kFailedTitle, Icon::Critical);
+}
+
+ExportCommands::ExportCommands(const Game& game, Dialogs& dialogs, FilesHost& host)
+    : game_(game), dialogs_(dialogs), host_(host) {}
+
+bool ExportCommands::run(const ExportDialog::Kind& kind, const char* fallbackName,
+                         const MakeOutputs& make) {
+    // Named for the game's file where it has one, "lincoln.txt" giving "lincoln.pdf".
+    const std::string label = host_.fileLabel();
+    std::string name = fallbackName;
+    if (!label.empty()) {
+        const std::string stem = utf8Of(pathOf(label).stem());
+        if (!stem.empty()) name = stem + "." + kind.suffix;
+    }
+    // The game on the window is read from its file: no export goes over it.
+    const std::vector<std::string> reads =
+        label.empty() ? std::vector<std::string>{} : std::vector{label};
+    return ExportDialog(dialogs_, host_).run(kind, besideGame(host_, label, name), reads, make);
+}
+
+bool ExportCommands::saveReportAsPdf(const MakePdf& makePdf) {
+    return run({kPdfTitle, {"PDF files (*.pdf)", "*.pdf"}, "pdf", kPdfFailed}, kPdfName,
+               [&](const std::string& path) -> std::variant<std::vector<Output>, std::string> {
+                   std::optional<std::string> pdf = makePdf(game_);
+                   if (!pdf) return std::string(kPdfNotMade);
+                   return std::vector<Output>{{path, std::move(*pdf)}};
+               });
+}
+
+bool ExportCommands::exportCsv() {
+    return run({kCsvTitle, {"CSV files (*.csv)", "*.csv"}, "csv", kCsvFailed}, kCsvName,
+               [&](const std::string& path) -> std::variant<std::vector<Output>, std::string> {
+                   return boxScoreOutputs(game_, path);
+               });
+}
+
+} // namespace tallivant

@@ -1,0 +1,61 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// File|Season totals without its window: the games asked for in one open dialog and added up,
+// the files left out told, and the season written as PDF or CSV to files the scorer chooses,
+// through the one door. The PDF's bytes come from the caller, which has the drawing.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "dialogs/dialogs.h"
+#include "season/season.h"
+#include "session/exports.h"
+#include "session/file_commands.h"
+
+namespace tallivant {
+
+// "These files were left out:" and a line for each, its file name and its reason; empty when
+// every file counted.
+std::string leftOutText(const Season& season);
+
+using MakeSeasonPdf = std::function<std::optional<std::string>(const Season&)>;
+
+class SeasonCommands {
+public:
+    SeasonCommands(Dialogs& dialogs, FilesHost& host);
+
+    // Asks for the games (several at once) and adds them up; nothing when the scorer chose
+    // none, or when not one of them opened (the scorer is then told why, and there is no table
+    // to show). Files left out are for the caller to tell once the table is up (leftOutText).
+    std::optional<Season> chooseSeason();
+    // Tells the files the season left out, if any.
+    void tellLeftOut(const Season& season);
+    // Ask for a file (proposed where the scorer worked last) and write the season there, never
+    // over one of its games or another game file; a failure is told with its reason. True when
+    // the file was written.
+    bool savePdf(const Season& season, const MakeSeasonPdf& makePdf);
+    bool exportCsv(const Season& season);
+
+    static constexpr const char* kChooseTitle = "Select the games of the season";
+    static constexpr const char* kTitle = "Season totals";
+    static constexpr const char* kLeftOut = "These files were left out:";
+    static constexpr const char* kPdfTitle = "Save the season as PDF";
+    static constexpr const char* kCsvTitle = "Export the season as CSV";
+    static constexpr const char* kPdfName = "Season totals.pdf";
+    static constexpr const char* kCsvName = "Season totals.csv";
+    static constexpr const char* kPdfFailed = "The season has not been saved: ";
+    static constexpr const char* kCsvFailed = "The season has not been exported: ";
+
+private:
+    bool run(const ExportDialog::Kind& kind, const char* name, const Season& season,
+             const std::function<std::optional<std::string>()>& bytes);
+
+    Dialogs& dialogs_;
+    FilesHost& host_;
+};
+
+} // namespace tallivant

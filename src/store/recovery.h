@@ -1,0 +1,104 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The recovery copy: while a game has unsaved changes, each running copy of the program keeps
+// it in a file of its own in the user's state folder, so that a crash, a kill or a power cut
+// costs nothing that was on the screen. A lock held for as long as the copy runs tells the
+// files of running copies from those left behind, which the next start offers back. Discarded
+// games are kept in discarded/ (the newest 20), where File|Open reads them like any game file.
+//
+//   state folder/  game-<id>.<version>.txt  the game file as File|Save writes it (with the
+//                                           quarter on and the plays), plus records for the
+//                                           file shown, the selection and takeback memory
+//                  game-<id>.lock           held by the copy that owns those files
+//                  discarded/               games the scorer chose not to keep, named
+//                                           "2026-12-08 18-22 lincoln.txt"
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "formats/game_file.h"
+#include "formats/saved_game.h"
+#include "sheet/game.h"
+#include "system/lock.h"
+#include "system/places.h"
+
+namespace tallivant {
+
+// A game as the recovery copy keeps it: the game file's contents and what the window held
+// beside them, so that a restored game goes on exactly where it stopped.
+struct KeptGame {
+    GameContents game;
+    std::string label;                // the game file the window showed, if any
+    Quarter quarter = Quarter::First; // the quarter whose button was on
+    GameMemory memory;                // selection and takeback memory
+    Plays plays;                      // the game's plays, as a saved game holds them
+};
+
+class Recovery {
+public:
+    explicit Recovery(std::string folder);
+    ~Recovery();
+    Recovery(const Recovery&) = delete;
+    Recovery& operator=(const Recovery&) = delete;
+
+    struct Found {
+        KeptGame kept;
+        // When the copy that left it last changed it, in seconds since the epoch.
+        std::int64_t changed = 0;
+    };
+    // The newest recovery file that no running copy owns, now this copy's; nothing if there is
+    // none. Of a copy's versions, the newest that reads as a complete game is offered, and
+    // files that do not are renamed *.broken on the way.
+    std::optional<Found> claimLeftBehind();
+
+    // Writes this copy's recovery file as a new version, renamed into place at once, so a kill
+    // leaves the old or the new game, never half of one. The versions before it stay until it
+    // is on the disk (see sync()), so that a power cut leaves a complete one. Returns the
+    // reason on failure.
+    std::optional<std::string> write(const KeptGame& kept);
+    // Puts the newest version and its folder on the disk (fsync), then removes the versions it
+    // supersedes. Cheap when nothing is waiting. Returns the system's reason when the disk
+    // fails; the older versions then stay.
+    std::optional<std::string> sync();
+    // The game was saved (or set aside): this copy keeps no recovery file.
+    void remove();
+    // Moves the game of this copy's recovery file into discarded/, under the date and time and
+    // the game file's name. When it cannot, returns the reason, and the file stays in the
+    // state folder, given up by this copy, so that the next start offers it again.
+    std::optional<std::string> discard();
+
+    const std::string& folder() const { return folder_; }
+    // This copy's recovery file (it may not exist).
+    std::string path() const;
+    std::string discardedFolder() const;
+
+    static constexpr std::size_t kDiscardedKept = 20;
+
+private:
+    bool ownLock(std::string* reason);
+    void release();
+    void removeSuperseded();
+    std::string fileOf(const std::string& id, std::string_view suffix) const;
+    std::string versionOf(const std::string& id, std::uint64_t version) const;
+
+    std::string folder_;
+    std::string id_;
+    // Each write is a new version of the file, so that none replaces another.
+    std::uint64_t version_ = 0;
+    // Older versions of this copy still on the disk, removed once a newer one is there too.
+    std::vector<std::uint64_t> superseded_;
+    std::string label_; // of the last version written
+    std::optional<FileLock> lock_;
+    bool written_ = false; // path() holds this copy's game
+    bool unsynced_ = false;
+    PlaysText playsText_;
+};
+
+} // namespace tallivant
