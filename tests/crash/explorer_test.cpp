@@ -16,6 +16,8 @@
 #include <set>
 #include <span>
 
+#include <fcntl.h>
+
 #include "crash_states.h"
 #include "driver_process.h"
 #include "files/csv.h"
@@ -190,6 +192,49 @@ Exploration explore(const std::string& phase, const std::string& way) {
                 e.firstLoss.empty() ? "" : "; first: ", e.firstLoss.c_str());
     std::fflush(stdout);
     return e;
+}
+
+// The disk's rules themselves, on calls made up for them: a file's unsynced bytes cut at a block
+// or ended in garbage; of six names created and not synced, the last four in any order and the
+// older two in theirs; all of them once their folder is synced.
+TEST(CrashStates, CutsAtBlocksAndReordersOnlyTheLastFourNameChanges) {
+    std::vector<Call> calls{{"mark", -1, 0, "begin", "", ""},
+                            {"open", 3, O_CREAT | O_WRONLY, "d/a", "", ""},
+                            {"write", 3, 0, "d/a", "", std::string(1300, 'x')},
+                            {"close", 3, 0, "d/a", "", ""}};
+    for (int i = 1; i <= 6; ++i) {
+        calls.push_back({"open", 4, O_CREAT | O_WRONLY, "d/f" + std::to_string(i), "", ""});
+        calls.push_back({"close", 4, 0, "d/f" + std::to_string(i), "", ""});
+    }
+    for (const bool folderSynced : {false, true}) {
+        if (folderSynced) {
+            calls.push_back({"open", 5, O_RDONLY, "d", "", ""});
+            calls.push_back({"fsync", 5, 0, "d", "", ""});
+        }
+        bool laterAlone = false, olderAlone = false, cut = false, garbage = false;
+        std::size_t allNames = 0, states = 0;
+        CrashStates(calls, {"d"})
+            .explore("begin", [&](std::size_t done, const DiskState& state,
+                                  const CrashStates::Describe&) {
+                if (done != calls.size()) return;
+                const auto has = [&](int i) {
+                    return state.files.contains("d/f" + std::to_string(i));
+                };
+                laterAlone = laterAlone || (has(6) && !has(5) && !has(4));
+                olderAlone = olderAlone || (has(2) && !has(1)) || (has(3) && !has(2));
+                allNames += has(1) && has(2) && has(3) && has(4) && has(5) && has(6) ? 1 : 0;
+                ++states;
+                const std::string a = state.files.contains("d/a") ? state.files.at("d/a") : "";
+                cut = cut || a == std::string(1024, 'x');
+                garbage = garbage || (a.size() == 1300 && a.starts_with(std::string(512, 'x')) &&
+                                      a[512] != 'x' && a.find('\0') == std::string::npos);
+            });
+        EXPECT_TRUE(cut);
+        EXPECT_TRUE(garbage);
+        EXPECT_EQ(olderAlone, false);
+        EXPECT_EQ(laterAlone, !folderSynced);
+        EXPECT_EQ(allNames == states, folderSynced);
+    }
 }
 
 struct Case {
