@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <ostream>
 #include <set>
 #include <span>
 
@@ -242,6 +243,10 @@ struct Case {
     const char* way;
     bool savesLost, copiesLost; // what the way must be caught losing
 };
+
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.phase << ", " << c.way;
+}
 
 class PowerCut : public ::testing::TestWithParam<Case> {};
 
