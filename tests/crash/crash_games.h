@@ -30,7 +30,7 @@ inline constexpr const char* kCsvExport = "games/box score.csv";
 
 // Game number n as the window holds it: a whole game of plays (tens of them, one moved to
 // another quarter and one removed), then a stat or three more, so that the takeback memory
-// holds one; a name and a file shown that no other number has.
+// holds one; a name, a file shown and boxes ticked beside the sheet that no other number has.
 struct NumberedGame {
     FakeDialogs dialogs;
     Game game{dialogs};
@@ -52,12 +52,15 @@ struct NumberedGame {
         }
         kept = {contentsOf(game), "/home/zoë/games/game " + std::to_string(n) + ".txt",
                 static_cast<Quarter>(n % kQuarters), game.memory(), game.plays()};
+        kept.marks.timeouts[n % ScreenMarks::kTimeouts] = true;
+        kept.marks.ourPossession = n % 2 == 0;
+        kept.marks.onFloor[n % kPlayers] = kept.marks.onFloor[(n + 5) % kPlayers] = true;
     }
 };
 
 inline bool sameGame(const KeptGame& a, const KeptGame& b) {
     return a.game == b.game && a.label == b.label && a.quarter == b.quarter &&
-           a.memory == b.memory && a.plays == b.plays;
+           a.memory == b.memory && a.plays == b.plays && a.marks == b.marks;
 }
 
 // The game on the disk before a save and the game the save writes, as File|Save writes them;
