@@ -5,9 +5,11 @@
 #include "store/recovery.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -38,8 +40,37 @@ constexpr std::string_view kOldLabelRecord = "File";
 // The selected player, the takeback letter (empty for none), its player and its quarter.
 constexpr std::string_view kMemoryRecord = "Memory";
 constexpr std::size_t kMemoryValues = 4;
+// What the window showed beside the game, which no game file holds: the five timeout boxes, the
+// possession ("U" or "Opp") and the twelve on-the-floor boxes, each "1" when ticked.
+constexpr std::string_view kTimeoutsRecord = "Timeouts";
+constexpr std::string_view kPossessionRecord = "Possession";
+constexpr std::string_view kFloorRecord = "Floor";
+constexpr std::string_view kOurs = "U";
+constexpr std::string_view kTheirs = "Opp";
+// The last record: the length of all the bytes before it and their CRC-32, so that a version
+// a power cut tore or damaged is never taken for a whole one. "End" is a name no other record
+// of a game file has.
+constexpr std::string_view kEndRecord = "End";
 // The game itself is at most what a game file may be; the records after it add a path.
 constexpr std::size_t kMaxRecoveryBytes = kMaxSavedGameBytes + 64 * 1024;
+
+// CRC-32 as zip and PNG compute it, eight bytes a step: the copy of a game of a thousand plays
+// is some 60 KB, summed at every stat.
+using CrcTables = std::array<std::array<std::uint32_t, 256>, 8>;
+constexpr CrcTables crcTables() {
+    CrcTables t{};
+    for (std::uint32_t i = 0; i < 256; ++i) {
+        std::uint32_t c = i;
+        for (int k = 0; k < 8; ++k)
+            c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+        t[0][i] = c;
+    }
+    for (std::size_t i = 0; i < 256; ++i)
+        for (std::size_t k = 1; k < 8; ++k)
+            t[k][i] = (t[k - 1][i] >> 8) ^ t[0][t[k - 1][i] & 0xFF];
+    return t;
+}
+constexpr CrcTables kCrc = crcTables();
 
 // A name that sorts by time: milliseconds since the epoch, zero-padded, then what makes it
 // unique among copies and within one.
@@ -102,6 +133,13 @@ std::string unescapePath(std::string_view text) {
     return out;
 }
 
+std::string trailerOf(std::string_view body) {
+    char crc[9];
+    std::snprintf(crc, sizeof crc, "%08x", static_cast<unsigned>(crc32(body)));
+    return "\"" + std::string(kEndRecord) + "\",\"" + std::to_string(body.size()) + "\",\"" + crc +
+           "\"\r\n";
+}
+
 // The copy's bytes: the game's records in the game file's encoding, then the quarter, the plays
 // and the copy's own records, which are all ASCII (the label is escaped to it) and so read the
 // same in either encoding; leaving them out of the encoding's choice and conversion keeps a
@@ -115,12 +153,47 @@ std::string recoveryBytes(const KeptGame& kept, PlaysText& plays) {
             text += ",\"" + v + "\"";
         text += "\r\n";
     };
+    const auto ticks = [&](std::string_view name, const auto& boxes) {
+        text += "\"" + std::string(name) + "\"";
+        for (const bool on : boxes)
+            text += on ? ",\"1\"" : ",\"0\"";
+        text += "\r\n";
+    };
+    // Before "Path" and "Memory": a version that older programs would take for whole (see
+    // wholeBytes) is then one that lacks nothing but its trailer.
+    const ScreenMarks& marks = kept.marks;
+    ticks(kTimeoutsRecord, marks.timeouts);
+    record(kPossessionRecord, {std::string(marks.ourPossession ? kOurs : kTheirs)});
+    ticks(kFloorRecord, marks.onFloor);
     record(kPathRecord, {escapePath(kept.label)});
     const GameMemory& m = kept.memory;
-    record(kMemoryRecord,
-           {std::to_string(m.playernum), m.tbletter ? std::string(1, m.tbletter) : std::string(),
-            std::to_string(m.oldplayernum), std::to_string(static_cast<int>(m.tbquarter))});
+    record(kMemoryRecord, {std::to_string(m.playernum),
+                           m.tbletter ? std::string(1, m.tbletter) : std::string(),
+                           std::to_string(m.oldplayernum),
+                           std::to_string(static_cast<int>(m.tbquarter))});
+    text += trailerOf(text);
     return text;
+}
+
+// The bytes of a version before its trailer, when they are whole: the trailer gives their
+// length and CRC-32. Versions written before the trailer existed have none; one of those is
+// whole only when it ends with the "Memory" record they wrote last, complete, since a power
+// cut that cuts a file short leaves anything else. Every other version is broken.
+std::optional<std::string_view> wholeBytes(std::string_view bytes) {
+    if (!bytes.ends_with("\r\n") || bytes.size() < 3) return std::nullopt;
+    const std::size_t end = bytes.size() - 2;
+    const std::size_t before = bytes.rfind("\r\n", end - 1);
+    const std::size_t start = before == std::string_view::npos ? 0 : before + 2;
+    const std::string_view body = bytes.substr(0, start);
+    const std::string_view last = bytes.substr(start, end - start);
+    if (last.starts_with("\"" + std::string(kEndRecord) + "\"")) {
+        if (bytes.substr(start) != trailerOf(body)) return std::nullopt;
+        return body;
+    }
+    const auto values = splitValues(last, std::numeric_limits<std::size_t>::max());
+    if (values.size() == 1 + kMemoryValues && values[0] == kMemoryRecord && last.ends_with('"'))
+        return bytes;
+    return std::nullopt;
 }
 
 int number(const std::string& text) {
@@ -137,6 +210,17 @@ void readRecords(const std::vector<std::string>& values, SavedGame& saved, KeptG
         if ((name == kPathRecord || name == kOldLabelRecord) && left() >= 1) {
             kept.label = name == kPathRecord ? unescapePath(values[i + 1]) : values[i + 1];
             i += 2;
+        } else if (name == kTimeoutsRecord && left() >= ScreenMarks::kTimeouts) {
+            for (int k = 0; k < ScreenMarks::kTimeouts; ++k)
+                kept.marks.timeouts[k] = values[i + 1 + k] == "1";
+            i += 1 + ScreenMarks::kTimeouts;
+        } else if (name == kPossessionRecord && left() >= 1) {
+            kept.marks.ourPossession = values[i + 1] != kTheirs;
+            i += 2;
+        } else if (name == kFloorRecord && left() >= kPlayers) {
+            for (int k = 0; k < kPlayers; ++k)
+                kept.marks.onFloor[k] = values[i + 1 + k] == "1";
+            i += 1 + kPlayers;
         } else if (name == kMemoryRecord && left() >= kMemoryValues) {
             GameMemory& m = kept.memory;
             m.playernum = number(values[i + 1]);
@@ -161,8 +245,10 @@ std::optional<Recovery::Found> readRecovery(const std::string& path) {
     const auto read = readWholeFile(path, kMaxRecoveryBytes);
     const auto* bytes = std::get_if<std::string>(&read);
     if (!bytes || bytes->find('\0') != std::string::npos) return std::nullopt;
+    const auto whole = wholeBytes(*bytes);
+    if (!whole) return std::nullopt;
     const auto values =
-        splitValues(decodeGameFile(*bytes), std::numeric_limits<std::size_t>::max());
+        splitValues(decodeGameFile(*whole), std::numeric_limits<std::size_t>::max());
     auto game = gameOfValues(values);
     auto* contents = std::get_if<GameContents>(&game);
     if (!contents) return std::nullopt;
@@ -217,7 +303,23 @@ void pruneDiscarded(const fs::path& folder, const fs::path& fresh) {
 
 } // namespace
 
-Recovery::Recovery(std::string folder) : folder_(std::move(folder)), id_(newId()) {}
+std::uint32_t crc32(std::string_view bytes) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    std::size_t n = bytes.size();
+    std::uint32_t c = 0xFFFFFFFFu;
+    for (; n >= 8; p += 8, n -= 8) {
+        const std::uint32_t word =
+            c ^ (p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24);
+        c = kCrc[7][word & 0xFF] ^ kCrc[6][(word >> 8) & 0xFF] ^ kCrc[5][(word >> 16) & 0xFF] ^
+            kCrc[4][word >> 24] ^ kCrc[3][p[4]] ^ kCrc[2][p[5]] ^ kCrc[1][p[6]] ^ kCrc[0][p[7]];
+    }
+    for (; n > 0; ++p, --n)
+        c = kCrc[0][(c ^ *p) & 0xFF] ^ (c >> 8);
+    return c ^ 0xFFFFFFFFu;
+}
+
+Recovery::Recovery(std::string folder)
+    : folder_(std::move(folder)), id_(newId()), diskSync_(syncToDisk) {}
 
 Recovery::~Recovery() {
     release();
@@ -364,7 +466,7 @@ std::optional<std::string> Recovery::write(const KeptGame& kept) {
 
 std::optional<std::string> Recovery::sync() {
     if (!unsynced_) return std::nullopt;
-    if (auto failure = syncToDisk(written_ ? path() : std::string(), folder_)) return failure;
+    if (auto failure = diskSync_(written_ ? path() : std::string(), folder_)) return failure;
     unsynced_ = false;
     removeSuperseded();
     return std::nullopt;
@@ -385,6 +487,12 @@ void Recovery::remove() {
 
 std::optional<std::string> Recovery::discard() {
     if (!written_) return std::nullopt;
+    // The game goes into discarded/ only once its bytes are on the disk: the rename may reach
+    // the disk before the data of the file renamed, and leave an empty game there.
+    if (auto failure = diskSync_(path(), folder_)) {
+        giveUp();
+        return failure;
+    }
     const fs::path folder = pathOf(discardedFolder());
     std::error_code ec;
     fs::create_directories(folder, ec);
@@ -397,15 +505,7 @@ std::optional<std::string> Recovery::discard() {
         break;
     }
     if (ec) {
-        // The game stays in the state folder, no longer this copy's: the next start offers
-        // it again, and this copy goes on with files of its own.
-        syncToDisk(path(), folder_);
-        lock_.reset();
-        id_ = newId();
-        version_ = 0;
-        superseded_.clear();
-        written_ = false;
-        unsynced_ = false;
+        giveUp();
         return ec.message();
     }
     written_ = false;
@@ -420,11 +520,24 @@ std::optional<std::string> Recovery::discard() {
         if (!e && other + std::chrono::seconds(2) > time) time = other + std::chrono::seconds(2);
     }
     fs::last_write_time(kept, time, ec);
-    syncToDisk({}, utf8Of(folder));
-    syncToDisk({}, folder_);
+    // No other version of the game goes before the one in discarded/ is there for good.
+    if (auto failure = diskSync_(utf8Of(kept), utf8Of(folder))) {
+        giveUp();
+        return failure;
+    }
+    diskSync_({}, folder_);
     removeSuperseded();
     pruneDiscarded(folder, kept);
     return std::nullopt;
+}
+
+void Recovery::giveUp() {
+    lock_.reset();
+    id_ = newId();
+    version_ = 0;
+    superseded_.clear();
+    written_ = false;
+    unsynced_ = false;
 }
 
 } // namespace tallivant

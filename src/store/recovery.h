@@ -10,14 +10,18 @@
 //
 //   state folder/  game-<id>.<version>.txt  the game file as File|Save writes it (with the
 //                                           quarter on and the plays), plus records for the
-//                                           file shown, the selection and takeback memory
+//                                           boxes on the screen, the file shown, the selection
+//                                           and takeback memory, and last a record of the
+//                                           length and CRC-32 of all before it
 //                  game-<id>.lock           held by the copy that owns those files
 //                  discarded/               games the scorer chose not to keep, named
 //                                           "2026-12-08 18-22 lincoln.txt"
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,6 +35,15 @@
 
 namespace tallivant {
 
+// The boxes on the screen that no game file holds: they come back on Restore all the same.
+struct ScreenMarks {
+    static constexpr int kTimeouts = 5;     // three full, then two 20-second
+    std::array<bool, kTimeouts> timeouts{}; // used
+    bool ourPossession = true;              // "U" on, else "Opp"
+    std::array<bool, kPlayers> onFloor{};   // player 1 to 12
+    friend bool operator==(const ScreenMarks&, const ScreenMarks&) = default;
+};
+
 // A game as the recovery copy keeps it: the game file's contents and what the window held
 // beside them, so that a restored game goes on exactly where it stopped.
 struct KeptGame {
@@ -39,7 +52,11 @@ struct KeptGame {
     Quarter quarter = Quarter::First; // the quarter whose button was on
     GameMemory memory;                // selection and takeback memory
     Plays plays;                      // the game's plays, as a saved game holds them
+    ScreenMarks marks = {};           // as a fresh window has them, in a copy that had none
 };
+
+// CRC-32 (the polynomial of zip and PNG) of `bytes`: what a whole recovery version ends with.
+std::uint32_t crc32(std::string_view bytes);
 
 class Recovery {
 public:
@@ -54,8 +71,9 @@ public:
         std::int64_t changed = 0;
     };
     // The newest recovery file that no running copy owns, now this copy's; nothing if there is
-    // none. Of a copy's versions, the newest that reads as a complete game is offered, and
-    // files that do not are renamed *.broken on the way.
+    // none. Of a copy's versions, the newest whole one (its last record gives the length and
+    // CRC-32 of all before it) is offered, and those that are not are renamed *.broken on the
+    // way; the older ones go once it is on the disk again.
     std::optional<Found> claimLeftBehind();
 
     // Writes this copy's recovery file as a new version, renamed into place at once, so a kill
@@ -70,9 +88,16 @@ public:
     // The game was saved (or set aside): this copy keeps no recovery file.
     void remove();
     // Moves the game of this copy's recovery file into discarded/, under the date and time and
-    // the game file's name. When it cannot, returns the reason, and the file stays in the
-    // state folder, given up by this copy, so that the next start offers it again.
+    // the game file's name, on the disk before any other version of it goes. When it cannot,
+    // returns the reason, and the versions left in the state folder are given up by this copy,
+    // so that the next start offers the newest again.
     std::optional<std::string> discard();
+
+    // What puts a file and its folder on the disk (syncToDisk): a test's own sees the order of
+    // the syncs among the copy's other steps, or makes one fail.
+    using DiskSync = std::function<std::optional<std::string>(const std::string& path,
+                                                              const std::string& folder)>;
+    void setDiskSync(DiskSync sync) { diskSync_ = std::move(sync); }
 
     const std::string& folder() const { return folder_; }
     // This copy's recovery file (it may not exist).
@@ -85,6 +110,8 @@ private:
     bool ownLock(std::string* reason);
     void release();
     void removeSuperseded();
+    // Leaves this copy's files to the next start and goes on with files of its own.
+    void giveUp();
     std::string fileOf(const std::string& id, std::string_view suffix) const;
     std::string versionOf(const std::string& id, std::uint64_t version) const;
 
@@ -99,6 +126,7 @@ private:
     bool written_ = false; // path() holds this copy's game
     bool unsynced_ = false;
     PlaysText playsText_;
+    DiskSync diskSync_;
 };
 
 } // namespace tallivant

@@ -22,45 +22,72 @@ RecoveryCopy::RecoveryCopy(Dialogs& dialogs, std::string stateFolder, QObject* p
 }
 
 RecoveryCopy::~RecoveryCopy() {
+    if (retry_) pending_ = true;
     keep();
     recovery_.sync();
 }
 
 void RecoveryCopy::watch(const Game& game, std::function<std::string()> label,
-                         std::function<Quarter()> quarter) {
+                         std::function<Quarter()> quarter, std::function<ScreenMarks()> marks) {
     game_ = &game;
     label_ = std::move(label);
     quarter_ = std::move(quarter);
+    marks_ = std::move(marks);
 }
 
 void RecoveryCopy::keep() {
     if (!pending_ || !game_ || !keeping_) return;
     pending_ = false;
+    write();
+}
+
+void RecoveryCopy::write() {
+    retry_ = false;
     // A saved game is in its file; a sheet with no stat and no name holds nothing to keep.
     if (!game_->hasUnsavedChanges() || holdsNothing(*game_)) {
         recovery_.remove();
         // A game saved since: its next failure is worth saying again.
         if (!game_->hasUnsavedChanges()) warned_ = false;
+        setFailure(std::nullopt);
         return;
     }
-    KeptGame kept{contentsOf(*game_), label_ ? label_() : std::string(),
-                  quarter_ ? quarter_() : Quarter::First, game_->memory(), game_->plays()};
-    if (const auto failure = recovery_.write(kept)) {
-        warn(*failure);
-        return;
-    }
+    KeptGame kept{contentsOf(*game_),
+                  label_ ? label_() : std::string(),
+                  quarter_ ? quarter_() : Quarter::First,
+                  game_->memory(),
+                  game_->plays(),
+                  marks_ ? marks_() : ScreenMarks{}};
+    if (const auto failure = recovery_.write(kept)) fail(*failure);
     if (!sync_.isActive()) sync_.start();
 }
 
 void RecoveryCopy::syncNow() {
-    // A disk that fails to keep what was written is as bad as one that refuses it.
-    if (const auto failure = recovery_.sync()) warn(*failure);
+    // What was recorded while the disk was full is kept as soon as there is room again, not
+    // only at the next stat.
+    if (retry_) write();
+    // A disk that fails to keep what was written is as bad as one that refuses it: the copy
+    // is written again, in case what did not reach the disk is lost.
+    if (!retry_)
+        if (const auto failure = recovery_.sync()) fail(*failure);
+    if (retry_) {
+        if (!sync_.isActive()) sync_.start();
+        return;
+    }
+    setFailure(std::nullopt);
 }
 
-void RecoveryCopy::warn(const std::string& reason) {
+void RecoveryCopy::fail(const std::string& reason) {
+    retry_ = true;
+    setFailure(reason);
     if (warned_) return;
     warned_ = true;
     dialogs_.message(kWarning + reason, kWarningTitle, Icon::Exclamation);
+}
+
+void RecoveryCopy::setFailure(std::optional<std::string> reason) {
+    if (failure_ == reason) return;
+    failure_ = std::move(reason);
+    emit failureChanged();
 }
 
 void RecoveryCopy::discard() {
@@ -77,8 +104,10 @@ void RecoveryCopy::discardClaimed() {
 
 void RecoveryCopy::closed() {
     pending_ = false;
+    retry_ = false;
     recovery_.remove();
     recovery_.sync();
+    setFailure(std::nullopt);
 }
 
 } // namespace tallivant::ui

@@ -5,12 +5,15 @@
 // Keeps the recovery copy of the game on the window current: the window reports each change,
 // and has the copy written once the event that changed the game is handled, or before any box
 // opens in the middle of it, so that whatever was on the screen is in the file before the next
-// input event. It reaches the disk within two seconds, off the path of a stat.
+// input event. It reaches the disk within two seconds, off the path of a stat. A copy that
+// could not be written or synced (a full disk) is tried again every second until it is.
 #pragma once
 
 #include <QObject>
 #include <QTimer>
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "dialogs/dialogs.h"
 #include "sheet/game.h"
@@ -24,9 +27,10 @@ public:
     RecoveryCopy(Dialogs& dialogs, std::string stateFolder, QObject* parent = nullptr);
     ~RecoveryCopy() override;
 
-    // The game to keep, the file label the window shows with it and the quarter that is on.
+    // The game to keep, the file label the window shows with it, the quarter that is on and
+    // the boxes ticked beside it.
     void watch(const Game& game, std::function<std::string()> label,
-               std::function<Quarter()> quarter);
+               std::function<Quarter()> quarter, std::function<ScreenMarks()> marks);
     // The game or its label changed: the copy is written at the next keep().
     void changed() { pending_ = true; }
     // Writes the copy if the game changed: the file while it has unsaved changes, none once
@@ -40,6 +44,10 @@ public:
     // The window closes with nothing left unsaved or discarded: no recovery file stays.
     void closed();
 
+    // Why the game's copy is not on the disk now (a full or failing disk); nothing while it
+    // is, or while there is no game to keep.
+    const std::optional<std::string>& failure() const { return failure_; }
+
     Recovery& recovery() { return recovery_; }
     const Recovery& recovery() const { return recovery_; }
     // Off, nothing is written: for measuring what the copy costs a stat.
@@ -49,8 +57,14 @@ public:
     static constexpr const char* kWarning = "Tallivant cannot keep a recovery copy of this game: ";
     static constexpr const char* kDiscardWarning = "Tallivant cannot keep the discarded game: ";
 
+signals:
+    // failure() changed: the copy began to fail, fails for another reason or is kept again.
+    void failureChanged();
+
 private:
-    void warn(const std::string& reason);
+    void write();
+    void fail(const std::string& reason);
+    void setFailure(std::optional<std::string> reason);
     void syncNow();
 
     Dialogs& dialogs_;
@@ -58,8 +72,12 @@ private:
     const Game* game_ = nullptr;
     std::function<std::string()> label_;
     std::function<Quarter()> quarter_;
+    std::function<ScreenMarks()> marks_;
     QTimer sync_;
+    std::optional<std::string> failure_;
     bool pending_ = false;
+    // The last copy written did not reach the disk: it is written again at the next sync.
+    bool retry_ = false;
     bool warned_ = false;
     bool keeping_ = true;
 };

@@ -150,7 +150,8 @@ StatWindow::StatWindow(Dialogs& dialogs, QWidget* parent)
     game_.setListener(this);
     load();
     copy_.watch(
-        game_, [this] { return fileLabel(); }, [this] { return currentQuarter(); });
+        game_, [this] { return fileLabel(); }, [this] { return currentQuarter(); },
+        [this] { return marks(); });
 }
 
 StatWindow::~StatWindow() {
@@ -186,6 +187,7 @@ void StatWindow::offerRecovery() {
                                          changed, names.join(QStringLiteral(", ")));
     if (dialogs_.restoreOrDiscard(kRestoreText, informative.toStdString(), kRestoreTitle)) {
         files_.restore(kept, found->changed);
+        showMarks(kept.marks);
         copy_.keep();
     } else {
         copy_.discardClaimed();
@@ -234,6 +236,7 @@ void StatWindow::buildPanel() {
     auto* possession = new QButtonGroup(this);
     QGroupBox* frame = nullptr;
     int quarter = 0;
+    int timeout = 0;
     std::array<QWidget*, kPanelRoles> kept{};
     for (const PanelControl& c : kPanelTable) {
         const QRect rect = twipsRect(c.left, c.top, c.width, c.height);
@@ -257,9 +260,13 @@ void StatWindow::buildPanel() {
             w = option;
             break;
         }
-        case PanelKind::CheckBox:
-            w = new QCheckBox(client_);
+        case PanelKind::CheckBox: {
+            auto* box = new QCheckBox(client_);
+            connect(box, &QCheckBox::toggled, this, &StatWindow::marksChanged);
+            timeoutBoxes_.at(timeout++) = box;
+            w = box;
             break;
+        }
         case PanelKind::Frame:
             frame = new QGroupBox(q(c.caption), client_);
             w = frame;
@@ -267,6 +274,9 @@ void StatWindow::buildPanel() {
         case PanelKind::FrameOption: {
             auto* option = new QRadioButton(q(c.caption), frame);
             possession->addButton(option);
+            // The button switched off says it too, and the copy is the same.
+            connect(option, &QRadioButton::toggled, this, &StatWindow::marksChanged);
+            if (c.role != PanelRole::OurPossession) theirPossession_ = option;
             w = option;
             break;
         }
@@ -308,6 +318,8 @@ void StatWindow::buildSheet() {
         place(box, "Check" + std::to_string(kFirstFloorBox + i),
               twipsRect(kFloorBoxLeft, top, kFloorBoxSize, kFloorBoxSize));
         box->setAccessibleName(q(spokenLine(playerLine(i)) + " on the floor"));
+        connect(box, &QCheckBox::toggled, this, &StatWindow::marksChanged);
+        floorBoxes_[i] = box;
 
         auto* name = new CommandButton(client_);
         place(name, "cmdp" + std::to_string(i + 1),
@@ -532,6 +544,31 @@ void StatWindow::showPlays() {
         plays_ = new PlaysWindow(
             game_, dialogs_, [this] { return currentQuarter(); }, [this] { copy_.keep(); }, this);
     plays_->bringUp();
+}
+
+ScreenMarks StatWindow::marks() const {
+    ScreenMarks marks;
+    for (int i = 0; i < ScreenMarks::kTimeouts; ++i)
+        marks.timeouts[i] = timeoutBoxes_[i]->isChecked();
+    marks.ourPossession = !theirPossession_->isChecked();
+    for (int i = 0; i < kPlayers; ++i)
+        marks.onFloor[i] = floorBoxes_[i]->isChecked();
+    return marks;
+}
+
+void StatWindow::showMarks(const ScreenMarks& marks) {
+    for (int i = 0; i < ScreenMarks::kTimeouts; ++i)
+        timeoutBoxes_[i]->setChecked(marks.timeouts[i]);
+    (marks.ourPossession ? optyouposs_ : theirPossession_)->setChecked(true);
+    for (int i = 0; i < kPlayers; ++i)
+        floorBoxes_[i]->setChecked(marks.onFloor[i]);
+}
+
+// A box is no change of the game: it neither makes the game unsaved nor alone makes a copy,
+// but a copy that is kept holds it before the next event.
+void StatWindow::marksChanged() {
+    copy_.changed();
+    copy_.keep();
 }
 
 void StatWindow::paintFoul(int index) {

@@ -94,6 +94,11 @@ private:
     void paintFoul(int index);
     void showClock();
     void showNames();
+    // The timeout, possession and on-the-floor boxes, which the recovery copy keeps beside the
+    // game (no game file holds them).
+    ScreenMarks marks() const;
+    void showMarks(const ScreenMarks& marks);
+    void marksChanged();
 
     void statClicked(int row);
     void nameClicked(int player);
@@ -144,6 +149,9 @@ private:
     std::array<QPushButton*, kPlayers> nameButtons_{};
     std::array<QRadioButton*, kQuarters> quarterButtons_{};
     QRadioButton* optyouposs_ = nullptr;
+    QRadioButton* theirPossession_ = nullptr;
+    std::array<QCheckBox*, ScreenMarks::kTimeouts> timeoutBoxes_{};
+    std::array<QCheckBox*, kPlayers> floorBoxes_{};
     QLabel* lblclock_ = nullptr;
     QLabel* lblfname_ = nullptr;
     QPushButton* startStop_ = nullptr;

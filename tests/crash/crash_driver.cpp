@@ -3,18 +3,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The program the crash tests record and kill: in its folder (which holds games/ and state/) it
-// first puts an old game saved and a first recovery copy on the disk, then marks "begin" and
-// plays one phase of a game with the program's own save and recovery copy, or with one of two
-// deliberately wrong ways of doing them that the tests must catch.
+// first puts an old game saved, a first recovery copy and old exports on the disk, then marks
+// "begin" and plays one phase of a game with the program's own save, recovery copy, Discard and
+// exports, or with one of the deliberately wrong ways of doing them that the tests must catch.
 //
-// Usage: crash_driver <folder> <game|save|stat> <sound|save-unlinks-first|copy-removed-at-once>
-//   game  copies written with and without a sync between them, and a save among them
-//   save  one save of a new game over the old one
-//   stat  what a stat does: one more copy written, then synced
+// Usage: crash_driver <folder> <phase> <way>
+//   phase game     copies written with and without a sync between them, and a save among them
+//         save     one save of a new game over the old one
+//         stat     what a stat does: one more copy written, then synced
+//         discard  a copy synced, one more written, then the game discarded
+//         export   the report as PDF and the box score with its plays, as the command line
+//                  writes them, over older ones
+//   way   sound, save-unlinks-first, copy-removed-at-once, discard-syncs-nothing
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -22,8 +25,9 @@
 #include <unistd.h>
 
 #include "crash_games.h"
-#include "store/recovery.h"
 #include "system/disk.h"
+#include "session/exports.h"
+#include "store/recovery.h"
 
 using namespace tallivant;
 using namespace tallivant::testing;
@@ -57,93 +61,90 @@ std::optional<std::string> saveUnlinkingFirst(const std::string& path, std::stri
     return syncToDisk("", folder);
 }
 
+// The program's recovery copy, or one of two wrong ways of keeping it.
 class Copy {
 public:
-    virtual ~Copy() = default;
-    virtual std::optional<std::string> write(const GameContents& game) = 0;
-    virtual void sync() = 0;
-};
+    Copy(const std::string& folder, const std::string& way) : recovery_(folder), way_(way) {}
 
-class ProgramCopy : public Copy {
-public:
-    explicit ProgramCopy(const std::string& folder) : recovery_(folder) {}
-    std::optional<std::string> write(const GameContents& game) override {
-        KeptGame kept;
-        kept.game = game;
-        kept.label = "game.txt";
-        return recovery_.write(kept);
-    }
-    void sync() override {
-        if (auto failure = recovery_.sync()) fail("sync: " + *failure);
-    }
-
-private:
-    Recovery recovery_;
-};
-
-// The recovery copy as it was first written: each version renamed into place and the one before
-// removed at once, the sync left for later. A power cut before that sync can keep the removal
-// and the new name but not the new bytes.
-class CopyRemovedAtOnce : public Copy {
-public:
-    explicit CopyRemovedAtOnce(const std::string& folder) : folder_(folder) {}
-    std::optional<std::string> write(const GameContents& game) override {
-        const std::string temp = folder_ + "/game-removed-at-once.tmp";
-        if (auto failure = writeNewFile(temp, encodeGameFile(game))) return failure;
-        std::error_code ec;
-        std::filesystem::rename(pathOf(temp), pathOf(version(version_ + 1)), ec);
-        if (ec) return ec.message();
-        std::filesystem::remove(pathOf(version(version_)), ec);
-        ++version_;
+    std::optional<std::string> write(const KeptGame& kept) {
+        if (auto failure = recovery_.write(kept)) return failure;
+        // The copy as it was first written: the version before removed at once, the sync left
+        // for later. A power cut before that sync can keep the removal and the new name but not
+        // the new bytes.
+        if (way_ == "copy-removed-at-once") removeOtherVersions();
         return std::nullopt;
     }
-    void sync() override { syncToDisk(version(version_), folder_); }
+    void sync() {
+        if (auto failure = recovery_.sync()) fail("sync: " + *failure);
+    }
+    std::optional<std::string> discard() {
+        if (way_ != "discard-syncs-nothing") return recovery_.discard();
+        // Moves the newest version away and removes the others without a sync of the file or
+        // of either folder: the cut may keep the names and lose the bytes.
+        const std::string folder = recovery_.folder() + "/discarded";
+        std::error_code ec;
+        std::filesystem::create_directory(pathOf(folder), ec);
+        std::filesystem::rename(pathOf(recovery_.path()), pathOf(folder + "/discarded.txt"), ec);
+        if (ec) return ec.message();
+        removeOtherVersions();
+        return std::nullopt;
+    }
 
 private:
-    std::string version(unsigned n) const {
-        char name[64];
-        std::snprintf(name, sizeof name, "/game-removed-at-once.%010u.txt", n);
-        return folder_ + name;
+    void removeOtherVersions() {
+        const std::string newest = utf8Of(pathOf(recovery_.path()).filename());
+        std::error_code ec;
+        for (const auto& entry : std::filesystem::directory_iterator(pathOf(recovery_.folder()))) {
+            const std::string name = utf8Of(entry.path().filename());
+            if (name.starts_with("game-") && name.ends_with(".txt") && name != newest)
+                std::filesystem::remove(entry.path(), ec);
+        }
     }
-    std::string folder_;
-    unsigned version_ = 0;
+
+    Recovery recovery_;
+    std::string way_;
 };
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 4) fail("usage: crash_driver <folder> <game|save|stat> <way>");
+    if (argc != 4) fail("usage: crash_driver <folder> <phase> <way>");
     const std::string folder = argv[1], phase = argv[2], way = argv[3];
-    if (way != "sound" && way != "save-unlinks-first" && way != "copy-removed-at-once")
+    if (way != "sound" && way != "save-unlinks-first" && way != "copy-removed-at-once" &&
+        way != "discard-syncs-nothing")
         fail("no way " + way);
     const std::string target = folder + "/" + kSavedGame;
-    const std::string state = folder + "/" + kStateFolder;
 
-    auto save = [&](const GameContents& game) {
-        const std::string bytes = encodeGameFile(game);
+    auto save = [&](int n) {
+        const std::string bytes = savedGameBytes(n);
         const auto failure = way == "save-unlinks-first" ? saveUnlinkingFirst(target, bytes)
-                                                         : writeFileSafely(target, bytes);
+                                                         : saveGameFile(target, bytes);
         if (failure) fail("save: " + *failure);
     };
-    std::unique_ptr<Copy> copy;
-    if (way == "copy-removed-at-once")
-        copy = std::make_unique<CopyRemovedAtOnce>(state);
-    else
-        copy = std::make_unique<ProgramCopy>(state);
+    Copy copy(folder + "/" + kStateFolder, way);
     int written = 0;
     auto write = [&](int n) {
         mark("writing " + std::to_string(n));
-        if (auto failure = copy->write(copyNumber(n))) fail("recovery copy: " + *failure);
+        if (auto failure = copy.write(NumberedGame(n).kept)) fail("recovery copy: " + *failure);
         written = n;
     };
     auto sync = [&] {
-        copy->sync();
+        copy.sync();
         mark("synced " + std::to_string(written));
     };
+    // As the command line writes them: the PDF first, then the box score and its plays.
+    auto exportGame = [&](int n) {
+        std::vector<Output> outputs{{folder + "/" + kPdfExport, pdfBytes(n)}};
+        for (Output& output : boxScoreOutputs(NumberedGame(n).game, folder + "/" + kCsvExport))
+            outputs.push_back(std::move(output));
+        if (auto refusal = writeOutputs(outputs, {folder + "/" + kSavedGame}))
+            fail(refusal->path + ": " + refusal->reason);
+    };
 
-    save(oldSavedGame());
+    save(kOldSavedGame);
     write(0);
     sync();
+    if (phase == "export") exportGame(kOldSavedGame);
     mark("begin");
     if (phase == "game") {
         write(1);
@@ -152,17 +153,28 @@ int main(int argc, char* argv[]) {
         write(3);
         sync();
         mark("saving");
-        save(newSavedGame());
+        save(kNewSavedGame);
         mark("saved");
         write(4);
         sync();
     } else if (phase == "save") {
         mark("saving");
-        save(newSavedGame());
+        save(kNewSavedGame);
         mark("saved");
     } else if (phase == "stat") {
         write(1);
         sync();
+    } else if (phase == "discard") {
+        write(1);
+        sync();
+        write(2);
+        mark("discarding");
+        if (auto failure = copy.discard()) fail("discard: " + *failure);
+        mark("discarded");
+    } else if (phase == "export") {
+        mark("exporting");
+        exportGame(kNewSavedGame);
+        mark("exported");
     } else {
         fail("no phase " + phase);
     }

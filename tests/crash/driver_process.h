@@ -21,6 +21,7 @@
 #include <sys/wait.h>
 
 #include "crash_games.h"
+#include "system/load_game.h"
 #include "store/recovery.h"
 #include "support/scratch_folder.h"
 #include "support/watchdog.h"
@@ -78,29 +79,73 @@ inline int runDriver(const std::string& root, const std::string& phase, const st
     return status;
 }
 
-// Which of `games` a game read back is: its index; -2 for a complete game never written, -1 for
-// none (no file, a game cut short, zeros).
-inline int gameIn(const std::optional<GameContents>& game, const std::vector<GameContents>& games) {
+// Where the states of a cut are read back: in memory where the system has a folder there, as
+// a new start's claim syncs what it reads and thousands of states are read.
+inline std::filesystem::path readBackBase() {
+    std::error_code ec;
+    const std::filesystem::path memory = "/dev/shm";
+    return std::filesystem::is_directory(memory, ec) ? memory
+                                                     : std::filesystem::temp_directory_path();
+}
+
+// The games numbered 0 to n-1 (NumberedGame), made once.
+inline const std::vector<KeptGame>& numberedGames(int n) {
+    static std::vector<KeptGame> games;
+    for (int i = static_cast<int>(games.size()); i < n; ++i)
+        games.push_back(NumberedGame(i).kept);
+    return games;
+}
+
+// Which of the games numbered from 0 (or of `numbers`) a game read back is, compared whole: its
+// number; -2 for a complete game never written, -1 for none (no file, a game cut short, zeros).
+inline int gameIn(const std::optional<KeptGame>& game, int copies) {
     if (!game) return -1;
-    for (std::size_t i = 0; i < games.size(); ++i)
-        if (games[i] == *game) return static_cast<int>(i);
+    for (int n = 0; n < copies; ++n)
+        if (sameGame(numberedGames(copies)[n], *game)) return n;
     return -2;
 }
 
+// The saved game: 0 the old one, 1 the new one, else as gameIn. File|Open reads no label nor
+// memory from it.
 inline int savedGameIn(const std::string& root) {
-    const auto bytes = readWholeFile(root + "/" + kSavedGame, kMaxGameFileBytes);
-    const auto* text = std::get_if<std::string>(&bytes);
-    return gameIn(text ? parseGameFile(*text) : std::nullopt, {oldSavedGame(), newSavedGame()});
+    const auto read = loadGameFile(root + "/" + kSavedGame);
+    const auto* saved = std::get_if<SavedGame>(&read);
+    if (!saved) return -1;
+    static const KeptGame games[] = {NumberedGame(kOldSavedGame).kept,
+                                     NumberedGame(kNewSavedGame).kept};
+    for (int i = 0; i < 2; ++i)
+        if (games[i].game == saved->game && games[i].quarter == saved->quarter &&
+            games[i].plays == saved->plays)
+            return i;
+    return -2;
 }
 
-// The copy a new start offers from the driver's state folder: its number, or as gameIn.
-inline int offeredCopyIn(const std::string& root, int copies) {
-    Recovery next(root + "/" + kStateFolder);
+// The copy a new start offers from the state folder `folder`, as gameIn.
+inline int copyOfferedFrom(const std::string& folder, int copies) {
+    Recovery next(folder);
     const auto found = next.claimLeftBehind();
-    std::vector<GameContents> games;
-    for (int n = 0; n < copies; ++n)
-        games.push_back(copyNumber(n));
-    return gameIn(found ? std::optional(found->kept.game) : std::nullopt, games);
+    return gameIn(found ? std::optional(found->kept) : std::nullopt, copies);
+}
+
+// The copy a new start offers from the driver's state folder.
+inline int offeredCopyIn(const std::string& root, int copies) {
+    return copyOfferedFrom(root + "/" + kStateFolder, copies);
+}
+
+// The copies held whole in the driver's discarded/, each read as the next start would read it
+// had it been left in the state folder (where the game, its plays, label and memory are read).
+inline std::vector<int> discardedCopiesIn(const std::string& root, int copies) {
+    std::vector<int> found;
+    std::error_code ec;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(utf8Path(root + "/" + kDiscardedFolder), ec)) {
+        if (!entry.is_regular_file() || entry.path().extension() != ".txt") continue;
+        const ScratchFolder state(readBackBase());
+        writeBytes(state.path() / "game-000000000000001-000000-1.0000000001.txt",
+                   readBytes(entry.path()));
+        found.push_back(copyOfferedFrom(utf8(state.path()), copies));
+    }
+    return found;
 }
 
 } // namespace tallivant::testing

@@ -9,8 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include "system/disk.h"
 #include "formats/encoding.h"
 #include "store/recovery.h"
+#include "formats/saved_game.h"
 #include "support/game_fixture.h"
 #include "support/scratch_folder.h"
 #include "system/disk.h"
@@ -27,6 +29,22 @@ KeptGame keptGame(int rebounds, std::string label = {}) {
     kept.game.names[0] = "4 Ann Lee";
     kept.game.fields[fieldByName("txtreb_1").id()] = std::to_string(rebounds);
     kept.label = std::move(label);
+    return kept;
+}
+
+// A game of `stats` stats and as many plays, with boxes ticked on the screen.
+KeptGame playedGame(int stats) {
+    FakeDialogs dialogs;
+    Game game{dialogs};
+    for (int i = 0; i < stats; ++i) {
+        game.selectPlayer(1 + i % 3);
+        game.record(statRow("cehm"[i % 4]), Quarter::Second);
+    }
+    KeptGame kept{contentsOf(game), "/games/monday.txt", Quarter::Second, game.memory(),
+                  game.plays()};
+    kept.marks.timeouts[stats % 5] = true;
+    kept.marks.ourPossession = false;
+    kept.marks.onFloor[stats % 12] = true;
     return kept;
 }
 
@@ -72,6 +90,115 @@ TEST_F(RecoveryFiles, AVersionStaysUntilANewerOneIsOnTheDiskAndIsOfferedWhenTheN
     EXPECT_EQ(filesIn(state, ".broken").size(), 1u);
     // The offered version is made durable before the one it supersedes goes.
     EXPECT_EQ(filesIn(state, ".txt").size(), 1u);
+}
+
+// A version is whole only when its last record gives the length and CRC-32 of all before it.
+// One torn inside its plays (a power cut) or damaged is set aside, and the whole one before it
+// is offered and kept.
+TEST_F(RecoveryFiles, ATornOrDamagedVersionIsNeverOfferedAndTheWholeOneBeforeItStays) {
+    EXPECT_EQ(crc32("123456789"), 0xCBF43926u);
+    const KeptGame older = playedGame(3), newer = playedGame(6);
+    std::string whole;
+    {
+        Recovery copy(state);
+        ASSERT_FALSE(copy.write(newer));
+        whole = readBytes(copy.path());
+        copy.remove();
+    }
+    // File|Open reads a copy like any game file.
+    const auto opened = readSavedGame(whole);
+    ASSERT_TRUE(std::holds_alternative<SavedGame>(opened));
+    EXPECT_EQ(std::get<SavedGame>(opened).plays, newer.plays);
+    EXPECT_FALSE(std::get<SavedGame>(opened).playsLeftOut);
+
+    const std::size_t play = whole.find("\"Play\",\"4\"");
+    const std::size_t end = whole.rfind("\"End\"");
+    ASSERT_NE(play, std::string::npos);
+    const auto flipped = [&](std::size_t at) {
+        std::string bytes = whole;
+        bytes[at] ^= 0x01;
+        return bytes;
+    };
+    const struct {
+        const char* what;
+        std::string bytes;
+        bool offered; // else the older version is
+    } cases[] = {
+        {"cut at a play's start", whole.substr(0, play), false},
+        {"cut inside a play", whole.substr(0, play + 13), false},
+        {"cut inside the trailer", whole.substr(0, end + 9), false},
+        {"a play's number changed", flipped(play + 8), false},
+        {"a game value changed", flipped(whole.find("\"1\"")), false},
+        {"the trailer's CRC changed", flipped(whole.size() - 4), false},
+        // An older program's copy, with no trailer, is whole when it ends with its last record.
+        {"no trailer", whole.substr(0, end), true},
+        {"no trailer, cut in the last record", whole.substr(0, end - 3), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string folder = state + "/" + c.what;
+        std::string first, second;
+        {
+            Recovery copy(folder);
+            ASSERT_FALSE(copy.write(older));
+            ASSERT_FALSE(copy.sync());
+            first = copy.path();
+            ASSERT_FALSE(copy.write(newer));
+            second = copy.path();
+        }
+        writeBytes(second, c.bytes);
+        const auto found = Recovery(folder).claimLeftBehind();
+        ASSERT_TRUE(found);
+        const KeptGame& expected = c.offered ? newer : older;
+        EXPECT_EQ(found->kept.game, expected.game);
+        EXPECT_EQ(found->kept.plays, expected.plays);
+        EXPECT_EQ(found->kept.marks, expected.marks);
+        EXPECT_EQ(fs::exists(pathOf(second + ".broken")), !c.offered);
+        EXPECT_EQ(filesIn(pathOf(folder), ".txt"),
+                  std::vector{pathOf(c.offered ? second : first).string()});
+    }
+}
+
+// The game kept in discarded/ has its bytes on the disk before it is renamed there (else a
+// power cut can leave it empty), and its name too before any other version of it goes. When
+// a sync fails, nothing goes, and the next start offers the newest version left.
+TEST_F(RecoveryFiles, ADiscardedGameIsOnTheDiskBeforeAnyOtherVersionOfItGoes) {
+    struct Sync {
+        std::string path, folder;
+        bool olderThere;
+    };
+    for (const int failing : {-1, 0, 1}) {
+        SCOPED_TRACE(failing);
+        const std::string folder = state + "/" + std::to_string(failing);
+        Recovery copy(folder);
+        ASSERT_FALSE(copy.write(keptGame(1)));
+        ASSERT_FALSE(copy.sync());
+        const std::string older = copy.path();
+        ASSERT_FALSE(copy.write(keptGame(2)));
+        const std::string newest = copy.path();
+        std::vector<Sync> syncs;
+        copy.setDiskSync(
+            [&](const std::string& path, const std::string& in) -> std::optional<std::string> {
+                syncs.push_back({path, in, fs::exists(pathOf(older))});
+                if (static_cast<int>(syncs.size()) - 1 == failing) return "Input/output error";
+                return syncToDisk(path, in);
+            });
+        const auto why = copy.discard();
+        EXPECT_EQ(why.has_value(), failing >= 0);
+        ASSERT_GE(syncs.size(), failing == 0 ? 1u : 2u);
+        EXPECT_EQ(syncs[0].path, newest);
+        EXPECT_EQ(syncs[0].folder, folder);
+        if (failing != 0) {
+            EXPECT_EQ(pathOf(syncs[1].path).parent_path(), pathOf(copy.discardedFolder()));
+            EXPECT_EQ(syncs[1].folder, copy.discardedFolder());
+            EXPECT_TRUE(syncs[1].olderThere);
+        }
+        EXPECT_EQ(fs::exists(pathOf(older)), failing >= 0);
+        if (failing < 0) continue;
+        const auto found = Recovery(folder).claimLeftBehind();
+        ASSERT_TRUE(found);
+        EXPECT_EQ(found->kept.game, keptGame(failing == 0 ? 2 : 1).game);
+    }
 }
 
 TEST_F(RecoveryFiles, ACopyReadsBackWhatItHoldsEvenAGameThatIsLargeOnlyInUtf8) {

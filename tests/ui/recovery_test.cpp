@@ -5,6 +5,7 @@
 // The recovery copy kept while a game has unsaved changes: when it exists, what it holds, what
 // becomes of it when the game is saved, discarded or its folder cannot be written.
 #include <QFileInfo>
+#include <QCheckBox>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <filesystem>
@@ -206,6 +207,31 @@ TEST_F(RecoveryTest, TheRestoreBoxNamesTheGameAndRestoreGoesOnWhereItStopped) {
     window->offerRecovery();
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_NE(dialogs.shown[0].detail.find("not yet saved"), std::string::npos);
+}
+
+// Nothing on the screen is lost: the timeout, possession and on-the-floor boxes are in the copy
+// as soon as they change, and come back on Restore; File|Save does not write them.
+TEST_F(RecoveryTest, RestoreGivesBackTheBoxesBesideTheGameWhichNoGameFileHolds) {
+    stat(2, "cmdreb");
+    const QStringList ticked = {"Check2", "Check5", "Option1", "Check8", "Check19"};
+    for (const QString& name : ticked)
+        click(name);
+    // As a kill would leave it: the copy is not written again as the window goes.
+    window->recoveryCopy().setKeeping(false);
+    restart();
+    dialogs.restoreAnswers = {true};
+    window->offerRecovery();
+    EXPECT_EQ(text("txtrebtot"), "1");
+    for (const char* name : {"Check1", "Check2", "Check3", "Check4", "Check5", "optyouposs",
+                             "Option1", "Check8", "Check9", "Check18", "Check19"})
+        EXPECT_EQ(widget<QAbstractButton>(name)->isChecked(), ticked.contains(name)) << name;
+
+    const std::string saved = dir.filePath("game.txt").toStdString();
+    dialogs.fileAnswers = {saved};
+    trigger("mnufilesave");
+    const std::string bytes = readBytes(saved);
+    for (const char* record : {"\"Timeouts\"", "\"Possession\"", "\"Floor\"", "\"End\""})
+        EXPECT_EQ(bytes.find(record), std::string::npos) << record;
 }
 
 // The warning is said once a game: a new game after Discard is told again.
