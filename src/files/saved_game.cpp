@@ -202,11 +202,12 @@ bool playsFit(const Plays& plays, const GameContents& game) {
 std::variant<SavedGame, NotAGameFile> readSavedGame(std::string_view bytes, Reading reading) {
     if (bytes.size() > kMaxSavedGameBytes)
         return NotAGameFile{NotAGameFile::TooLarge, 0, kMaxSavedGameBytes};
-    if (bytes.find('\0') != std::string_view::npos) return NotAGameFile{NotAGameFile::NotText};
+    const std::optional<GameFileText> decoded = decodeGameFileText(bytes);
+    if (!decoded) return NotAGameFile{NotAGameFile::NotText};
     const std::vector<std::string> values =
-        splitValues(decodeGameFile(bytes), reading == Reading::Whole
-                                               ? std::numeric_limits<std::size_t>::max()
-                                               : static_cast<std::size_t>(kFileValues));
+        splitValues(decoded->text, reading == Reading::Whole
+                                       ? std::numeric_limits<std::size_t>::max()
+                                       : static_cast<std::size_t>(kFileValues));
     auto game = gameOfValues(values);
     if (auto* why = std::get_if<NotAGameFile>(&game)) return *why;
     SavedGame saved;
@@ -218,6 +219,7 @@ std::variant<SavedGame, NotAGameFile> readSavedGame(std::string_view bytes, Read
     if (std::find(values.begin() + static_cast<std::ptrdiff_t>(end), values.end(), kPlayRecord) !=
         values.end())
         saved.playsLeftOut = true;
+    if (decoded->strayAfterGame) saved.playsLeftOut = true;
     keepPlaysThatFit(saved);
     return saved;
 }

@@ -67,7 +67,9 @@ std::optional<std::string> encodeSavedGame(const GameContents& game, Quarter qua
 enum class Reading { Whole, GameOnly };
 
 // The game in a file of at most kMaxSavedGameBytes, or why the bytes are not one (the reasons
-// of readGameFile). Plays that are not plays or do not fit the game are left out.
+// of readGameFile, a NUL counting only in the 19 records). Plays that are not plays or do not
+// fit the game are left out, and so are all of them when a byte after the 19 records is a NUL
+// or outside ASCII (decodeGameFileText).
 std::variant<SavedGame, NotAGameFile> readSavedGame(std::string_view bytes,
                                                     Reading reading = Reading::Whole);
 

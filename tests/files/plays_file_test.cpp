@@ -170,6 +170,31 @@ TEST_F(FilePlays, AFileWithoutThemOpensWithNoneInTheFirstQuarterAndNewEmptiesThe
     EXPECT_EQ(host.quarter, Quarter::First);
 }
 
+// The encoding is chosen on the 19 records alone: a stray byte or a NUL among the plays leaves
+// the plays out, never the game, nor turns its UTF-8 names into Windows-1252.
+TEST_F(FilePlays, AStrayByteOrANulAmongThePlaysLeavesOutThePlaysAlone) {
+    game.setName(1, "1 Zoë 李");
+    stat(1, 'c', Quarter::First);
+    stat(2, 'h', Quarter::Second);
+    const GameContents contents = contentsOf(game);
+    const std::string fits = *encodeSavedGame(contents, Quarter::Second, game.plays());
+    const std::size_t time = fits.find("\"Play\",\"2\",\"") + 12;
+    const std::string path = folder / "game.txt";
+    for (const char stray : {'\xFF', '\0'}) {
+        SCOPED_TRACE(static_cast<int>(stray));
+        std::string bytes = fits;
+        bytes.insert(time, 1, stray);
+        writeBytes(path, bytes);
+        game.markSaved();
+        dialogs.shown.clear();
+        openFrom(path);
+        EXPECT_EQ(contentsOf(game), contents);
+        EXPECT_TRUE(game.plays().empty());
+        EXPECT_EQ(host.quarter, Quarter::Second);
+        expectToldOnce();
+    }
+}
+
 TEST_F(FilePlays, ThousandsSaveAndOpenButAFileTooLargeToOpenIsNotWritten) {
     for (int i = 0; i < 5000; ++i)
         stat(1 + i % kPlayers, "cvdferhunokmt"[i % 13], static_cast<Quarter>(i / 1000));
