@@ -112,6 +112,9 @@ public:
     static constexpr const char* kPlaysNotOpenedTitle = "Plays not opened";
     static constexpr const char* kPlaysNotOpened =
         "The plays of this file do not match its statistics; they were not opened.";
+    static constexpr const char* kTooManyPlays =
+        "This file holds more plays than a game file can keep; the statistics were opened "
+        "without them.";
     static constexpr const char* kUnsavedTitle = "Unsaved game";
     static constexpr const char* kUnsavedText =
         "The statistics of this game have not been saved. Save them first?";
