@@ -111,12 +111,12 @@ std::optional<GameFileText> decodeGameFileText(std::string_view bytes) {
     const std::string_view game = bytes.substr(0, end);
     if (game.find('\0') != std::string_view::npos) return std::nullopt;
     GameFileText out{decodeGameFile(game)};
-    out.text.reserve(bytes.size());
-    for (const char c : bytes.substr(end)) {
-        const bool stray = c == '\0' || static_cast<unsigned char>(c) >= 0x80;
-        out.strayAfterGame = out.strayAfterGame || stray;
-        out.text += stray ? '?' : c;
-    }
+    const std::string_view rest = bytes.substr(end);
+    const auto isStray = [](char c) { return c == '\0' || static_cast<unsigned char>(c) >= 0x80; };
+    out.strayAfterGame = std::any_of(rest.begin(), rest.end(), isStray);
+    const std::size_t at = out.text.size();
+    out.text += rest;
+    if (out.strayAfterGame) std::replace_if(out.text.begin() + at, out.text.end(), isStray, '?');
     return out;
 }
 
