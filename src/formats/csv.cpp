@@ -4,8 +4,8 @@
 
 #include "formats/csv.h"
 
+#include <algorithm>
 #include <charconv>
-#include <initializer_list>
 #include <optional>
 
 #include "formats/paths.h"
@@ -21,40 +21,43 @@ constexpr std::array<std::string_view, kColumns> kHeaders = {
 constexpr std::array<std::string_view, kQuarters + 1> kTeamLines = {
     "1st Quarter", "2nd Quarter", "3rd Quarter", "4th Quarter", "Overtime", "Game Totals"};
 
-void appendRow(std::string& out, std::initializer_list<std::string_view> values) {
-    bool first = true;
-    for (std::string_view v : values) {
-        if (!first) out += ',';
-        out += csvField(v);
-        first = false;
-    }
-    out += "\r\n";
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
 }
 
 bool isPercentColumn(int col) {
     return col == FGPER || col == FTPER || col == TPPER;
 }
 
-// "66.67%" or "66,67%" as 66.67; nothing for a text that is no percentage.
-std::optional<double> percentValue(std::string_view text) {
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    if (text.empty() || text.back() != '%') return std::nullopt;
-    text.remove_suffix(1);
+// The number a spreadsheet reads in a text: "-3", "1e+20", "66.67%" or "66,67%" (the decimal
+// comma of some locales) as 66.67; nothing for a text that holds no number.
+struct SheetNumber {
+    double value;
+    bool percent;
+};
+std::optional<SheetNumber> numberIn(std::string_view text) {
+    text = trimmed(text);
+    const bool percent = text.ends_with('%');
+    if (percent) text.remove_suffix(1);
     std::string number(text);
-    for (char& c : number)
-        if (c == ',') c = '.';
-    return readStrict(number);
+    std::replace(number.begin(), number.end(), ',', '.');
+    const std::optional<double> value = readStrict(number);
+    if (!value) return std::nullopt;
+    return SheetNumber{*value, percent};
 }
 
 // A field's text as a spreadsheet number; a text that holds no number stays as it is.
 std::string cellOf(const std::string& text, int col) {
     if (isPercentColumn(col)) {
-        const std::optional<double> percent = percentValue(text);
-        if (!percent) return text;
+        const std::optional<SheetNumber> percent = numberIn(text);
+        if (!percent || !percent->percent) return text;
         char buffer[64];
-        const auto [end, ec] =
-            std::to_chars(buffer, buffer + sizeof buffer, *percent, std::chars_format::fixed, 2);
+        const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, percent->value,
+                                             std::chars_format::fixed, 2);
         return ec == std::errc() ? std::string(buffer, end) : text;
     }
     const std::optional<double> count = readStrict(text);
@@ -69,11 +72,22 @@ std::string buttonName(const std::string& name, int player) {
     return numbered ? std::string() : shown;
 }
 
+// What a spreadsheet opening the file would run as a formula (OWASP's list for CSV injection);
+// a number's sign makes none.
+bool isFormulaLike(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    return first != std::string_view::npos &&
+           std::string_view("=+-@\t\r").find(text[first]) != std::string_view::npos &&
+           !numberIn(text);
+}
+
 } // namespace
 
 std::string csvField(std::string_view value) {
-    if (value.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(value);
-    std::string out = "\"";
+    std::string out;
+    if (isFormulaLike(value)) out += '\'';
+    if (value.find_first_of(",\"\r\n") == std::string_view::npos) return out += value;
+    out.insert(0, 1, '"');
     for (char c : value) {
         if (c == '"') out += '"';
         out += c;
@@ -83,19 +97,14 @@ std::string csvField(std::string_view value) {
 
 std::string boxScoreCsv(const GameContents& game) {
     std::string out(kByteOrderMark);
-    out += "Player";
-    for (std::string_view title : kHeaders) {
-        out += ',';
-        out += title;
-    }
-    out += "\r\n";
+    std::array<std::string, 1 + kColumns> cells = {"Player"};
+    std::copy(kHeaders.begin(), kHeaders.end(), cells.begin() + 1);
+    appendCsvRow(out, cells);
     const auto row = [&](std::string_view label, int line) {
-        out += csvField(label);
-        for (int col = 0; col < kColumns; ++col) {
-            out += ',';
-            out += csvField(cellOf(game.fields[Field{line, col}.id()], col));
-        }
-        out += "\r\n";
+        cells[0] = label;
+        for (int col = 0; col < kColumns; ++col)
+            cells[col + 1] = cellOf(game.fields[Field{line, col}.id()], col);
+        appendCsvRow(out, cells);
     };
     for (int n = 1; n <= kPlayers; ++n)
         row(buttonName(game.names[n - 1], n), playerLine(n - 1));
@@ -107,13 +116,13 @@ std::string boxScoreCsv(const GameContents& game) {
 
 std::string playsCsv(const Plays& plays, const std::array<std::string, kPlayers>& names) {
     std::string out(kByteOrderMark);
-    appendRow(out, {"#", "Time", "Quarter", "Player", "Stat", "Note"});
+    appendCsvRow(out, {"#", "Time", "Quarter", "Player", "Stat", "Note"});
     for (const Play& p : plays) {
         const std::string player = p.player >= 1 && p.player <= kPlayers
                                        ? shownName(names[p.player - 1], p.player)
                                        : std::string();
-        appendRow(out, {std::to_string(p.number), p.time, quarterName(p.quarter), player,
-                        statWords(p.letter), playNote(p, names)});
+        appendCsvRow(out, {std::to_string(p.number), p.time, quarterName(p.quarter), player,
+                           statWords(p.letter), playNote(p, names)});
     }
     return out;
 }

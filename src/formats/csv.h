@@ -9,6 +9,7 @@
 #pragma once
 
 #include <array>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -20,8 +21,25 @@ namespace tallivant {
 inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // The value as one CSV field: in double quotes, with each quote doubled, when it holds a
-// comma, a double quote or a line end; as it is otherwise.
+// comma, a double quote or a line end; as it is otherwise. A text that a spreadsheet would take
+// for a formula (one that begins with "=", "+", "-", "@", a tab or a CR, after any spaces) gets
+// a leading "'", so that a name such as "=HYPERLINK(...)" stays a name; a number ("-3", "1e+20",
+// "45.5%", "-45,5%") stays a number.
 std::string csvField(std::string_view value);
+
+// The values as one CSV row, each as csvField has it, CR LF after it: every CSV writer's rows.
+template <typename Values> void appendCsvRow(std::string& out, const Values& values) {
+    bool first = true;
+    for (const auto& value : values) {
+        if (!first) out += ',';
+        out += csvField(value);
+        first = false;
+    }
+    out += "\r\n";
+}
+inline void appendCsvRow(std::string& out, std::initializer_list<std::string_view> values) {
+    appendCsvRow<std::initializer_list<std::string_view>>(out, values);
+}
 
 // A header row, the twelve players (names as their buttons show them), the five quarters and
 // the game totals.

@@ -30,6 +30,8 @@ void appendValue(std::string& out, std::string_view value) {
     out += '"';
 }
 
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
 bool isLineEnd(char c) {
     return c == '\r' || c == '\n';
 }
@@ -96,12 +98,29 @@ std::string encodeGameText(std::string_view utf8) {
 
 std::string decodeGameFile(std::string_view bytes) {
     if (!isValidUtf8(bytes)) return cp1252ToUtf8(bytes);
-    constexpr std::string_view bom = "\xEF\xBB\xBF";
-    if (bytes.starts_with(bom)) bytes.remove_prefix(bom.size());
+    if (bytes.starts_with(kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
     return std::string(bytes);
 }
 
-std::vector<std::string> splitValues(std::string_view text, std::size_t limit) {
+std::optional<GameFileText> decodeGameFileText(std::string_view bytes) {
+    // Past a byte order mark, which is no part of the first value in UTF-8.
+    const std::size_t start = bytes.starts_with(kUtf8Bom) ? kUtf8Bom.size() : 0;
+    std::size_t end = 0;
+    const auto values = splitValues(bytes.substr(start), kFileValues, &end);
+    end = values.size() < static_cast<std::size_t>(kFileValues) ? bytes.size() : start + end;
+    const std::string_view game = bytes.substr(0, end);
+    if (game.find('\0') != std::string_view::npos) return std::nullopt;
+    GameFileText out{decodeGameFile(game)};
+    const std::string_view rest = bytes.substr(end);
+    const auto isStray = [](char c) { return c == '\0' || static_cast<unsigned char>(c) >= 0x80; };
+    out.strayAfterGame = std::any_of(rest.begin(), rest.end(), isStray);
+    const std::size_t at = out.text.size();
+    out.text += rest;
+    if (out.strayAfterGame) std::replace_if(out.text.begin() + at, out.text.end(), isStray, '?');
+    return out;
+}
+
+std::vector<std::string> splitValues(std::string_view text, std::size_t limit, std::size_t* end) {
     std::vector<std::string> values;
     std::size_t pos = 0;
     const std::size_t n = text.size();
@@ -132,6 +151,7 @@ std::vector<std::string> splitValues(std::string_view text, std::size_t limit) {
         afterComma = pos < n && text[pos] == ',';
         if (pos < n) pos += text.substr(pos, 2) == "\r\n" ? 2 : 1;
     }
+    if (end) *end = pos;
     return values;
 }
 

@@ -52,6 +52,17 @@ std::string encodeGameText(std::string_view utf8);
 // is, anything else read as Windows-1252.
 std::string decodeGameFile(std::string_view bytes);
 
+// A game file with records after its 19 (saved_game.h) as UTF-8 text, its encoding chosen on
+// the 19 records alone: one stray byte in a play must not turn every name into Windows-1252.
+// The records after them are ASCII by design; a byte outside ASCII or a NUL there becomes "?"
+// in `text` and sets `strayAfterGame`.
+struct GameFileText {
+    std::string text;
+    bool strayAfterGame = false;
+};
+// Nothing when the 19 records hold a NUL (not a text file).
+std::optional<GameFileText> decodeGameFileText(std::string_view bytes);
+
 // Up to `limit` values of the text, in order, read as one sequence:
 // - A comma or a line end (CR LF, LF or CR) ends a value. A line that holds nothing but blanks
 //   holds no value, so blank lines and doubled line ends ("\r\r\n") do not shift the values
@@ -63,7 +74,11 @@ std::string decodeGameFile(std::string_view bytes);
 // - A double quote anywhere else is an ordinary character (6'2" stays as it is).
 // - A value without quotes loses the blanks (spaces, tabs) around it.
 // - A quoted value whose closing quote never comes is incomplete and is not returned.
-std::vector<std::string> splitValues(std::string_view text, std::size_t limit);
+// `end`, when given, is where the values read end (after the comma or line end of the last).
+// The quotes, commas and line ends are ASCII, so the values of a file's bytes end at the same
+// places in either encoding.
+std::vector<std::string> splitValues(std::string_view text, std::size_t limit,
+                                     std::size_t* end = nullptr);
 
 // True when the first value of a file is the one every game file starts with: "Name", in any
 // case, blanks around it ignored. Any other text (notes, a web page, a log) is not a game.

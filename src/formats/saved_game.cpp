@@ -19,6 +19,8 @@ constexpr std::string_view kPlayRecord = "Play";
 constexpr std::size_t kPlayValues = 9; // the record's name and eight values
 constexpr std::string_view kCounted = "counted";
 constexpr std::string_view kTakenBack = "taken back";
+constexpr std::size_t kLongestQuarterName = 3; // "1st" … "4th"; "OT"
+constexpr std::size_t kLongestPlayer = 2;      // "12"
 
 // Printable ASCII without the double quote, which would end the value.
 void appendValue(std::string& out, std::string_view value) {
@@ -130,12 +132,40 @@ const std::string& PlaysText::of(Quarter quarter, const Plays& plays) {
     return text_;
 }
 
+std::size_t longestQuarterAndPlaysText(const Plays& plays) {
+    // Every value quoted, a comma before all but the first, CR LF after the last.
+    const auto record = [](std::size_t name, std::size_t values, std::size_t chars) {
+        return name + 2 + values * 3 + chars + 2;
+    };
+    // Counted without composing the text: the recovery copy asks at every stat.
+    const auto digits = [](int n) {
+        std::size_t d = n < 0 ? 2 : 1;
+        for (n /= 10; n != 0; n /= 10)
+            ++d;
+        return d;
+    };
+    std::size_t size = record(kQuarterRecord.size(), 1, kLongestQuarterName);
+    for (const Play& p : plays) {
+        const std::size_t player = std::max(kLongestPlayer, digits(p.player));
+        const std::size_t fromPlayer = std::max(kLongestPlayer, digits(p.fromPlayer));
+        size += record(kPlayRecord.size(), kPlayValues - 1,
+                       digits(p.number) + p.time.size() + kLongestQuarterName + player + 1 +
+                           std::max(kCounted.size(), kTakenBack.size()) + fromPlayer +
+                           kLongestQuarterName);
+    }
+    return size;
+}
+
+bool fitsSavedGame(std::size_t gameBytes, const Plays& plays) {
+    return gameBytes <= kMaxGameFileBytes &&
+           gameBytes + longestQuarterAndPlaysText(plays) <= kMaxSavedGameBytes;
+}
+
 std::optional<std::string> encodeSavedGame(const GameContents& game, Quarter quarter,
                                            const Plays& plays) {
     std::string bytes = encodeGameFile(game);
-    if (bytes.size() > kMaxGameFileBytes) return std::nullopt;
+    if (!fitsSavedGame(bytes.size(), plays)) return std::nullopt;
     bytes += quarterAndPlaysText(quarter, plays);
-    if (bytes.size() > kMaxSavedGameBytes) return std::nullopt;
     return bytes;
 }
 
@@ -166,9 +196,17 @@ std::size_t readQuarterAndPlays(const std::vector<std::string>& values, std::siz
 }
 
 void keepPlaysThatFit(SavedGame& saved) {
-    if (!saved.playsLeftOut && playsFit(saved.plays, saved.game)) return;
-    saved.plays.clear();
-    saved.playsLeftOut = true;
+    if (saved.playsLeftOut || !playsFit(saved.plays, saved.game)) {
+        saved.plays.clear();
+        saved.playsLeftOut = true;
+        return;
+    }
+    // Opened, they could grow past what Save and the recovery copy write: such plays are left
+    // out, and the statistics, which alone are sure to fit, open without them.
+    if (!fitsSavedGame(encodeGameFile(saved.game).size(), saved.plays)) {
+        saved.plays.clear();
+        saved.playsLeftOut = saved.tooManyPlays = true;
+    }
 }
 
 bool playsFit(const Plays& plays, const GameContents& game) {
@@ -201,10 +239,12 @@ bool playsFit(const Plays& plays, const GameContents& game) {
 std::variant<SavedGame, NotAGameFile> readSavedGame(std::string_view bytes, Reading reading) {
     if (bytes.size() > kMaxSavedGameBytes)
         return NotAGameFile{NotAGameFile::TooLarge, 0, kMaxSavedGameBytes};
-    if (bytes.find('\0') != std::string_view::npos) return NotAGameFile{NotAGameFile::NotText};
-    const std::vector<std::string> values = splitValues(
-        decodeGameFile(bytes), reading == Reading::Whole ? std::numeric_limits<std::size_t>::max()
-                                                         : static_cast<std::size_t>(kFileValues));
+    const std::optional<GameFileText> decoded = decodeGameFileText(bytes);
+    if (!decoded) return NotAGameFile{NotAGameFile::NotText};
+    const std::vector<std::string> values =
+        splitValues(decoded->text, reading == Reading::Whole
+                                       ? std::numeric_limits<std::size_t>::max()
+                                       : static_cast<std::size_t>(kFileValues));
     auto game = gameOfValues(values);
     if (auto* why = std::get_if<NotAGameFile>(&game)) return *why;
     SavedGame saved;
@@ -216,6 +256,7 @@ std::variant<SavedGame, NotAGameFile> readSavedGame(std::string_view bytes, Read
     if (std::find(values.begin() + static_cast<std::ptrdiff_t>(end), values.end(), kPlayRecord) !=
         values.end())
         saved.playsLeftOut = true;
+    if (decoded->strayAfterGame) saved.playsLeftOut = true;
     keepPlaysThatFit(saved);
     return saved;
 }

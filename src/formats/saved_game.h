@@ -25,7 +25,7 @@
 namespace tallivant {
 
 // The 19 records stay within kMaxGameFileBytes; the plays may add two more MiB, room for some
-// 35,000 plays where a game has a few hundred.
+// 31,000 plays where a game has a few hundred.
 inline constexpr std::size_t kMaxSavedGameBytes = 3 * 1024 * 1024;
 
 struct SavedGame {
@@ -34,6 +34,8 @@ struct SavedGame {
     Plays plays;
     // The file held plays that are not plays or do not fit its statistics; `plays` is empty.
     bool playsLeftOut = false;
+    // With playsLeftOut: the plays were left out only because they are too many (fitsSavedGame).
+    bool tooManyPlays = false;
 };
 
 // The records after the 19: the quarter, then the plays; none for a game without plays in the
@@ -56,9 +58,20 @@ private:
     std::string text_;
 };
 
+// The most bytes quarterAndPlaysText can give for these plays, whatever corrections they take
+// later: each taken back, given from a two-digit player to another, moved from a quarter of
+// three letters to another.
+std::size_t longestQuarterAndPlaysText(const Plays& plays);
+
+// Whether a game whose 19 records encodeGameFile writes in `gameBytes` can be written with
+// these plays through every correction to come: the 19 records within kMaxGameFileBytes, and
+// with every play at its longest the whole within kMaxSavedGameBytes. Save, the recovery copy
+// and Open judge a game by this one rule, so that whatever opens can be kept and saved, and
+// whatever is saved opens with its plays.
+bool fitsSavedGame(std::size_t gameBytes, const Plays& plays);
+
 // The file's bytes: the 19 records exactly as encodeGameFile writes them, then the quarter and
-// the plays. Nothing when the file would not open again: its 19 records over kMaxGameFileBytes,
-// or the whole over kMaxSavedGameBytes.
+// the plays. Nothing when the game does not fit (fitsSavedGame).
 std::optional<std::string> encodeSavedGame(const GameContents& game, Quarter quarter,
                                            const Plays& plays);
 
@@ -67,7 +80,9 @@ std::optional<std::string> encodeSavedGame(const GameContents& game, Quarter qua
 enum class Reading { Whole, GameOnly };
 
 // The game in a file of at most kMaxSavedGameBytes, or why the bytes are not one (the reasons
-// of readGameFile). Plays that are not plays or do not fit the game are left out.
+// of readGameFile, a NUL counting only in the 19 records). Plays that are not plays, do not fit
+// the game or are too many are left out, and so are all of them when a byte after the 19
+// records is a NUL or outside ASCII (decodeGameFileText).
 std::variant<SavedGame, NotAGameFile> readSavedGame(std::string_view bytes,
                                                     Reading reading = Reading::Whole);
 
@@ -77,7 +92,8 @@ std::variant<SavedGame, NotAGameFile> readSavedGame(std::string_view bytes,
 // plays out.
 std::size_t readQuarterAndPlays(const std::vector<std::string>& values, std::size_t at,
                                 SavedGame& saved);
-// Leaves the plays of `saved` out unless they fit its game (playsFit).
+// Leaves the plays of `saved` out unless they fit its game (playsFit) and are not too many for
+// it to be written again (fitsSavedGame).
 void keepPlaysThatFit(SavedGame& saved);
 
 // Whether the plays can be the game's: numbered 1, 2, 3, … in order, each with a time of day

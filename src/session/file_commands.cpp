@@ -206,8 +206,8 @@ bool FileCommands::saveToOwnFile() {
 
 bool FileCommands::writeGame(const std::string& path) {
     const auto bytes = encodeSavedGame(contentsOf(game_), host_.currentQuarter(), game_.plays());
-    // Open refuses such a game already; should one reach the window anyway (or its plays grow
-    // past the limit), a file that Open would refuse must not replace a good one.
+    // Open leaves out plays that could grow past the limit; should a game reach it by its own
+    // stats, a file that Open would not read whole must not replace a good one.
     if (!bytes) {
         ask().message(std::string(kNotSaved) + kTooLarge, "Error!", Icon::Critical);
         return false;
@@ -271,7 +271,9 @@ void FileCommands::openGame(const std::optional<std::string>& path) {
         gameFile_ = absolutePath(filename_);
     }
     filename_.clear();
-    if (saved.playsLeftOut) ask().message(kPlaysNotOpened, kPlaysNotOpenedTitle, Icon::Exclamation);
+    if (saved.playsLeftOut)
+        ask().message(saved.tooManyPlays ? kTooManyPlays : kPlaysNotOpened, kPlaysNotOpenedTitle,
+                      Icon::Exclamation);
 }
 
 } // namespace tallivant

@@ -130,6 +130,9 @@ public:
     static constexpr const char* kChangedSince =
         "%1 has changed since this game was last kept. Replace it with this game?";
     static constexpr const char* kChangedSinceTitle = "Replace?";
+    static constexpr const char* kTooManyPlays =
+        "This file holds more plays than a game file can keep; the statistics were opened "
+        "without them.";
     static constexpr const char* kUnsavedTitle = "Unsaved game";
     static constexpr const char* kUnsavedText =
         "The statistics of this game have not been saved. Save them first?";

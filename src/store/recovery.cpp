@@ -144,8 +144,10 @@ std::string trailerOf(std::string_view body) {
 // and the copy's own records, which are all ASCII (the label is escaped to it) and so read the
 // same in either encoding; leaving them out of the encoding's choice and conversion keeps a
 // stat's copy from converting a thousand plays.
-std::string recoveryBytes(const KeptGame& kept, PlaysText& plays) {
+// Nothing for a game that Save would refuse (fitsSavedGame).
+std::optional<std::string> recoveryBytes(const KeptGame& kept, PlaysText& plays) {
     std::string text = encodeGameFile(kept.game);
+    if (!fitsSavedGame(text.size(), kept.plays)) return std::nullopt;
     text += plays.of(kept.quarter, kept.plays);
     const auto record = [&](std::string_view name, std::initializer_list<std::string> values) {
         text += "\"" + std::string(name) + "\"";
@@ -440,12 +442,13 @@ std::optional<Recovery::Found> Recovery::claimLeftBehind() {
 std::optional<std::string> Recovery::write(const KeptGame& kept) {
     std::string why;
     if (!ownLock(&why)) return why;
-    const std::string bytes = recoveryBytes(kept, playsText_);
+    const std::optional<std::string> bytes = recoveryBytes(kept, playsText_);
     // What the copy holds must open again, as a saved game must.
-    if (bytes.size() > kMaxRecoveryBytes) return std::string("the game is too large to keep.");
+    if (!bytes || bytes->size() > kMaxRecoveryBytes)
+        return std::string("the game is too large to keep.");
 
     const std::string temp = fileOf(id_, ".tmp");
-    if (auto failure = writeNewFile(temp, bytes)) return failure;
+    if (auto failure = writeNewFile(temp, *bytes)) return failure;
     // A new name each time, and no version removed before a newer one is on the disk: a power
     // cut may lose the data of a file just renamed into place but keep the rename, and the
     // version before it is then the one offered. (A new name also spares the stat a quarter of

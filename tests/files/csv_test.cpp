@@ -126,6 +126,56 @@ TEST_F(CsvExport, PlaysReadBackOldestFirstWithTheirCorrections) {
     EXPECT_EQ(back.rows, expected);
 }
 
+// What a spreadsheet would run as a formula gets a leading apostrophe, spaces before it or not;
+// a number keeps its sign, its exponent, its percent sign and its decimal comma.
+TEST(CsvField, FormulaTextsGetAnApostropheAndNumbersStayNumbers) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\""},
+        {"-2+3+cmd|' /C calc'!A0", "'-2+3+cmd|' /C calc'!A0"},
+        {"+1 555", "'+1 555"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"\tx", "'\tx"},
+        {"\r=1", "\"'\r=1\""},
+        {"  =8+9", "'  =8+9"},
+        {"=1,2", "\"'=1,2\""},
+        {"-", "'-"},
+        {"-3", "-3"},
+        {"+3", "+3"},
+        {"-1e+20", "-1e+20"},
+        {"-45.5%", "-45.5%"},
+        {"-45,5%", "\"-45,5%\""},
+        {" -0.00% ", " -0.00% "},
+        {"a=b", "a=b"},
+        {"", ""},
+    };
+    for (const auto& [value, written] : cases)
+        EXPECT_EQ(csvField(value), written) << value;
+}
+
+// Each writer's text cells go through that rule: names in the box score and the plays, and a
+// field of a game file that holds no number; a field that holds one stays a number.
+TEST_F(CsvExport, NamesAndFieldsThatReadAsFormulasStayText) {
+    GameContents c;
+    c.names[0] = " =8+9";
+    c.fields[Field{0, FGM}.id()] = "=3*3";
+    c.fields[Field{0, REB}.id()] = "-3";
+    c.fields[Field{0, FGPER}.id()] = "-45,5%";
+    writeBytes(folder / "box.csv", boxScoreCsv(c));
+    const ReadBack box = readWithPython(folder / "box.csv");
+    ASSERT_EQ(box.rows.size(), 1u + kLines);
+    EXPECT_EQ(box.rows[1][0], "' =8+9");
+    EXPECT_EQ(box.rows[1][1 + FGM], "'=3*3");
+    EXPECT_EQ(box.rows[1][1 + REB], "-3");
+    EXPECT_EQ(box.rows[1][1 + FGPER], "-45.50");
+
+    Play play;
+    play.number = 1, play.time = "19:00:00", play.player = 1, play.letter = 'c';
+    writeBytes(folder / "plays.csv", playsCsv({play}, c.names));
+    const ReadBack plays = readWithPython(folder / "plays.csv");
+    ASSERT_EQ(plays.rows.size(), 2u);
+    EXPECT_EQ(plays.rows[1][3], "' =8+9");
+}
+
 // A plays file of another game must not stay beside the new box score as if it were this one's.
 TEST_F(CsvExport, GameWithoutPlaysWritesAPlaysFileWithItsHeaderAlone) {
     game.zeroSheet();

@@ -5,10 +5,14 @@
 // The plays and the quarter in a game file: written after the 19 records, read back with the
 // game, left out when they do not fit its statistics, and carried through a restore.
 #include <cstdio>
+#include <numeric>
 
-#include "files_fixture.h"
+#include "store/recovery.h"
 #include "formats/saved_game.h"
+#include "files_fixture.h"
+#include "sheet/numbers.h"
 #include "system/disk.h"
+#include "system/load_game.h"
 
 using namespace tallivant;
 using namespace tallivant::testing;
@@ -184,42 +188,105 @@ TEST_F(FilePlays, AFileWithoutThemOpensWithNoneInTheFirstQuarterAndNewEmptiesThe
     EXPECT_EQ(host.quarter, Quarter::First);
 }
 
-TEST_F(FilePlays, ThousandsSaveAndOpenButAFileTooLargeToOpenIsNotWritten) {
+// The encoding is chosen on the 19 records alone: a stray byte or a NUL among the plays leaves
+// the plays out, never the game, nor turns its UTF-8 names into Windows-1252.
+TEST_F(FilePlays, AStrayByteOrANulAmongThePlaysLeavesOutThePlaysAlone) {
+    game.setName(1, "1 Zoë 李");
+    stat(1, 'c', Quarter::First);
+    stat(2, 'h', Quarter::Second);
+    const GameContents contents = contentsOf(game);
+    const std::string fits = *encodeSavedGame(contents, Quarter::Second, game.plays());
+    const std::size_t time = fits.find("\"Play\",\"2\",\"") + 12;
+    const std::string path = folder / "game.txt";
+    for (const char stray : {'\xFF', '\0'}) {
+        SCOPED_TRACE(static_cast<int>(stray));
+        std::string bytes = fits;
+        bytes.insert(time, 1, stray);
+        writeBytes(path, bytes);
+        game.markSaved();
+        dialogs.shown.clear();
+        openFrom(path);
+        EXPECT_EQ(contentsOf(game), contents);
+        EXPECT_TRUE(game.plays().empty());
+        EXPECT_EQ(host.quarter, Quarter::Second);
+        expectToldOnce();
+    }
+}
+
+// Whatever opens can be saved (and kept by the recovery copy, by the same rule) through every
+// correction to come. An earlier Tallivant wrote files up to the limit as the plays then were;
+// given, moved and removed, they would outgrow it: such plays are left out on opening.
+TEST_F(FilePlays, ThousandsSaveAndOpenAndWhatOpensIsSavedAfterEveryCorrection) {
     for (int i = 0; i < 5000; ++i)
         stat(1 + i % kPlayers, "cvdferhunokmt"[i % 13], static_cast<Quarter>(i / 1000));
     const std::string path = folder / "long.txt";
     saveTo(path);
-    const Plays plays = game.plays();
+    Plays many = game.plays();
+    const std::size_t recorded = many.size();
     game.setPlays({});
     openFrom(path);
-    EXPECT_EQ(game.plays(), plays);
+    EXPECT_EQ(game.plays(), many);
 
-    // Plays that would take the file past what Open reads: refused, the old file left alone.
-    Plays many = plays;
+    // Field goals missed by player 10 in the first quarter, up to the limit as written today.
+    Play missed = many.back();
+    missed.quarter = Quarter::First, missed.player = 10, missed.letter = 'v';
     const std::size_t quarterLine = quarterAndPlaysText(Quarter::Second, {}).size();
     std::size_t size = readBytes(path).size();
-    while (size <= kMaxSavedGameBytes) {
-        Play p = many.back();
-        p.number += 1;
-        p.counted = false;
-        size += quarterAndPlaysText(Quarter::Second, {p}).size() - quarterLine;
-        many.push_back(p);
+    for (;;) {
+        missed.number = static_cast<int>(many.size()) + 1;
+        size += quarterAndPlaysText(Quarter::Second, {missed}).size() - quarterLine;
+        if (size > kMaxSavedGameBytes) break;
+        many.push_back(missed);
     }
+    const int added = static_cast<int>(many.size() - recorded);
+    for (const char* name : {"txtfga_9", "txt1stfga", "txtfgatot"})
+        set(name, formatCount(readLenient(txt(name)) + added));
+    const GameContents contents = contentsOf(game);
+    const std::string written =
+        encodeGameFile(contents) + quarterAndPlaysText(Quarter::First, many);
+    ASSERT_LE(written.size(), kMaxSavedGameBytes);
+    writeBytes(path, written);
+    game.markSaved();
+    dialogs.shown.clear();
+    openFrom(path);
+    EXPECT_EQ(contentsOf(game), contents);
+    EXPECT_TRUE(game.plays().empty());
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].text, FileCommands::kTooManyPlays);
+    // Nor do Save and the recovery copy write them.
     game.setPlays(many);
     dialogs.shown.clear();
-    const std::string before = readBytes(path);
     saveTo(path);
     expectNotSaved("the game would be too large to open again.");
-    EXPECT_TRUE(readBytes(path) == before);
+    EXPECT_TRUE(readBytes(path) == written);
+    Recovery copy(folder / "state");
+    const auto keep = [&] {
+        return copy.write({contentsOf(game), "", Quarter::First, game.memory(), game.plays()});
+    };
+    EXPECT_EQ(keep(), "the game is too large to keep.");
 
-    // One play fewer: small enough, saved and opened again.
-    many.pop_back();
+    // As many as fit at their longest: they open, and once every one is removed, given from
+    // player 10 to 12 and moved from the first quarter to the second, they are saved and open.
+    while (!encodeSavedGame(contents, Quarter::First, many))
+        many.pop_back();
     game.setPlays(many);
     saveTo(path);
-    ASSERT_LE(readBytes(path).size(), kMaxSavedGameBytes);
     game.setPlays({});
     openFrom(path);
-    EXPECT_EQ(game.plays().size(), many.size());
+    ASSERT_EQ(game.plays(), many);
+    std::vector<int> places(many.size() - recorded);
+    std::iota(places.begin(), places.end(), static_cast<int>(recorded));
+    ASSERT_TRUE(game.removePlays(places));
+    ASSERT_TRUE(game.givePlays(places, 12));
+    ASSERT_TRUE(game.movePlays(places, Quarter::Second));
+    const Plays corrected = game.plays();
+    EXPECT_EQ(keep(), std::nullopt);
+    dialogs.shown.clear();
+    saveTo(path);
+    ASSERT_EQ(dialogs.shown.back().text, "Your file has been saved.");
+    game.setPlays({});
+    openFrom(path);
+    EXPECT_EQ(game.plays(), corrected);
 }
 
 TEST_F(FilePlays, ARestoredGameHasItsPlaysAndTakebackStillTakesBackTheLast) {

@@ -57,5 +57,14 @@ TEST(SeasonCsv, ReadsBackWithHeaderPlayersByPointsPerGameAndTheTeamLast) {
     EXPECT_EQ(rows[4][seasonColumnOf(PTS)], "17");
 }
 
+// The season trims the blanks off a name, which turns " =8+9" into a formula: it stays text.
+TEST(SeasonCsv, NameThatTrimsToAFormulaStaysText) {
+    GameContents game;
+    game.names[0] = " =8+9";
+    put(game, 0, PTS, 2);
+    const std::string csv = seasonCsv(addUpSeason({game}));
+    EXPECT_NE(csv.find("\r\n'=8+9,"), std::string::npos) << csv;
+}
+
 } // namespace
 } // namespace tallivant::testing

@@ -297,6 +297,27 @@ TEST_F(PlaysTest, AForgottenQuarterSwitchIsMendedInOneStep) {
     EXPECT_EQ(txt("txt1stfgper"), "50.00%");
 }
 
+// Removed and put back, a corrected play comes back as it was: moved, in the quarter it was
+// moved to with its "from" quarter; given, on the player it was given to with its "from" player.
+TEST_F(PlaysTest, ACorrectedPlayRemovedAndPutBackComesBackAsItWas) {
+    stat(3, 'c', Quarter::First);
+    stat(5, 'h', Quarter::First);
+    ASSERT_TRUE(game.movePlays({0}, Quarter::Third));
+    ASSERT_TRUE(game.givePlays({1}, 8));
+    const Plays corrected = game.plays();
+    const SheetCopy before = copySheet(game);
+    ASSERT_TRUE(game.removePlays({0, 1}));
+    EXPECT_EQ(txt("txt3rdpts"), "0");
+    EXPECT_EQ(txt("txtreb_7"), "0");
+    ASSERT_TRUE(game.putBackPlays({0, 1}));
+    EXPECT_EQ(game.plays(), corrected);
+    EXPECT_EQ(copySheet(game).fields, before.fields);
+    EXPECT_EQ(txt("txt1stpts"), "0");
+    EXPECT_EQ(txt("txt3rdpts"), "2");
+    EXPECT_EQ(txt("txtreb_4"), "0");
+    EXPECT_EQ(txt("txtreb_7"), "1");
+}
+
 TEST_F(PlaysTest, ACorrectionEmptiesTheTakebackMemoryAndIsAnUnsavedChange) {
     stat(3, 'h');
     stat(4, 'u');
