@@ -22,8 +22,10 @@ std::vector<Output> boxScoreOutputs(const Game& game, const std::string& path) {
 
 bool ExportDialog::run(const Kind& kind, FileDialogSetup start,
                        const std::vector<std::string>& reads, const MakeOutputs& make) {
+    const std::string suffix = kind.suffix;
     start.title = kind.title;
-    start.filters = {kind.filter};
+    start.filters = {{(suffix == "pdf" ? "PDF" : "CSV") + std::string(" files (*.") + suffix + ")",
+                      "*." + suffix}};
     start.defaultSuffix = kind.suffix;
     start.confirmOverwrite = true;
     for (;;) {
@@ -62,11 +64,10 @@ void ExportDialog::tell(const Kind& kind, const std::string& reason) {
 ExportCommands::ExportCommands(const Game& game, Dialogs& dialogs, FilesHost& host)
     : game_(game), dialogs_(dialogs), host_(host) {}
 
-bool ExportCommands::run(const ExportDialog::Kind& kind, const char* fallbackName,
-                         const MakeOutputs& make) {
+bool ExportCommands::run(const ExportDialog::Kind& kind, const MakeOutputs& make) {
     // Named for the game's file where it has one, "lincoln.txt" giving "lincoln.pdf".
     const std::string label = host_.fileLabel();
-    std::string name = fallbackName;
+    std::string name = kind.name;
     if (!label.empty()) {
         const std::string stem = utf8Of(pathOf(label).stem());
         if (!stem.empty()) name = stem + "." + kind.suffix;
@@ -78,7 +79,7 @@ bool ExportCommands::run(const ExportDialog::Kind& kind, const char* fallbackNam
 }
 
 bool ExportCommands::saveReportAsPdf(const MakePdf& makePdf) {
-    return run({kPdfTitle, {"PDF files (*.pdf)", "*.pdf"}, "pdf", kPdfFailed}, kPdfName,
+    return run(kPdf,
                [&](const std::string& path) -> std::variant<std::vector<Output>, std::string> {
                    std::optional<std::string> pdf = makePdf(game_);
                    if (!pdf) return std::string(kPdfNotMade);
@@ -87,7 +88,7 @@ bool ExportCommands::saveReportAsPdf(const MakePdf& makePdf) {
 }
 
 bool ExportCommands::exportCsv() {
-    return run({kCsvTitle, {"CSV files (*.csv)", "*.csv"}, "csv", kCsvFailed}, kCsvName,
+    return run(kCsv,
                [&](const std::string& path) -> std::variant<std::vector<Output>, std::string> {
                    return boxScoreOutputs(game_, path);
                });

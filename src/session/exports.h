@@ -34,13 +34,16 @@ using MakeOutputs =
 // a refused one opens the dialog again on the name chosen, for another. True when written.
 class ExportDialog {
 public:
+    // What is exported: the dialog's title, the file's suffix ("pdf" or "csv", which picks
+    // the dialog's one filter), the name proposed and the start of the failure message.
     struct Kind {
         const char* title;
-        FileFilter filter;
         const char* suffix;
+        const char* name;
         const char* failed; // "The box score has not been exported: "
     };
     ExportDialog(Dialogs& dialogs, FilesHost& host) : dialogs_(dialogs), host_(host) {}
+    // `start` gives the folder and, where it names one, the name proposed.
     bool run(const Kind& kind, FileDialogSetup start, const std::vector<std::string>& reads,
              const MakeOutputs& make);
 
@@ -64,17 +67,16 @@ public:
     // The same for the box score as CSV, with its plays file beside it.
     bool exportCsv();
 
-    static constexpr const char* kPdfTitle = "Save the report as PDF";
-    static constexpr const char* kCsvTitle = "Export the box score as CSV";
-    static constexpr const char* kPdfName = "Tallivant report.pdf";
-    static constexpr const char* kCsvName = "Tallivant box score.csv";
-    static constexpr const char* kPdfFailed = "The report has not been saved: ";
-    static constexpr const char* kCsvFailed = "The box score has not been exported: ";
+    static constexpr ExportDialog::Kind kPdf{
+        "Save the report as PDF", "pdf", "Tallivant report.pdf", "The report has not been saved: "};
+    static constexpr ExportDialog::Kind kCsv{"Export the box score as CSV", "csv",
+                                             "Tallivant box score.csv",
+                                             "The box score has not been exported: "};
     static constexpr const char* kPdfNotMade = "the PDF could not be made.";
     static constexpr const char* kFailedTitle = "Error!";
 
 private:
-    bool run(const ExportDialog::Kind& kind, const char* fallbackName, const MakeOutputs& make);
+    bool run(const ExportDialog::Kind& kind, const MakeOutputs& make);
 
     const Game& game_;
     Dialogs& dialogs_;

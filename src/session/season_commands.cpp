@@ -43,10 +43,10 @@ void SeasonCommands::tellLeftOut(const Season& season) {
     dialogs_.message(leftOutText(season), kTitle, Icon::Exclamation);
 }
 
-bool SeasonCommands::run(const ExportDialog::Kind& kind, const char* name, const Season& season,
+bool SeasonCommands::run(const ExportDialog::Kind& kind, const Season& season,
                          const std::function<std::optional<std::string>()>& bytes) {
     return ExportDialog(dialogs_, host_)
-        .run(kind, besideGame(host_, {}, name), season.read,
+        .run(kind, besideGame(host_, {}, kind.name), season.read,
              [&](const std::string& path) -> std::variant<std::vector<Output>, std::string> {
                  std::optional<std::string> made = bytes();
                  if (!made) return std::string(ExportCommands::kPdfNotMade);
@@ -55,13 +55,11 @@ bool SeasonCommands::run(const ExportDialog::Kind& kind, const char* name, const
 }
 
 bool SeasonCommands::savePdf(const Season& season, const MakeSeasonPdf& makePdf) {
-    return run({kPdfTitle, {"PDF files (*.pdf)", "*.pdf"}, "pdf", kPdfFailed}, kPdfName, season,
-               [&] { return makePdf(season); });
+    return run(kPdf, season, [&] { return makePdf(season); });
 }
 
 bool SeasonCommands::exportCsv(const Season& season) {
-    return run({kCsvTitle, {"CSV files (*.csv)", "*.csv"}, "csv", kCsvFailed}, kCsvName, season,
-               [&] { return std::optional(seasonCsv(season)); });
+    return run(kCsv, season, [&] { return std::optional(seasonCsv(season)); });
 }
 
 } // namespace tallivant

@@ -43,15 +43,13 @@ public:
     static constexpr const char* kChooseTitle = "Select the games of the season";
     static constexpr const char* kTitle = "Season totals";
     static constexpr const char* kLeftOut = "These files were left out:";
-    static constexpr const char* kPdfTitle = "Save the season as PDF";
-    static constexpr const char* kCsvTitle = "Export the season as CSV";
-    static constexpr const char* kPdfName = "Season totals.pdf";
-    static constexpr const char* kCsvName = "Season totals.csv";
-    static constexpr const char* kPdfFailed = "The season has not been saved: ";
-    static constexpr const char* kCsvFailed = "The season has not been exported: ";
+    static constexpr ExportDialog::Kind kPdf{"Save the season as PDF", "pdf", "Season totals.pdf",
+                                             "The season has not been saved: "};
+    static constexpr ExportDialog::Kind kCsv{"Export the season as CSV", "csv", "Season totals.csv",
+                                             "The season has not been exported: "};
 
 private:
-    bool run(const ExportDialog::Kind& kind, const char* name, const Season& season,
+    bool run(const ExportDialog::Kind& kind, const Season& season,
              const std::function<std::optional<std::string>()>& bytes);
 
     Dialogs& dialogs_;
