@@ -227,10 +227,19 @@ def showing(acc):
 
 
 def menu_item(name):
-    # The item of an open menu: showing, in the menu's own window or under the menu bar's.
-    for acc in descendants(application):
+    # The item of an open menu: showing, in the menu's own window or under the menu bar's. The
+    # sheet's hundreds of fields are passed over: a menu never has that many children, and
+    # asking each of them over D-Bus ten times a second is what made the wait run out on a
+    # machine busy with other work.
+    todo = [application]
+    while todo:
+        acc = todo.pop()
+        if acc is None:
+            continue
         if acc.name == name and acc.getRole() == pyatspi.ROLE_MENU_ITEM and showing(acc):
             return acc
+        if acc.childCount <= 40:
+            todo.extend(acc)
     return None
 
 
