@@ -29,10 +29,6 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-bool isPercentColumn(int col) {
-    return col == FGPER || col == FTPER || col == TPPER;
-}
-
 // The number a spreadsheet reads in a text: "-3", "1e+20", "66.67%" or "66,67%" (the decimal
 // comma of some locales) as 66.67; nothing for a text that holds no number.
 struct SheetNumber {

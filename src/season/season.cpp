@@ -16,6 +16,7 @@
 #include "formats/saved_game.h"
 #include "sheet/game.h"
 #include "sheet/numbers.h"
+#include "sheet/plays.h"
 #include "system/disk.h"
 #include "system/load_game.h"
 
@@ -25,16 +26,12 @@ namespace {
 
 using Counts = std::array<double, kColumns>;
 
-bool isPercentage(int col) {
-    return col == FGPER || col == FTPER || col == TPPER;
-}
-
 // The line's counts as the sheet reads its texts; the percentages stay 0, since a season's
 // come from its totals and not from the games' percentages.
 Counts countsOf(const GameContents& game, int line) {
     Counts counts{};
     for (int col = 0; col < kColumns; ++col)
-        if (!isPercentage(col)) counts[col] = readLenient(game.fields[Field{line, col}.id()]);
+        if (!isPercentColumn(col)) counts[col] = readLenient(game.fields[Field{line, col}.id()]);
     return counts;
 }
 
@@ -45,15 +42,7 @@ bool holdsAStat(const Counts& counts) {
 // The name as its button shows it (shownName's "&" rule), without the blanks around it, so that
 // "&Ann Lee " and "Ann Lee" are one player.
 std::string cleanName(const std::string& typed) {
-    std::string name;
-    for (std::size_t i = 0; i < typed.size(); ++i) {
-        if (typed[i] != '&') {
-            name += typed[i];
-        } else if (i + 1 < typed.size() && typed[i + 1] == '&') {
-            name += '&';
-            ++i;
-        }
-    }
+    const std::string name = withoutAmpersands(typed);
     const auto first = std::find_if_not(name.begin(), name.end(), isBlank);
     const auto last = std::find_if_not(name.rbegin(), name.rend(), isBlank).base();
     return first < last ? std::string(first, last) : std::string();

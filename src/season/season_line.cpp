@@ -29,10 +29,6 @@ Shooting shootingOf(Col percentage) {
 
 constexpr std::array<Col, kSeasonAverages> kAveraged = {PTS, REB, AST, STL, BLK, TO};
 
-bool isPercentage(int col) {
-    return col == FGPER || col == FTPER || col == TPPER;
-}
-
 // Tenths, half away from zero as the sheet rounds its percentages: 1 point in 4 games is 0.3.
 // (A quotient of whole numbers that is exactly half a tenth is exact in a double, so the
 // rounding sees the true half.)
@@ -77,7 +73,7 @@ double seasonValue(const SeasonLine& line, int column) {
     if (column == 1) return line.games;
     if (column < 2 + kColumns) {
         const int col = column - 2;
-        return isPercentage(col) ? line.percentage(static_cast<Col>(col)) : line.totals[col];
+        return isPercentColumn(col) ? line.percentage(static_cast<Col>(col)) : line.totals[col];
     }
     return line.average(static_cast<SeasonAverage>(column - 2 - kColumns));
 }
@@ -89,8 +85,8 @@ std::array<std::string, kSeasonColumns> seasonRowTexts(const SeasonLine& line,
     row[1] = std::to_string(line.games);
     for (int col = 0; col < kColumns; ++col)
         row[seasonColumnOf(static_cast<Col>(col))] =
-            isPercentage(col) ? percentNumber(line, static_cast<Col>(col), decimalSeparator)
-                              : formatCount(line.totals[col]);
+            isPercentColumn(col) ? percentNumber(line, static_cast<Col>(col), decimalSeparator)
+                                 : formatCount(line.totals[col]);
     for (int a = 0; a < kSeasonAverages; ++a)
         row[seasonColumnOf(static_cast<SeasonAverage>(a))] =
             tenths(line.average(static_cast<SeasonAverage>(a)), decimalSeparator);

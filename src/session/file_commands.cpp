@@ -104,7 +104,7 @@ void FileCommands::put(const GameContents& contents, const std::string& label, Q
     game_.forgetTakeback();
     for (int id = 0; id < kFields; ++id) {
         const Field f = Field::fromId(id);
-        const bool percent = f.col == FGPER || f.col == FTPER || f.col == TPPER;
+        const bool percent = isPercentColumn(f.col);
         game_.setText(f,
                       percent ? game_.withOwnSeparator(contents.fields[id]) : contents.fields[id]);
     }

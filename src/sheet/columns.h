@@ -38,6 +38,11 @@ enum Col : int {
     PTS
 };
 
+// The three percentage columns, which hold a share of two counts rather than a count.
+constexpr bool isPercentColumn(int col) {
+    return col == FGPER || col == FTPER || col == TPPER;
+}
+
 enum class Quarter : int { First, Second, Third, Fourth, Overtime };
 
 struct ColumnInfo {

@@ -40,7 +40,7 @@ std::string_view quarterName(Quarter quarter) {
     return i < kNames.size() ? kNames[i] : std::string_view();
 }
 
-std::string shownName(const std::string& name, int player) {
+std::string withoutAmpersands(std::string_view name) {
     std::string out;
     for (std::size_t i = 0; i < name.size(); ++i) {
         if (name[i] != '&') {
@@ -50,6 +50,11 @@ std::string shownName(const std::string& name, int player) {
             ++i;
         }
     }
+    return out;
+}
+
+std::string shownName(const std::string& name, int player) {
+    std::string out = withoutAmpersands(name);
     return out.empty() ? "#" + std::to_string(player) : out;
 }
 

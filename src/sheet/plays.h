@@ -18,13 +18,13 @@
 namespace tallivant {
 
 struct Play {
-    int number = 0;       // 1, 2, … in the order recorded
-    std::string time;     // the time of day it was recorded, "hh:mm:ss"
+    int number = 0;                   // 1, 2, … in the order recorded
+    std::string time;                 // the time of day it was recorded, "hh:mm:ss"
     Quarter quarter = Quarter::First; // the quarter whose line holds it now
-    int player = 0;       // 1 to 12: whose line holds it now
-    char letter = 0;      // the stat's letter ('c' field goal made, … 't' technical foul)
-    bool counted = true;  // false once taken back or removed
-    int fromPlayer = 0;   // the player it was recorded for, once given to another; else 0
+    int player = 0;                   // 1 to 12: whose line holds it now
+    char letter = 0;     // the stat's letter ('c' field goal made, … 't' technical foul)
+    bool counted = true; // false once taken back or removed
+    int fromPlayer = 0;  // the player it was recorded for, once given to another; else 0
     std::optional<Quarter> fromQuarter; // the quarter it was recorded in, once moved; else none
     friend bool operator==(const Play&, const Play&) = default;
 };
@@ -36,8 +36,10 @@ using Plays = std::vector<Play>;
 std::string_view statWords(char letter);
 // "1st", "2nd", "3rd", "4th", "OT".
 std::string_view quarterName(Quarter quarter);
-// The player as the name button shows the name: every single "&" dropped (a doubled one shows
-// as one), "#N" for an empty name.
+// A name as its button shows it, without the Alt-letter's mark: every single "&" dropped, a
+// doubled one shown as one.
+std::string withoutAmpersands(std::string_view name);
+// The player as the name button shows the name (withoutAmpersands), "#N" for an empty name.
 std::string shownName(const std::string& name, int player);
 // "taken back", "from <name>", "from <quarter>" (both, given and moved, joined by ", "), or
 // nothing; `names` are the roster's twelve names as typed.

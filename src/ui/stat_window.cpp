@@ -53,17 +53,8 @@ namespace {
 // The name as its button shows it without an Alt-letter: every single "&" dropped, a doubled
 // one kept (it shows as one "&").
 QString withoutMnemonic(const QString& name) {
-    QString out;
-    out.reserve(name.size());
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        if (name[i] != u'&') {
-            out += name[i];
-        } else if (i + 1 < name.size() && name[i + 1] == u'&') {
-            out += QStringLiteral("&&");
-            ++i;
-        }
-    }
-    return out;
+    return QString::fromStdString(withoutAmpersands(name.toStdString()))
+        .replace(u'&', QStringLiteral("&&"));
 }
 
 // Keys that act when pressed on the window: Alt- and Ctrl-letters, and Enter or Space on a
@@ -177,8 +168,7 @@ void StatWindow::offerRecovery() {
     const KeptGame& kept = found->kept;
     QStringList names;
     for (int n = 1; n <= 3; ++n)
-        names << withoutMnemonic(QString::fromStdString(kept.game.names[n - 1]))
-                     .replace(QStringLiteral("&&"), QStringLiteral("&"));
+        names << QString::fromStdString(withoutAmpersands(kept.game.names[n - 1]));
     const QString changed =
         QLocale().toString(QDateTime::fromSecsSinceEpoch(found->changed), QLocale::ShortFormat);
     const QString informative = QStringLiteral("File: %1\nLast change: %2\nPlayers: %3")
@@ -606,10 +596,7 @@ void StatWindow::nameChanged(int player) {
     QPushButton* button = nameButtons_[player - 1];
     const QString name = QString::fromStdString(game_.name(player));
     const QString spoken = q(spokenLine(playerLine(player - 1)));
-    const QString plain = QString(name)
-                              .replace(QStringLiteral("&&"), QStringLiteral("\x01"))
-                              .remove(QLatin1Char('&'))
-                              .replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    const QString plain = QString::fromStdString(withoutAmpersands(game_.name(player)));
     button->setAccessibleName(plain.isEmpty() ? spoken : spoken + QStringLiteral(", ") + plain);
     // Whether a name may keep its letter depends on the names before it.
     showNames();
