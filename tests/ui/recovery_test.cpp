@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QCheckBox>
 #include <QRadioButton>
+#include <QSettings>
 #include <QStandardPaths>
 #include <filesystem>
 #include <fstream>
@@ -153,8 +154,19 @@ TEST_F(RecoveryTest, AGameOpenedFromDiscardedStaysUnsavedAndIsSavedElsewhere) {
     // Where the scorer worked last (not discarded/, though the game was opened from there), else
     // Documents where there is one.
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    EXPECT_EQ(setup.startFolder, QFileInfo(documents).isDir() ? documents.toStdString() : "");
+    const std::string fallback = QFileInfo(documents).isDir() ? documents.toStdString() : "";
+    EXPECT_EQ(setup.startFolder, fallback);
     EXPECT_TRUE(dialogs.shown[1].setup.ownFile.empty());
+
+    // The folder the scorer chooses a file in is where the next dialog starts, kept for the next
+    // run too; once it is gone, it is not proposed.
+    {
+        ScratchFolder elsewhere;
+        window->folderUsed(elsewhere.path().string());
+        EXPECT_EQ(window->startFolder(), elsewhere.path().string());
+        EXPECT_EQ(QSettings().value("folder").toString().toStdString(), elsewhere.path().string());
+    }
+    EXPECT_EQ(window->startFolder(), fallback);
 }
 
 TEST_F(RecoveryTest, ADiscardThatCannotKeepTheGameWarnsAndTheNextStartOffersIt) {
