@@ -22,29 +22,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/button_row.h"
 #include "ui/plays_model.h"
 
 namespace tallivant::ui {
 
 namespace {
-
-// A button whose Alt-letter clicks at once, like the main window's: Qt's own animated click
-// would emit clicked() about 100 ms later and drop a second press meanwhile.
-class Button : public QPushButton {
-public:
-    Button(const QString& text, QWidget* parent) : QPushButton(text, parent) {
-        setAutoDefault(false);
-    }
-
-protected:
-    bool event(QEvent* e) override {
-        if (e->type() == QEvent::Shortcut && !static_cast<QShortcutEvent*>(e)->isAmbiguous()) {
-            click();
-            return true;
-        }
-        return QPushButton::event(e);
-    }
-};
 
 // The table tells a screen reader which play it is on as soon as it gets the focus, not only
 // when the current play changes: Qt announces the table alone. The play is announced after the
@@ -203,33 +186,22 @@ PlaysWindow::PlaysWindow(Game& game, Dialogs& dialogs, std::function<Quarter()> 
     for (int c = 0; c < PlaysModel::kColumnCount; ++c)
         header->resizeSection(c, widths[c]);
 
-    remove_ = new Button(QStringLiteral("&Remove"), this);
-    putBack_ = new Button(QStringLiteral("&Put back"), this);
-    giveTo_ = new Button(QStringLiteral("&Give to..."), this);
-    quarter_ = new Button(QStringLiteral("&Quarter..."), this);
-    auto* close = new Button(QStringLiteral("&Close"), this);
-    remove_->setObjectName(QStringLiteral("playsRemove"));
-    putBack_->setObjectName(QStringLiteral("playsPutBack"));
-    giveTo_->setObjectName(QStringLiteral("playsGiveTo"));
-    quarter_->setObjectName(QStringLiteral("playsQuarter"));
-    close->setObjectName(QStringLiteral("playsClose"));
-    connect(remove_, &QPushButton::clicked, this, &PlaysWindow::remove);
-    connect(putBack_, &QPushButton::clicked, this, &PlaysWindow::putBack);
-    connect(giveTo_, &QPushButton::clicked, this, &PlaysWindow::giveTo);
-    connect(quarter_, &QPushButton::clicked, this, &PlaysWindow::moveToQuarter);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {remove_, putBack_, giveTo_, quarter_})
-        buttons->addWidget(b);
-    buttons->addStretch();
-    buttons->addWidget(close);
+    std::vector<QPushButton*> made;
+    QHBoxLayout* buttons =
+        buttonRow<PlaysWindow>(this,
+                               {{"&Remove", "playsRemove", &PlaysWindow::remove},
+                                {"&Put back", "playsPutBack", &PlaysWindow::putBack},
+                                {"&Give to...", "playsGiveTo", &PlaysWindow::giveTo},
+                                {"&Quarter...", "playsQuarter", &PlaysWindow::moveToQuarter}},
+                               "playsClose", made);
+    remove_ = made[0];
+    putBack_ = made[1];
+    giveTo_ = made[2];
+    quarter_ = made[3];
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_);
     layout->addLayout(buttons);
 
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
     auto* del = new QShortcut(QKeySequence(Qt::Key_Delete), this);
     connect(del, &QShortcut::activated, remove_, &QPushButton::click);
 

@@ -20,6 +20,7 @@
 #include "report/printer.h"
 #include "report/season_paint.h"
 #include "session/season_commands.h"
+#include "ui/button_row.h"
 #include "ui/text.h"
 
 namespace tallivant::ui {
@@ -120,26 +121,13 @@ SeasonWindow::SeasonWindow(Season season, Dialogs& dialogs, FilesHost& host, QWi
     table_->setSortingEnabled(true);
     table_->resizeColumnsToContents();
 
-    auto* print = new QPushButton(QStringLiteral("&Print"), this);
-    auto* pdf = new QPushButton(QStringLiteral("Save as P&DF"), this);
-    auto* csv = new QPushButton(QStringLiteral("Export &CSV"), this);
-    auto* close = new QPushButton(QStringLiteral("&Close"), this);
-    print->setObjectName(QStringLiteral("seasonPrint"));
-    pdf->setObjectName(QStringLiteral("seasonPdf"));
-    csv->setObjectName(QStringLiteral("seasonCsv"));
-    close->setObjectName(QStringLiteral("seasonClose"));
-    connect(print, &QPushButton::clicked, this, &SeasonWindow::print);
-    connect(pdf, &QPushButton::clicked, this, &SeasonWindow::savePdf);
-    connect(csv, &QPushButton::clicked, this, &SeasonWindow::exportCsv);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
-
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {print, pdf, csv})
-        buttons->addWidget(b);
-    buttons->addStretch();
-    buttons->addWidget(close);
+    std::vector<QPushButton*> made;
+    QHBoxLayout* buttons =
+        buttonRow<SeasonWindow>(this,
+                                {{"&Print", "seasonPrint", &SeasonWindow::print},
+                                 {"Save as P&DF", "seasonPdf", &SeasonWindow::savePdf},
+                                 {"Export &CSV", "seasonCsv", &SeasonWindow::exportCsv}},
+                                "seasonClose", made);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_);
     layout->addLayout(buttons);
