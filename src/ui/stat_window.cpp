@@ -397,8 +397,14 @@ std::string StatWindow::stateFolder() const {
     return copy_.recovery().folder();
 }
 
+// Where the folder used last is kept between runs: named in full, so that it is the same
+// place whatever names the application was given (on Windows, a key under HKEY_CURRENT_USER).
+const QString kOrganization = QStringLiteral("Tallivant");
+const QString kApplication = QStringLiteral("Tallivant");
+const QString kFolderKey = QStringLiteral("folder");
+
 std::string StatWindow::startFolder() const {
-    const QString last = QSettings().value(QStringLiteral("folder")).toString();
+    const QString last = QSettings(kOrganization, kApplication).value(kFolderKey).toString();
     if (!last.isEmpty() && QFileInfo(last).isDir()) return last.toStdString();
     // Not one that does not exist: the dialog would propose a name there and the save fail.
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -406,7 +412,7 @@ std::string StatWindow::startFolder() const {
 }
 
 void StatWindow::folderUsed(const std::string& folder) {
-    QSettings().setValue(QStringLiteral("folder"), QString::fromStdString(folder));
+    QSettings(kOrganization, kApplication).setValue(kFolderKey, QString::fromStdString(folder));
 }
 
 void StatWindow::setFileLabel(const std::string& text) {

@@ -70,7 +70,8 @@ protected:
 TEST_F(Exports, DialogsProposeTheGameFilesNameInTheDocumentsFolder) {
     const struct {
         std::string label, start, pdf, csv;
-    } games[] = {{"/games/lincoln.txt", "/games", "lincoln.pdf", "lincoln.csv"},
+    } games[] = {{"/games/lincoln.txt", utf8Of(std::filesystem::absolute(pathOf("/games"))),
+                  "lincoln.pdf", "lincoln.csv"},
                  {"", utf8(folder.path()), "Tallivant report.pdf", "Tallivant box score.csv"}};
     for (const auto& g : games) {
         SCOPED_TRACE(g.label);
