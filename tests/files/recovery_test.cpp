@@ -32,19 +32,16 @@ KeptGame keptGame(int rebounds, std::string label = {}) {
     return kept;
 }
 
-// A game of `stats` stats and as many plays, with boxes ticked on the screen.
+// A game of `stats` made shots and as many plays, player `stats` on the floor.
 KeptGame playedGame(int stats) {
     FakeDialogs dialogs;
     Game game{dialogs};
     for (int i = 0; i < stats; ++i) {
-        game.selectPlayer(1 + i % 3);
-        game.record(statRow("cehm"[i % 4]), Quarter::Second);
+        game.selectPlayer(2);
+        game.record(statRow('c'), Quarter::Second);
     }
-    KeptGame kept{contentsOf(game), "/games/monday.txt", Quarter::Second, game.memory(),
-                  game.plays()};
-    kept.marks.timeouts[stats % 5] = true;
-    kept.marks.ourPossession = false;
-    kept.marks.onFloor[stats % 12] = true;
+    KeptGame kept{contentsOf(game), "", Quarter::Second, game.memory(), game.plays()};
+    kept.marks.onFloor[stats] = true;
     return kept;
 }
 
@@ -98,50 +95,31 @@ TEST_F(RecoveryFiles, AVersionStaysUntilANewerOneIsOnTheDiskAndIsOfferedWhenTheN
 TEST_F(RecoveryFiles, ATornOrDamagedVersionIsNeverOfferedAndTheWholeOneBeforeItStays) {
     EXPECT_EQ(crc32("123456789"), 0xCBF43926u);
     const KeptGame older = playedGame(3), newer = playedGame(6);
-    std::string whole;
-    {
-        Recovery copy(state);
-        ASSERT_FALSE(copy.write(newer));
-        whole = readBytes(copy.path());
-        copy.remove();
-    }
+    Recovery(state).write(newer);
+    const std::string whole = readBytes(filesIn(state, ".txt").at(0));
     // File|Open reads a copy like any game file.
-    const auto opened = readSavedGame(whole);
-    ASSERT_TRUE(std::holds_alternative<SavedGame>(opened));
-    EXPECT_EQ(std::get<SavedGame>(opened).plays, newer.plays);
-    EXPECT_FALSE(std::get<SavedGame>(opened).playsLeftOut);
-
-    const std::size_t play = whole.find("\"Play\",\"4\"");
-    const std::size_t end = whole.rfind("\"End\"");
-    ASSERT_NE(play, std::string::npos);
-    const auto flipped = [&](std::size_t at) {
-        std::string bytes = whole;
-        bytes[at] ^= 0x01;
-        return bytes;
-    };
+    EXPECT_EQ(std::get<SavedGame>(readSavedGame(whole)).plays, newer.plays);
+    const std::size_t play = whole.find("\"Play\",\"4\""), end = whole.rfind("\"End\"");
+    std::string flipped = whole, badCrc = whole;
+    flipped[play + 8] = '5';
+    badCrc[whole.size() - 4] ^= 1;
     const struct {
-        const char* what;
         std::string bytes;
         bool offered; // else the older version is
-    } cases[] = {
-        {"cut at a play's start", whole.substr(0, play), false},
-        {"cut inside a play", whole.substr(0, play + 13), false},
-        {"cut inside the trailer", whole.substr(0, end + 9), false},
-        {"a play's number changed", flipped(play + 8), false},
-        {"a game value changed", flipped(whole.find("\"1\"")), false},
-        {"the trailer's CRC changed", flipped(whole.size() - 4), false},
-        // An older program's copy, with no trailer, is whole when it ends with its last record.
-        {"no trailer", whole.substr(0, end), true},
-        {"no trailer, cut in the last record", whole.substr(0, end - 3), false},
-    };
+    } cases[] = {{whole.substr(0, play), false},
+                 {whole.substr(0, play + 13), false},
+                 {flipped, false},
+                 {badCrc, false},
+                 // An older program's copy, with no trailer, is whole when its last record is.
+                 {whole.substr(0, end), true},
+                 {whole.substr(0, end - 3), false}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        const std::string folder = state + "/" + c.what;
+        const std::string folder = state + "/" + std::to_string(&c - cases);
+        SCOPED_TRACE(folder);
         std::string first, second;
         {
             Recovery copy(folder);
-            ASSERT_FALSE(copy.write(older));
-            ASSERT_FALSE(copy.sync());
+            ASSERT_FALSE(copy.write(older) || copy.sync());
             first = copy.path();
             ASSERT_FALSE(copy.write(newer));
             second = copy.path();
@@ -149,54 +127,36 @@ TEST_F(RecoveryFiles, ATornOrDamagedVersionIsNeverOfferedAndTheWholeOneBeforeItS
         writeBytes(second, c.bytes);
         const auto found = Recovery(folder).claimLeftBehind();
         ASSERT_TRUE(found);
-        const KeptGame& expected = c.offered ? newer : older;
-        EXPECT_EQ(found->kept.game, expected.game);
-        EXPECT_EQ(found->kept.plays, expected.plays);
-        EXPECT_EQ(found->kept.marks, expected.marks);
-        EXPECT_EQ(fs::exists(pathOf(second + ".broken")), !c.offered);
-        EXPECT_EQ(filesIn(pathOf(folder), ".txt"),
-                  std::vector{pathOf(c.offered ? second : first).string()});
+        EXPECT_EQ(found->kept.plays, (c.offered ? newer : older).plays);
+        EXPECT_EQ(found->kept.marks, (c.offered ? newer : older).marks);
+        EXPECT_EQ(filesIn(pathOf(folder), ".txt"), std::vector{c.offered ? second : first});
     }
 }
 
 // The game kept in discarded/ has its bytes on the disk before it is renamed there (else a
-// power cut can leave it empty), and its name too before any other version of it goes. When
-// a sync fails, nothing goes, and the next start offers the newest version left.
+// power cut can leave it empty), and its name before any other version of it goes. When a
+// sync fails, nothing goes, and the next start offers the newest version left.
 TEST_F(RecoveryFiles, ADiscardedGameIsOnTheDiskBeforeAnyOtherVersionOfItGoes) {
-    struct Sync {
-        std::string path, folder;
-        bool olderThere;
-    };
-    for (const int failing : {-1, 0, 1}) {
-        SCOPED_TRACE(failing);
+    for (const std::size_t failing : {0, 1, 9}) {
         const std::string folder = state + "/" + std::to_string(failing);
         Recovery copy(folder);
-        ASSERT_FALSE(copy.write(keptGame(1)));
-        ASSERT_FALSE(copy.sync());
-        const std::string older = copy.path();
-        ASSERT_FALSE(copy.write(keptGame(2)));
-        const std::string newest = copy.path();
-        std::vector<Sync> syncs;
-        copy.setDiskSync(
-            [&](const std::string& path, const std::string& in) -> std::optional<std::string> {
-                syncs.push_back({path, in, fs::exists(pathOf(older))});
-                if (static_cast<int>(syncs.size()) - 1 == failing) return "Input/output error";
-                return syncToDisk(path, in);
-            });
-        const auto why = copy.discard();
-        EXPECT_EQ(why.has_value(), failing >= 0);
-        ASSERT_GE(syncs.size(), failing == 0 ? 1u : 2u);
-        EXPECT_EQ(syncs[0].path, newest);
-        EXPECT_EQ(syncs[0].folder, folder);
-        if (failing != 0) {
-            EXPECT_EQ(pathOf(syncs[1].path).parent_path(), pathOf(copy.discardedFolder()));
-            EXPECT_EQ(syncs[1].folder, copy.discardedFolder());
-            EXPECT_TRUE(syncs[1].olderThere);
-        }
-        EXPECT_EQ(fs::exists(pathOf(older)), failing >= 0);
-        if (failing < 0) continue;
+        ASSERT_FALSE(copy.write(keptGame(1)) || copy.sync() || copy.write(keptGame(2)));
+        const std::string older = filesIn(folder, ".txt").at(0), newest = copy.path();
+        std::vector<std::string> syncs; // each file synced, and whether the older one was there
+        copy.setDiskSync([&](const std::string& path, const std::string& in) {
+            syncs.push_back(path + (fs::exists(older) ? " older" : ""));
+            return syncs.size() - 1 == failing ? "Input/output error" : syncToDisk(path, in);
+        });
+        EXPECT_EQ(copy.discard().has_value(), failing < 9);
+        ASSERT_GE(syncs.size(), std::min<std::size_t>(failing + 1, 2));
+        EXPECT_EQ(syncs[0], newest + " older");
+        // Then the game where it went, the older version still there.
+        EXPECT_TRUE(failing == 0 || (syncs[1].starts_with(copy.discardedFolder() + "/") &&
+                                     syncs[1].ends_with(" older")));
+        EXPECT_EQ(fs::exists(older), failing < 9) << failing;
         const auto found = Recovery(folder).claimLeftBehind();
-        ASSERT_TRUE(found);
+        ASSERT_EQ(found.has_value(), failing < 9);
+        if (!found) continue;
         EXPECT_EQ(found->kept.game, keptGame(failing == 0 ? 2 : 1).game);
     }
 }

