@@ -1,0 +1,96 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/keymap.h"
+
+#include <string>
+
+namespace tallivant::ui {
+
+namespace {
+using W = KeyWindow;
+using A = KeyAction;
+} // namespace
+
+// The stat rows follow kStatButtons; their letters are those of the buttons' captions. The
+// other windows' own keys are keys the sheet never uses and every laptop has without Fn: no
+// Alt-letter (any letter may be a name's) and no key the sheet takes.
+const std::array<KeyRow, kKeyRows> kKeyMap = {{
+    {"Alt+C", W::Sheet, A::Stat, 0, "Field goal made"},
+    {"Alt+V", W::Sheet, A::Stat, 1, "Field goal missed"},
+    {"Alt+D", W::Sheet, A::Stat, 2, "Free throw made"},
+    {"Alt+F", W::Sheet, A::Stat, 3, "Free throw missed"},
+    {"Alt+E", W::Sheet, A::Stat, 4, "Three-pointer made"},
+    {"Alt+R", W::Sheet, A::Stat, 5, "Three-pointer missed"},
+    {"Alt+U", W::Sheet, A::Stat, 6, "Assist"},
+    {"Alt+H", W::Sheet, A::Stat, 7, "Rebound"},
+    {"Alt+N", W::Sheet, A::Stat, 8, "Turnover"},
+    {"Alt+O", W::Sheet, A::Stat, 9, "Steal"},
+    {"Alt+K", W::Sheet, A::Stat, 10, "Block"},
+    {"Alt+M", W::Sheet, A::Stat, 11, "Personal foul (the player stays selected)"},
+    {"Alt+T", W::Sheet, A::Stat, 12, "Technical foul"},
+    {"Alt+the letter after & in a name", W::Sheet, A::Name, 0, "Selects that player"},
+    {"Ctrl+PgDown", W::Sheet, A::NextQuarter, 0, "Next quarter"},
+    {"Alt+Right", W::Sheet, A::NextQuarter, 0, "Next quarter"},
+    {"Ctrl+PgUp", W::Sheet, A::PreviousQuarter, 0, "Previous quarter"},
+    {"Alt+Left", W::Sheet, A::PreviousQuarter, 0, "Previous quarter"},
+    {"Alt+S", W::Sheet, A::StartStop, 0, "Starts or stops the timeout clock"},
+    {"Ctrl+Z", W::Sheet, A::Takeback, 0, "Takeback: undoes the last stat"},
+    {"Ctrl+S", W::Sheet, A::SaveOwn, 0, "Saves the game to its file"},
+    {"Alt+L", W::Sheet, A::Menu, 0, "File menu"},
+    {"Alt+I", W::Sheet, A::Menu, 1, "Edit Roster menu"},
+    {"Alt+G", W::Sheet, A::Menu, 2, "Color change menu"},
+    {"Alt+Y", W::Sheet, A::Menu, 3, "Plays menu"},
+    {"Alt+P", W::Sheet, A::Menu, 4, "Help menu"},
+    {"Del", W::Plays, A::Remove, 0, "Remove: the selected plays leave the totals"},
+    {"Ctrl+B", W::Plays, A::PutBack, 0, "Put back: the selected plays count again"},
+    {"Ctrl+G", W::Plays, A::GiveTo, 0, "Give to: another player gets the selected plays"},
+    {"Ctrl+Q", W::Plays, A::MoveToQuarter, 0, "Quarter: the selected plays go to another quarter"},
+    {"Home", W::Plays, A::Newest, 0, "The newest play"},
+    {"End", W::Plays, A::Oldest, 0, "The oldest play"},
+    {"Esc", W::Plays, A::Close, 0, "Closes the window"},
+    {"Esc", W::Season, A::Close, 0, "Closes the window"},
+    {"Esc", W::Keys, A::Close, 0, "Closes the window"},
+}};
+
+std::string_view windowTitle(KeyWindow window) {
+    switch (window) {
+    case W::Sheet:
+        return "Sheet";
+    case W::Plays:
+        return "Plays";
+    case W::Season:
+        return "Season totals";
+    case W::Keys:
+        return "Keys";
+    }
+    return {};
+}
+
+bool actsOnSheet(KeyAction action) {
+    switch (action) {
+    case A::Stat:
+    case A::Name:
+    case A::StartStop:
+    case A::Takeback:
+    case A::SaveOwn:
+    case A::NextQuarter:
+    case A::PreviousQuarter:
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::string keysOf(KeyWindow window, KeyAction action) {
+    std::string keys;
+    for (const KeyRow& row : kKeyMap) {
+        if (row.window != window || row.action != action) continue;
+        if (!keys.empty()) keys += ", ";
+        keys += row.keys;
+    }
+    return keys;
+}
+
+} // namespace tallivant::ui
