@@ -52,6 +52,10 @@ bool ExportDialog::run(const Kind& kind, FileDialogSetup start,
                             : utf8Of(pathOf(failed->path).filename()) + ": " + failed->reason);
             return false;
         }
+        std::string names;
+        for (const Output& file : files)
+            names += (names.empty() ? "" : " and ") + utf8Of(pathOf(file.path).filename());
+        host_.tell((suffix == "pdf" ? "Saved " : "Exported ") + names);
         return true;
     }
 }

@@ -4,6 +4,7 @@
 
 #include "session/file_commands.h"
 
+#include <ctime>
 #include <filesystem>
 #include <variant>
 
@@ -18,6 +19,20 @@
 namespace tallivant {
 
 namespace {
+
+// The time of day as the strip says it: "20:14".
+std::string clockTime() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    char text[8];
+    return std::strftime(text, sizeof text, "%H:%M", &local) ? text : "";
+}
+
 std::string absolutePath(const std::string& path) {
     std::error_code ec;
     std::string absolute = utf8Of(std::filesystem::absolute(pathOf(path), ec));
@@ -181,7 +196,7 @@ void FileCommands::editRoster() {
     }
 }
 
-bool FileCommands::savegame() {
+bool FileCommands::savegame(bool byBox) {
     // Starts at the file the game came from, if it was opened from one; never in the state
     // folder, where a game opened from discarded/ would be written back to be pruned later.
     // A file whose plays could not be read is not proposed: a name beside it is.
@@ -197,14 +212,14 @@ bool FileCommands::savegame() {
         return false;
     }
     rememberFolder(host_, *chosen);
-    return writeGame(absolutePath(*chosen));
+    return writeGame(absolutePath(*chosen), byBox);
 }
 
 bool FileCommands::saveToOwnFile() {
-    return gameFile_.empty() ? savegame() : writeGame(gameFile_);
+    return gameFile_.empty() ? savegame(false) : writeGame(gameFile_, false);
 }
 
-bool FileCommands::writeGame(const std::string& path) {
+bool FileCommands::writeGame(const std::string& path, bool byBox) {
     const auto bytes = encodeSavedGame(contentsOf(game_), host_.currentQuarter(), game_.plays());
     // Open leaves out plays that could grow past the limit; should a game reach it by its own
     // stats, a file that Open would not read whole must not replace a good one.
@@ -232,7 +247,14 @@ bool FileCommands::writeGame(const std::string& path) {
     game_.markSaved();
     // The window names the file the game is now in, and the next save proposes it.
     host_.setFileLabel(path);
-    ask().message(kSaved, path, Icon::Exclamation);
+    if (byBox) {
+        ask().message(kSaved, path, Icon::Exclamation);
+    } else {
+        std::string news = kSavedNews;
+        news.replace(news.find("%1"), 2, utf8Of(pathOf(path).filename()));
+        news.replace(news.find("%2"), 2, clockTime());
+        host_.tell(news);
+    }
     return true;
 }
 

@@ -46,6 +46,9 @@ public:
     virtual void gameDiscarded() {}
     // A box of one of the commands is about to open.
     virtual void boxOpening() {}
+    // News that needs no answer ("Saved to game1.txt at 20:14"), shown where it does not stop
+    // the game.
+    virtual void tell(const std::string& news) { (void)news; }
 };
 
 // True for a sheet without a stat whose names are all empty or "#  name": such a game holds
@@ -77,9 +80,11 @@ public:
     // plays; an existing file is replaced only
     // once the new one is completely on disk, and one other than the game's own file only
     // after the scorer confirms. True when the game was saved.
-    bool savegame();
-    // Writes the game to its own file (gameFile()) at once, without the dialog, and says so as
-    // savegame does; a game without a file of its own is saved through savegame's dialog.
+    // `byBox`: the scorer is told in a box that it was saved; otherwise by the host's news.
+    bool savegame(bool byBox = true);
+    // Writes the game to its own file (gameFile()) at once, without the dialog, and tells the
+    // host's news rather than a box; a game without a file of its own is saved through
+    // savegame's dialog.
     bool saveToOwnFile();
     // Asks for a game file and replaces the names, fields and plays with it and turns its quarter
     // on, but only when the whole file has been read and found complete; otherwise the game
@@ -119,6 +124,8 @@ public:
     static constexpr const char* kNoFileName =
         "Please enter a file name before pressing the save button.";
     static constexpr const char* kSaved = "Your file has been saved.";
+    // "Saved to game1.txt at 20:14"
+    static constexpr const char* kSavedNews = "Saved to %1 at %2";
     static constexpr const char* kNotSaved = "Your file has not been saved: ";
     static constexpr const char* kTooLarge = "the game would be too large to open again.";
     static constexpr const char* kOpenFailed =
@@ -142,7 +149,7 @@ private:
     // "0"; the names are left as they are.
     void clearSheet();
     // Writes the game, its quarter and plays to `path`, and tells the scorer how it went.
-    bool writeGame(const std::string& path);
+    bool writeGame(const std::string& path, bool byBox);
     void put(const GameContents& contents, const std::string& label, Quarter quarter);
     bool inStateFolder(const std::string& path) const;
     // The dialogs, once the host knows a box is about to open.

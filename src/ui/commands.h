@@ -23,6 +23,9 @@ public:
     virtual void editRoster() = 0;
     virtual void showInstructions() = 0;
     virtual void showPlays() = 0;
+    virtual void nextQuarter() = 0;
+    virtual void previousQuarter() = 0;
+    virtual void showKeys() = 0;
     virtual void takeback() = 0;
     virtual void startStopClock() = 0;
     virtual void resetClock() = 0;

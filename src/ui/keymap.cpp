@@ -54,7 +54,7 @@ const std::array<KeyRow, kKeyRows> kKeyMap = {{
     {"Esc", W::Keys, A::Close, 0, "Closes the window"},
 }};
 
-std::string_view windowTitle(KeyWindow window) {
+std::string_view keyWindowName(KeyWindow window) {
     switch (window) {
     case W::Sheet:
         return "Sheet";
@@ -81,6 +81,15 @@ bool actsOnSheet(KeyAction action) {
     default:
         return false;
     }
+}
+
+QList<QKeySequence> shortcutsOf(KeyWindow window, KeyAction action) {
+    QList<QKeySequence> keys;
+    for (const KeyRow& row : kKeyMap)
+        if (row.window == window && row.action == action)
+            keys << QKeySequence::fromString(QString::fromUtf8(row.keys.data(), row.keys.size()),
+                                             QKeySequence::PortableText);
+    return keys;
 }
 
 std::string keysOf(KeyWindow window, KeyAction action) {

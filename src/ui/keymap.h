@@ -8,6 +8,9 @@
 #pragma once
 
 #include <array>
+
+#include <QKeySequence>
+#include <QList>
 #include <string>
 #include <string_view>
 
@@ -16,6 +19,7 @@ namespace tallivant::ui {
 enum class KeyWindow { Sheet, Plays, Season, Keys };
 
 enum class KeyAction {
+    None,
     Stat,            // the stat of kStatButtons' row `arg`
     Name,            // the letter marked with "&" in a name selects that player
     Menu,            // opens a menu of the bar
@@ -46,11 +50,14 @@ struct KeyRow {
 inline constexpr int kKeyRows = 35;
 extern const std::array<KeyRow, kKeyRows> kKeyMap;
 
-std::string_view windowTitle(KeyWindow window);
+std::string_view keyWindowName(KeyWindow window);
 
 // The actions of the sheet that any of the program's windows passes on to it, and that wait
 // behind a box that only informs.
 bool actsOnSheet(KeyAction action);
+
+// The keys of `action` in `window`, as shortcuts.
+QList<QKeySequence> shortcutsOf(KeyWindow window, KeyAction action);
 
 // The keys of `action` in `window`, joined as a button shows them ("Del", "Ctrl+B").
 std::string keysOf(KeyWindow window, KeyAction action);

@@ -41,8 +41,12 @@ const std::array<MenuEntry, kMenuEntries> kMenuTable = {{
     {"mnudorange", "Dark orange", K::Colour, nullptr, 0x0040C0},
     {"mnuplays", "Pla&ys", K::Title},
     {"mnushowplays", "Show plays", K::Item, &M::showPlays},
+    {"mnunextquarter", "Next quarter", K::Item, &M::nextQuarter, 0, KeyAction::NextQuarter},
+    {"mnupreviousquarter", "Previous quarter", K::Item, &M::previousQuarter, 0,
+     KeyAction::PreviousQuarter},
     {"Help", "Hel&p", K::Title},
     {"Instructions", "Instructions", K::Item, &M::showInstructions},
+    {"mnukeys", "Keys", K::Item, &M::showKeys},
 }};
 
 const std::array<std::string_view, 9> kInstructions = {

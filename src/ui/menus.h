@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "ui/commands.h"
+#include "ui/keymap.h"
 
 namespace tallivant::ui {
 
@@ -26,9 +27,11 @@ struct MenuEntry {
     MenuKind kind;
     Command command = nullptr; // for an Item
     unsigned colour = 0;       // for a Colour item
+    // The item's keys in the keyboard map, which the menu shows beside it.
+    KeyAction keys = KeyAction::None;
 };
 
-inline constexpr int kMenuEntries = 31;
+inline constexpr int kMenuEntries = 34;
 extern const std::array<MenuEntry, kMenuEntries> kMenuTable;
 
 inline constexpr std::string_view kInstructionsTitle = "Instructions";

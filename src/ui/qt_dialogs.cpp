@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/sheet_keys.h"
 #include "ui/text.h"
 
 namespace tallivant::ui {
@@ -83,6 +84,8 @@ QWidget* QtDialogs::owner() const {
 
 void QtDialogs::message(const std::string& text, const std::string& title, Icon icon) {
     QMessageBox box(messageIcon(icon), q(title), q(text), QMessageBox::Ok, owner());
+    // It only informs: the sheet's keys typed meanwhile wait for it to close.
+    SheetKeys::holdsKeys(&box);
     box.exec();
 }
 
@@ -90,6 +93,7 @@ void QtDialogs::detailedMessage(const std::string& text, const std::string& deta
                                 const std::string& title, Icon icon) {
     QMessageBox box(messageIcon(icon), q(title), q(text), QMessageBox::Ok, owner());
     box.setInformativeText(q(detail));
+    SheetKeys::holdsKeys(&box);
     box.exec();
 }
 

@@ -46,6 +46,7 @@ void RecoveryCopy::write() {
     // A saved game is in its file; a sheet with no stat and no name holds nothing to keep.
     if (!game_->hasUnsavedChanges() || holdsNothing(*game_)) {
         recovery_.remove();
+        setHoldsCopy(false);
         // A game saved since: its next failure is worth saying again.
         if (!game_->hasUnsavedChanges()) warned_ = false;
         setFailure(std::nullopt);
@@ -57,7 +58,10 @@ void RecoveryCopy::write() {
                   game_->memory(),
                   game_->plays(),
                   marks_ ? marks_() : ScreenMarks{}};
-    if (const auto failure = recovery_.write(kept)) fail(*failure);
+    if (const auto failure = recovery_.write(kept))
+        fail(*failure);
+    else
+        setHoldsCopy(true);
     if (!sync_.isActive()) sync_.start();
 }
 
@@ -90,9 +94,16 @@ void RecoveryCopy::setFailure(std::optional<std::string> reason) {
     emit failureChanged();
 }
 
+void RecoveryCopy::setHoldsCopy(bool holds) {
+    if (holdsCopy_ == holds) return;
+    holdsCopy_ = holds;
+    emit holdsCopyChanged();
+}
+
 void RecoveryCopy::discard() {
     keep();
     discardClaimed();
+    setHoldsCopy(false);
 }
 
 void RecoveryCopy::discardClaimed() {
@@ -107,6 +118,7 @@ void RecoveryCopy::closed() {
     retry_ = false;
     recovery_.remove();
     recovery_.sync();
+    setHoldsCopy(false);
     setFailure(std::nullopt);
 }
 

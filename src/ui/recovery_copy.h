@@ -47,6 +47,8 @@ public:
     // Why the game's copy is not on the disk now (a full or failing disk); nothing while it
     // is, or while there is no game to keep.
     const std::optional<std::string>& failure() const { return failure_; }
+    // Whether a copy of the game is on the disk now.
+    bool holdsCopy() const { return holdsCopy_; }
 
     Recovery& recovery() { return recovery_; }
     const Recovery& recovery() const { return recovery_; }
@@ -60,11 +62,14 @@ public:
 signals:
     // failure() changed: the copy began to fail, fails for another reason or is kept again.
     void failureChanged();
+    // holdsCopy() changed.
+    void holdsCopyChanged();
 
 private:
     void write();
     void fail(const std::string& reason);
     void setFailure(std::optional<std::string> reason);
+    void setHoldsCopy(bool holds);
     void syncNow();
 
     Dialogs& dialogs_;
@@ -80,6 +85,7 @@ private:
     bool retry_ = false;
     bool warned_ = false;
     bool keeping_ = true;
+    bool holdsCopy_ = false;
 };
 
 } // namespace tallivant::ui

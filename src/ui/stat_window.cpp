@@ -31,18 +31,21 @@
 #include "session/exports.h"
 #include "session/season_commands.h"
 #include "ui/appearance.h"
-#include "ui/box_keys.h"
 #include "ui/client_area.h"
 #include "ui/colours.h"
 #include "ui/command_button.h"
 #include "ui/floor_box.h"
 #include "ui/focus_outline.h"
+#include "ui/keymap.h"
+#include "ui/keys_window.h"
 #include "ui/layout.h"
 #include "ui/menus.h"
 #include "ui/palettes.h"
 #include "ui/plays_window.h"
 #include "ui/season_window.h"
 #include "ui/sheet_field.h"
+#include "ui/sheet_keys.h"
+#include "ui/strip.h"
 #include "ui/tab_chain.h"
 #include "ui/text.h"
 
@@ -116,27 +119,22 @@ StatWindow::StatWindow(Dialogs& dialogs, QWidget* parent)
     setUpTabChain(client_);
     new FocusOutline(client_);
 
-    // Ctrl+Z, the undo key of every desktop program, presses Takeback.
-    auto* undo = new QShortcut(QKeySequence::Undo, this);
-    undo->setAutoRepeat(false);
-    connect(undo, &QShortcut::activated, takeback_, &QPushButton::click);
-    // Ctrl+S saves at a time-out in two keys, where File|Save takes seven.
-    auto* save = new QShortcut(QKeySequence::Save, this);
-    save->setAutoRepeat(false);
-    connect(save, &QShortcut::activated, this, &StatWindow::saveToOwnFile);
+    // Ctrl+Z, the undo key of every desktop program, presses Takeback; Ctrl+S saves at a
+    // time-out in two keys, where File|Save takes seven.
+    for (KeyAction action : {KeyAction::Takeback, KeyAction::SaveOwn}) {
+        for (const QKeySequence& key : shortcutsOf(KeyWindow::Sheet, action)) {
+            auto* shortcut = new QShortcut(key, this);
+            shortcut->setAutoRepeat(false);
+            connect(shortcut, &QShortcut::activated, this, [this, key] { sheetKey(key)(); });
+        }
+    }
     qApp->installEventFilter(this);
-    // Behind a box, a key that would act on the sheet beeps instead of going astray. The names'
-    // letters are read from their buttons: showNames keeps the "&" only where it works.
-    new BoxKeys(this, [this](const QKeySequence& key) {
-        const auto carries = [&key](const QPushButton* b) {
-            return QKeySequence::mnemonic(b->text()) == key;
-        };
-        return QKeySequence::keyBindings(QKeySequence::Undo).contains(key) ||
-               QKeySequence::keyBindings(QKeySequence::Save).contains(key) ||
-               QKeySequence::mnemonic(q(Clock::kStartCaption)) == key ||
-               std::ranges::any_of(statButtons_, carries) ||
-               std::ranges::any_of(nameButtons_, carries);
-    });
+    new SheetKeys(this, [this](const QKeySequence& key) { return sheetKey(key); });
+
+    strip_ = new Strip(this);
+    setStatusBar(strip_);
+    connect(&copy_, &RecoveryCopy::failureChanged, this, &StatWindow::showFilesState);
+    connect(&copy_, &RecoveryCopy::holdsCopyChanged, this, &StatWindow::showFilesState);
 
     game_.setListener(this);
     load();
@@ -245,6 +243,9 @@ void StatWindow::buildPanel() {
         }
         case PanelKind::QuarterOption: {
             auto* option = new QRadioButton(client_);
+            connect(option, &QRadioButton::toggled, this, [this](bool on) {
+                if (on) quarterSwitched();
+            });
             quarters->addButton(option, quarter);
             quarterButtons_[quarter++] = option;
             w = option;
@@ -353,6 +354,10 @@ void StatWindow::buildMenus() {
         QAction* action =
             e.kind == MenuKind::Separator ? menu->addSeparator() : menu->addAction(q(e.caption));
         action->setObjectName(q(e.name));
+        if (e.keys != KeyAction::None) {
+            action->setShortcuts(shortcutsOf(KeyWindow::Sheet, e.keys));
+            action->setAutoRepeat(false);
+        }
         if (e.kind == MenuKind::Colour) {
             connect(action, &QAction::triggered, this,
                     [this, colour = e.colour] { client_->setBackground(toQColor(colour)); });
@@ -540,6 +545,73 @@ void StatWindow::showPlays() {
         plays_ = new PlaysWindow(
             game_, dialogs_, [this] { return currentQuarter(); }, [this] { copy_.keep(); }, this);
     plays_->bringUp();
+}
+
+void StatWindow::nextQuarter() {
+    stepQuarter(1);
+}
+
+void StatWindow::previousQuarter() {
+    stepQuarter(-1);
+}
+
+void StatWindow::stepQuarter(int by) {
+    const int on = static_cast<int>(currentQuarter());
+    quarterButtons_[std::clamp(on + by, 0, kQuarters - 1)]->click();
+}
+
+void StatWindow::quarterSwitched() {
+    strip_->setGame(QStringLiteral("Quarter: %1").arg(q(quarterName(currentQuarter()))));
+    // The quarter is kept with the game's recovery copy.
+    marksChanged();
+}
+
+void StatWindow::showKeys() {
+    if (!keys_) keys_ = new KeysWindow(this);
+    keys_->bringUp();
+}
+
+void StatWindow::tell(const std::string& news) {
+    strip_->tell(QString::fromStdString(news));
+}
+
+void StatWindow::showFilesState() {
+    if (const auto& failure = copy_.failure())
+        strip_->setFiles(QStringLiteral("Recovery copy failing: ") +
+                         QString::fromStdString(*failure));
+    else
+        strip_->setFiles(copy_.holdsCopy() ? QStringLiteral("Recovery copy kept") : QString());
+}
+
+std::function<void()> StatWindow::sheetKey(const QKeySequence& key) {
+    // The names' letters are read from their buttons: showNames keeps the "&" only where it
+    // selects that player. Alt+S is the clock's once its button shows the letter.
+    const auto carries = [&key](const QPushButton* b) {
+        return QKeySequence::mnemonic(b->text()) == key;
+    };
+    for (QPushButton* b : statButtons_)
+        if (carries(b)) return [b] { b->click(); };
+    for (QPushButton* b : nameButtons_)
+        if (carries(b)) return [b] { b->click(); };
+    if (carries(startStop_)) return [b = startStop_] { b->click(); };
+    for (const KeyRow& row : kKeyMap) {
+        if (row.window != KeyWindow::Sheet ||
+            QKeySequence::fromString(q(row.keys), QKeySequence::PortableText) != key)
+            continue;
+        switch (row.action) {
+        case KeyAction::Takeback:
+            return [b = takeback_] { b->click(); };
+        case KeyAction::SaveOwn:
+            return [this] { saveToOwnFile(); };
+        case KeyAction::NextQuarter:
+            return [this] { stepQuarter(1); };
+        case KeyAction::PreviousQuarter:
+            return [this] { stepQuarter(-1); };
+        default:
+            break;
+        }
+    }
+    return {};
 }
 
 ScreenMarks StatWindow::marks() const {

@@ -15,6 +15,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <string>
 
 #include <QKeySequence>
@@ -40,8 +41,10 @@ class QTimer;
 namespace tallivant::ui {
 
 class ClientArea;
+class KeysWindow;
 class PlaysWindow;
 class SheetField;
+class Strip;
 
 class StatWindow : public QMainWindow, private GameListener, private FilesHost, private Commands {
     Q_OBJECT
@@ -70,6 +73,10 @@ public:
     // A game named on the command line, opened as File|Open opens the file chosen.
     void openGameFile(const std::string& path);
     RecoveryCopy& recoveryCopy() { return copy_; }
+    Strip* strip() const { return strip_; }
+    // What a key of the sheet does now (the keyboard map's, a stat's or a name's letter), or
+    // nothing for a key that is none of them.
+    std::function<void()> sheetKey(const QKeySequence& key);
 
     static constexpr const char* kRestoreTitle = "Restore game";
     static constexpr const char* kRestoreText =
@@ -119,6 +126,14 @@ private:
     void showInstructions() override;
     // Opens the Plays window, or brings it to the front.
     void showPlays() override;
+    void nextQuarter() override;
+    void previousQuarter() override;
+    // As a click on the quarter's option button `by` places after (or before) the one on.
+    void stepQuarter(int by);
+    void quarterSwitched();
+    void showKeys() override;
+    void tell(const std::string& news) override;
+    void showFilesState();
     void takeback() override;
     void startStopClock() override;
     void resetClock() override;
@@ -158,6 +173,8 @@ private:
     QPushButton* takeback_ = nullptr;
     // Made when first asked for; it shows the game, so it goes before the game does.
     PlaysWindow* plays_ = nullptr;
+    KeysWindow* keys_ = nullptr;
+    Strip* strip_ = nullptr;
     KeyRepeats repeats_;
 
     // What each name button and personal foul field shows now, so a repaint touches only the

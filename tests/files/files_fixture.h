@@ -38,6 +38,8 @@ public:
     Quarter currentQuarter() const override { return quarter; }
     void setFileLabel(const std::string& path) override { label = path; }
     std::string fileLabel() const override { return label; }
+    std::vector<std::string> news;
+    void tell(const std::string& text) override { news.push_back(text); }
 };
 
 // Everything File|Open must leave alone when it fails.

@@ -7,10 +7,10 @@
 #include <cstdio>
 #include <numeric>
 
-#include "store/recovery.h"
-#include "formats/saved_game.h"
 #include "files_fixture.h"
+#include "formats/saved_game.h"
 #include "sheet/numbers.h"
+#include "store/recovery.h"
 #include "system/disk.h"
 #include "system/load_game.h"
 
@@ -331,13 +331,12 @@ TEST_F(FilePlays, ARestoredGameSavesToItsOwnFileAndAsksWhenTheFileChangedSince) 
         EXPECT_EQ(files.gameFile(), own);
         EXPECT_TRUE(game.hasUnsavedChanges());
         EXPECT_EQ(files.saveToOwnFile(), !changedSince);
-        ASSERT_EQ(dialogs.shown.size(), 1u);
+        ASSERT_EQ(dialogs.shown.size(), changedSince ? 1u : 0u);
         if (changedSince) {
             EXPECT_EQ(dialogs.shown[0].kind, "okCancel");
             EXPECT_NE(dialogs.shown[0].text.find(own), std::string::npos);
             EXPECT_EQ(readBytes(own), "the game as it was saved");
         } else {
-            EXPECT_EQ(dialogs.shown[0].text, "Your file has been saved.");
             EXPECT_EQ(readBytes(own), savedBytes());
             writeBytes(own, "the game as it was saved");
         }

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <filesystem>
+#include <regex>
 
 #include "files_fixture.h"
 #include "system/disk.h"
@@ -132,19 +133,21 @@ TEST_F(FileSave, CtrlSWritesTheGamesOwnFileAtOnceAndAsksOnlyForANewGame) {
     playSomeGame();
     dialogs.fileAnswers = {folder / "week1.txt"};
     EXPECT_TRUE(files.saveToOwnFile());
-    ASSERT_EQ(dialogs.shown.size(), 2u);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].kind, "save");
 
-    // Opened from a file, it goes back there with no question but the usual word of success.
+    // Opened from a file, it goes back there with no question and no box: the news says it.
     dialogs.inputAnswers = {};
     files.newGame();
     openFrom(folder / "week1.txt");
     stat(7, 'f');
     dialogs.shown.clear();
     EXPECT_TRUE(files.saveToOwnFile());
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, "Your file has been saved.");
-    EXPECT_EQ(dialogs.shown[0].title, folder / "week1.txt");
+    EXPECT_TRUE(dialogs.shown.empty());
+    ASSERT_EQ(host.news.size(), 2u);
+    EXPECT_TRUE(
+        std::regex_match(host.news[1], std::regex("Saved to week1\\.txt at [0-2][0-9]:[0-5][0-9]")))
+        << host.news[1];
     EXPECT_EQ(readBytes(folder / "week1.txt"), savedBytes());
     EXPECT_FALSE(game.hasUnsavedChanges());
     expectOnlyEntries({"week1.txt"});

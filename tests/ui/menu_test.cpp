@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QWindow>
 
 #include "window_fixture.h"
@@ -23,6 +24,15 @@ QColor gap(ui::StatWindow& w) {
 // the program or paints the window's background (each colour differs from the one before it).
 // The printer question is cancelled, so nothing is printed.
 TEST_F(Menus, EveryItemActsWhenChosenAndReadsAsTheProgramWritesIt) {
+    const auto checkedQuarter = [this] {
+        for (QRadioButton* b : window->findChildren<QRadioButton*>())
+            if (b->isChecked() && b->objectName().startsWith(u"opt") &&
+                b->objectName() != u"optyouposs")
+                return b->objectName();
+        return QString();
+    };
+    // Next quarter must have a quarter to go to: the test starts from the third.
+    click("opt3rdqtr");
     QStringList captions, idle;
     QColor background = gap(*window);
     for (QAction* title : window->menuBar()->actions()) {
@@ -32,7 +42,14 @@ TEST_F(Menus, EveryItemActsWhenChosenAndReadsAsTheProgramWritesIt) {
             if (item->isSeparator()) continue;
             EXPECT_TRUE(item->isEnabled());
             EXPECT_FALSE(item->isCheckable());
-            EXPECT_TRUE(item->shortcut().isEmpty());
+            // Only the items added for the quarter keys show keys, those of the keyboard map.
+            const QString name = item->objectName();
+            const QString keys = name == QStringLiteral("mnunextquarter") ? "Ctrl+PgDown; Alt+Right"
+                                 : name == QStringLiteral("mnupreviousquarter")
+                                     ? "Ctrl+PgUp; Alt+Left"
+                                     : "";
+            EXPECT_EQ(QKeySequence::listToString(item->shortcuts()), keys) << name.toStdString();
+            const QString quarter = checkedQuarter();
             const std::size_t shown = dialogs.shown.size();
             const bool visible = window->isVisible();
             dialogs.okCancelAnswers = {false};
@@ -42,12 +59,16 @@ TEST_F(Menus, EveryItemActsWhenChosenAndReadsAsTheProgramWritesIt) {
             item->trigger();
             if (clears && text("txtreb_0") == QStringLiteral("0")) dialogs.shown.push_back({});
             const QColor now = gap(*window);
-            // Show plays opens a window of its own; it is closed again for the next items.
-            QWidget* plays = window->findChild<QWidget*>(QStringLiteral("plays"));
-            const bool playsShown = plays && plays->isVisible();
-            if (plays) plays->close();
+            // Show plays and Keys open windows of their own; they are closed again for the next
+            // items.
+            bool ownWindow = false;
+            for (const char* own : {"plays", "frmkeys"}) {
+                QWidget* w = window->findChild<QWidget*>(QLatin1StringView(own));
+                ownWindow = ownWindow || (w && w->isVisible());
+                if (w) w->close();
+            }
             if (dialogs.shown.size() == shown && window->isVisible() == visible &&
-                now == background && !playsShown)
+                now == background && !ownWindow && checkedQuarter() == quarter)
                 idle << item->text();
             background = now;
         }
@@ -61,7 +82,8 @@ TEST_F(Menus, EveryItemActsWhenChosenAndReadsAsTheProgramWritesIt) {
                            "Color chan&ge: Red, Green, Purple, Black, Yellow, Blue, "
                            "White, Orange, Dark red, Dark green, Dark purple, Dark "
                            "blue, Dark orange",
-                           "Pla&ys: Show plays", "Hel&p: Instructions"}));
+                           "Pla&ys: Show plays, Next quarter, Previous quarter",
+                           "Hel&p: Instructions, Keys"}));
     QAction* bar = widget<QAction>("mnubar");
     EXPECT_TRUE(bar && bar->isSeparator());
 }

@@ -63,7 +63,12 @@ TEST_F(StartUp, ClientAreaIsSevenNinetyTwoByFiveTwentyNineBelowTheMenuBar) {
     QWidget* client = window->centralWidget();
     EXPECT_EQ(client->size(), QSize(792, 529));
     EXPECT_GE(client->y(), window->menuBar()->geometry().bottom());
-    EXPECT_EQ(window->size(), QSize(792, 529 + client->y()));
+    // The strip under the sheet is the only thing the window adds below it.
+    const QWidget* strip = window->findChild<QWidget*>(QStringLiteral("strip"));
+    ASSERT_NE(strip, nullptr);
+    EXPECT_EQ(strip->y(), client->geometry().bottom() + 1);
+    EXPECT_EQ(window->size(), QSize(792, 529 + client->y() + strip->height()));
+    EXPECT_LE(strip->height(), 24);
 }
 
 // Positions worked out from the twips of the layout, 15 to a pixel: a few controls at each

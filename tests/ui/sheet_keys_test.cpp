@@ -9,12 +9,13 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <functional>
 
 #include "sheet/columns.h"
-#include "ui/box_keys.h"
 #include "ui/qt_dialogs.h"
+#include "ui/sheet_keys.h"
 #include "window_fixture.h"
 
 namespace tallivant::testing {
@@ -85,7 +86,7 @@ protected:
         dialogs.setWindow(window.get());
         window->show();
         backToTheWindow();
-        auto* keys = window->findChild<ui::BoxKeys*>();
+        auto* keys = window->findChild<ui::SheetKeys*>();
         ASSERT_NE(keys, nullptr);
         keys->setBeep([this] { ++beeps; });
     }
@@ -111,36 +112,48 @@ protected:
     }
 };
 
-TEST_F(KeysBehindBoxes, RefusalBeepsForStatAndNameKeysAndTheSheetStaysAsItWas) {
+// Behind a box that only informs, the sheet's keys wait in order and the box shows them; Enter
+// lets them act as if typed then, Escape drops them. A key held down is held once, and a key the
+// sheet does not use is no concern of the box's.
+TEST_F(KeysBehindBoxes, HeldBehindAnInformingBoxTheyActInOrderOnEnterOrAreDroppedOnEscape) {
     window->game().setName(4, "4 &Zed Cole");
     const QStringList before = sheet();
-    QStringList behind;
-    int beepsBehind = -1;
-    bool stayed = false;
-    EachBox boxes([&](QWidget* box, int) {
-        EXPECT_EQ(qobject_cast<QMessageBox*>(box)->text(), "Please select player first.");
-        holdAsX11(focus(), Qt::Key_C, Qt::AltModifier, QStringLiteral("c"));
-        alt('z'); // player 4's letter
-        alt('q'); // nobody's: no beep
-        stayed = box->isVisible();
-        beepsBehind = beeps;
-        behind = sheet();
-        QTest::keyClick(focus(), Qt::Key_Return);
-    });
-    alt('h'); // a rebound with no name selected
-    EXPECT_EQ(boxes.count, 1);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_TRUE(stayed);
-    EXPECT_EQ(beepsBehind, 2);
-    EXPECT_EQ(behind, before);
-    // Nothing typed behind the box arrives once it is closed; the next keys act at once.
-    backToTheWindow();
-    EXPECT_EQ(sheet(), before);
-    EXPECT_EQ(window->game().playernum(), 0);
-    alt('z');
-    alt('c');
-    EXPECT_EQ(text("txtfgm_3"), "1");
-    EXPECT_EQ(beeps, 2);
+    for (const Qt::Key close : {Qt::Key_Escape, Qt::Key_Return}) {
+        SCOPED_TRACE(close);
+        window->game().deselect();
+        QString shown;
+        QStringList behind;
+        EachBox boxes([&](QWidget* box, int) {
+            EXPECT_EQ(qobject_cast<QMessageBox*>(box)->text(), "Please select player first.");
+            alt('z'); // player 4's letter
+            holdAsX11(focus(), Qt::Key_C, Qt::AltModifier, QStringLiteral("c"));
+            alt('q'); // nobody's
+            QTest::keyClick(focus(), Qt::Key_PageDown, Qt::ControlModifier);
+            alt('z');
+            holdMarked(box->windowHandle(), Qt::Key_R, Qt::AltModifier);
+            shown = qobject_cast<QMessageBox*>(box)->informativeText();
+            behind = sheet();
+            QTest::keyClick(focus(), close);
+        });
+        alt('h'); // a rebound with no name selected
+        EXPECT_EQ(boxes.count, 1);
+        EXPECT_EQ(shown, "Held: Alt+Z, Alt+C, Ctrl+PgDown, Alt+Z, Alt+R. Enter: they act. "
+                         "Escape: they are dropped.");
+        EXPECT_EQ(behind, before);
+        backToTheWindow();
+        QTest::qWait(0);
+        if (close == Qt::Key_Escape) {
+            EXPECT_EQ(sheet(), before);
+            EXPECT_EQ(text("txt2ndfgm") + text("txt1stfgm"), "00");
+            EXPECT_TRUE(window->findChild<QRadioButton*>(QStringLiteral("opt1stqtr"))->isChecked());
+        } else {
+            // The field goal in the first quarter, the missed three in the second.
+            EXPECT_EQ(text("txtfgm_3") + text("txt1stfgm") + text("txt2nd3pta"), "111");
+            EXPECT_EQ(window->game().plays().size(), 2u);
+            EXPECT_TRUE(window->findChild<QRadioButton*>(QStringLiteral("opt2ndqtr"))->isChecked());
+        }
+    }
+    EXPECT_EQ(beeps, 0);
 }
 
 // Escape on each real prompt of Edit roster is Cancel, which keeps the name it offered; Ctrl+S
@@ -194,37 +207,37 @@ TEST_F(KeysBehindBoxes, NamePromptTakesLettersButNotTheSheetsKeys) {
     EXPECT_EQ(window->game().playernum(), 1);
 }
 
-// The personal foul keeps the fouler selected; keys typed behind the warning neither take the
-// foul back nor select another player.
-TEST_F(KeysBehindBoxes, FoulTroubleBoxKeepsTheFoulAndTheFouler) {
+// The third foul's box holds what comes next; a held fourth foul opens its own box, which shows
+// the keys still held and takes more. A foul's box opens before its quarter field is written,
+// and that field is written before the held keys act.
+TEST_F(KeysBehindBoxes, AHeldFoulOpensItsBoxWithTheKeysAfterItStillHeld) {
     window->game().setName(5, "5 &Zed");
     QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("cmdp2")), Qt::LeftButton);
     alt('m');
     alt('m');
-    int beepsBehind = -1, selectedBehind = -1;
-    bool kept = false;
-    EachBox boxes([&](QWidget* box, int) {
+    QStringList shown, fouls;
+    EachBox boxes([&](QWidget* box, int n) {
         EXPECT_EQ(box->windowTitle(), "Foul trouble");
-        EXPECT_EQ(qobject_cast<QMessageBox*>(box)->text(), "The player has 3");
-        const QStringList atOpen = sheet();
-        holdMarked(box->windowHandle(), Qt::Key_Z, Qt::ControlModifier);
-        alt('z');
-        beepsBehind = beeps;
-        kept = sheet() == atOpen && box->isVisible();
-        selectedBehind = window->game().playernum();
+        fouls << qobject_cast<QMessageBox*>(box)->text() + " " + text("txt1stpf");
+        if (n == 0) {
+            alt('m'); // the same player's fourth
+            alt('e');
+        } else {
+            alt('z');
+        }
+        shown << qobject_cast<QMessageBox*>(box)->informativeText();
         QTest::keyClick(focus(), Qt::Key_Return);
     });
     alt('m');
-    EXPECT_EQ(boxes.count, 1);
-    EXPECT_EQ(beepsBehind, 2);
-    EXPECT_TRUE(kept);
-    EXPECT_EQ(selectedBehind, 2);
-    EXPECT_EQ(text("txt1stpf") + text("txtpf_1"), "33");
-    // The takeback is still there for the scorer: Ctrl+Z now takes the third foul back.
-    backToTheWindow();
-    QTest::keyClick(focus(), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(text("txt1stpf") + text("txtpf_1"), "22");
-    EXPECT_EQ(beeps, 2);
+    QTest::qWait(0);
+    EXPECT_EQ(boxes.count, 2);
+    EXPECT_EQ(fouls, (QStringList{"The player has 3 2", "The player has 4 3"}));
+    EXPECT_EQ(shown,
+              (QStringList{"Held: Alt+M, Alt+E. Enter: they act. Escape: they are dropped.",
+                           "Held: Alt+E, Alt+Z. Enter: they act. Escape: they are dropped."}));
+    EXPECT_EQ(text("txtpf_1") + text("txt1stpf") + text("txt3ptm_1"), "441");
+    EXPECT_EQ(window->game().playernum(), 5);
+    EXPECT_EQ(beeps, 0);
 }
 
 // A letter a box shows answers it, even one the sheet uses too (Alt+D, Alt+N, Alt+S); OK and
