@@ -7,11 +7,15 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
+#include <QSet>
 #include <QWindow>
 #include <map>
 
 #include "sheet/columns.h"
 #include "sheet/stats.h"
+#include "ui/keymap.h"
+#include "ui/layout.h"
 #include "window_fixture.h"
 
 namespace tallivant::testing {
@@ -256,9 +260,10 @@ TEST_F(Accelerators, ANameIsUnderlinedOnlyWhenItsLetterSelectsIt) {
     EXPECT_EQ(text("txtast_2"), "1");
 
     // A digit is a key too: a player's number gives the keys the letters cannot.
-    dialogs.inputAnswers = {std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt,
-                            std::nullopt, std::nullopt, std::string("&4 Ann Lee"),
-                            std::string("1&2 Bo")};
+    dialogs.inputAnswers = {
+        std::nullopt,         std::nullopt, std::nullopt, std::nullopt,
+        std::nullopt,         std::nullopt, std::nullopt, std::string("&4 Ann Lee"),
+        std::string("1&2 Bo")};
     trigger("mnurosterchange");
     alt('4');
     alt('h');
@@ -266,6 +271,121 @@ TEST_F(Accelerators, ANameIsUnderlinedOnlyWhenItsLetterSelectsIt) {
     alt('k');
     EXPECT_EQ(text("txtreb_7"), "1");
     EXPECT_EQ(text("txtblk_8"), "1");
+}
+
+} // namespace
+} // namespace tallivant::testing
+
+namespace tallivant::testing {
+namespace {
+
+QKeySequence keyOf(const ui::KeyRow& row) {
+    return QKeySequence::fromString(QString::fromUtf8(row.keys.data(), row.keys.size()),
+                                    QKeySequence::PortableText);
+}
+
+// The keyboard map is one table for every window: no key means two things in one window, no
+// window beside the sheet gives its own meaning to a key of the sheet's (those reach the sheet)
+// or takes an Alt-letter (any free letter may be a name's), and the stat rows say the letters
+// the stat buttons carry.
+TEST(KeyboardMap, NoKeyMeansTwoThingsAndNoOtherWindowTakesASheetKey) {
+    std::map<std::pair<ui::KeyWindow, QString>, ui::KeyAction> seen;
+    QSet<QKeySequence> sheetKeys;
+    for (const ui::KeyRow& row : ui::kKeyMap)
+        if (row.window == ui::KeyWindow::Sheet && row.action != ui::KeyAction::Name)
+            sheetKeys.insert(keyOf(row));
+    for (const ui::KeyRow& row : ui::kKeyMap) {
+        const std::string keys(row.keys);
+        if (row.action == ui::KeyAction::Name) continue;
+        const QKeySequence key = keyOf(row);
+        ASSERT_EQ(key.count(), 1) << keys;
+        EXPECT_NE(key[0].key(), Qt::Key_unknown) << keys;
+        const auto [at, fresh] = seen.emplace(std::pair(row.window, key.toString()), row.action);
+        EXPECT_TRUE(fresh || at->second == row.action) << keys << " means two things";
+        if (row.window == ui::KeyWindow::Sheet) {
+            if (row.action == ui::KeyAction::Stat) {
+                EXPECT_EQ(key, QKeySequence::mnemonic(
+                                   QString::fromUtf8(ui::kStatButtons[row.arg].caption.data())))
+                    << keys;
+            }
+            continue;
+        }
+        EXPECT_FALSE(sheetKeys.contains(key)) << keys << " is the sheet's";
+        EXPECT_FALSE(ui::actsOnSheet(row.action)) << keys;
+        EXPECT_NE(key[0].keyboardModifiers(), Qt::AltModifier) << keys << " may be a name's";
+    }
+}
+
+// Ctrl+PgDown and Alt+Right step to the next quarter as a click on its button would, and stay
+// at overtime; Ctrl+PgUp and Alt+Left go back. The plays after each press carry the quarter.
+TEST_F(Accelerators, QuarterKeysStepThroughTheQuartersAndThePlaysFollow) {
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifier modifier;
+        const char* on;
+    } presses[] = {
+        {Qt::Key_PageDown, Qt::ControlModifier, "opt2ndqtr"},
+        {Qt::Key_Right, Qt::AltModifier, "opt3rdqtr"},
+        {Qt::Key_PageDown, Qt::ControlModifier, "opt4thqtr"},
+        {Qt::Key_PageDown, Qt::ControlModifier, "optot"},
+        {Qt::Key_Right, Qt::AltModifier, "optot"},
+        {Qt::Key_Left, Qt::AltModifier, "opt4thqtr"},
+        {Qt::Key_PageUp, Qt::ControlModifier, "opt3rdqtr"},
+        {Qt::Key_PageUp, Qt::ControlModifier, "opt2ndqtr"},
+        {Qt::Key_PageUp, Qt::ControlModifier, "opt1stqtr"},
+        {Qt::Key_PageUp, Qt::ControlModifier, "opt1stqtr"},
+    };
+    std::vector<Quarter> quarters;
+    for (const auto& press : presses) {
+        QTest::keyClick(QApplication::focusWidget(), press.key, press.modifier);
+        EXPECT_TRUE(widget<QRadioButton>(press.on)->isChecked()) << press.on;
+        stat(2, "cmdreb");
+        quarters.push_back(window->game().plays().back().quarter);
+    }
+    using Q = Quarter;
+    EXPECT_EQ(quarters, (std::vector{Q::Second, Q::Third, Q::Fourth, Q::Overtime, Q::Overtime,
+                                     Q::Fourth, Q::Third, Q::Second, Q::First, Q::First}));
+    EXPECT_EQ(text("txtotreb") + text("txt1streb") + text("txtreb_1"), "2210");
+    EXPECT_EQ(text("lblscore"), "Quarter: 1st");
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+// With the Plays or Keys window in front, every stat letter records its stat on the sheet as a
+// play of its own, a name letter selects, the quarter keys switch and Ctrl+Z takes back; the
+// window stays in front and no earlier play changes.
+TEST_F(Accelerators, TheSheetsKeysActOnTheSheetFromItsOtherWindows) {
+    window->game().setName(3, "3 &Wes");
+    for (const auto& [item, name] : {std::pair{"mnushowplays", "plays"}, {"mnukeys", "frmkeys"}}) {
+        SCOPED_TRACE(item);
+        trigger(item);
+        QWidget* front = widget(name);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(front));
+        // Typed where the window's own focus is, whichever window the platform calls active.
+        const auto inFront = [front] {
+            return front->focusWidget() ? front->focusWidget() : front;
+        };
+        const char letters[] = "cvdferhunokmt";
+        for (int i = 0; i < kStats; ++i) {
+            const Plays before = window->game().plays();
+            QTest::keyClick(inFront(), 'w', Qt::AltModifier);
+            QTest::keyClick(inFront(), letters[i], Qt::AltModifier);
+            const Plays after = window->game().plays();
+            ASSERT_EQ(after.size(), before.size() + 1) << letters[i];
+            EXPECT_TRUE(std::equal(before.begin(), before.end(), after.begin())) << letters[i];
+            EXPECT_EQ(after.back().player, 3);
+            EXPECT_EQ(after.back().letter, letters[i]);
+        }
+        QTest::keyClick(inFront(), Qt::Key_PageDown, Qt::ControlModifier);
+        EXPECT_TRUE(widget<QRadioButton>("opt2ndqtr")->isChecked());
+        QTest::keyClick(inFront(), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_FALSE(window->game().plays().back().counted);
+        EXPECT_TRUE(front->isVisible());
+        front->close();
+        click("opt1stqtr");
+    }
+    EXPECT_EQ(text("txtfga_2"), "4");
+    // Each window's technical foul taken back by its Ctrl+Z.
+    EXPECT_EQ(text("txtpf_2") + text("txttf_2"), "20");
 }
 
 } // namespace
