@@ -11,8 +11,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDateTime>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,9 +19,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QRadioButton>
-#include <QSettings>
 #include <QShortcut>
-#include <QStandardPaths>
 #include <QTimer>
 
 #include "report/pdf.h"
@@ -75,26 +71,10 @@ bool actsOnPress(const QKeyEvent* key) {
     }
 }
 
-void place(QWidget* w, std::string_view name, QRect rect) {
-    w->setObjectName(q(name));
-    w->setGeometry(rect);
-}
-
-QLabel* makeLabel(QWidget* parent, std::string_view name, std::string_view caption, QRect rect,
-                  unsigned colour) {
-    auto* label = new QLabel(q(caption), parent);
-    place(label, name, rect);
-    label->setTextFormat(Qt::PlainText);
-    label->setAutoFillBackground(true);
-    label->setPalette(backgroundPalette(colour));
-    return label;
-}
-
 } // namespace
 
 StatWindow::StatWindow(Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), game_(dialogs), copy_(dialogs, defaultStateFolder()),
-      files_(game_, dialogs, *this) {
+    : QMainWindow(parent), dialogs_(dialogs), session_(dialogs, *this, defaultStateFolder()) {
     setObjectName(QStringLiteral("stat"));
     setWindowTitle(QStringLiteral("Tallivant"));
     game_.setDecimalSeparator(QLocale().decimalPoint().toStdString());
@@ -160,26 +140,9 @@ void StatWindow::closeEvent(QCloseEvent* event) {
 }
 
 void StatWindow::offerRecovery() {
-    auto found = copy_.recovery().claimLeftBehind();
-    if (!found) return;
-    // Which game it is: its file, when it was last changed, and the first names of its roster.
-    const KeptGame& kept = found->kept;
-    QStringList names;
-    for (int n = 1; n <= 3; ++n)
-        names << QString::fromStdString(withoutAmpersands(kept.game.names[n - 1]));
-    const QString changed =
-        QLocale().toString(QDateTime::fromSecsSinceEpoch(found->changed), QLocale::ShortFormat);
-    const QString informative = QStringLiteral("File: %1\nLast change: %2\nPlayers: %3")
-                                    .arg(kept.label.empty() ? QString::fromUtf8(kNotYetSaved)
-                                                            : QString::fromStdString(kept.label),
-                                         changed, names.join(QStringLiteral(", ")));
-    if (dialogs_.restoreOrDiscard(kRestoreText, informative.toStdString(), kRestoreTitle)) {
-        files_.restore(kept, found->changed);
-        showMarks(kept.marks);
+    if (const std::optional<ScreenMarks> marks = session_.offerRecovery()) {
+        showMarks(*marks);
         copy_.keep();
-    } else {
-        copy_.discardClaimed();
-        copy_.recovery().remove();
     }
 }
 
@@ -202,179 +165,6 @@ bool StatWindow::eventFilter(QObject* watched, QEvent* event) {
     // An accepted override keeps the repeat from the shortcuts; the key press itself is eaten.
     event->accept();
     return true;
-}
-
-void StatWindow::buildStatButtons() {
-    auto* group = new QButtonGroup(this);
-    for (int row = 0; row < kStats; ++row) {
-        const StatButton& s = kStatButtons[row];
-        auto* button = new CommandButton(q(s.caption), client_);
-        place(button, s.name, twipsRect(s.left, s.top, s.width, s.height));
-        button->setPalette(buttonPalette(s.colour));
-        button->setAccessibleName(q(s.spoken));
-        group->addButton(button, row);
-        statButtons_[row] = button;
-    }
-    connect(group, &QButtonGroup::idClicked, this, &StatWindow::statClicked);
-}
-
-void StatWindow::buildPanel() {
-    const QFont regular = regularFont();
-    auto* quarters = new QButtonGroup(this);
-    auto* possession = new QButtonGroup(this);
-    QGroupBox* frame = nullptr;
-    int quarter = 0;
-    int timeout = 0;
-    std::array<QWidget*, kPanelRoles> kept{};
-    for (const PanelControl& c : kPanelTable) {
-        const QRect rect = twipsRect(c.left, c.top, c.width, c.height);
-        QWidget* w = nullptr;
-        switch (c.kind) {
-        case PanelKind::Label:
-            w = makeLabel(client_, c.name, c.caption, rect, c.colour);
-            break;
-        case PanelKind::Button: {
-            auto* button = new CommandButton(q(c.caption), client_);
-            button->setPalette(buttonPalette(c.colour));
-            connect(button, &QPushButton::clicked, this,
-                    [this, clicked = c.clicked] { (static_cast<Commands*>(this)->*clicked)(); });
-            w = button;
-            break;
-        }
-        case PanelKind::QuarterOption: {
-            auto* option = new QRadioButton(client_);
-            connect(option, &QRadioButton::toggled, this, [this](bool on) {
-                if (on) quarterSwitched();
-            });
-            quarters->addButton(option, quarter);
-            quarterButtons_[quarter++] = option;
-            w = option;
-            break;
-        }
-        case PanelKind::CheckBox: {
-            auto* box = new QCheckBox(client_);
-            connect(box, &QCheckBox::toggled, this, &StatWindow::marksChanged);
-            timeoutBoxes_.at(timeout++) = box;
-            w = box;
-            break;
-        }
-        case PanelKind::Frame:
-            frame = new QGroupBox(q(c.caption), client_);
-            w = frame;
-            break;
-        case PanelKind::FrameOption: {
-            auto* option = new QRadioButton(q(c.caption), frame);
-            possession->addButton(option);
-            // The button switched off says it too, and the copy is the same.
-            connect(option, &QRadioButton::toggled, this, &StatWindow::marksChanged);
-            if (c.role != PanelRole::OurPossession) theirPossession_ = option;
-            w = option;
-            break;
-        }
-        }
-        place(w, c.name, rect);
-        kept[static_cast<int>(c.role)] = w;
-        // A label keeps saying its text (the time, the file); the description tells what it is.
-        if (!c.spoken.empty()) {
-            if (c.kind == PanelKind::Label)
-                w->setAccessibleDescription(q(c.spoken));
-            else
-                w->setAccessibleName(q(c.spoken));
-        }
-        if (c.kind != PanelKind::Label && c.colour != kToolkitDefault) {
-            w->setAutoFillBackground(true);
-            w->setPalette(backgroundPalette(c.colour));
-        }
-        // The frame keeps the toolkit's own colour, whatever colour the window is given.
-        if (c.kind == PanelKind::Frame) w->setAutoFillBackground(true);
-        if (c.regularFont) w->setFont(regular);
-    }
-
-    auto role = [&](PanelRole r) { return kept[static_cast<int>(r)]; };
-    lblclock_ = static_cast<QLabel*>(role(PanelRole::Clock));
-    lblfname_ = static_cast<QLabel*>(role(PanelRole::FileLabel));
-    optyouposs_ = static_cast<QRadioButton*>(role(PanelRole::OurPossession));
-    startStop_ = static_cast<QPushButton*>(role(PanelRole::StartStop));
-    takeback_ = static_cast<QPushButton*>(role(PanelRole::Takeback));
-    lblfname_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblfname_->setWordWrap(true);
-}
-
-void StatWindow::buildSheet() {
-    const QFont regular = regularFont();
-    auto* names = new QButtonGroup(this);
-    for (int i = 0; i < kPlayers; ++i) {
-        const int top = lineTop(playerLine(i));
-        auto* box = new FloorBox(client_);
-        place(box, "Check" + std::to_string(kFirstFloorBox + i),
-              twipsRect(kFloorBoxLeft, top, kFloorBoxSize, kFloorBoxSize));
-        box->setAccessibleName(q(spokenLine(playerLine(i)) + " on the floor"));
-        connect(box, &QCheckBox::toggled, this, &StatWindow::marksChanged);
-        floorBoxes_[i] = box;
-
-        auto* name = new CommandButton(client_);
-        place(name, "cmdp" + std::to_string(i + 1),
-              twipsRect(kNameLeft, top, kNameWidth, kNameHeight));
-        name->setFont(regular);
-        name->setPalette(namePalette(false));
-        name->setAccessibleName(q(spokenLine(playerLine(i))));
-        names->addButton(name, i + 1);
-        nameButtons_[i] = name;
-    }
-    connect(names, &QButtonGroup::idClicked, this, &StatWindow::nameClicked);
-
-    for (int r = 0; r < kQuarters + 1; ++r) {
-        const RowLabel& row = kRowLabels[r];
-        QLabel* label = makeLabel(
-            client_, row.name, row.caption,
-            twipsRect(row.left, lineTop(kPlayers + r), row.width, kRowLabelHeight), row.colour);
-        label->setFont(regular);
-    }
-
-    for (int id = 0; id < kFields; ++id) {
-        const Field f = Field::fromId(id);
-        auto* field = new SheetField(isGreyLine(f.line), client_);
-        place(field, fieldName(f),
-              twipsRect(kColumnTable[f.col].left, lineTop(f.line), kFieldWidth, kFieldHeight));
-        field->setAccessibleName(
-            q(spokenLine(f.line) + " " + std::string(kColumnTable[f.col].spoken)));
-        field->setFont(regular);
-        fields_[id] = field;
-    }
-}
-
-void StatWindow::buildMenus() {
-    QMenu* menu = nullptr;
-    for (const MenuEntry& e : kMenuTable) {
-        if (e.kind == MenuKind::Title) {
-            menu = menuBar()->addMenu(q(e.caption));
-            menu->setObjectName(q(e.name));
-            continue;
-        }
-        QAction* action =
-            e.kind == MenuKind::Separator ? menu->addSeparator() : menu->addAction(q(e.caption));
-        action->setObjectName(q(e.name));
-        if (e.keys != KeyAction::None) {
-            action->setShortcuts(shortcutsOf(KeyWindow::Sheet, e.keys));
-            action->setAutoRepeat(false);
-        }
-        if (e.kind == MenuKind::Colour) {
-            connect(action, &QAction::triggered, this,
-                    [this, colour = e.colour] { client_->setBackground(toQColor(colour)); });
-        } else if (e.kind == MenuKind::Item) {
-            connect(action, &QAction::triggered, this,
-                    [this, command = e.command] { (static_cast<Commands*>(this)->*command)(); });
-        }
-    }
-}
-
-void StatWindow::collectFixedKeys() {
-    for (QPushButton* b : client_->findChildren<QPushButton*>())
-        fixedKeys_.insert(QKeySequence::mnemonic(b->text()));
-    fixedKeys_.insert(QKeySequence::mnemonic(q(Clock::kStartCaption)));
-    for (QAction* a : menuBar()->actions())
-        fixedKeys_.insert(QKeySequence::mnemonic(a->text()));
-    fixedKeys_.remove(QKeySequence());
 }
 
 void StatWindow::load() {
@@ -402,22 +192,12 @@ std::string StatWindow::stateFolder() const {
     return copy_.recovery().folder();
 }
 
-// Where the folder used last is kept between runs: named in full, so that it is the same
-// place whatever names the application was given (on Windows, a key under HKEY_CURRENT_USER).
-const QString kOrganization = QStringLiteral("Tallivant");
-const QString kApplication = QStringLiteral("Tallivant");
-const QString kFolderKey = QStringLiteral("folder");
-
 std::string StatWindow::startFolder() const {
-    const QString last = QSettings(kOrganization, kApplication).value(kFolderKey).toString();
-    if (!last.isEmpty() && QFileInfo(last).isDir()) return last.toStdString();
-    // Not one that does not exist: the dialog would propose a name there and the save fail.
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileInfo(documents).isDir() ? documents.toStdString() : std::string();
+    return GameSession::startFolder();
 }
 
 void StatWindow::folderUsed(const std::string& folder) {
-    QSettings(kOrganization, kApplication).setValue(kFolderKey, QString::fromStdString(folder));
+    GameSession::folderUsed(folder);
 }
 
 void StatWindow::setFileLabel(const std::string& text) {
@@ -430,8 +210,7 @@ std::string StatWindow::fileLabel() const {
 }
 
 void StatWindow::statClicked(int row) {
-    game_.record(row, currentQuarter());
-    copy_.keep();
+    session_.record(row, currentQuarter());
 }
 
 void StatWindow::nameClicked(int player) {
@@ -439,8 +218,7 @@ void StatWindow::nameClicked(int player) {
 }
 
 void StatWindow::takeback() {
-    game_.takeback();
-    copy_.keep();
+    session_.takeback();
 }
 
 void StatWindow::startStopClock() {
@@ -472,8 +250,7 @@ void StatWindow::showClock() {
 }
 
 void StatWindow::newGame() {
-    files_.newGame();
-    copy_.keep();
+    session_.newGame();
 }
 
 void StatWindow::print() {
@@ -481,23 +258,19 @@ void StatWindow::print() {
 }
 
 void StatWindow::openGame() {
-    files_.openGame();
-    copy_.keep();
+    session_.openGame();
 }
 
 void StatWindow::saveGame() {
-    files_.savegame();
-    copy_.keep();
+    session_.saveGame();
 }
 
 void StatWindow::saveToOwnFile() {
-    files_.saveToOwnFile();
-    copy_.keep();
+    session_.saveToOwnFile();
 }
 
 void StatWindow::newGameSameRoster() {
-    files_.newGameSameRoster();
-    copy_.keep();
+    session_.newGameSameRoster();
 }
 
 void StatWindow::seasonTotals() {
@@ -512,8 +285,7 @@ void StatWindow::seasonTotals() {
 }
 
 void StatWindow::openGameFile(const std::string& path) {
-    files_.openGame(path);
-    copy_.keep();
+    session_.openGame(path);
 }
 
 void StatWindow::saveReportAsPdf() {
@@ -531,8 +303,7 @@ void StatWindow::exit() {
 }
 
 void StatWindow::editRoster() {
-    files_.editRoster();
-    copy_.keep();
+    session_.editRoster();
 }
 
 void StatWindow::showInstructions() {
@@ -543,7 +314,8 @@ void StatWindow::showInstructions() {
 void StatWindow::showPlays() {
     if (!plays_)
         plays_ = new PlaysWindow(
-            game_, dialogs_, [this] { return currentQuarter(); }, [this] { copy_.keep(); }, this);
+            game_, dialogs_, [this] { return currentQuarter(); }, [this] { session_.changed(); },
+            this);
     plays_->bringUp();
 }
 
@@ -635,8 +407,7 @@ void StatWindow::showMarks(const ScreenMarks& marks) {
 // A box is no change of the game: it neither makes the game unsaved nor alone makes a copy,
 // but a copy that is kept holds it before the next event.
 void StatWindow::marksChanged() {
-    copy_.changed();
-    copy_.keep();
+    session_.changed();
 }
 
 void StatWindow::paintFoul(int index) {

@@ -23,10 +23,10 @@
 
 #include "clock/clock.h"
 #include "session/file_commands.h"
+#include "session/game_session.h"
 #include "sheet/game.h"
 #include "ui/commands.h"
 #include "ui/key_repeats.h"
-#include "ui/recovery_copy.h"
 
 class QAction;
 class QCloseEvent;
@@ -54,6 +54,7 @@ public:
 
     Game& game() { return game_; }
     const Game& game() const { return game_; }
+    GameSession& session() { return session_; }
     const Clock& clock() const { return clock_; }
 
     // The quarter whose option button is on now.
@@ -78,10 +79,9 @@ public:
     // nothing for a key that is none of them.
     std::function<void()> sheetKey(const QKeySequence& key);
 
-    static constexpr const char* kRestoreTitle = "Restore game";
-    static constexpr const char* kRestoreText =
-        "Tallivant ended before this game was saved. Restore it?";
-    static constexpr const char* kNotYetSaved = "not yet saved";
+    static constexpr const char* kRestoreTitle = GameSession::kRestoreTitle;
+    static constexpr const char* kRestoreText = GameSession::kRestoreText;
+    static constexpr const char* kNotYetSaved = GameSession::kNotYetSaved;
     // The path of the last File|Open that did not complete (empty otherwise).
     const std::string& filename() const { return files_.filename(); }
 
@@ -148,10 +148,11 @@ private:
     void boxOpening() override;
 
     Dialogs& dialogs_;
-    // The game outlives the recovery copy, which writes it one last time as it goes.
-    Game game_;
-    RecoveryCopy copy_;
-    FileCommands files_;
+    GameSession session_;
+    // The session's, named as the window uses them most.
+    Game& game_ = session_.game();
+    RecoveryCopy& copy_ = session_.copy();
+    FileCommands& files_ = session_.files();
     Clock clock_;
     // Alt-letters of the stat buttons, the clock button and the menu titles: a name typed
     // with one of these letters does not take it over.

@@ -20,8 +20,8 @@ namespace {
 // waiting for another stat; the copy says when it fails and when it is kept again.
 TEST_F(RecoveryTest, AFullDiskWarnsOnceAndStopsNoStatAndTheCopyIsWrittenOnceThereIsRoom) {
     restart();
-    const ui::RecoveryCopy& copy = window->recoveryCopy();
-    QSignalSpy changes(&copy, &ui::RecoveryCopy::failureChanged);
+    const RecoveryCopy& copy = window->recoveryCopy();
+    QSignalSpy changes(&copy, &RecoveryCopy::failureChanged);
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit old{};
     ::getrlimit(RLIMIT_FSIZE, &old);

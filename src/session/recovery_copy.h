@@ -19,7 +19,7 @@
 #include "sheet/game.h"
 #include "store/recovery.h"
 
-namespace tallivant::ui {
+namespace tallivant {
 
 class RecoveryCopy : public QObject {
     Q_OBJECT
@@ -88,4 +88,4 @@ private:
     bool holdsCopy_ = false;
 };
 
-} // namespace tallivant::ui
+} // namespace tallivant

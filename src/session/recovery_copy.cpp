@@ -2,12 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/recovery_copy.h"
+#include "session/recovery_copy.h"
 
 #include "formats/game_file.h"
 #include "session/file_commands.h"
 
-namespace tallivant::ui {
+namespace tallivant {
 
 namespace {
 // A power cut loses at most this much, plus the time of the sync itself.
@@ -122,4 +122,4 @@ void RecoveryCopy::closed() {
     setFailure(std::nullopt);
 }
 
-} // namespace tallivant::ui
+} // namespace tallivant

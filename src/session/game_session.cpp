@@ -1,0 +1,110 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "session/game_session.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStringList>
+
+namespace tallivant {
+
+namespace {
+
+// Where the folder used last is kept between runs: named in full, so that it is the same
+// place whatever names the application was given (on Windows, a key under HKEY_CURRENT_USER).
+const QString kOrganization = QStringLiteral("Tallivant");
+const QString kApplication = QStringLiteral("Tallivant");
+const QString kFolderKey = QStringLiteral("folder");
+
+} // namespace
+
+GameSession::GameSession(Dialogs& dialogs, FilesHost& host, const std::string& stateFolder)
+    : dialogs_(dialogs), game_(dialogs), copy_(dialogs, stateFolder), files_(game_, dialogs, host) {
+}
+
+void GameSession::record(int stat, Quarter quarter) {
+    game_.record(stat, quarter);
+    copy_.keep();
+}
+
+void GameSession::takeback() {
+    game_.takeback();
+    copy_.keep();
+}
+
+void GameSession::newGame() {
+    files_.newGame();
+    copy_.keep();
+}
+
+void GameSession::newGameSameRoster() {
+    files_.newGameSameRoster();
+    copy_.keep();
+}
+
+void GameSession::openGame(const std::optional<std::string>& path) {
+    files_.openGame(path);
+    copy_.keep();
+}
+
+void GameSession::saveGame() {
+    files_.savegame();
+    copy_.keep();
+}
+
+void GameSession::saveToOwnFile() {
+    files_.saveToOwnFile();
+    copy_.keep();
+}
+
+void GameSession::editRoster() {
+    files_.editRoster();
+    copy_.keep();
+}
+
+void GameSession::changed() {
+    copy_.changed();
+    copy_.keep();
+}
+
+std::optional<ScreenMarks> GameSession::offerRecovery() {
+    auto found = copy_.recovery().claimLeftBehind();
+    if (!found) return std::nullopt;
+    // Which game it is: its file, when it was last changed, and the first names of its roster.
+    const KeptGame& kept = found->kept;
+    QStringList names;
+    for (int n = 1; n <= 3; ++n)
+        names << QString::fromStdString(withoutAmpersands(kept.game.names[n - 1]));
+    const QString when =
+        QLocale().toString(QDateTime::fromSecsSinceEpoch(found->changed), QLocale::ShortFormat);
+    const QString informative = QStringLiteral("File: %1\nLast change: %2\nPlayers: %3")
+                                    .arg(kept.label.empty() ? QString::fromUtf8(kNotYetSaved)
+                                                            : QString::fromStdString(kept.label),
+                                         when, names.join(QStringLiteral(", ")));
+    if (!dialogs_.restoreOrDiscard(kRestoreText, informative.toStdString(), kRestoreTitle)) {
+        copy_.discardClaimed();
+        copy_.recovery().remove();
+        return std::nullopt;
+    }
+    files_.restore(kept, found->changed);
+    return kept.marks;
+}
+
+std::string GameSession::startFolder() {
+    const QString last = QSettings(kOrganization, kApplication).value(kFolderKey).toString();
+    if (!last.isEmpty() && QFileInfo(last).isDir()) return last.toStdString();
+    // Not one that does not exist: the dialog would propose a name there and the save fail.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents.toStdString() : std::string();
+}
+
+void GameSession::folderUsed(const std::string& folder) {
+    QSettings(kOrganization, kApplication).setValue(kFolderKey, QString::fromStdString(folder));
+}
+
+} // namespace tallivant

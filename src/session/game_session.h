@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The game on the screen and what is kept with it: its plays (in the game), its recovery copy,
+// its own file and whether it is saved. The sheet's window holds one; its Plays and Season
+// windows work on it. Every change goes through here, and the recovery copy is kept after it.
+//
+//   window (keys, clicks, menus) ──> GameSession ──> Game (sheet, plays, unsaved flag)
+//                                         │──> FileCommands (own file, through the one door)
+//                                         └──> RecoveryCopy (state folder)
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "dialogs/dialogs.h"
+#include "session/file_commands.h"
+#include "session/recovery_copy.h"
+#include "sheet/game.h"
+
+namespace tallivant {
+
+class GameSession {
+public:
+    // `host` is the window: the quarter, the file label, the boxes beside the sheet.
+    GameSession(Dialogs& dialogs, FilesHost& host, const std::string& stateFolder);
+
+    Game& game() { return game_; }
+    const Game& game() const { return game_; }
+    RecoveryCopy& copy() { return copy_; }
+    const RecoveryCopy& copy() const { return copy_; }
+    FileCommands& files() { return files_; }
+
+    // Each changes the game as its command does, then keeps the recovery copy.
+    void record(int stat, Quarter quarter);
+    void takeback();
+    void newGame();
+    void newGameSameRoster();
+    void openGame(const std::optional<std::string>& path = std::nullopt);
+    void saveGame();
+    void saveToOwnFile();
+    void editRoster();
+    // A correction made in the Plays window, or a box ticked beside the sheet.
+    void changed();
+
+    // At start-up: offers back the game of a copy of the program that ended before saving it.
+    // The boxes it kept beside the sheet when the scorer restores it; nothing otherwise.
+    std::optional<ScreenMarks> offerRecovery();
+
+    // The folder the scorer chose a file in last, kept between runs; else the documents folder
+    // where there is one; empty for the dialog's own choice.
+    static std::string startFolder();
+    static void folderUsed(const std::string& folder);
+
+    static constexpr const char* kRestoreTitle = "Restore game";
+    static constexpr const char* kRestoreText =
+        "Tallivant ended before this game was saved. Restore it?";
+    static constexpr const char* kNotYetSaved = "not yet saved";
+
+private:
+    Dialogs& dialogs_;
+    // The game outlives the recovery copy, which writes it one last time as it goes.
+    Game game_;
+    RecoveryCopy copy_;
+    FileCommands files_;
+};
+
+} // namespace tallivant
