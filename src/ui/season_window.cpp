@@ -11,7 +11,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -122,12 +121,12 @@ SeasonWindow::SeasonWindow(Season season, Dialogs& dialogs, FilesHost& host, QWi
     table_->resizeColumnsToContents();
 
     std::vector<QPushButton*> made;
-    QHBoxLayout* buttons =
-        buttonRow<SeasonWindow>(this,
-                                {{"&Print", "seasonPrint", &SeasonWindow::print},
-                                 {"Save as P&DF", "seasonPdf", &SeasonWindow::savePdf},
-                                 {"Export &CSV", "seasonCsv", &SeasonWindow::exportCsv}},
-                                "seasonClose", made);
+    QHBoxLayout* buttons = buttonRow<SeasonWindow>(
+        this, KeyWindow::Season,
+        {{"Print", "seasonPrint", std::nullopt, &SeasonWindow::print},
+         {"Save as PDF", "seasonPdf", std::nullopt, &SeasonWindow::savePdf},
+         {"Export CSV", "seasonCsv", std::nullopt, &SeasonWindow::exportCsv}},
+        {}, "seasonClose", made);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_);
     layout->addLayout(buttons);
