@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <QStyleOptionHeader>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -177,6 +178,50 @@ TEST_F(SeasonTotals, NoGameToAddUpOpensNoWindow) {
     EXPECT_EQ(dialogs.shown[2].choices,
               std::vector<std::string>{"missing.txt: " + missing.leftOut[0].reason});
     EXPECT_EQ(window->findChild<ui::SeasonWindow*>(QStringLiteral("season")), nullptr);
+}
+
+// The window comes up in front of the sheet and is back in front once the files left out are
+// told; its buttons carry no letter (any letter may be a name's), and it fits a small screen
+// whole, every column readable, the table scrolling.
+TEST_F(SeasonTotals, OpensInFrontAndFitsASmallScreen) {
+    save("week1.txt");
+    dialogs.fileListAnswers = {{path("week1.txt"), path("missing.txt")}};
+    // Closing the real box gives the keys back to the window it opened over: the main window,
+    // when the window system had not yet handed them to the table.
+    dialogs.onShow = [this](const Shown& shown) {
+        if (shown.kind == "listMessage") window->activateWindow();
+    };
+    trigger("mnufileseason");
+    dialogs.onShow = nullptr;
+    auto* season = window->findChild<ui::SeasonWindow*>(QStringLiteral("season"));
+    ASSERT_NE(season, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([season] { return QApplication::activeWindow() == season; }));
+
+    QStringList captions;
+    for (const QPushButton* button : season->findChildren<QPushButton*>())
+        captions << button->text();
+    EXPECT_EQ(captions, (QStringList{"Print", "Save as PDF", "Export CSV", "Close (Esc)"}));
+
+    // A laptop's screen, and a smaller one where the table must scroll.
+    for (const QRect screen : {QRect(0, 0, 1280, 720), QRect(0, 0, 1024, 600)}) {
+        season->fitOn(screen);
+        EXPECT_TRUE(screen.contains(season->frameGeometry()))
+            << ::testing::PrintToString(season->frameGeometry());
+    }
+    // Each title whole, in bold as when a row is selected, beside the sort arrow.
+    const QHeaderView* header = season->table()->horizontalHeader();
+    QFont bold = header->font();
+    bold.setBold(true);
+    for (int c = 0; c < header->count(); ++c) {
+        QStyleOptionHeader option;
+        option.initFrom(header);
+        option.rect = QRect(0, 0, header->sectionSize(c), header->height());
+        option.sortIndicator = QStyleOptionHeader::SortDown;
+        const QString title = header->model()->headerData(c, Qt::Horizontal).toString();
+        EXPECT_GE(header->style()->subElementRect(QStyle::SE_HeaderLabel, &option, header).width(),
+                  QFontMetrics(bold).horizontalAdvance(title))
+            << title.toStdString();
+    }
 }
 
 // However many files are left out, their box fits the screen: the list scrolls, and OK, the
