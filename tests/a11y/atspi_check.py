@@ -275,7 +275,7 @@ check(said[-1:] == [(pyatspi.ROLE_TABLE_CELL, newest)],
 buttons = {a.name: a for a in descendants(plays) if a.getRole() == pyatspi.ROLE_PUSH_BUTTON}
 check(sorted(buttons) == ["Close", "Give to", "Put back", "Quarter", "Remove"],
       f"the buttons {sorted(buttons)}")
-# The key is said after the button's plain name, not read out as part of it.
+# The key is said after the button's plain name, not read out within it.
 keys = {name: b.description for name, b in buttons.items()}
 check(keys == {"Remove": "Del", "Put back": "Ctrl+B", "Give to": "Ctrl+G", "Quarter": "Ctrl+Q",
                "Close": "Esc"}, f"the buttons' keys {keys}")
