@@ -42,6 +42,10 @@ class Dialogs {
 public:
     virtual ~Dialogs() = default;
     virtual void message(const std::string& text, const std::string& title, Icon icon) = 0;
+    // A message with a list under its text, as long as it may be: the list scrolls, and the box
+    // and its OK button stay on the screen.
+    virtual void listMessage(const std::string& text, const std::vector<std::string>& items,
+                             const std::string& title, Icon icon) = 0;
     // A message whose box also says why, under its text, in smaller type.
     virtual void detailedMessage(const std::string& text, const std::string& detail,
                                  const std::string& title, Icon icon) = 0;

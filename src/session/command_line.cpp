@@ -116,6 +116,14 @@ public:
     void message(const std::string& text, const std::string&, Icon) override {
         notes.push_back(text);
     }
+    // As the same text and items in one message would be: each item on a line of its own.
+    void listMessage(const std::string& text, const std::vector<std::string>& items,
+                     const std::string&, Icon) override {
+        std::string note = text;
+        for (const std::string& item : items)
+            note += "\n" + item;
+        notes.push_back(note);
+    }
     void detailedMessage(const std::string& text, const std::string& detail, const std::string&,
                          Icon) override {
         if (text == FileCommands::kOpenFailed)

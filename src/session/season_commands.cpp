@@ -8,12 +8,11 @@
 
 namespace tallivant {
 
-std::string leftOutText(const Season& season) {
-    if (season.leftOut.empty()) return {};
-    std::string text = SeasonCommands::kLeftOut;
+std::vector<std::string> leftOutLines(const Season& season) {
+    std::vector<std::string> lines;
     for (const LeftOutFile& file : season.leftOut)
-        text += "\n" + utf8Of(pathOf(file.path).filename()) + ": " + file.reason;
-    return text;
+        lines.push_back(utf8Of(pathOf(file.path).filename()) + ": " + file.reason);
+    return lines;
 }
 
 SeasonCommands::SeasonCommands(Dialogs& dialogs, FilesHost& host)
@@ -40,7 +39,7 @@ std::optional<Season> SeasonCommands::chooseSeason() {
 void SeasonCommands::tellLeftOut(const Season& season) {
     if (season.leftOut.empty()) return;
     host_.boxOpening();
-    dialogs_.message(leftOutText(season), kTitle, Icon::Exclamation);
+    dialogs_.listMessage(kLeftOut, leftOutLines(season), kTitle, Icon::Exclamation);
 }
 
 bool SeasonCommands::run(const ExportDialog::Kind& kind, const Season& season,

@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "dialogs/dialogs.h"
 #include "season/season.h"
@@ -18,9 +19,8 @@
 
 namespace tallivant {
 
-// "These files were left out:" and a line for each, its file name and its reason; empty when
-// every file counted.
-std::string leftOutText(const Season& season);
+// A line for each file the season left out: its file name and its reason.
+std::vector<std::string> leftOutLines(const Season& season);
 
 using MakeSeasonPdf = std::function<std::optional<std::string>(const Season&)>;
 
@@ -30,9 +30,10 @@ public:
 
     // Asks for the games (several at once) and adds them up; nothing when the scorer chose
     // none, or when not one of them opened (the scorer is then told why, and there is no table
-    // to show). Files left out are for the caller to tell once the table is up (leftOutText).
+    // to show). Files left out are for the caller to tell once the table is up (tellLeftOut).
     std::optional<Season> chooseSeason();
-    // Tells the files the season left out, if any.
+    // Tells the files the season left out, if any: "These files were left out:" over a list of
+    // them, which scrolls however many there are.
     void tellLeftOut(const Season& season);
     // Ask for a file (proposed where the scorer worked last) and write the season there, never
     // over one of its games or another game file; a failure is told with its reason. True when

@@ -3,55 +3,80 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The row of buttons under the table of the Plays and the Season totals windows, each button
-// one row of the window's table (caption, object name, what it does), then Close at the right,
-// which Escape presses too. Their Alt-letters click at once, as the main window's do: Qt's own
-// animated click would act about 100 ms later and drop a second press meanwhile.
+// one row of the window's table (caption, object name, key, what it does), then Close at the
+// right. The keys are the window's rows of the keyboard map (kKeyMap): a button shows its key
+// in its caption, and carries no Alt-letter, since any letter may be a name's on the sheet.
 #pragma once
 
 #include <QHBoxLayout>
-#include <QKeySequence>
 #include <QPushButton>
 #include <QShortcut>
 #include <QString>
 
 #include <initializer_list>
+#include <optional>
+#include <utility>
 #include <vector>
+
+#include "ui/keymap.h"
 
 namespace tallivant::ui {
 
-class InstantButton : public QPushButton {
-public:
-    InstantButton(const QString& text, QWidget* parent);
-
-protected:
-    bool event(QEvent* e) override;
-};
-
 template <typename Window> struct RowButton {
-    const char* caption;
+    const char* caption; // without its key: "Give to..."
     const char* objectName;
+    std::optional<KeyAction> key; // the keyboard map's action that presses it, if any
     void (Window::*action)();
 };
 
+// A key of the window's that no button shows (the Plays window's Home and End).
+template <typename Window> struct RowKey {
+    KeyAction key;
+    void (Window::*action)();
+};
+
+// A button of the row, its caption followed by the keys of `action` in `keys` ("Remove (Del)").
+QPushButton* rowButton(const char* caption, const char* objectName, KeyWindow keys,
+                       std::optional<KeyAction> action, QWidget* window);
+
+// The shortcut of one row of the keyboard map in `window`. It acts at once, and once per press:
+// a key held down does not repeat it (a held Delete would remove play after play).
+QShortcut* rowShortcut(const KeyRow& row, QWidget* window);
+
 // The buttons in order, then Close (named `closeName`); the buttons made are added to `made`.
+// Every row of `keys` in the keyboard map becomes a shortcut of `window`, which clicks the
+// button of its action or calls the action of `others`.
 template <typename Window>
-QHBoxLayout* buttonRow(Window* window, std::initializer_list<RowButton<Window>> rows,
-                       const char* closeName, std::vector<QPushButton*>& made) {
+QHBoxLayout* buttonRow(Window* window, KeyWindow keys,
+                       std::initializer_list<RowButton<Window>> rows,
+                       std::initializer_list<RowKey<Window>> others, const char* closeName,
+                       std::vector<QPushButton*>& made) {
     auto* layout = new QHBoxLayout;
+    std::vector<std::pair<KeyAction, QPushButton*>> pressed;
     for (const RowButton<Window>& row : rows) {
-        auto* button = new InstantButton(QString::fromUtf8(row.caption), window);
-        button->setObjectName(QString::fromUtf8(row.objectName));
+        QPushButton* button = rowButton(row.caption, row.objectName, keys, row.key, window);
         QObject::connect(button, &QPushButton::clicked, window, row.action);
         layout->addWidget(button);
         made.push_back(button);
+        if (row.key) pressed.emplace_back(*row.key, button);
     }
     layout->addStretch();
-    auto* close = new InstantButton(QStringLiteral("&Close"), window);
-    close->setObjectName(QString::fromUtf8(closeName));
+    QPushButton* close = rowButton("Close", closeName, keys, KeyAction::Close, window);
     QObject::connect(close, &QPushButton::clicked, window, &QWidget::close);
     layout->addWidget(close);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
-    QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
+    pressed.emplace_back(KeyAction::Close, close);
+
+    for (const KeyRow& row : kKeyMap) {
+        if (row.window != keys) continue;
+        QShortcut* shortcut = rowShortcut(row, window);
+        // A click is what the mouse does: nothing while the button is greyed.
+        for (const auto& [action, button] : pressed)
+            if (action == row.action)
+                QObject::connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
+        for (const RowKey<Window>& other : others)
+            if (other.key == row.action)
+                QObject::connect(shortcut, &QShortcut::activated, window, other.action);
+    }
     return layout;
 }
 

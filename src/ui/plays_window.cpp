@@ -9,12 +9,11 @@
 #include <QHash>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QMainWindow>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QShortcut>
-#include <QShortcutEvent>
 #include <QStaticText>
 #include <QStyleOptionSlider>
 #include <QStyledItemDelegate>
@@ -23,7 +22,9 @@
 #include <algorithm>
 
 #include "ui/button_row.h"
+#include "ui/layout.h"
 #include "ui/plays_model.h"
+#include "ui/window_place.h"
 
 namespace tallivant::ui {
 
@@ -187,13 +188,15 @@ PlaysWindow::PlaysWindow(Game& game, Dialogs& dialogs, std::function<Quarter()> 
         header->resizeSection(c, widths[c]);
 
     std::vector<QPushButton*> made;
-    QHBoxLayout* buttons =
-        buttonRow<PlaysWindow>(this,
-                               {{"&Remove", "playsRemove", &PlaysWindow::remove},
-                                {"&Put back", "playsPutBack", &PlaysWindow::putBack},
-                                {"&Give to...", "playsGiveTo", &PlaysWindow::giveTo},
-                                {"&Quarter...", "playsQuarter", &PlaysWindow::moveToQuarter}},
-                               "playsClose", made);
+    QHBoxLayout* buttons = buttonRow<PlaysWindow>(
+        this, KeyWindow::Plays,
+        {{"Remove", "playsRemove", KeyAction::Remove, &PlaysWindow::remove},
+         {"Put back", "playsPutBack", KeyAction::PutBack, &PlaysWindow::putBack},
+         {"Give to...", "playsGiveTo", KeyAction::GiveTo, &PlaysWindow::giveTo},
+         {"Quarter...", "playsQuarter", KeyAction::MoveToQuarter, &PlaysWindow::moveToQuarter}},
+        {{KeyAction::Newest, &PlaysWindow::showNewest},
+         {KeyAction::Oldest, &PlaysWindow::showOldest}},
+        "playsClose", made);
     remove_ = made[0];
     putBack_ = made[1];
     giveTo_ = made[2];
@@ -201,9 +204,6 @@ PlaysWindow::PlaysWindow(Game& game, Dialogs& dialogs, std::function<Quarter()> 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_);
     layout->addLayout(buttons);
-
-    auto* del = new QShortcut(QKeySequence(Qt::Key_Delete), this);
-    connect(del, &QShortcut::activated, remove_, &QPushButton::click);
 
     connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &PlaysWindow::updateButtons);
@@ -218,18 +218,37 @@ PlaysWindow::PlaysWindow(Game& game, Dialogs& dialogs, std::function<Quarter()> 
 }
 
 void PlaysWindow::bringUp() {
-    if (!table_->currentIndex().isValid() && model_->rowCount() > 0) table_->selectRow(0);
-    if (!isVisible() && parentWidget()) {
-        // Beside the main window where the screen has room, so that neither hides the other.
-        const QRect main = parentWidget()->frameGeometry();
-        const QRect screen = parentWidget()->screen()->availableGeometry();
-        if (main.right() + 8 + width() <= screen.right()) move(main.right() + 8, main.top());
+    if (!isVisible()) {
+        // The play just recorded is the one most likely to be mended, whatever was selected when
+        // the window was closed.
+        showNewest();
+        place();
     }
     show();
     setWindowState(windowState() & ~Qt::WindowMinimized);
     raise();
     activateWindow();
     table_->setFocus(Qt::OtherFocusReason);
+}
+
+// Neither window hides what the scorer needs of the other: the names stay in sight to record
+// on, and the whole Plays window is on the screen, however small.
+void PlaysWindow::place() {
+    QWidget* main = parentWidget();
+    if (!main) return;
+    const QWidget* client = main;
+    if (auto* window = qobject_cast<QMainWindow*>(main); window && window->centralWidget())
+        client = window->centralWidget();
+    const int namesRight = client->mapToGlobal(QPoint(px(kNameLeft + kNameWidth), 0)).x();
+    const QMargins margins = frameMargins(*this);
+    // Narrower than the columns up to the stat, a play could not be told from the next.
+    const QHeaderView* header = table_->horizontalHeader();
+    const int narrowest = header->sectionPosition(PlaysModel::Stat) +
+                          header->sectionSize(PlaysModel::Stat) + 2 * table_->frameWidth() +
+                          layout()->contentsMargins().left() + layout()->contentsMargins().right() +
+                          margins.left() + margins.right();
+    setFrame(*this, playsPlace(main->frameGeometry(), main->screen()->availableGeometry(),
+                               size().grownBy(margins), namesRight, narrowest));
 }
 
 void PlaysWindow::playsChanged() {
@@ -246,6 +265,25 @@ std::vector<int> PlaysWindow::selectedPlays() const {
         plays.push_back(model_->playAt(row.row()));
     std::sort(plays.begin(), plays.end());
     return plays;
+}
+
+void PlaysWindow::showNewest() {
+    showPlay(0);
+}
+
+void PlaysWindow::showOldest() {
+    showPlay(model_->rowCount() - 1);
+}
+
+// The play alone selected and in sight, with the focus in the table so that the arrows go on
+// from it. (The table's own Home and End keep the row and go to its first or last column.)
+void PlaysWindow::showPlay(int row) {
+    if (row < 0 || row >= model_->rowCount()) return;
+    const QModelIndex cell = model_->index(row, 0);
+    table_->selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect |
+                                                        QItemSelectionModel::Rows);
+    table_->scrollTo(cell);
+    table_->setFocus(Qt::OtherFocusReason);
 }
 
 // Each button applies to the plays it fits and leaves the others: Remove to those that count,

@@ -7,10 +7,11 @@
 // Quarter) and Close.
 //
 //   StatWindow ──playsChanged / namesChanged──> PlaysWindow ──> PlaysModel ──> the table
-//   button / Delete ──> Game::removePlays, putBackPlays, givePlays, movePlays
-//                   ──> `corrected` (the main window keeps its recovery copy)
+//   button / its key ──> Game::removePlays, putBackPlays, givePlays, movePlays
+//                    ──> `corrected` (the main window keeps its recovery copy)
 //
-// Its Alt-letters work in this window only; the main window keeps its own.
+// Its own keys are its rows of the keyboard map (kKeyMap), none of them an Alt-letter: those
+// are the sheet's.
 #pragma once
 
 #include <QWidget>
@@ -35,7 +36,8 @@ public:
     PlaysWindow(Game& game, Dialogs& dialogs, std::function<Quarter()> currentQuarter,
                 std::function<void()> corrected, QWidget* parent);
 
-    // Shows the window, or brings it to the front, with the focus in the table.
+    // Shows the window, or brings it to the front, with the focus in the table. Shown anew, it
+    // opens on the newest play, beside the main window or over the sheet's last columns.
     void bringUp();
     void playsChanged();
     void namesChanged();
@@ -55,6 +57,10 @@ private:
     void putBack();
     void giveTo();
     void moveToQuarter();
+    void showNewest();
+    void showOldest();
+    void showPlay(int row);
+    void place();
     void updateButtons();
     void afterCorrection();
     void backFromBox();

@@ -11,16 +11,19 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "ui/sheet_keys.h"
 #include "ui/text.h"
+#include "ui/window_place.h"
 
 namespace tallivant::ui {
 
@@ -36,6 +39,24 @@ QMessageBox::Icon messageIcon(Icon icon) {
         break;
     }
     return QMessageBox::NoIcon;
+}
+
+// The picture a message box of `icon` shows, at its size.
+QPixmap messagePixmap(Icon icon, const QWidget& on) {
+    QStyle::StandardPixmap picture = QStyle::SP_MessageBoxWarning;
+    switch (icon) {
+    case Icon::Exclamation:
+        break;
+    case Icon::Critical:
+        picture = QStyle::SP_MessageBoxCritical;
+        break;
+    case Icon::None:
+        return {};
+    }
+    const int size = on.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &on);
+    return on.style()
+        ->standardIcon(picture, nullptr, &on)
+        .pixmap(QSize(size, size), on.devicePixelRatio());
 }
 
 // Qt reads a filter's patterns from the parentheses of its label.
@@ -87,6 +108,62 @@ void QtDialogs::message(const std::string& text, const std::string& title, Icon 
     // It only informs: the sheet's keys typed meanwhile wait for it to close.
     SheetKeys::holdsKeys(&box);
     box.exec();
+}
+
+// A box that only informs, built as a message box with a list: a message box grows with its
+// text, and two thousand files left out made it taller than any screen, its OK out of reach.
+void QtDialogs::listMessage(const std::string& text, const std::vector<std::string>& items,
+                            const std::string& title, Icon icon) {
+    QWidget* parent = owner();
+    QDialog dialog(parent);
+    dialog.setWindowTitle(q(title));
+    // The sheet's keys wait behind it and act once it is closed; the key filter shows what
+    // waits in `heldKeys`.
+    dialog.setProperty("holdsSheetKeys", true);
+    auto* layout = new QGridLayout(&dialog);
+    if (const QPixmap pixmap = messagePixmap(icon, dialog); !pixmap.isNull()) {
+        auto* picture = new QLabel(&dialog);
+        picture->setPixmap(pixmap);
+        layout->addWidget(picture, 0, 0, 3, 1, Qt::AlignTop);
+    }
+    auto* label = new QLabel(q(text), &dialog);
+    label->setTextFormat(Qt::PlainText);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(label, 0, 1);
+    auto* held = new QLabel(&dialog);
+    held->setObjectName(QStringLiteral("heldKeys"));
+    held->hide();
+    layout->addWidget(held, 1, 1);
+    auto* list = new QListWidget(&dialog);
+    list->setUniformItemSizes(true);
+    for (const std::string& item : items)
+        list->addItem(q(item));
+    list->setAccessibleName(label->text());
+    layout->addWidget(list, 2, 1);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    ok->setDefault(true);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    layout->addWidget(buttons, 3, 0, 1, 2);
+    layout->setRowStretch(2, 1);
+
+    // Every item in sight where the screen has room; beyond it the list scrolls, and the box
+    // with its OK stays whole on the screen.
+    const QScreen* screen = parent ? parent->screen() : dialog.screen();
+    const QMargins frame = parent ? frameMargins(*parent->window()) : QMargins();
+    const QSize room = screen->availableGeometry().size().shrunkBy(frame);
+    const int row = list->count() ? list->sizeHintForRow(0) : list->fontMetrics().height();
+    list->setMinimumHeight(row * std::min(list->count(), 3) + 2 * list->frameWidth());
+    const QSize listHint = list->sizeHint().expandedTo(list->minimumSize());
+    const int column = std::max(listHint.width(), label->sizeHint().width());
+    const QSize others = layout->sizeHint() - QSize(column, listHint.height());
+    const int wide = list->sizeHintForColumn(0) + 2 * list->frameWidth() +
+                     list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const QSize wanted =
+        others + QSize(std::max(column, wide), row * list->count() + 2 * list->frameWidth());
+    dialog.resize(wanted.expandedTo(layout->sizeHint()).boundedTo(room));
+    ok->setFocus();
+    dialog.exec();
 }
 
 void QtDialogs::detailedMessage(const std::string& text, const std::string& detail,

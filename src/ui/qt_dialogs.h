@@ -21,6 +21,8 @@ public:
     void setWindow(QWidget* window) { window_ = window; }
 
     void message(const std::string& text, const std::string& title, Icon icon) override;
+    void listMessage(const std::string& text, const std::vector<std::string>& items,
+                     const std::string& title, Icon icon) override;
     void detailedMessage(const std::string& text, const std::string& detail,
                          const std::string& title, Icon icon) override;
     bool okCancel(const std::string& text, const std::string& title) override;

@@ -11,8 +11,9 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QShortcut>
+#include <QScreen>
 #include <QSortFilterProxyModel>
+#include <QStyleOptionHeader>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -22,6 +23,7 @@
 #include "session/season_commands.h"
 #include "ui/button_row.h"
 #include "ui/text.h"
+#include "ui/window_place.h"
 
 namespace tallivant::ui {
 
@@ -95,6 +97,33 @@ protected:
     }
 };
 
+// Column titles as narrow as they can be and still whole when sorted by. For the sort arrow the
+// style keeps, in every column, a square as wide as the header is tall; the arrow it draws there
+// is half that wide, beside the title. Twenty-five columns each paid the difference, enough to
+// push the table past a laptop's screen.
+class Header : public QHeaderView {
+public:
+    using QHeaderView::QHeaderView;
+
+protected:
+    QSize sectionSizeFromContents(int section) const override {
+        QSize size = QHeaderView::sectionSizeFromContents(section);
+        if (!isSortIndicatorShown()) return size;
+        QStyleOptionHeader option;
+        initStyleOption(&option);
+        option.rect = QRect(QPoint(), size);
+        option.sortIndicator = QStyleOptionHeader::SortDown;
+        const QRect label = style()->subElementRect(QStyle::SE_HeaderLabel, &option, this);
+        // Bold, as the style writes the titles of a column with a selected cell; a pixel more,
+        // or a title a fraction wider than its whole pixels is cut short.
+        QFont bold = font();
+        bold.setBold(true);
+        const QString title = model()->headerData(section, orientation()).toString();
+        size.rwidth() -= label.width() - QFontMetrics(bold).horizontalAdvance(title) - 1;
+        return size;
+    }
+};
+
 } // namespace
 
 SeasonWindow::SeasonWindow(Season season, Dialogs& dialogs, FilesHost& host, QWidget* parent)
@@ -109,6 +138,7 @@ SeasonWindow::SeasonWindow(Season season, Dialogs& dialogs, FilesHost& host, QWi
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("seasonTable"));
     table_->setAccessibleName(QString::fromUtf8(SeasonCommands::kTitle));
+    table_->setHorizontalHeader(new Header(Qt::Horizontal, table_));
     table_->setModel(sorted_);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -122,22 +152,38 @@ SeasonWindow::SeasonWindow(Season season, Dialogs& dialogs, FilesHost& host, QWi
     table_->resizeColumnsToContents();
 
     std::vector<QPushButton*> made;
-    QHBoxLayout* buttons =
-        buttonRow<SeasonWindow>(this,
-                                {{"&Print", "seasonPrint", &SeasonWindow::print},
-                                 {"Save as P&DF", "seasonPdf", &SeasonWindow::savePdf},
-                                 {"Export &CSV", "seasonCsv", &SeasonWindow::exportCsv}},
-                                "seasonClose", made);
+    QHBoxLayout* buttons = buttonRow<SeasonWindow>(
+        this, KeyWindow::Season,
+        {{"Print", "seasonPrint", std::nullopt, &SeasonWindow::print},
+         {"Save as PDF", "seasonPdf", std::nullopt, &SeasonWindow::savePdf},
+         {"Export CSV", "seasonCsv", std::nullopt, &SeasonWindow::exportCsv}},
+        {}, "seasonClose", made);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_);
     layout->addLayout(buttons);
 
     // Every column in sight, and as many players as the screen allows.
-    int width = 2 * layout->contentsMargins().left() + 2 * table_->frameWidth() + 24;
+    int width = layout->contentsMargins().left() + layout->contentsMargins().right() +
+                2 * table_->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     for (int c = 0; c < kSeasonColumns; ++c)
         width += table_->columnWidth(c);
     const int rows = std::min(sorted_->rowCount(), 20) + 1;
-    resize(width, rows * table_->verticalHeader()->defaultSectionSize() + 80);
+    wanted_ = QSize(width, rows * table_->verticalHeader()->defaultSectionSize() + 80);
+    fitOn(parent ? parent->screen()->availableGeometry() : screen()->availableGeometry());
+}
+
+void SeasonWindow::fitOn(const QRect& available) {
+    const QMargins margins = frameMargins(*this);
+    QSize size = wanted_;
+    // Narrower than its columns, the table needs a scroll bar across its foot: the window grows
+    // by it, so that the bar hides no player.
+    if (size.width() + margins.left() + margins.right() > available.width())
+        size.rheight() += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    QRect frame(QPoint(), size.grownBy(margins));
+    // Over the middle of the main window, where the scorer's eyes are.
+    frame.moveCenter(parentWidget() ? parentWidget()->window()->frameGeometry().center()
+                                    : available.center());
+    setFrame(*this, keptOn(frame, available));
 }
 
 void SeasonWindow::print() {

@@ -4,7 +4,8 @@
 
 // The window "Season totals": the season's table, players by points per game and the team
 // last, sortable by any column (the team stays last), with Print (through the system's print
-// dialog), Save as PDF, Export CSV and Close. It never blocks the main window.
+// dialog), Save as PDF, Export CSV and Close (Escape). It never blocks the main window, and
+// opens whole on the screen in front of it.
 #pragma once
 
 #include <QWidget>
@@ -24,6 +25,10 @@ public:
     // `host` gives the documents folder where the files are proposed.
     SeasonWindow(Season season, Dialogs& dialogs, FilesHost& host, QWidget* parent);
 
+    // The window at most as large as `available` (a screen's room for windows) and whole on
+    // it, over the main window: its table scrolls beyond.
+    void fitOn(const QRect& available);
+
     const Season& season() const { return season_; }
     QTableView* table() const { return table_; }
 
@@ -37,6 +42,7 @@ private:
     FilesHost& host_;
     QTableView* table_ = nullptr;
     QSortFilterProxyModel* sorted_ = nullptr;
+    QSize wanted_; // every column in sight
 };
 
 } // namespace tallivant::ui

@@ -282,6 +282,11 @@ void StatWindow::seasonTotals() {
     window->raise();
     window->activateWindow();
     commands.tellLeftOut(window->season());
+    // The box may have opened over the main window, the window system not having handed the
+    // keys to the table yet, and closing it gives them back there, raising the sheet over the
+    // table: the table, which the scorer asked for, comes back in front.
+    window->raise();
+    window->activateWindow();
 }
 
 void StatWindow::openGameFile(const std::string& path) {

@@ -18,16 +18,16 @@
 namespace tallivant::testing {
 
 struct Shown {
-    // "message", "okCancel", "unsaved", "restore", "input", "choose", "open", "save"
+    // "message", "listMessage", "okCancel", "unsaved", "restore", "input", "choose", "open", "save"
     std::string kind;
     std::string text;
     std::string title;
     Icon icon = Icon::None;
     std::string defaultAnswer;
     FileDialogSetup setup;
-    std::string detail;        // a message's informative text
-    std::size_t maxLength = 0; // an input's limit
-    std::vector<std::string> choices{}; // a list's entries
+    std::string detail;                 // a message's informative text
+    std::size_t maxLength = 0;          // an input's limit
+    std::vector<std::string> choices{}; // a list's entries, or a list message's items
     int preselected = -1;               // the entry a list marked as it opened
 };
 
@@ -40,13 +40,17 @@ public:
     std::deque<std::optional<std::string>> inputAnswers; // nothing: accept the default
     // An input answer that presses Cancel.
     static constexpr const char* kCancelInput = "\x1b[Cancel]";
-    std::deque<std::optional<int>> chooseAnswers;        // empty or nothing: cancelled
-    std::deque<std::optional<std::string>> fileAnswers;  // nothing: cancelled
+    std::deque<std::optional<int>> chooseAnswers;         // empty or nothing: cancelled
+    std::deque<std::optional<std::string>> fileAnswers;   // nothing: cancelled
     std::deque<std::vector<std::string>> fileListAnswers; // empty: cancelled
     std::function<void(const Shown&)> onShow;
 
     void message(const std::string& text, const std::string& title, Icon icon) override {
         push({"message", text, title, icon, {}, {}, {}, 0});
+    }
+    void listMessage(const std::string& text, const std::vector<std::string>& items,
+                     const std::string& title, Icon icon) override {
+        push({"listMessage", text, title, icon, {}, {}, {}, 0, items});
     }
     void detailedMessage(const std::string& text, const std::string& detail,
                          const std::string& title, Icon icon) override {
@@ -92,10 +96,11 @@ public:
         return take(fileAnswers, std::optional<std::string>());
     }
 
+    // The messages' texts, a list's message among them.
     std::vector<std::string> messageTexts() const {
         std::vector<std::string> out;
         for (const Shown& s : shown)
-            if (s.kind == "message") out.push_back(s.text);
+            if (s.kind == "message" || s.kind == "listMessage") out.push_back(s.text);
         return out;
     }
 

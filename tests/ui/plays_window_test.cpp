@@ -3,8 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The Plays window: the list as the game is played, the four corrections of the selected plays,
-// its keys beside the main window's, and a mended game saved and opened again. What a screen
-// reader gets from it is read through AT-SPI (tests/a11y).
+// its keys beside the main window's, where it opens, and a mended game saved and opened again.
+// What a screen reader gets from it is read through AT-SPI (tests/a11y).
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -17,7 +17,9 @@
 #include "sheet/columns.h"
 #include "support/game_fixture.h"
 #include "support/scratch_folder.h"
+#include "ui/layout.h"
 #include "ui/plays_window.h"
+#include "ui/window_place.h"
 #include "window_fixture.h"
 
 namespace tallivant::testing {
@@ -291,36 +293,72 @@ TEST_F(Plays, EachCorrectionActsOnEverySelectedPlay) {
     EXPECT_EQ(note(2), "");
 }
 
-// The Plays window's letters act in it alone, and the main window keeps every one of its own
-// (a stat, a name, a menu) while the Plays window is open beside it.
+// A key held down, as the window system marks its repeats.
+void hold(QWidget* w, Qt::Key key, Qt::KeyboardModifiers mods) {
+    for (int i = 0; i < 6; ++i)
+        QTest::simulateEvent(w->windowHandle(), true, key, mods, QString(), i > 0);
+    QTest::simulateEvent(w->windowHandle(), false, key, mods, QString(), false);
+}
+
+// The Plays window's own keys are its rows of the keyboard map, each shown on its button and
+// acting once per press; the Alt-letters are the sheet's and mend nothing here. The main window
+// keeps every one of its own (a stat, a name, a menu) while the Plays window is open beside it.
 TEST_F(Plays, EachWindowKeepsItsOwnKeys) {
     roster({std::string("&Quinn"), std::string("&Wes")});
     alt('q');
     alt('h');
+    alt('w');
+    alt('o');
     alt('y');
     QMenu* menu = widget<QMenu>(QStringLiteral("mnuplays"));
     ASSERT_TRUE(menu->isVisible());
     QTest::keyClick(menu, Qt::Key_Return);
     ASSERT_TRUE(becomesActive(plays()));
     ASSERT_EQ(QApplication::focusWidget(), table());
+    EXPECT_EQ(plays()->selectedPlays(), std::vector<int>{1});
+
+    // Each button shows its key; what a screen reader says of them is read through AT-SPI.
+    QStringList captions;
+    for (const QPushButton* b : plays()->findChildren<QPushButton*>())
+        captions << b->text();
+    EXPECT_EQ(captions, (QStringList{"Remove (Del)", "Put back (Ctrl+B)", "Give to... (Ctrl+G)",
+                                     "Quarter... (Ctrl+Q)", "Close (Esc)"}));
+
+    // Home and End: the newest and the oldest play, alone selected.
+    clickPlay(1, Qt::ControlModifier);
+    key(Qt::Key_End);
     EXPECT_EQ(plays()->selectedPlays(), std::vector<int>{0});
+    key(Qt::Key_Home);
+    EXPECT_EQ(plays()->selectedPlays(), std::vector<int>{1});
 
     const auto before = sheet();
-    key(Qt::Key_R, Qt::AltModifier); // Remove, not a missed three-pointer
-    EXPECT_EQ(note(1), "taken back");
-    EXPECT_EQ(text("txtreb_0"), "0");
-    key(Qt::Key_P, Qt::AltModifier); // Put back, not the Help menu
-    EXPECT_EQ(note(1), "");
-    EXPECT_EQ(sheet(), before);
     key(Qt::Key_Delete);
-    EXPECT_EQ(note(1), "taken back");
-    key(Qt::Key_P, Qt::AltModifier);
-    key(Qt::Key_G, Qt::AltModifier); // Give to, not the Color change menu
-    EXPECT_EQ(dialogs.shown.back().title, "Give to");
-    key(Qt::Key_Q, Qt::AltModifier); // Quarter, not Quinn
-    EXPECT_EQ(dialogs.shown.back().title, "Quarter");
-    EXPECT_EQ(window->game().playernum(), 0);
-    // Tab goes round the table and the five buttons.
+    EXPECT_EQ(note(2), "taken back");
+    EXPECT_EQ(text("txtstl_1"), "0");
+    key(Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(note(2), "");
+    EXPECT_EQ(sheet(), before);
+    // Held down, Ctrl+G and Ctrl+Q each ask once.
+    hold(plays(), Qt::Key_G, Qt::ControlModifier);
+    hold(plays(), Qt::Key_Q, Qt::ControlModifier);
+    const auto asked = [this] {
+        std::vector<std::string> titles;
+        for (const Shown& shown : dialogs.shown)
+            if (shown.kind == "choose") titles.push_back(shown.title);
+        return titles;
+    };
+    EXPECT_EQ(asked(), (std::vector<std::string>{"Give to", "Quarter"}));
+
+    // Remove, Put back, Give to, Quarter and Close had these letters once.
+    for (const Qt::Key letter : {Qt::Key_R, Qt::Key_P, Qt::Key_G, Qt::Key_Q, Qt::Key_C})
+        key(letter, Qt::AltModifier);
+    EXPECT_TRUE(plays()->isVisible());
+    EXPECT_EQ(note(1), "");
+    EXPECT_EQ(note(2), "");
+    EXPECT_EQ(plays()->selectedPlays(), std::vector<int>{1});
+    EXPECT_EQ(asked().size(), 2u);
+
+    // Tab goes round the table and the buttons that apply.
     QStringList path;
     for (int i = 0; i < 6; ++i) {
         key(Qt::Key_Tab);
@@ -331,13 +369,13 @@ TEST_F(Plays, EachWindowKeepsItsOwnKeys) {
     // Space on Remove removes and gives the focus back to the list, so that a second Space
     // does not land on Put back, the next button.
     key(Qt::Key_Space);
-    EXPECT_EQ(note(1), "taken back");
+    EXPECT_EQ(note(2), "taken back");
     EXPECT_EQ(QApplication::focusWidget(), table())
         << QApplication::focusWidget()->objectName().toStdString();
     key(Qt::Key_Space);
-    EXPECT_EQ(note(1), "taken back");
-    key(Qt::Key_P, Qt::AltModifier);
-    key(Qt::Key_C, Qt::AltModifier); // Close, not a field goal
+    EXPECT_EQ(note(2), "taken back");
+    key(Qt::Key_B, Qt::ControlModifier);
+    key(Qt::Key_Escape);
     EXPECT_FALSE(plays()->isVisible());
     EXPECT_EQ(sheet(), before);
     EXPECT_EQ(dialogs.messageTexts().size(), 0u);
@@ -350,18 +388,73 @@ TEST_F(Plays, EachWindowKeepsItsOwnKeys) {
     EXPECT_EQ(window->game().playernum(), 1);
     alt('r');
     EXPECT_EQ(text("txt3pta_0"), "1");
-    EXPECT_EQ(rows().first(), "2 | 19:00:02 | 1st | Quinn | Three-pointer missed | ");
-    EXPECT_EQ(note(1), "");
+    EXPECT_EQ(rows().first(), "3 | 19:00:03 | 1st | Quinn | Three-pointer missed | ");
     alt('w');
     alt('c');
     EXPECT_EQ(text("txtfgm_1"), "1");
     EXPECT_TRUE(plays()->isVisible());
     EXPECT_TRUE(dialogs.messageTexts().empty());
+}
 
-    // Escape closes it too.
+// Shown anew, the window opens on the newest play, in sight, whichever play the scorer left
+// selected when closing it.
+TEST_F(Plays, OpensOnTheNewestPlay) {
+    roster({std::string("4 Ann")});
+    for (int i = 0; i < 60; ++i)
+        stat(1, "cmdreb");
     showPlays();
+    const auto inSight = [this](int row) {
+        return table()->viewport()->rect().contains(
+            table()->visualRect(table()->model()->index(row, 0)));
+    };
+    key(Qt::Key_End);
+    ASSERT_EQ(plays()->selectedPlays(), std::vector<int>{0});
+    ASSERT_TRUE(inSight(59));
+    ASSERT_FALSE(inSight(0));
     key(Qt::Key_Escape);
-    EXPECT_FALSE(plays()->isVisible());
+    stat(1, "cmdstl");
+    showPlays();
+    EXPECT_EQ(plays()->selectedPlays(), std::vector<int>{60});
+    EXPECT_TRUE(inSight(0));
+    EXPECT_EQ(QApplication::focusWidget(), table());
+    // Beside the main window or over its last columns: on the screen, right of the names.
+    const QWidget* names = widget(QStringLiteral("cmdp1"));
+    EXPECT_GT(plays()->frameGeometry().left(), names->mapToGlobal(QPoint(names->width(), 0)).x());
+    EXPECT_TRUE(window->screen()->availableGeometry().contains(plays()->frameGeometry()));
+}
+
+// Beside the main window where the screen has room; on a laptop's screen against its right
+// edge, over the sheet's last columns: never over the names, the whole window on the screen.
+TEST(PlaysPlace, BesideTheMainWindowOrRightOfItsNames) {
+    const int narrowest = 400;
+    const struct {
+        const char* what;
+        QRect screen, main;
+        QSize wanted;
+        bool beside;
+    } screens[] = {
+        {"1920x1080", {0, 0, 1920, 1040}, {0, 0, 794, 585}, {640, 440}, true},
+        {"1366x768", {0, 27, 1366, 741}, {0, 27, 794, 585}, {640, 440}, false},
+        {"1280x720", {0, 0, 1280, 680}, {10, 0, 794, 585}, {640, 440}, false},
+        {"a tall window", {0, 0, 1280, 680}, {10, 60, 794, 585}, {640, 900}, false},
+        {"a second screen", {1920, 0, 1280, 720}, {1930, 30, 794, 585}, {640, 440}, false},
+        {"the sheet moved", {0, 0, 1280, 680}, {700, 0, 794, 585}, {640, 440}, false},
+        {"names at the edge", {0, 0, 1280, 680}, {1100, 0, 794, 585}, {640, 440}, false},
+    };
+    for (const auto& s : screens) {
+        const int namesLeft = s.main.left() + 1 + ui::px(ui::kNameLeft);
+        const int namesRight = s.main.left() + 1 + ui::px(ui::kNameLeft + ui::kNameWidth);
+        const QRect at = ui::playsPlace(s.main, s.screen, s.wanted, namesRight, narrowest);
+        EXPECT_TRUE(s.screen.contains(at)) << s.what;
+        EXPECT_TRUE(at.right() < namesLeft || at.left() > namesRight) << s.what;
+        EXPECT_TRUE(at.width() <= s.wanted.width() && at.height() <= s.wanted.height()) << s.what;
+        if (s.beside) {
+            EXPECT_EQ(at,
+                      QRect(QPoint(s.main.right() + 1 + ui::kWindowGap, s.main.top()), s.wanted));
+        } else if (s.screen.right() - namesRight > narrowest) {
+            EXPECT_EQ(at.right(), s.screen.right()) << s.what;
+        }
+    }
 }
 
 // A game's whole story: plays recorded by keys with three mistakes, mended in the Plays
@@ -416,14 +509,14 @@ TEST_F(Plays, AMendedGameIsSavedAndOpensAsIfRecordedRight) {
     QTest::keyClick(widget<QMenu>(QStringLiteral("mnuplays")), Qt::Key_Return);
     ASSERT_TRUE(becomesActive(plays()));
     clickPlay(3);
-    key(Qt::Key_R, Qt::AltModifier);
+    key(Qt::Key_Delete);
     clickPlay(5);
     dialogs.chooseAnswers = {5};
-    key(Qt::Key_G, Qt::AltModifier);
+    key(Qt::Key_G, Qt::ControlModifier);
     clickPlay(7);
     clickPlay(8, Qt::ControlModifier);
     dialogs.chooseAnswers = {1};
-    key(Qt::Key_Q, Qt::AltModifier);
+    key(Qt::Key_Q, Qt::ControlModifier);
     key(Qt::Key_Escape);
     EXPECT_TRUE(dialogs.messageTexts().empty());
     save(mendedFile);

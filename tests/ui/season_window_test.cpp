@@ -4,14 +4,23 @@
 
 // File|Season totals end to end: three games kept with the window's own menus, chosen at once
 // with a file that is no game; the table, its sorting, and the CSV and PDF it writes.
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QLayout>
+#include <QListWidget>
 #include <QLocale>
+#include <QPushButton>
+#include <QStyleOptionHeader>
 #include <QTableView>
 #include <QTemporaryDir>
 
 #include "season/season.h"
+#include "session/season_commands.h"
+#include "support/watchdog.h"
+#include "ui/qt_dialogs.h"
 #include "ui/season_window.h"
 #include "window_fixture.h"
 
@@ -81,9 +90,11 @@ TEST_F(SeasonTotals, ThreeGamesAndABadFileGiveTheTableItsFilesAndTheMessage) {
     EXPECT_EQ(dialogs.shown[0].setup.filters[0].label, "Text files (*.txt)");
     const Season expected = readSeason(chosen);
     ASSERT_EQ(expected.leftOut.size(), 1u);
+    EXPECT_EQ(dialogs.shown[1].kind, "listMessage");
     EXPECT_EQ(dialogs.shown[1].title, "Season totals");
-    EXPECT_EQ(dialogs.shown[1].text,
-              "These files were left out:\nnotes.txt: " + expected.leftOut[0].reason);
+    EXPECT_EQ(dialogs.shown[1].text, "These files were left out:");
+    EXPECT_EQ(dialogs.shown[1].choices,
+              std::vector<std::string>{"notes.txt: " + expected.leftOut[0].reason});
 
     auto* season = window->findChild<ui::SeasonWindow*>(QStringLiteral("season"));
     ASSERT_NE(season, nullptr);
@@ -163,9 +174,98 @@ TEST_F(SeasonTotals, NoGameToAddUpOpensNoWindow) {
     // The system's own words: "No such file or directory", "File not found" on Windows.
     const Season missing = readSeason({path("missing.txt")});
     ASSERT_EQ(missing.leftOut.size(), 1u);
-    EXPECT_EQ(dialogs.shown[2].text,
-              "These files were left out:\nmissing.txt: " + missing.leftOut[0].reason);
+    EXPECT_EQ(dialogs.shown[2].text, "These files were left out:");
+    EXPECT_EQ(dialogs.shown[2].choices,
+              std::vector<std::string>{"missing.txt: " + missing.leftOut[0].reason});
     EXPECT_EQ(window->findChild<ui::SeasonWindow*>(QStringLiteral("season")), nullptr);
+}
+
+// The window comes up in front of the sheet and is back in front once the files left out are
+// told; its buttons carry no letter (any letter may be a name's), and it fits a small screen
+// whole, every column readable, the table scrolling.
+TEST_F(SeasonTotals, OpensInFrontAndFitsASmallScreen) {
+    save("week1.txt");
+    dialogs.fileListAnswers = {{path("week1.txt"), path("missing.txt")}};
+    // Closing the real box gives the keys back to the window it opened over: the main window,
+    // when the window system had not yet handed them to the table.
+    dialogs.onShow = [this](const Shown& shown) {
+        if (shown.kind == "listMessage") window->activateWindow();
+    };
+    trigger("mnufileseason");
+    dialogs.onShow = nullptr;
+    auto* season = window->findChild<ui::SeasonWindow*>(QStringLiteral("season"));
+    ASSERT_NE(season, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([season] { return QApplication::activeWindow() == season; }));
+
+    QStringList captions;
+    for (const QPushButton* button : season->findChildren<QPushButton*>())
+        captions << button->text();
+    EXPECT_EQ(captions, (QStringList{"Print", "Save as PDF", "Export CSV", "Close (Esc)"}));
+
+    // A laptop's screen, and a smaller one where the table must scroll.
+    for (const QRect screen : {QRect(0, 0, 1280, 720), QRect(0, 0, 1024, 600)}) {
+        season->fitOn(screen);
+        EXPECT_TRUE(screen.contains(season->frameGeometry()))
+            << ::testing::PrintToString(season->frameGeometry());
+    }
+    // Each title whole, in bold as when a row is selected, beside the sort arrow.
+    const QHeaderView* header = season->table()->horizontalHeader();
+    QFont bold = header->font();
+    bold.setBold(true);
+    for (int c = 0; c < header->count(); ++c) {
+        QStyleOptionHeader option;
+        option.initFrom(header);
+        option.rect = QRect(0, 0, header->sectionSize(c), header->height());
+        option.sortIndicator = QStyleOptionHeader::SortDown;
+        const QString title = header->model()->headerData(c, Qt::Horizontal).toString();
+        EXPECT_GE(header->style()->subElementRect(QStyle::SE_HeaderLabel, &option, header).width(),
+                  QFontMetrics(bold).horizontalAdvance(title))
+            << title.toStdString();
+    }
+}
+
+// However many files are left out, their box fits the screen: the list scrolls, and OK, the
+// default, is in reach; Escape closes the box too. The real box, answered from a timer.
+TEST_F(SeasonTotals, TwoThousandFilesLeftOutFitTheScreen) {
+    ui::QtDialogs real(window.get());
+    std::vector<std::string> files;
+    for (int i = 1; i <= 2000; ++i)
+        files.push_back("stray " + std::to_string(i) + ".txt: It is not a game file");
+    const QRect screen = window->screen()->availableGeometry();
+    for (const bool escape : {false, true}) {
+        Watchdog dog("the box of the files left out to be answered", std::chrono::seconds(20));
+        bool answered = false;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+            auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (answered || !box || !box->isVisible()) return;
+            answered = true;
+            EXPECT_TRUE(box->property("holdsSheetKeys").toBool());
+            EXPECT_TRUE(screen.contains(box->frameGeometry()))
+                << ::testing::PrintToString(box->frameGeometry());
+            auto* list = box->findChild<QListWidget*>();
+            ASSERT_NE(list, nullptr);
+            EXPECT_EQ(list->count(), 2000);
+            // The key filter's line, hidden until it has something to say, goes over the list.
+            auto* held = box->findChild<QLabel*>(QStringLiteral("heldKeys"));
+            ASSERT_NE(held, nullptr);
+            EXPECT_FALSE(held->isVisible());
+            held->show();
+            box->layout()->activate();
+            EXPECT_LE(held->geometry().bottom(), list->geometry().top());
+            QPushButton* ok = box->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+            EXPECT_TRUE(ok->isVisible() && ok->isDefault());
+            EXPECT_TRUE(screen.contains(QRect(ok->mapToGlobal(QPoint()), ok->size())));
+            if (escape)
+                QTest::keyClick(box, Qt::Key_Escape);
+            else
+                QTest::mouseClick(ok, Qt::LeftButton);
+        });
+        poll.start(5);
+        real.listMessage(SeasonCommands::kLeftOut, files, SeasonCommands::kTitle,
+                         Icon::Exclamation);
+        EXPECT_TRUE(answered);
+    }
 }
 
 } // namespace
