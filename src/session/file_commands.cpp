@@ -25,7 +25,8 @@ std::string clockTime() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
 #ifdef _WIN32
-    localtime_s(&local, &now);
+    // Windows keeps localtime's result per thread.
+    local = *std::localtime(&now);
 #else
     localtime_r(&now, &local);
 #endif

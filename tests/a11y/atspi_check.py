@@ -294,6 +294,42 @@ check(said[-1:] == [(pyatspi.ROLE_TABLE_CELL, newest)], f"the play heard back in
 key("Escape")
 wait_for(lambda: not showing(plays), "Escape to close the Plays window")
 
+# The strip under the sheet: the quarter key changes its left part, and a reader hears it as a
+# change of the label's name.
+renamed = []
+
+
+def on_rename(event):
+    renamed.append((event.source.description, event.source.name))
+
+
+pyatspi.Registry.registerEventListener(on_rename, "object:property-change:accessible-name")
+to_the_window()
+key("ctrl+Next")
+pump_until(lambda: ("Game", "Quarter: 2nd") in renamed)
+check(("Game", "Quarter: 2nd") in renamed, f"the strip's quarter heard as it changed: {renamed}")
+strip = {a.description: a.name for a in descendants(window) if a.description in ("Game", "News")}
+check(strip.get("Game") == "Quarter: 2nd" and "News" in strip, f"the strip reads {strip}")
+
+# Help|Keys: every key of every window, one table a reader reads row by row.
+key("alt+p")
+click(wait_for(lambda: menu_item("Keys"), "the Help menu to open", 10))
+keys_window = wait_for(lambda: next((w for w in application if w is not None and w.name == "Keys"
+                                     and showing(w)), None), "the Keys window")
+keys_table = wait_for(lambda: next((a for a in descendants(keys_window)
+                                    if a.getRole() == pyatspi.ROLE_TABLE), None), "the keys table")
+grid = keys_table.queryTable()
+titles = [grid.getColumnHeader(c).name for c in range(grid.nColumns)]
+check(titles == ["Window", "Key", "What it does"], f"the keys' column titles {titles}")
+rows = [[grid.getAccessibleAt(r, c).name for c in range(grid.nColumns)] for r in range(grid.nRows)]
+for row in (["Sheet", "Alt+C", "Field goal made"], ["Sheet", "Ctrl+PgDown", "Next quarter"],
+            ["Plays", "Del", "Remove: the selected plays leave the totals"]):
+    check(row in rows, f"the Keys window lists {row}")
+check([r[0] for r in rows] == sorted((r[0] for r in rows), key=["Sheet", "Plays",
+      "Season totals", "Keys"].index), f"the keys grouped by window {[r[0] for r in rows]}")
+key("Escape")
+wait_for(lambda: not showing(keys_window), "Escape to close the Keys window")
+
 print(f"checked in {time.monotonic() - started:.1f} s", flush=True)
 if failures:
     print(f"{len(failures)} failed", flush=True)
