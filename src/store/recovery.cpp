@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "formats/encoding.h"
+#include "store/recovery_records.h"
 #include "system/disk.h"
 #include "system/places.h"
 
@@ -30,47 +31,6 @@ namespace {
 constexpr std::string_view kPrefix = "game-";
 constexpr std::string_view kText = ".txt";
 constexpr std::string_view kLock = ".lock";
-// The records after the game's nineteen and its quarter and plays (saved_game.h). Readers of
-// game files stop before them, so File|Open reads a recovery file like any game file.
-// "Path": the file the window showed, every byte outside ASCII and "%" written as %XX, so that
-// the game's own text alone decides the file's encoding. Copies of older versions wrote the
-// label as it was, in a record "File".
-constexpr std::string_view kPathRecord = "Path";
-constexpr std::string_view kOldLabelRecord = "File";
-// The selected player, the takeback letter (empty for none), its player and its quarter.
-constexpr std::string_view kMemoryRecord = "Memory";
-constexpr std::size_t kMemoryValues = 4;
-// What the window showed beside the game, which no game file holds: the five timeout boxes, the
-// possession ("U" or "Opp") and the twelve on-the-floor boxes, each "1" when ticked.
-constexpr std::string_view kTimeoutsRecord = "Timeouts";
-constexpr std::string_view kPossessionRecord = "Possession";
-constexpr std::string_view kFloorRecord = "Floor";
-constexpr std::string_view kOurs = "U";
-constexpr std::string_view kTheirs = "Opp";
-// The last record: the length of all the bytes before it and their CRC-32, so that a version
-// a power cut tore or damaged is never taken for a whole one. "End" is a name no other record
-// of a game file has.
-constexpr std::string_view kEndRecord = "End";
-// The game itself is at most what a game file may be; the records after it add a path.
-constexpr std::size_t kMaxRecoveryBytes = kMaxSavedGameBytes + 64 * 1024;
-
-// CRC-32 as zip and PNG compute it, eight bytes a step: the copy of a game of a thousand plays
-// is some 60 KB, summed at every stat.
-using CrcTables = std::array<std::array<std::uint32_t, 256>, 8>;
-constexpr CrcTables crcTables() {
-    CrcTables t{};
-    for (std::uint32_t i = 0; i < 256; ++i) {
-        std::uint32_t c = i;
-        for (int k = 0; k < 8; ++k)
-            c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-        t[0][i] = c;
-    }
-    for (std::size_t i = 0; i < 256; ++i)
-        for (std::size_t k = 1; k < 8; ++k)
-            t[k][i] = (t[k - 1][i] >> 8) ^ t[0][t[k - 1][i] & 0xFF];
-    return t;
-}
-constexpr CrcTables kCrc = crcTables();
 
 // A name that sorts by time: milliseconds since the epoch, zero-padded, then what makes it
 // unique among copies and within one.
@@ -96,146 +56,6 @@ bool removeFile(const std::string& path) {
     std::error_code ec;
     fs::remove(pathOf(path), ec);
     return !ec;
-}
-
-std::string escapePath(std::string_view text) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string out;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x20 && byte < 0x7F && c != '%' && c != '"') {
-            out += c;
-        } else {
-            out += '%';
-            out += kHex[byte >> 4];
-            out += kHex[byte & 15];
-        }
-    }
-    return out;
-}
-
-std::string unescapePath(std::string_view text) {
-    std::string out;
-    const auto digit = [](char c) -> int {
-        if (c >= '0' && c <= '9') return c - '0';
-        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-        return -1;
-    };
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && digit(text[i + 1]) >= 0 &&
-            digit(text[i + 2]) >= 0) {
-            out += static_cast<char>(digit(text[i + 1]) * 16 + digit(text[i + 2]));
-            i += 2;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
-std::string trailerOf(std::string_view body) {
-    char crc[9];
-    std::snprintf(crc, sizeof crc, "%08x", static_cast<unsigned>(crc32(body)));
-    return "\"" + std::string(kEndRecord) + "\",\"" + std::to_string(body.size()) + "\",\"" + crc +
-           "\"\r\n";
-}
-
-// The copy's bytes: the game's records in the game file's encoding, then the quarter, the plays
-// and the copy's own records, which are all ASCII (the label is escaped to it) and so read the
-// same in either encoding; leaving them out of the encoding's choice and conversion keeps a
-// stat's copy from converting a thousand plays.
-// Nothing for a game that Save would refuse (fitsSavedGame).
-std::optional<std::string> recoveryBytes(const KeptGame& kept, PlaysText& plays) {
-    std::string text = encodeGameFile(kept.game);
-    if (!fitsSavedGame(text.size(), kept.plays)) return std::nullopt;
-    text += plays.of(kept.quarter, kept.plays);
-    const auto record = [&](std::string_view name, std::initializer_list<std::string> values) {
-        text += "\"" + std::string(name) + "\"";
-        for (const std::string& v : values)
-            text += ",\"" + v + "\"";
-        text += "\r\n";
-    };
-    const auto ticks = [&](std::string_view name, const auto& boxes) {
-        text += "\"" + std::string(name) + "\"";
-        for (const bool on : boxes)
-            text += on ? ",\"1\"" : ",\"0\"";
-        text += "\r\n";
-    };
-    // Before "Path" and "Memory": a version that older programs would take for whole (see
-    // wholeBytes) is then one that lacks nothing but its trailer.
-    const ScreenMarks& marks = kept.marks;
-    ticks(kTimeoutsRecord, marks.timeouts);
-    record(kPossessionRecord, {std::string(marks.ourPossession ? kOurs : kTheirs)});
-    ticks(kFloorRecord, marks.onFloor);
-    record(kPathRecord, {escapePath(kept.label)});
-    const GameMemory& m = kept.memory;
-    record(kMemoryRecord, {std::to_string(m.playernum),
-                           m.tbletter ? std::string(1, m.tbletter) : std::string(),
-                           std::to_string(m.oldplayernum),
-                           std::to_string(static_cast<int>(m.tbquarter))});
-    text += trailerOf(text);
-    return text;
-}
-
-// The bytes of a version before its trailer, when they are whole: the trailer gives their
-// length and CRC-32. Versions written before the trailer existed have none; one of those is
-// whole only when it ends with the "Memory" record they wrote last, complete, since a power
-// cut that cuts a file short leaves anything else. Every other version is broken.
-std::optional<std::string_view> wholeBytes(std::string_view bytes) {
-    if (!bytes.ends_with("\r\n") || bytes.size() < 3) return std::nullopt;
-    const std::size_t end = bytes.size() - 2;
-    const std::size_t before = bytes.rfind("\r\n", end - 1);
-    const std::size_t start = before == std::string_view::npos ? 0 : before + 2;
-    const std::string_view body = bytes.substr(0, start);
-    const std::string_view last = bytes.substr(start, end - start);
-    if (last.starts_with("\"" + std::string(kEndRecord) + "\"")) {
-        if (bytes.substr(start) != trailerOf(body)) return std::nullopt;
-        return body;
-    }
-    const auto values = splitValues(last, std::numeric_limits<std::size_t>::max());
-    if (values.size() == 1 + kMemoryValues && values[0] == kMemoryRecord && last.ends_with('"'))
-        return bytes;
-    return std::nullopt;
-}
-
-int number(const std::string& text) {
-    return static_cast<int>(std::strtol(text.c_str(), nullptr, 10));
-}
-
-// The records after the game, the saved game's and the copy's own; anything neither knows ends
-// them.
-void readRecords(const std::vector<std::string>& values, SavedGame& saved, KeptGame& kept) {
-    std::size_t i = kFileValues;
-    const auto left = [&] { return values.size() - i - 1; };
-    while (i < values.size()) {
-        const std::string& name = values[i];
-        if ((name == kPathRecord || name == kOldLabelRecord) && left() >= 1) {
-            kept.label = name == kPathRecord ? unescapePath(values[i + 1]) : values[i + 1];
-            i += 2;
-        } else if (name == kTimeoutsRecord && left() >= ScreenMarks::kTimeouts) {
-            for (int k = 0; k < ScreenMarks::kTimeouts; ++k)
-                kept.marks.timeouts[k] = values[i + 1 + k] == "1";
-            i += 1 + ScreenMarks::kTimeouts;
-        } else if (name == kPossessionRecord && left() >= 1) {
-            kept.marks.ourPossession = values[i + 1] != kTheirs;
-            i += 2;
-        } else if (name == kFloorRecord && left() >= kPlayers) {
-            for (int k = 0; k < kPlayers; ++k)
-                kept.marks.onFloor[k] = values[i + 1 + k] == "1";
-            i += 1 + kPlayers;
-        } else if (name == kMemoryRecord && left() >= kMemoryValues) {
-            GameMemory& m = kept.memory;
-            m.playernum = number(values[i + 1]);
-            m.tbletter = values[i + 2].size() == 1 ? values[i + 2][0] : 0;
-            m.oldplayernum = number(values[i + 3]);
-            m.tbquarter = static_cast<Quarter>(number(values[i + 4]));
-            i += 1 + kMemoryValues;
-        } else if (const std::size_t next = readQuarterAndPlays(values, i, saved); next != i) {
-            i = next;
-        } else {
-            break;
-        }
-    }
 }
 
 std::int64_t secondsOf(fs::file_time_type time) {
@@ -304,21 +124,6 @@ void pruneDiscarded(const fs::path& folder, const fs::path& fresh) {
 }
 
 } // namespace
-
-std::uint32_t crc32(std::string_view bytes) {
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-    std::size_t n = bytes.size();
-    std::uint32_t c = 0xFFFFFFFFu;
-    for (; n >= 8; p += 8, n -= 8) {
-        const std::uint32_t word =
-            c ^ (p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24);
-        c = kCrc[7][word & 0xFF] ^ kCrc[6][(word >> 8) & 0xFF] ^ kCrc[5][(word >> 16) & 0xFF] ^
-            kCrc[4][word >> 24] ^ kCrc[3][p[4]] ^ kCrc[2][p[5]] ^ kCrc[1][p[6]] ^ kCrc[0][p[7]];
-    }
-    for (; n > 0; ++p, --n)
-        c = kCrc[0][(c ^ *p) & 0xFF] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFu;
-}
 
 Recovery::Recovery(std::string folder)
     : folder_(std::move(folder)), id_(newId()), diskSync_(syncToDisk) {}
