@@ -220,13 +220,15 @@ TEST_F(RecoveryTest, TheRestoreBoxNamesTheGameAndRestoreGoesOnWhereItStopped) {
     EXPECT_NE(dialogs.shown[0].detail.find("not yet saved"), std::string::npos);
 }
 
-// Nothing on the screen is lost: the timeout, possession and on-the-floor boxes are in the copy
-// as soon as they change, and come back on Restore; File|Save does not write them.
+// Nothing on the screen is lost: the quarter, the timeout, possession and on-the-floor boxes are in
+// the copy as soon as they change, and come back on Restore; File|Save does not write them.
 TEST_F(RecoveryTest, RestoreGivesBackTheBoxesBesideTheGameWhichNoGameFileHolds) {
     stat(2, "cmdreb");
     const QStringList ticked = {"Check2", "Check5", "Option1", "Check8", "Check19"};
     for (const QString& name : ticked)
         click(name);
+    // A quarter switched by its key, with no stat after it, is in the copy too.
+    QTest::keyClick(window.get(), Qt::Key_PageDown, Qt::ControlModifier);
     window->recoveryCopy().setKeeping(false); // as a kill leaves it: no last copy
     restart();
     dialogs.restoreAnswers = {true};
@@ -234,6 +236,7 @@ TEST_F(RecoveryTest, RestoreGivesBackTheBoxesBesideTheGameWhichNoGameFileHolds) 
     for (const char* name :
          {"Check1", "Check2", "Check5", "optyouposs", "Option1", "Check8", "Check9", "Check19"})
         EXPECT_EQ(widget<QAbstractButton>(name)->isChecked(), ticked.contains(name)) << name;
+    EXPECT_TRUE(widget<QRadioButton>("opt2ndqtr")->isChecked());
     const std::string saved = dir.filePath("game.txt").toStdString();
     dialogs.fileAnswers = {saved};
     trigger("mnufilesave");
