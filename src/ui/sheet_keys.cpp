@@ -118,6 +118,10 @@ bool SheetKeys::keyEvent(QObject* watched, QKeyEvent* key) {
         held_.clear();
         return false;
     }
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    // The sheet's own keys on the sheet are the sheet's business: a stat's key costs no lookup.
+    const bool waiting = !held_.empty() && !replaying_;
+    if (!box && !waiting && (!widget || !besideSheet(widget->window(), window_))) return false;
     const QKeySequence chord(
         QKeyCombination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key())));
     const std::function<void()> act = resolve_(chord);
@@ -133,13 +137,11 @@ bool SheetKeys::keyEvent(QObject* watched, QKeyEvent* key) {
         } else if (once) {
             beep_();
         }
-    } else if (!held_.empty() && !replaying_) {
+    } else if (waiting) {
         // The box is gone but what it held has not acted yet: this key waits its turn.
         if (once) held_.push_back(chord);
-    } else {
-        const auto* widget = qobject_cast<QWidget*>(watched);
-        if (!widget || !besideSheet(widget->window(), window_)) return false;
-        if (once) act();
+    } else if (once) {
+        act();
     }
     // Qt asks with ShortcutOverride before it looks for a shortcut: the accepted override
     // keeps the window's own shortcuts out, then the key press itself is eaten.

@@ -105,7 +105,9 @@ StatWindow::StatWindow(Dialogs& dialogs, QWidget* parent)
         for (const QKeySequence& key : shortcutsOf(KeyWindow::Sheet, action)) {
             auto* shortcut = new QShortcut(key, this);
             shortcut->setAutoRepeat(false);
-            connect(shortcut, &QShortcut::activated, this, [this, key] { sheetKey(key)(); });
+            connect(shortcut, &QShortcut::activated, this, [this, key] {
+                if (const std::function<void()> act = sheetKey(key)) act();
+            });
         }
     }
     qApp->installEventFilter(this);
