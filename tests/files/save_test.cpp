@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <cctype>
 #include <filesystem>
-#include <regex>
 
 #include "files_fixture.h"
 #include "system/disk.h"
@@ -145,9 +145,14 @@ TEST_F(FileSave, CtrlSWritesTheGamesOwnFileAtOnceAndAsksOnlyForANewGame) {
     EXPECT_TRUE(files.saveToOwnFile());
     EXPECT_TRUE(dialogs.shown.empty());
     ASSERT_EQ(host.news.size(), 2u);
-    EXPECT_TRUE(
-        std::regex_match(host.news[1], std::regex("Saved to week1\\.txt at [0-2][0-9]:[0-5][0-9]")))
-        << host.news[1];
+    // "Saved to week1.txt at hh:mm" (no <regex>: GCC 12 warns inside it in the sanitizer build).
+    const std::string& news = host.news[1];
+    const std::string said = "Saved to week1.txt at ";
+    EXPECT_TRUE(news.size() == said.size() + 5 && news.starts_with(said) &&
+                news[said.size() + 2] == ':' &&
+                std::isdigit(static_cast<unsigned char>(news[said.size()])) &&
+                std::isdigit(static_cast<unsigned char>(news.back())))
+        << news;
     EXPECT_EQ(readBytes(folder / "week1.txt"), savedBytes());
     EXPECT_FALSE(game.hasUnsavedChanges());
     expectOnlyEntries({"week1.txt"});
