@@ -44,10 +44,7 @@ for tool in Xvfb xdotool desktop-file-validate; do
 done
 
 step "install the build into $work/usr"
-install_args=(--install "$build_dir" --prefix "$work/usr")
-[ -z "$config" ] || install_args+=(--config "$config")
-"$cmake_command" "${install_args[@]}" >"$work/install.log" 2>&1 ||
-    fail "cmake --install failed: $(cat "$work/install.log")"
+install_build
 
 program=$work/usr/bin/tallivant
 launcher=$work/usr/share/applications/org.tallivant.Tallivant.desktop

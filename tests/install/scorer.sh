@@ -52,6 +52,14 @@ fail() {
     exit 1
 }
 
+# Installs the build ($cmake_command, $build_dir, $config) into $work/usr, as a user gets it.
+install_build() {
+    local install_args=(--install "$build_dir" --prefix "$work/usr")
+    [ -z "$config" ] || install_args+=(--config "$config")
+    "$cmake_command" "${install_args[@]}" >"$work/install.log" 2>&1 ||
+        fail "cmake --install failed: $(cat "$work/install.log")"
+}
+
 start_x_server() {
     step "start an X server"
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \

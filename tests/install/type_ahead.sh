@@ -169,10 +169,7 @@ close_box() {
 }
 
 step "install the build into $work/usr"
-install_args=(--install "$build_dir" --prefix "$work/usr")
-[ -z "$config" ] || install_args+=(--config "$config")
-"$cmake_command" "${install_args[@]}" >"$work/install.log" 2>&1 ||
-    fail "cmake --install failed: $(cat "$work/install.log")"
+install_build
 program=$work/usr/bin/tallivant
 [ -x "$program" ] || fail "no program at usr/bin/tallivant"
 
