@@ -34,4 +34,9 @@ std::string repairUtf8(std::string_view bytes);
 // The first `count` characters (code points) of a UTF-8 text; a stray byte counts as one.
 std::string leftChars(std::string_view utf8, std::size_t count);
 
+// Text as printable ASCII: every byte outside it, "%" and the double quote written as %XX, so
+// that a record holding it stays ASCII and one value; and back.
+std::string percentEscaped(std::string_view text);
+std::string percentUnescaped(std::string_view text);
+
 } // namespace tallivant

@@ -8,6 +8,7 @@
 #include <array>
 #include <limits>
 
+#include "formats/matchup_records.h"
 #include "sheet/numbers.h"
 #include "sheet/stats.h"
 
@@ -156,46 +157,55 @@ std::size_t longestQuarterAndPlaysText(const Plays& plays) {
     return size;
 }
 
-bool fitsSavedGame(std::size_t gameBytes, const Plays& plays) {
+bool fitsSavedGame(std::size_t gameBytes, const Plays& plays, std::size_t otherBytes) {
     return gameBytes <= kMaxGameFileBytes &&
-           gameBytes + longestQuarterAndPlaysText(plays) <= kMaxSavedGameBytes;
+           gameBytes + longestQuarterAndPlaysText(plays) + otherBytes <= kMaxSavedGameBytes;
 }
 
 std::optional<std::string> encodeSavedGame(const GameContents& game, Quarter quarter,
-                                           const Plays& plays) {
+                                           const Plays& plays, const Matchup& matchup) {
     std::string bytes = encodeGameFile(game);
-    if (!fitsSavedGame(bytes.size(), plays)) return std::nullopt;
+    if (!fitsSavedGame(bytes.size(), plays, longestMatchupText(matchup))) return std::nullopt;
     bytes += quarterAndPlaysText(quarter, plays);
+    bytes += matchupText(matchup);
     return bytes;
 }
 
-std::size_t readQuarterAndPlays(const std::vector<std::string>& values, std::size_t at,
-                                SavedGame& saved) {
-    while (at < values.size()) {
-        const std::string& name = values[at];
-        const std::size_t left = values.size() - at;
-        if (name == kQuarterRecord && left >= 2) {
-            if (const auto q = quarterNamed(values[at + 1])) saved.quarter = *q;
-            at += 2;
-        } else if (name == kPlayRecord) {
-            // A file cut short in its last play.
-            if (left < kPlayValues) {
-                saved.playsLeftOut = true;
-                return values.size();
-            }
-            if (auto play = playOf(&values[at]))
-                saved.plays.push_back(std::move(*play));
-            else
-                saved.playsLeftOut = true;
-            at += kPlayValues;
-        } else {
-            break;
-        }
+std::vector<std::vector<std::string>> splitRecords(std::string_view text) {
+    std::vector<std::vector<std::string>> records;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", at);
+        if (end == std::string_view::npos) end = text.size();
+        auto values =
+            splitValues(text.substr(at, end - at), std::numeric_limits<std::size_t>::max());
+        if (!values.empty()) records.push_back(std::move(values));
+        at = end + 1;
     }
-    return at;
+    return records;
+}
+
+bool readGameRecord(const std::vector<std::string>& record, SavedGame& saved) {
+    if (record.empty()) return false;
+    const std::string& name = record[0];
+    if (name == kQuarterRecord) {
+        if (record.size() >= 2)
+            if (const auto q = quarterNamed(record[1])) saved.quarter = *q;
+        return true;
+    }
+    if (name == kPlayRecord) {
+        const auto play = record.size() == kPlayValues ? playOf(record.data()) : std::nullopt;
+        if (play)
+            saved.plays.push_back(std::move(*play));
+        else
+            saved.playsLeftOut = true;
+        return true;
+    }
+    return readMatchupRecord(record, saved.matchup, saved.opponentLeftOut);
 }
 
 void keepPlaysThatFit(SavedGame& saved) {
+    if (saved.opponentLeftOut) saved.matchup.opponent.clear();
     if (saved.playsLeftOut || !playsFit(saved.plays, saved.game)) {
         saved.plays.clear();
         saved.playsLeftOut = true;
@@ -203,7 +213,8 @@ void keepPlaysThatFit(SavedGame& saved) {
     }
     // Opened, they could grow past what Save and the recovery copy write: such plays are left
     // out, and the statistics, which alone are sure to fit, open without them.
-    if (!fitsSavedGame(encodeGameFile(saved.game).size(), saved.plays)) {
+    if (!fitsSavedGame(encodeGameFile(saved.game).size(), saved.plays,
+                       longestMatchupText(saved.matchup))) {
         saved.plays.clear();
         saved.playsLeftOut = saved.tooManyPlays = true;
     }
@@ -241,21 +252,16 @@ std::variant<SavedGame, NotAGameFile> readSavedGame(std::string_view bytes, Read
         return NotAGameFile{NotAGameFile::TooLarge, 0, kMaxSavedGameBytes};
     const std::optional<GameFileText> decoded = decodeGameFileText(bytes);
     if (!decoded) return NotAGameFile{NotAGameFile::NotText};
+    std::size_t end = 0;
     const std::vector<std::string> values =
-        splitValues(decoded->text, reading == Reading::Whole
-                                       ? std::numeric_limits<std::size_t>::max()
-                                       : static_cast<std::size_t>(kFileValues));
+        splitValues(decoded->text, static_cast<std::size_t>(kFileValues), &end);
     auto game = gameOfValues(values);
     if (auto* why = std::get_if<NotAGameFile>(&game)) return *why;
     SavedGame saved;
     saved.game = std::move(std::get<GameContents>(game));
     if (reading == Reading::GameOnly) return saved;
-    const std::size_t end = readQuarterAndPlays(values, kFileValues, saved);
-    // A play record the reader did not reach (one before it had a value too many): the list
-    // would be cut short without a word.
-    if (std::find(values.begin() + static_cast<std::ptrdiff_t>(end), values.end(), kPlayRecord) !=
-        values.end())
-        saved.playsLeftOut = true;
+    for (const auto& record : splitRecords(std::string_view(decoded->text).substr(end)))
+        readGameRecord(record, saved);
     if (decoded->strayAfterGame) saved.playsLeftOut = true;
     keepPlaysThatFit(saved);
     return saved;

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "formats/game_file.h"
+#include "sheet/matchup.h"
 #include "sheet/plays.h"
 
 namespace tallivant {
@@ -36,6 +37,10 @@ struct SavedGame {
     bool playsLeftOut = false;
     // With playsLeftOut: the plays were left out only because they are too many (fitsSavedGame).
     bool tooManyPlays = false;
+    // The details and the opponent's plays (matchup_records.h), when the file holds them.
+    Matchup matchup;
+    // An opponent record that is not one: the opponent's plays are left out, the rest opens.
+    bool opponentLeftOut = false;
 };
 
 // The records after the 19: the quarter, then the plays; none for a game without plays in the
@@ -68,12 +73,13 @@ std::size_t longestQuarterAndPlaysText(const Plays& plays);
 // with every play at its longest the whole within kMaxSavedGameBytes. Save, the recovery copy
 // and Open judge a game by this one rule, so that whatever opens can be kept and saved, and
 // whatever is saved opens with its plays.
-bool fitsSavedGame(std::size_t gameBytes, const Plays& plays);
+// `otherBytes` are what the records after the plays (matchup_records.h) may take at most.
+bool fitsSavedGame(std::size_t gameBytes, const Plays& plays, std::size_t otherBytes = 0);
 
 // The file's bytes: the 19 records exactly as encodeGameFile writes them, then the quarter and
 // the plays. Nothing when the game does not fit (fitsSavedGame).
 std::optional<std::string> encodeSavedGame(const GameContents& game, Quarter quarter,
-                                           const Plays& plays);
+                                           const Plays& plays, const Matchup& matchup = {});
 
 // How much of a game file a reader needs: all of it, or the game's 19 records alone (a season,
 // which adds up the statistics and has no use for the quarter and the plays).
@@ -86,12 +92,15 @@ enum class Reading { Whole, GameOnly };
 std::variant<SavedGame, NotAGameFile> readSavedGame(std::string_view bytes,
                                                     Reading reading = Reading::Whole);
 
-// For readers of files that hold records of their own beside these (the recovery copy): reads
-// the quarter and play records from values[at] on into `saved`, up to the first record of
-// another kind, and returns where that one starts. A play record that is not one leaves the
-// plays out.
-std::size_t readQuarterAndPlays(const std::vector<std::string>& values, std::size_t at,
-                                SavedGame& saved);
+// The records after the 19 in a game file's text: each line's values (splitValues), the
+// record's name first; a blank line holds none. Those records are ASCII with no quote inside a
+// value, so a line is a record.
+std::vector<std::vector<std::string>> splitRecords(std::string_view text);
+// One record after the 19 read into `saved`: true when it is one of a saved game's kinds
+// ("Quarter", "Play", "Opponent", "Details"). A reader skips a record of any other kind, so a
+// file that a later version adds records to still opens. A play record that is not one leaves
+// the plays out.
+bool readGameRecord(const std::vector<std::string>& record, SavedGame& saved);
 // Leaves the plays of `saved` out unless they fit its game (playsFit) and are not too many for
 // it to be written again (fitsSavedGame).
 void keepPlaysThatFit(SavedGame& saved);

@@ -103,7 +103,7 @@ bool holdsNothing(const Game& game) {
         if (readLenient(game.text(Field::fromId(id))) != 0) return false;
     for (int n = 1; n <= kPlayers; ++n)
         if (!game.name(n).empty() && game.name(n) != FileCommands::kNameDefault) return false;
-    return true;
+    return game.matchup().opponent.empty() && game.matchup().details.opponent.empty();
 }
 
 FileCommands::FileCommands(Game& game, Dialogs& dialogs, FilesHost& host)
@@ -131,6 +131,7 @@ void FileCommands::put(const GameContents& contents, const std::string& label, Q
 void FileCommands::restore(const KeptGame& kept, std::int64_t keptAt) {
     put(kept.game, kept.label, kept.quarter);
     game_.setPlays(kept.plays);
+    game_.setMatchup(kept.matchup);
     // After the plays: the memory must be that of the last of them.
     game_.restoreMemory(kept.memory);
     unreadPlays_.clear();
@@ -185,6 +186,11 @@ void FileCommands::clearSheet() {
     // A takeback must not reach back into the previous game, nor a correction into its plays.
     game_.forgetTakeback();
     game_.setPlays({});
+    // Our team and the rules go on to the next game; the opponent, the day and the place do not.
+    GameDetails next;
+    next.team = game_.matchup().details.team;
+    next.rules = game_.rules();
+    game_.setMatchup({next, {}});
     game_.zeroSheet();
 }
 
@@ -221,7 +227,8 @@ bool FileCommands::saveToOwnFile() {
 }
 
 bool FileCommands::writeGame(const std::string& path, bool byBox) {
-    const auto bytes = encodeSavedGame(contentsOf(game_), host_.currentQuarter(), game_.plays());
+    const auto bytes =
+        encodeSavedGame(contentsOf(game_), host_.currentQuarter(), game_.plays(), game_.matchup());
     // Open leaves out plays that could grow past the limit; should a game reach it by its own
     // stats, a file that Open would not read whole must not replace a good one.
     if (!bytes) {
@@ -279,22 +286,24 @@ void FileCommands::openGame(const std::optional<std::string>& path) {
 
     put(saved.game, filename_, saved.quarter);
     game_.setPlays(saved.plays);
+    game_.setMatchup(saved.matchup);
+    const bool playsLeftOut = saved.playsLeftOut || saved.opponentLeftOut;
     // A game from the state folder (a recovery copy, a discarded game) is in no file of the
     // scorer's: it stays unsaved, so that it is kept until the scorer saves it somewhere.
     // So is a game whose plays were not opened: its file still holds them, and is not to be
     // written over without them by the next Ctrl+S.
     keptAt_ = 0;
     unreadPlays_.clear();
-    if (inStateFolder(filename_) || saved.playsLeftOut) {
+    if (inStateFolder(filename_) || playsLeftOut) {
         game_.markUnsaved();
         gameFile_.clear();
-        if (saved.playsLeftOut && !inStateFolder(filename_)) unreadPlays_ = absolutePath(filename_);
+        if (playsLeftOut && !inStateFolder(filename_)) unreadPlays_ = absolutePath(filename_);
     } else {
         game_.markSaved();
         gameFile_ = absolutePath(filename_);
     }
     filename_.clear();
-    if (saved.playsLeftOut)
+    if (playsLeftOut)
         ask().message(saved.tooManyPlays ? kTooManyPlays : kPlaysNotOpened, kPlaysNotOpenedTitle,
                       Icon::Exclamation);
 }

@@ -11,6 +11,9 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#include "formats/matchup_records.h"
+#include "formats/saved_game.h"
+
 namespace tallivant {
 
 namespace {
@@ -20,11 +23,58 @@ namespace {
 const QString kOrganization = QStringLiteral("Tallivant");
 const QString kApplication = QStringLiteral("Tallivant");
 const QString kFolderKey = QStringLiteral("folder");
+// Our team's name and the rules, for the next game: a "Details" record of the game file.
+const QString kDetailsKey = QStringLiteral("details");
+
+GameDetails rememberedDetails() {
+    const QString record = QSettings(kOrganization, kApplication).value(kDetailsKey).toString();
+    Matchup matchup;
+    bool leftOut = false;
+    for (const auto& values : splitRecords(record.toStdString()))
+        readMatchupRecord(values, matchup, leftOut);
+    GameDetails details;
+    details.team = matchup.details.team;
+    details.rules = matchup.details.rules;
+    return details;
+}
+
+void rememberDetails(const GameDetails& details) {
+    Matchup kept;
+    kept.details.team = details.team;
+    kept.details.rules = details.rules;
+    QSettings(kOrganization, kApplication)
+        .setValue(kDetailsKey, QString::fromStdString(matchupText(kept)).trimmed());
+}
 
 } // namespace
 
 GameSession::GameSession(Dialogs& dialogs, FilesHost& host, const std::string& stateFolder)
     : dialogs_(dialogs), game_(dialogs), copy_(dialogs, stateFolder), files_(game_, dialogs, host) {
+    game_.setMatchup({rememberedDetails(), {}});
+}
+
+void GameSession::recordOpponent(OpponentWhat what, Quarter quarter) {
+    game_.recordOpponent(what, quarter);
+    copy_.keep();
+}
+
+Game::UndoneEntry GameSession::undoNewest() {
+    const Game::UndoneEntry undone = game_.undoNewest();
+    copy_.keep();
+    return undone;
+}
+
+void GameSession::setDetails(const GameDetails& details,
+                             const std::array<std::optional<int>, kQuarters>& points) {
+    game_.setDetails(details);
+    const auto now = opponentPointsByQuarter(game_.matchup().opponent);
+    for (int q = 0; q < kQuarters; ++q) {
+        const auto& figure = points[static_cast<std::size_t>(q)];
+        if (figure && *figure != now[static_cast<std::size_t>(q)])
+            game_.recordOpponent(OpponentWhat::Set, static_cast<Quarter>(q), *figure);
+    }
+    rememberDetails(details);
+    copy_.keep();
 }
 
 void GameSession::record(int stat, Quarter quarter) {

@@ -11,6 +11,7 @@
 //                                         └──> RecoveryCopy (state folder)
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -35,6 +36,15 @@ public:
     // Each changes the game as its command does, then keeps the recovery copy.
     void record(int stat, Quarter quarter);
     void takeback();
+    // Ctrl+1 to Ctrl+3 and Ctrl+M: an opponent play in the quarter that is on.
+    void recordOpponent(OpponentWhat what, Quarter quarter);
+    // Ctrl+Z: the newest entry of either side, and what it was.
+    Game::UndoneEntry undoNewest();
+    // The details box's answer: the details, and the opponent's points of each quarter the
+    // scorer typed a figure for (one play where it differs from what the plays give). Our team
+    // and the rules are kept for the next game, and the next run.
+    void setDetails(const GameDetails& details,
+                    const std::array<std::optional<int>, kQuarters>& points);
     void newGame();
     void newGameSameRoster();
     void openGame(const std::optional<std::string>& path = std::nullopt);

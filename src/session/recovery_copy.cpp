@@ -57,7 +57,8 @@ void RecoveryCopy::write() {
                   quarter_ ? quarter_() : Quarter::First,
                   game_->memory(),
                   game_->plays(),
-                  marks_ ? marks_() : ScreenMarks{}};
+                  marks_ ? marks_() : ScreenMarks{},
+                  game_->matchup()};
     if (const auto failure = recovery_.write(kept))
         fail(*failure);
     else

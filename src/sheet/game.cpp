@@ -94,6 +94,10 @@ std::string Game::withOwnSeparator(std::string text) const {
     return text;
 }
 
+std::string Game::now() const {
+    return timeOfDay_ ? timeOfDay_() : clockTimeOfDay();
+}
+
 void Game::setUnsaved(bool unsaved) {
     if (unsaved_ == unsaved) return;
     unsaved_ = unsaved;
@@ -183,11 +187,12 @@ void Game::record(int statRow, Quarter current) {
     // list that already holds it, as a copy of the game taken then holds the whole stat.
     Play play;
     play.number = plays_.empty() ? 1 : plays_.back().number + 1;
-    play.time = timeOfDay_ ? timeOfDay_() : clockTimeOfDay();
+    play.time = now();
     play.quarter = current;
     play.player = playernum_;
     play.letter = s.letter;
     plays_.push_back(std::move(play));
+    opponentSinceOurs_ = 0;
     if (listener_) listener_->playsChanged();
     const int index = playernum_ - 1;
     const int qline = quarterLine(current);
@@ -207,12 +212,13 @@ void Game::recordCount(const StatInfo& s, int index, int qline) {
     }
     // The personal foul warns before its quarter field is written, and keeps the player
     // selected so that the next stat of the same play needs no new name click.
+    const bool wasOut = isFouledOut(index + 1);
     add({kTotalsLine, PF}, 1);
     const Field player{playerLine(index), PF};
     add(player, 1);
     if (inFoulTrouble(index)) {
         unfinished_ = Field{qline, PF};
-        tell("The player has " + text(player), "Foul trouble", Icon::Critical);
+        tell(foulTroubleText(index + 1, wasOut), "Foul trouble", Icon::Critical);
         unfinished_.reset();
     }
     add({qline, PF}, 1);
@@ -405,8 +411,14 @@ bool Game::putBackPlays(const std::vector<int>& indices) {
 bool Game::givePlays(const std::vector<int>& indices, int player) {
     if (player < 1 || player > kPlayers) return false;
     const Field fouls{playerLine(player - 1), PF};
-    // The new player's personal fouls after each counted one given to him, in order.
-    std::vector<double> counts;
+    // The new player's personal fouls after each counted one given to him, in order, and
+    // whether he was out before it.
+    struct Count {
+        double fouls;
+        bool putOut; // this foul put the player out
+    };
+    std::vector<Count> counts;
+    bool out = isFouledOut(player);
     const bool any = correctPlays(
         indices,
         [player](Play& p) {
@@ -418,14 +430,20 @@ bool Game::givePlays(const std::vector<int>& indices, int player) {
         },
         [&](const Play& p) {
             const StatInfo* s = statOf(p);
-            if (p.counted && s->kind == StatKind::Count && s->col == PF)
-                counts.push_back(value(fouls));
+            if (p.counted && s->kind == StatKind::Count && s->col == PF) {
+                const bool before = out;
+                out = isFouledOut(player);
+                counts.push_back({value(fouls), !before && out});
+            }
         });
     // As when the fouls are recorded: a box for each from the third on, once the whole step is
     // on the sheet.
-    for (const double count : counts)
-        if (count >= kFoulTrouble)
-            tell("The player has " + formatCount(count), "Foul trouble", Icon::Critical);
+    for (const Count& c : counts) {
+        if (c.fouls < kFoulTrouble) continue;
+        std::string text = "The player has " + formatCount(c.fouls);
+        if (c.putOut) text += "\n" + fouledOutLine(player);
+        tell(text, "Foul trouble", Icon::Critical);
+    }
     return any;
 }
 

@@ -16,6 +16,7 @@
 
 #include "dialogs/dialogs.h"
 #include "sheet/columns.h"
+#include "sheet/matchup.h"
 #include "sheet/plays.h"
 #include "sheet/stats.h"
 
@@ -32,7 +33,8 @@ public:
     virtual void unsavedChanged() {}
     // A message box is about to open in the middle of a stat or a takeback.
     virtual void boxOpening() {}
-    // The list of plays changed: a play was added, taken back, corrected, or the list replaced.
+    // The list of plays changed: a play was added, taken back, corrected, or the list replaced;
+    // or the opponent's plays or the game's details did.
     virtual void playsChanged() {}
 };
 
@@ -113,6 +115,37 @@ public:
     // Replaces the list (a game opened or restored, or a new one with none); the sheet stays.
     void setPlays(Plays plays);
 
+    // The other side and the game's details: who played whom, the rules, the opponent's plays.
+    const Matchup& matchup() const { return matchup_; }
+    const Rules& rules() const { return matchup_.details.rules; }
+    // Details that differ from those the game has are an unsaved change.
+    void setDetails(GameDetails details);
+    // Replaces the details and the opponent's plays (a game opened, restored or started).
+    void setMatchup(Matchup matchup);
+    // An opponent play in the quarter that is on: points, a team foul, or the quarter's points
+    // set to a figure.
+    void recordOpponent(OpponentWhat what, Quarter quarter, int figure = 0);
+    // Corrections of the opponent's plays, by their places in matchup().opponent, as those of
+    // ours. True when anything changed.
+    bool removeOpponentPlays(const std::vector<int>& indices);
+    bool putBackOpponentPlays(const std::vector<int>& indices);
+    bool moveOpponentPlays(const std::vector<int>& indices, Quarter quarter);
+    // Undoes the newest entry of either side: an opponent play recorded since our last stat is
+    // removed; otherwise our last stat is taken back. What was undone, for the window to say.
+    enum class Undone { Nothing, Opponent, Ours };
+    struct UndoneEntry {
+        Undone kind = Undone::Nothing;
+        OpponentPlay opponent; // with Opponent
+        Play ours;             // with Ours
+    };
+    UndoneEntry undoNewest();
+
+    // Whether player N (1 to 12) is out under the game's rules, by the fouls on its line.
+    bool isFouledOut(int player) const;
+    // A side's team fouls by quarter line: ours from the sheet's quarter lines (personal fouls,
+    // technicals where the rules count them), theirs from their plays.
+    std::array<int, kQuarters> ourFoulsByQuarter() const;
+
     // True when a stat, a takeback or a name has changed the game since it was last saved,
     // opened or started; the window asks before such a game is set aside.
     bool hasUnsavedChanges() const { return unsaved_; }
@@ -147,6 +180,13 @@ private:
                       const std::function<void(const Play&)>& changed = {});
     void setPlayernum(int player);
     void tell(const std::string& text, const char* title, Icon icon);
+    // "The player has 5", and below it why the player is out when this foul put the player out.
+    std::string foulTroubleText(int player, bool wasOut) const;
+    // "Fouled out (FIBA: 5 fouls)" for player N as the line stands.
+    std::string fouledOutLine(int player) const;
+    bool correctOpponent(const std::vector<int>& indices,
+                         const std::function<void(OpponentPlay&)>& edit);
+    std::string now() const;
     void setUnsaved(bool unsaved);
     void notify(Field f) {
         if (listener_) listener_->fieldChanged(f);
@@ -166,6 +206,9 @@ private:
     bool unsaved_ = false;
     std::optional<Field> unfinished_;
     Plays plays_;
+    Matchup matchup_;
+    // Opponent plays recorded since our last stat: the newest entries Ctrl+Z undoes first.
+    int opponentSinceOurs_ = 0;
     std::function<std::string()> timeOfDay_;
 };
 

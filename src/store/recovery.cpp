@@ -69,16 +69,18 @@ std::optional<Recovery::Found> readRecovery(const std::string& path) {
     if (!bytes || bytes->find('\0') != std::string::npos) return std::nullopt;
     const auto whole = wholeBytes(*bytes);
     if (!whole) return std::nullopt;
-    const auto values =
-        splitValues(decodeGameFile(*whole), std::numeric_limits<std::size_t>::max());
+    const std::string text = decodeGameFile(*whole);
+    std::size_t end = 0;
+    const auto values = splitValues(text, kFileValues, &end);
     auto game = gameOfValues(values);
     auto* contents = std::get_if<GameContents>(&game);
     if (!contents) return std::nullopt;
     Recovery::Found found;
     SavedGame saved;
     saved.game = std::move(*contents);
-    readRecords(values, saved, found.kept);
+    readRecords(splitRecords(std::string_view(text).substr(end)), saved, found.kept);
     keepPlaysThatFit(saved);
+    found.kept.matchup = std::move(saved.matchup);
     found.kept.game = std::move(saved.game);
     found.kept.quarter = saved.quarter;
     found.kept.plays = std::move(saved.plays);

@@ -53,6 +53,7 @@ struct KeptGame {
     GameMemory memory;                // selection and takeback memory
     Plays plays;                      // the game's plays, as a saved game holds them
     ScreenMarks marks = {};           // as a fresh window has them, in a copy that had none
+    Matchup matchup = {};             // the details and the opponent's plays
 };
 
 // CRC-32 (the polynomial of zip and PNG) of `bytes`: what a whole recovery version ends with.

@@ -13,6 +13,7 @@
 
 #include "formats/encoding.h"
 #include "formats/game_file.h"
+#include "formats/matchup_records.h"
 
 namespace tallivant {
 namespace {
@@ -57,41 +58,6 @@ constexpr CrcTables crcTables() {
 }
 constexpr CrcTables kCrc = crcTables();
 
-std::string escapePath(std::string_view text) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string out;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x20 && byte < 0x7F && c != '%' && c != '"') {
-            out += c;
-        } else {
-            out += '%';
-            out += kHex[byte >> 4];
-            out += kHex[byte & 15];
-        }
-    }
-    return out;
-}
-
-std::string unescapePath(std::string_view text) {
-    std::string out;
-    const auto digit = [](char c) -> int {
-        if (c >= '0' && c <= '9') return c - '0';
-        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-        return -1;
-    };
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && digit(text[i + 1]) >= 0 &&
-            digit(text[i + 2]) >= 0) {
-            out += static_cast<char>(digit(text[i + 1]) * 16 + digit(text[i + 2]));
-            i += 2;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
 std::string trailerOf(std::string_view body) {
     char crc[9];
     std::snprintf(crc, sizeof crc, "%08x", static_cast<unsigned>(crc32(body)));
@@ -112,8 +78,10 @@ int number(const std::string& text) {
 // Nothing for a game that Save would refuse (fitsSavedGame).
 std::optional<std::string> recoveryBytes(const KeptGame& kept, PlaysText& plays) {
     std::string text = encodeGameFile(kept.game);
-    if (!fitsSavedGame(text.size(), kept.plays)) return std::nullopt;
+    if (!fitsSavedGame(text.size(), kept.plays, longestMatchupText(kept.matchup)))
+        return std::nullopt;
     text += plays.of(kept.quarter, kept.plays);
+    text += matchupText(kept.matchup);
     const auto record = [&](std::string_view name, std::initializer_list<std::string> values) {
         text += "\"" + std::string(name) + "\"";
         for (const std::string& v : values)
@@ -132,7 +100,7 @@ std::optional<std::string> recoveryBytes(const KeptGame& kept, PlaysText& plays)
     ticks(kTimeoutsRecord, marks.timeouts);
     record(kPossessionRecord, {std::string(marks.ourPossession ? kOurs : kTheirs)});
     ticks(kFloorRecord, marks.onFloor);
-    record(kPathRecord, {escapePath(kept.label)});
+    record(kPathRecord, {percentEscaped(kept.label)});
     const GameMemory& m = kept.memory;
     record(kMemoryRecord,
            {std::to_string(m.playernum), m.tbletter ? std::string(1, m.tbletter) : std::string(),
@@ -162,38 +130,29 @@ std::optional<std::string_view> wholeBytes(std::string_view bytes) {
     return std::nullopt;
 }
 
-// The records after the game, the saved game's and the copy's own; anything neither knows ends
-// them.
-void readRecords(const std::vector<std::string>& values, SavedGame& saved, KeptGame& kept) {
-    std::size_t i = kFileValues;
-    const auto left = [&] { return values.size() - i - 1; };
-    while (i < values.size()) {
-        const std::string& name = values[i];
-        if ((name == kPathRecord || name == kOldLabelRecord) && left() >= 1) {
-            kept.label = name == kPathRecord ? unescapePath(values[i + 1]) : values[i + 1];
-            i += 2;
-        } else if (name == kTimeoutsRecord && left() >= ScreenMarks::kTimeouts) {
+void readRecords(const std::vector<std::vector<std::string>>& records, SavedGame& saved,
+                 KeptGame& kept) {
+    for (const std::vector<std::string>& v : records) {
+        const std::string& name = v[0];
+        const std::size_t values = v.size() - 1;
+        if ((name == kPathRecord || name == kOldLabelRecord) && values >= 1) {
+            kept.label = name == kPathRecord ? percentUnescaped(v[1]) : v[1];
+        } else if (name == kTimeoutsRecord && values >= ScreenMarks::kTimeouts) {
             for (int k = 0; k < ScreenMarks::kTimeouts; ++k)
-                kept.marks.timeouts[k] = values[i + 1 + k] == "1";
-            i += 1 + ScreenMarks::kTimeouts;
-        } else if (name == kPossessionRecord && left() >= 1) {
-            kept.marks.ourPossession = values[i + 1] != kTheirs;
-            i += 2;
-        } else if (name == kFloorRecord && left() >= kPlayers) {
+                kept.marks.timeouts[k] = v[1 + k] == "1";
+        } else if (name == kPossessionRecord && values >= 1) {
+            kept.marks.ourPossession = v[1] != kTheirs;
+        } else if (name == kFloorRecord && values >= kPlayers) {
             for (int k = 0; k < kPlayers; ++k)
-                kept.marks.onFloor[k] = values[i + 1 + k] == "1";
-            i += 1 + kPlayers;
-        } else if (name == kMemoryRecord && left() >= kMemoryValues) {
+                kept.marks.onFloor[k] = v[1 + k] == "1";
+        } else if (name == kMemoryRecord && values >= kMemoryValues) {
             GameMemory& m = kept.memory;
-            m.playernum = number(values[i + 1]);
-            m.tbletter = values[i + 2].size() == 1 ? values[i + 2][0] : 0;
-            m.oldplayernum = number(values[i + 3]);
-            m.tbquarter = static_cast<Quarter>(number(values[i + 4]));
-            i += 1 + kMemoryValues;
-        } else if (const std::size_t next = readQuarterAndPlays(values, i, saved); next != i) {
-            i = next;
+            m.playernum = number(v[1]);
+            m.tbletter = v[2].size() == 1 ? v[2][0] : 0;
+            m.oldplayernum = number(v[3]);
+            m.tbquarter = static_cast<Quarter>(number(v[4]));
         } else {
-            break;
+            readGameRecord(v, saved);
         }
     }
 }

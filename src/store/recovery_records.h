@@ -24,7 +24,9 @@ inline constexpr std::size_t kMaxRecoveryBytes = kMaxSavedGameBytes + 64 * 1024;
 std::optional<std::string> recoveryBytes(const KeptGame& kept, PlaysText& plays);
 // The bytes of a version before its trailer, when they are whole; nothing for a broken one.
 std::optional<std::string_view> wholeBytes(std::string_view bytes);
-// The records after the game, the saved game's and the copy's own, read into both.
-void readRecords(const std::vector<std::string>& values, SavedGame& saved, KeptGame& kept);
+// The records after the game (splitRecords), the saved game's and the copy's own, read into
+// both; a record of a kind neither knows is passed over.
+void readRecords(const std::vector<std::vector<std::string>>& records, SavedGame& saved,
+                 KeptGame& kept);
 
 } // namespace tallivant

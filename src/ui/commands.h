@@ -19,6 +19,7 @@ public:
     virtual void exportCsv() = 0;
     virtual void seasonTotals() = 0;
     virtual void newGameSameRoster() = 0;
+    virtual void gameDetails() = 0;
     virtual void exit() = 0;
     virtual void editRoster() = 0;
     virtual void showInstructions() = 0;

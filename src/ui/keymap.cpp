@@ -36,7 +36,12 @@ const std::array<KeyRow, kKeyRows> kKeyMap = {{
     {"Ctrl+PgUp", W::Sheet, A::PreviousQuarter, 0, "Previous quarter"},
     {"Alt+Left", W::Sheet, A::PreviousQuarter, 0, "Previous quarter"},
     {"Alt+S", W::Sheet, A::StartStop, 0, "Starts or stops the timeout clock"},
-    {"Ctrl+Z", W::Sheet, A::Takeback, 0, "Takeback: undoes the last stat"},
+    {"Ctrl+Z", W::Sheet, A::UndoNewest, 0,
+     "Undoes the newest entry: an opponent play recorded since our last stat, else our last stat"},
+    {"Ctrl+1", W::Sheet, A::Opponent, 0, "The opponent scored 1 point"},
+    {"Ctrl+2", W::Sheet, A::Opponent, 1, "The opponent scored 2 points"},
+    {"Ctrl+3", W::Sheet, A::Opponent, 2, "The opponent scored 3 points"},
+    {"Ctrl+M", W::Sheet, A::Opponent, 3, "An opponent team foul"},
     {"Ctrl+S", W::Sheet, A::SaveOwn, 0, "Saves the game to its file"},
     {"Alt+L", W::Sheet, A::Menu, 0, "File menu"},
     {"Alt+I", W::Sheet, A::Menu, 1, "Edit Roster menu"},
@@ -73,7 +78,8 @@ bool actsOnSheet(KeyAction action) {
     case A::Stat:
     case A::Name:
     case A::StartStop:
-    case A::Takeback:
+    case A::UndoNewest:
+    case A::Opponent:
     case A::SaveOwn:
     case A::NextQuarter:
     case A::PreviousQuarter:

@@ -24,7 +24,8 @@ enum class KeyAction {
     Name,            // the letter marked with "&" in a name selects that player
     Menu,            // opens a menu of the bar
     StartStop,       // the timeout clock's Start/Stop button
-    Takeback,        // the Takeback button
+    UndoNewest,      // the newest entry of either side: an opponent play, else the Takeback
+    Opponent,        // an opponent play: `arg` 0, 1, 2 points 1 to 3, 3 a team foul
     SaveOwn,         // saves the game to its own file
     NextQuarter,     // the quarter option after the one that is on (overtime stays)
     PreviousQuarter, // the one before it (the first stays)
@@ -47,7 +48,7 @@ struct KeyRow {
     std::string_view what; // as the Keys window says it
 };
 
-inline constexpr int kKeyRows = 35;
+inline constexpr int kKeyRows = 39;
 extern const std::array<KeyRow, kKeyRows> kKeyMap;
 
 std::string_view keyWindowName(KeyWindow window);

@@ -21,6 +21,7 @@ const std::array<MenuEntry, kMenuEntries> kMenuTable = {{
     {"mnufilecsv", "Export CSV", K::Item, &M::exportCsv},
     {"mnufileseason", "Season totals", K::Item, &M::seasonTotals},
     {"mnufilesameroster", "New game, same roster", K::Item, &M::newGameSameRoster},
+    {"mnufiledetails", "Game details...", K::Item, &M::gameDetails},
     {"mnubar", "-", K::Separator},
     {"mnuFileExit", "E&xit", K::Item, &M::exit},
     {"mnuroster", "Ed&it Roster", K::Title},

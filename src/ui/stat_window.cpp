@@ -38,6 +38,7 @@
 #include "ui/menus.h"
 #include "ui/palettes.h"
 #include "ui/plays_window.h"
+#include "ui/score_line.h"
 #include "ui/season_window.h"
 #include "ui/sheet_field.h"
 #include "ui/sheet_keys.h"
@@ -99,9 +100,10 @@ StatWindow::StatWindow(Dialogs& dialogs, QWidget* parent)
     setUpTabChain(client_);
     new FocusOutline(client_);
 
-    // Ctrl+Z, the undo key of every desktop program, presses Takeback; Ctrl+S saves at a
-    // time-out in two keys, where File|Save takes seven.
-    for (KeyAction action : {KeyAction::Takeback, KeyAction::SaveOwn}) {
+    // Ctrl+Z, the undo key of every desktop program, undoes the newest entry; Ctrl+S saves at a
+    // time-out in two keys, where File|Save takes seven; Ctrl+1 to Ctrl+3 and Ctrl+M record the
+    // opponent's points and team fouls.
+    for (KeyAction action : {KeyAction::UndoNewest, KeyAction::SaveOwn, KeyAction::Opponent}) {
         for (const QKeySequence& key : shortcutsOf(KeyWindow::Sheet, action)) {
             auto* shortcut = new QShortcut(key, this);
             shortcut->setAutoRepeat(false);
@@ -212,7 +214,11 @@ std::string StatWindow::fileLabel() const {
 }
 
 void StatWindow::statClicked(int row) {
+    const int player = game_.playernum();
+    const bool wasOut = game_.isFouledOut(player);
     session_.record(row, currentQuarter());
+    // Nothing blocks a stat for a player who is out: the bench hears it in the strip.
+    if (wasOut && player != 0) strip_->tell(fouledOutNews(game_, player));
 }
 
 void StatWindow::nameClicked(int player) {
@@ -340,7 +346,7 @@ void StatWindow::stepQuarter(int by) {
 }
 
 void StatWindow::quarterSwitched() {
-    strip_->setGame(QStringLiteral("Quarter: %1").arg(q(quarterName(currentQuarter()))));
+    showScore();
     // The quarter is kept with the game's recovery copy.
     marksChanged();
 }
@@ -378,8 +384,10 @@ std::function<void()> StatWindow::sheetKey(const QKeySequence& key) {
             QKeySequence::fromString(q(row.keys), QKeySequence::PortableText) != key)
             continue;
         switch (row.action) {
-        case KeyAction::Takeback:
-            return [b = takeback_] { b->click(); };
+        case KeyAction::UndoNewest:
+            return [this] { undoNewest(); };
+        case KeyAction::Opponent:
+            return [this, arg = row.arg] { recordOpponent(arg); };
         case KeyAction::SaveOwn:
             return [this] { saveToOwnFile(); };
         case KeyAction::NextQuarter:
@@ -436,6 +444,7 @@ void StatWindow::fieldChanged(Field f) {
     copy_.changed();
     fields_[f.id()]->showText(QString::fromStdString(game_.text(f)));
     if (f.col == PF && f.line < kPlayers) paintFoul(f.line);
+    if (f.col == PF || f.col == TF || f.col == PTS) showScore();
 }
 
 void StatWindow::selectionChanged() {
@@ -456,11 +465,13 @@ void StatWindow::nameChanged(int player) {
     button->setAccessibleName(plain.isEmpty() ? spoken : spoken + QStringLiteral(", ") + plain);
     // Whether a name may keep its letter depends on the names before it.
     showNames();
+    showScore();
     if (plays_) plays_->namesChanged();
 }
 
 void StatWindow::playsChanged() {
     copy_.changed();
+    showScore();
     if (plays_) plays_->playsChanged();
 }
 

@@ -135,6 +135,13 @@ private:
     void tell(const std::string& news) override;
     void showFilesState();
     void takeback() override;
+    // Ctrl+Z: the newest entry of either side, said in the strip.
+    void undoNewest();
+    // Ctrl+1 to Ctrl+3 (`arg` 0 to 2) and Ctrl+M (3): an opponent play in the quarter on.
+    void recordOpponent(int arg);
+    // The strip's score line, as the game stands now.
+    void showScore();
+    void gameDetails() override;
     void startStopClock() override;
     void resetClock() override;
 

@@ -28,7 +28,11 @@ Strip::Strip(QWidget* parent) : QStatusBar(parent) {
     lblscore_ = stripLabel(this, "lblscore", "Game");
     lblnews_ = stripLabel(this, "lblnews", "News");
     lblnews_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    addWidget(lblscore_, 1);
+    // The score line may be longer than the sheet is wide: it is cut at the right rather than
+    // widen the window (a reader hears it whole).
+    lblscore_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    lblnews_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    addWidget(lblscore_, 3);
     addWidget(lblnews_, 2);
     newsTime_.setSingleShot(true);
     newsTime_.setInterval(kNewsTime);

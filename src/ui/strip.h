@@ -3,7 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The strip under the sheet, for what must be known without a box that stops the game. At the
-// left (`lblscore`) the standing state of the game: the quarter that is on. At the right
+// left (`lblscore`) the standing state of the game: the score, the period, the team fouls and
+// who has fouled out. At the right
 // (`lblnews`) news for ten seconds ("Saved to game1.txt at 20:14"), then the standing state of
 // the files: whether the recovery copy is being kept. A screen reader hears each change.
 #pragma once

@@ -306,10 +306,15 @@ def on_rename(event):
 pyatspi.Registry.registerEventListener(on_rename, "object:property-change:accessible-name")
 to_the_window()
 key("ctrl+Next")
-pump_until(lambda: ("Game", "Quarter: 2nd") in renamed)
-check(("Game", "Quarter: 2nd") in renamed, f"the strip's quarter heard as it changed: {renamed}")
+def heard_second():
+    return any(what == "Game" and " \u00b7 Q2 \u00b7 " in name for what, name in renamed)
+
+
+pump_until(heard_second)
+check(heard_second(), f"the strip's quarter heard as it changed: {renamed}")
 strip = {a.description: a.name for a in descendants(window) if a.description in ("Game", "News")}
-check(strip.get("Game") == "Quarter: 2nd" and "News" in strip, f"the strip reads {strip}")
+check(" \u00b7 Q2 \u00b7 Team fouls " in strip.get("Game", "") and "News" in strip,
+      f"the strip reads {strip}")
 
 # Help|Keys: every key of every window, one table a reader reads row by row. The item is
 # chosen through its own AT-SPI action, as a reader's user would: what is checked is the window,

@@ -346,7 +346,8 @@ TEST_F(Accelerators, QuarterKeysStepThroughTheQuartersAndThePlaysFollow) {
     EXPECT_EQ(quarters, (std::vector{Q::Second, Q::Third, Q::Fourth, Q::Overtime, Q::Overtime,
                                      Q::Fourth, Q::Third, Q::Second, Q::First, Q::First}));
     EXPECT_EQ(text("txtotreb") + text("txt1streb") + text("txtreb_1"), "2210");
-    EXPECT_EQ(text("lblscore"), "Quarter: 1st");
+    EXPECT_EQ(text("lblscore"),
+              "Us 0 : 0 Opponent \u00B7 Q1 \u00B7 Team fouls 0 \u00B7 Opponent 0");
     EXPECT_TRUE(dialogs.shown.empty());
 }
 

@@ -1,0 +1,138 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The game's other side: its details, the opponent's plays and their corrections, the undo of
+// the newest entry of either side, and the fouls the rules judge.
+#include <algorithm>
+
+#include "sheet/game.h"
+#include "sheet/numbers.h"
+
+namespace tallivant {
+
+void Game::setDetails(GameDetails details) {
+    if (details == matchup_.details) return;
+    matchup_.details = std::move(details);
+    setUnsaved(true);
+    if (listener_) listener_->playsChanged();
+}
+
+void Game::setMatchup(Matchup matchup) {
+    matchup_ = std::move(matchup);
+    opponentSinceOurs_ = 0;
+    // What was recorded after our last play is the newest: the entries Ctrl+Z reaches first.
+    const std::string ours = plays_.empty() ? std::string() : plays_.back().time;
+    for (auto p = matchup_.opponent.rbegin(); p != matchup_.opponent.rend() && p->time > ours; ++p)
+        ++opponentSinceOurs_;
+    if (listener_) listener_->playsChanged();
+}
+
+void Game::recordOpponent(OpponentWhat what, Quarter quarter, int figure) {
+    const int q = static_cast<int>(quarter);
+    if (q < 0 || q >= kQuarters) return;
+    OpponentPlay play;
+    const OpponentPlays& list = matchup_.opponent;
+    play.number = list.empty() ? 1 : list.back().number + 1;
+    play.time = now();
+    play.quarter = quarter;
+    play.what = what;
+    play.figure = what == OpponentWhat::Set ? figure : 0;
+    matchup_.opponent.push_back(std::move(play));
+    ++opponentSinceOurs_;
+    setUnsaved(true);
+    if (listener_) listener_->playsChanged();
+}
+
+bool Game::correctOpponent(const std::vector<int>& indices,
+                           const std::function<void(OpponentPlay&)>& edit) {
+    bool any = false;
+    for (const int i : indices) {
+        if (i < 0 || static_cast<std::size_t>(i) >= matchup_.opponent.size()) continue;
+        OpponentPlay& play = matchup_.opponent[i];
+        const OpponentPlay before = play;
+        edit(play);
+        any = any || play != before;
+    }
+    if (any) {
+        setUnsaved(true);
+        if (listener_) listener_->playsChanged();
+    }
+    return any;
+}
+
+bool Game::removeOpponentPlays(const std::vector<int>& indices) {
+    return correctOpponent(indices, [](OpponentPlay& p) { p.counted = false; });
+}
+
+bool Game::putBackOpponentPlays(const std::vector<int>& indices) {
+    return correctOpponent(indices, [](OpponentPlay& p) { p.counted = true; });
+}
+
+bool Game::moveOpponentPlays(const std::vector<int>& indices, Quarter quarter) {
+    const int q = static_cast<int>(quarter);
+    if (q < 0 || q >= kQuarters) return false;
+    return correctOpponent(indices, [quarter](OpponentPlay& p) {
+        if (p.quarter == quarter) return;
+        if (!p.fromQuarter) p.fromQuarter = p.quarter;
+        p.quarter = quarter;
+        if (p.fromQuarter == quarter) p.fromQuarter.reset();
+    });
+}
+
+Game::UndoneEntry Game::undoNewest() {
+    UndoneEntry undone;
+    const OpponentPlays& list = matchup_.opponent;
+    // Of the opponent plays recorded since our last stat, the newest still counted (one removed
+    // in the Plays window meanwhile is passed over).
+    const std::size_t first = list.size() - std::min<std::size_t>(opponentSinceOurs_, list.size());
+    for (std::size_t i = list.size(); i > first; --i) {
+        if (!list[i - 1].counted) continue;
+        opponentSinceOurs_ = static_cast<int>(i - 1 - first);
+        removeOpponentPlays({static_cast<int>(i - 1)});
+        undone.kind = Undone::Opponent;
+        undone.opponent = list[i - 1];
+        return undone;
+    }
+    opponentSinceOurs_ = 0;
+    const bool counted = !plays_.empty() && plays_.back().counted;
+    takeback();
+    if (counted && !plays_.back().counted) {
+        undone.kind = Undone::Ours;
+        undone.ours = plays_.back();
+    }
+    return undone;
+}
+
+std::array<int, kQuarters> Game::ourFoulsByQuarter() const {
+    std::array<int, kQuarters> fouls{};
+    for (int q = 0; q < kQuarters; ++q) {
+        const int line = quarterLine(static_cast<Quarter>(q));
+        double n = readLenient(text({line, PF}));
+        if (rules().technicalsToTeamFouls) n += readLenient(text({line, TF}));
+        fouls[static_cast<std::size_t>(q)] = n > 0 ? static_cast<int>(n) : 0;
+    }
+    return fouls;
+}
+
+bool Game::isFouledOut(int player) const {
+    if (player < 1 || player > kPlayers) return false;
+    const int line = playerLine(player - 1);
+    return tallivant::isFouledOut(static_cast<int>(readLenient(text({line, PF}))),
+                                  static_cast<int>(readLenient(text({line, TF}))), rules());
+}
+
+std::string Game::fouledOutLine(int player) const {
+    const int line = playerLine(player - 1);
+    return "Fouled out (" +
+           foulOutReason(static_cast<int>(readLenient(text({line, PF}))),
+                         static_cast<int>(readLenient(text({line, TF}))), rules()) +
+           ")";
+}
+
+std::string Game::foulTroubleText(int player, bool wasOut) const {
+    const std::string text = "The player has " + this->text({playerLine(player - 1), PF});
+    return !wasOut && isFouledOut(player) ? text + "\n" + fouledOutLine(player) : text;
+}
+
+} // namespace tallivant

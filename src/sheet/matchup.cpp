@@ -1,0 +1,120 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "sheet/matchup.h"
+
+namespace tallivant {
+namespace {
+
+int pointsOf(OpponentWhat what) {
+    switch (what) {
+    case OpponentWhat::One:
+        return 1;
+    case OpponentWhat::Two:
+        return 2;
+    case OpponentWhat::Three:
+        return 3;
+    default:
+        return 0;
+    }
+}
+
+std::size_t quarterIndex(Quarter q) {
+    return static_cast<std::size_t>(q);
+}
+
+} // namespace
+
+int opponentPoints(const OpponentPlays& plays, Quarter quarter) {
+    return opponentPointsByQuarter(plays)[quarterIndex(quarter)];
+}
+
+std::array<int, kQuarters> opponentPointsByQuarter(const OpponentPlays& plays) {
+    std::array<int, kQuarters> points{};
+    for (const OpponentPlay& p : plays) {
+        const std::size_t q = quarterIndex(p.quarter);
+        if (!p.counted || q >= points.size()) continue;
+        if (p.what == OpponentWhat::Set)
+            points[q] = p.figure;
+        else
+            points[q] += pointsOf(p.what);
+    }
+    return points;
+}
+
+std::array<int, kQuarters> opponentFoulsByQuarter(const OpponentPlays& plays) {
+    std::array<int, kQuarters> fouls{};
+    for (const OpponentPlay& p : plays) {
+        const std::size_t q = quarterIndex(p.quarter);
+        if (p.counted && p.what == OpponentWhat::Foul && q < fouls.size()) ++fouls[q];
+    }
+    return fouls;
+}
+
+std::string opponentWords(const OpponentPlay& play) {
+    switch (play.what) {
+    case OpponentWhat::One:
+        return "1 point";
+    case OpponentWhat::Two:
+        return "2 points";
+    case OpponentWhat::Three:
+        return "3 points";
+    case OpponentWhat::Foul:
+        return "Team foul";
+    case OpponentWhat::Set:
+        return "Points set to " + std::to_string(play.figure);
+    }
+    return {};
+}
+
+std::string opponentCode(const OpponentPlay& play) {
+    switch (play.what) {
+    case OpponentWhat::One:
+        return "1";
+    case OpponentWhat::Two:
+        return "2";
+    case OpponentWhat::Three:
+        return "3";
+    case OpponentWhat::Foul:
+        return "foul";
+    case OpponentWhat::Set:
+        return "set " + std::to_string(play.figure);
+    }
+    return {};
+}
+
+bool readOpponentCode(std::string_view code, OpponentPlay& play) {
+    if (code == "1" || code == "2" || code == "3") {
+        play.what = static_cast<OpponentWhat>(code[0] - '1');
+        play.figure = 0;
+        return true;
+    }
+    if (code == "foul") {
+        play.what = OpponentWhat::Foul;
+        play.figure = 0;
+        return true;
+    }
+    constexpr std::string_view kSet = "set ";
+    if (!code.starts_with(kSet)) return false;
+    const std::string_view digits = code.substr(kSet.size());
+    if (digits.empty() || digits.size() > 4) return false;
+    int n = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9') return false;
+        n = n * 10 + (c - '0');
+    }
+    play.what = OpponentWhat::Set;
+    play.figure = n;
+    return true;
+}
+
+std::string ourName(const GameDetails& details) {
+    return details.team.empty() ? "Us" : details.team;
+}
+
+std::string theirName(const GameDetails& details) {
+    return details.opponent.empty() ? "Opponent" : details.opponent;
+}
+
+} // namespace tallivant
