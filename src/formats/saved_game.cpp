@@ -202,8 +202,11 @@ void keepPlaysThatFit(SavedGame& saved) {
         return;
     }
     // Opened, they could grow past what Save and the recovery copy write: such plays are left
-    // out, and the statistics, which alone are sure to fit, open without them.
-    if (!fitsSavedGame(encodeGameFile(saved.game).size(), saved.plays)) {
+    // out, and the statistics, which alone are sure to fit, open without them. A game read is
+    // within kMaxGameFileBytes (gameOfValues), so plays that leave that much room fit whatever
+    // it holds, without the game composed again (which took as long as reading the plays).
+    if (longestQuarterAndPlaysText(saved.plays) > kMaxSavedGameBytes - kMaxGameFileBytes &&
+        !fitsSavedGame(encodeGameFile(saved.game).size(), saved.plays)) {
         saved.plays.clear();
         saved.playsLeftOut = saved.tooManyPlays = true;
     }
@@ -241,10 +244,9 @@ std::variant<SavedGame, NotAGameFile> readSavedGame(std::string_view bytes, Read
         return NotAGameFile{NotAGameFile::TooLarge, 0, kMaxSavedGameBytes};
     const std::optional<GameFileText> decoded = decodeGameFileText(bytes);
     if (!decoded) return NotAGameFile{NotAGameFile::NotText};
-    const std::vector<std::string> values =
-        splitValues(decoded->text, reading == Reading::Whole
-                                       ? std::numeric_limits<std::size_t>::max()
-                                       : static_cast<std::size_t>(kFileValues));
+    const std::vector<std::string> values = splitValues(
+        decoded->text, reading == Reading::Whole ? std::numeric_limits<std::size_t>::max()
+                                                 : static_cast<std::size_t>(kFileValues));
     auto game = gameOfValues(values);
     if (auto* why = std::get_if<NotAGameFile>(&game)) return *why;
     SavedGame saved;

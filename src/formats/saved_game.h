@@ -93,7 +93,7 @@ std::variant<SavedGame, NotAGameFile> readSavedGame(std::string_view bytes,
 std::size_t readQuarterAndPlays(const std::vector<std::string>& values, std::size_t at,
                                 SavedGame& saved);
 // Leaves the plays of `saved` out unless they fit its game (playsFit) and are not too many for
-// it to be written again (fitsSavedGame).
+// it to be written again (fitsSavedGame). The game is one gameOfValues read.
 void keepPlaysThatFit(SavedGame& saved);
 
 // Whether the plays can be the game's: numbered 1, 2, 3, … in order, each with a time of day

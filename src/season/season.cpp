@@ -219,6 +219,7 @@ Season readSeason(const std::vector<std::string>& paths) {
         SavedGame saved;
     };
     std::vector<Opened> opened;
+    opened.reserve(paths.size());
     std::vector<std::optional<LeftOutFile>> leftOut(paths.size());
     std::unordered_set<std::string> added;
     for (std::size_t i = 0; i < paths.size(); ++i) {
