@@ -4,7 +4,9 @@
 
 // Writes a full game to a game file, as File|Save writes it, for the command-line benchmark:
 // twelve named players and that many plays (300 unless given), cycling over players, stats and
-// quarters. Usage: full_game_file PATH [PLAYS]
+// quarters; with START (seconds after midnight) the plays are a second apart from then, so that
+// games written with different starts are different games to a season, not saves of one.
+// Usage: full_game_file PATH [PLAYS [START]]
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -31,14 +33,21 @@ private:
 
 int main(int argc, char* argv[]) {
     using namespace tallivant;
-    if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: full_game_file PATH [PLAYS]\n");
+    if (argc < 2 || argc > 4) {
+        std::fprintf(stderr, "usage: full_game_file PATH [PLAYS [START]]\n");
         return 2;
     }
-    const int plays = argc == 3 ? std::atoi(argv[2]) : 300;
+    const int plays = argc >= 3 ? std::atoi(argv[2]) : 300;
     testing::FakeDialogs dialogs;
     Game game(dialogs);
     game.zeroSheet();
+    if (argc == 4)
+        game.setTimeOfDay([second = std::atoi(argv[3])]() mutable {
+            const int s = second++ % 86400;
+            char text[40];
+            std::snprintf(text, sizeof text, "%02d:%02d:%02d", s / 3600, s / 60 % 60, s % 60);
+            return std::string(text);
+        });
     for (int n = 1; n <= kPlayers; ++n)
         game.setName(n, testing::kFullGameNames[n - 1]);
     for (int i = 0; i < plays; ++i)

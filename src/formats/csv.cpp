@@ -8,6 +8,7 @@
 #include <charconv>
 #include <optional>
 
+#include "formats/box_columns.h"
 #include "formats/paths.h"
 #include "sheet/numbers.h"
 
@@ -15,9 +16,6 @@ namespace tallivant {
 
 namespace {
 
-constexpr std::array<std::string_view, kColumns> kHeaders = {
-    "FGM", "FGA", "FG%", "FTM", "FTA", "FT%", "3PM", "3PA", "3P%",
-    "REB", "AST", "TO",  "STL", "BLK", "PF",  "TF",  "PTS"};
 constexpr std::array<std::string_view, kQuarters + 1> kTeamLines = {
     "1st Quarter", "2nd Quarter", "3rd Quarter", "4th Quarter", "Overtime", "Game Totals"};
 
@@ -60,6 +58,27 @@ std::string cellOf(const std::string& text, int col) {
     return count ? formatCount(*count) : text;
 }
 
+// A box score column's cell. The sheet's own columns are its texts as numbers; FGM, FGA and FG%
+// add the sheet's two-point and three-point columns as the sheet adds (leniently). A
+// percentage with no attempts is an empty cell.
+std::string boxCell(const GameContents& game, int line, const BoxColumnInfo& column) {
+    const auto text = [&](Col col) -> const std::string& {
+        return game.fields[Field{line, col}.id()];
+    };
+    LineCounts counts{};
+    for (int col = 0; col < kColumns; ++col)
+        if (!isPercentColumn(col)) counts[col] = readLenient(text(static_cast<Col>(col)));
+    if (column.percent) {
+        const Shots shots = boxShots(counts, column);
+        if (!(shots.attempted > 0)) return {};
+        if (column.withThrees) return *boxPercent(shots);
+        const int sheetPercent = column.made + 2; // the sheet's FG% follows FGM and FGA
+        return cellOf(text(static_cast<Col>(sheetPercent)), sheetPercent);
+    }
+    if (column.withThrees) return formatCount(boxCount(counts, column.made, true));
+    return cellOf(text(column.made), column.made);
+}
+
 // The name as the button shows it: an empty button stays empty (shownName numbers it instead).
 std::string buttonName(const std::string& name, int player) {
     const std::string shown = shownName(name, player);
@@ -93,13 +112,14 @@ std::string csvField(std::string_view value) {
 
 std::string boxScoreCsv(const GameContents& game) {
     std::string out(kByteOrderMark);
-    std::array<std::string, 1 + kColumns> cells = {"Player"};
-    std::copy(kHeaders.begin(), kHeaders.end(), cells.begin() + 1);
+    std::array<std::string, 1 + kBoxColumns> cells = {"Player"};
+    for (int c = 0; c < kBoxColumns; ++c)
+        cells[c + 1] = kBoxColumnTable[c].header;
     appendCsvRow(out, cells);
     const auto row = [&](std::string_view label, int line) {
         cells[0] = label;
-        for (int col = 0; col < kColumns; ++col)
-            cells[col + 1] = cellOf(game.fields[Field{line, col}.id()], col);
+        for (int c = 0; c < kBoxColumns; ++c)
+            cells[c + 1] = boxCell(game, line, kBoxColumnTable[c]);
         appendCsvRow(out, cells);
     };
     for (int n = 1; n <= kPlayers; ++n)

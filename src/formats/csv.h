@@ -41,8 +41,9 @@ inline void appendCsvRow(std::string& out, std::initializer_list<std::string_vie
     appendCsvRow<std::initializer_list<std::string_view>>(out, values);
 }
 
-// A header row, the twelve players (names as their buttons show them), the five quarters and
-// the game totals.
+// A header row of the box score's columns (box_columns.h: 2PM … 3P%, FGM, FGA, FG% of every
+// field goal, FTM … PTS), the twelve players (names as their buttons show them), the five
+// quarters and the game totals. A percentage with no attempts is an empty cell.
 std::string boxScoreCsv(const GameContents& game);
 
 // A header row and one row per play, oldest first, in the words of the Plays window; `names`

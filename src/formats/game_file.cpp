@@ -122,6 +122,9 @@ std::optional<GameFileText> decodeGameFileText(std::string_view bytes) {
 
 std::vector<std::string> splitValues(std::string_view text, std::size_t limit, std::size_t* end) {
     std::vector<std::string> values;
+    // A value takes at least four bytes of a game file ("0",), five of a play record: room
+    // enough at once, rather than the values moved a dozen times over as the vector grows.
+    values.reserve(std::min(limit, text.size() / 4 + 1));
     std::size_t pos = 0;
     const std::size_t n = text.size();
     bool afterComma = false; // a comma has opened a value on this line
@@ -135,18 +138,21 @@ std::vector<std::string> splitValues(std::string_view text, std::size_t limit, s
             pos += text.substr(pos, 2) == "\r\n" ? 2 : 1;
             continue;
         }
-        std::string value;
+        std::string_view quoted;
         if (text[pos] == '"') {
             const std::size_t close = text.find('"', pos + 1);
             if (close == std::string_view::npos) break;
-            value.assign(text.substr(pos + 1, close - pos - 1));
+            quoted = text.substr(pos + 1, close - pos - 1);
             pos = close + 1;
         }
         const std::size_t start = pos;
         while (pos < n && !endsValue(text[pos]))
             ++pos;
-        value += trimRight(text.substr(start, pos - start));
-        values.push_back(std::move(value));
+        // Built in place, and added to only when text follows the closing quote (rarely): a
+        // season reads some three million values.
+        std::string& value = values.emplace_back(quoted);
+        if (const std::string_view rest = trimRight(text.substr(start, pos - start)); !rest.empty())
+            value += rest;
 
         afterComma = pos < n && text[pos] == ',';
         if (pos < n) pos += text.substr(pos, 2) == "\r\n" ? 2 : 1;
@@ -205,8 +211,18 @@ std::variant<GameContents, NotAGameFile> gameOfValues(const std::vector<std::str
     }
     // The writer quotes every value and may turn Windows-1252 into the longer UTF-8, so a file
     // near the limit can hold a game whose saved form is over it. Such a game is refused here,
-    // before it reaches the window, rather than saved into a file that no longer opens.
-    if (encodeGameFile(c).size() > kMaxGameFileBytes) return NotAGameFile{NotAGameFile::TooLarge};
+    // before it reaches the window, rather than saved into a file that no longer opens. Only a
+    // game that could come near the limit is written out to see: at most three bytes for each
+    // byte of a value (one repaired as U+FFFD), its quotes and comma, the line ends, and the
+    // headings and labels within 1 KiB.
+    std::size_t valueBytes = 0;
+    for (const std::string& name : c.names)
+        valueBytes += name.size();
+    for (const std::string& field : c.fields)
+        valueBytes += field.size();
+    const std::size_t most = 3 * (valueBytes + 3 * kFileValues + 2 * kRecords + 1024);
+    if (most > kMaxGameFileBytes && encodeGameFile(c).size() > kMaxGameFileBytes)
+        return NotAGameFile{NotAGameFile::TooLarge};
     return c;
 }
 

@@ -212,9 +212,12 @@ void keepPlaysThatFit(SavedGame& saved) {
         return;
     }
     // Opened, they could grow past what Save and the recovery copy write: such plays are left
-    // out, and the statistics, which alone are sure to fit, open without them.
-    if (!fitsSavedGame(encodeGameFile(saved.game).size(), saved.plays,
-                       longestMatchupText(saved.matchup))) {
+    // out, and the statistics, which alone are sure to fit, open without them. A game read is
+    // within kMaxGameFileBytes (gameOfValues), so plays that leave that much room fit whatever
+    // it holds, without the game composed again (which took as long as reading the plays).
+    const std::size_t others = longestMatchupText(saved.matchup);
+    if (longestQuarterAndPlaysText(saved.plays) + others > kMaxSavedGameBytes - kMaxGameFileBytes &&
+        !fitsSavedGame(encodeGameFile(saved.game).size(), saved.plays, others)) {
         saved.plays.clear();
         saved.playsLeftOut = saved.tooManyPlays = true;
     }

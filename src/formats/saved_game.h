@@ -102,7 +102,7 @@ std::vector<std::vector<std::string>> splitRecords(std::string_view text);
 // the plays out.
 bool readGameRecord(const std::vector<std::string>& record, SavedGame& saved);
 // Leaves the plays of `saved` out unless they fit its game (playsFit) and are not too many for
-// it to be written again (fitsSavedGame).
+// it to be written again (fitsSavedGame). The game is one gameOfValues read.
 void keepPlaysThatFit(SavedGame& saved);
 
 // Whether the plays can be the game's: numbered 1, 2, 3, … in order, each with a time of day

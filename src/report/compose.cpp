@@ -7,6 +7,8 @@
 #include <array>
 #include <string_view>
 
+#include "sheet/plays.h"
+
 namespace tallivant {
 namespace {
 
@@ -85,7 +87,8 @@ void appendTable(std::vector<ReportLine>& out, const Game& game, ReportLine head
     out.push_back(std::move(heading));
     out.push_back(std::move(lineRule));
     for (int player = 1; player <= kPlayers; ++player)
-        out.push_back(valueLine(game, game.name(player), playerLine(player - 1), cells));
+        out.push_back(
+            valueLine(game, withoutAmpersands(game.name(player)), playerLine(player - 1), cells));
     for (int q = 0; q < kQuarters; ++q)
         out.push_back(valueLine(game, std::string(kQuarterLabels[q]),
                                 quarterLine(static_cast<Quarter>(q)), cells));

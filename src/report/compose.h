@@ -3,8 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The printed report as it is composed from the sheet: 45 lines of items, each a text to print
-// at a print column, in the order they are printed. The texts are the sheet's own field texts
-// and names, copied as they stand; nothing is computed here.
+// at a print column, in the order they are printed. The texts are the sheet's own field texts,
+// copied as they stand, and the names as their buttons show them (without the Alt-letter's
+// "&"); nothing is computed here.
 #pragma once
 
 #include <string>

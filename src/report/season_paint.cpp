@@ -34,7 +34,7 @@ QString qstring(std::string_view text) {
 
 Row rowOf(const SeasonLine& line, std::string_view separator) {
     Row row;
-    const auto texts = seasonRowTexts(line, separator);
+    const auto texts = seasonRowTexts(line, separator, kNoAttemptsShown);
     for (int c = 0; c < kSeasonColumns; ++c)
         row[c] = QString::fromStdString(texts[c]);
     return row;

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <tuple>
 #include <unordered_map>
 #include <unordered_set>
 #include <utility>
@@ -24,7 +25,7 @@ namespace tallivant {
 
 namespace {
 
-using Counts = std::array<double, kColumns>;
+using Counts = LineCounts;
 
 // The line's counts as the sheet reads its texts; the percentages stay 0, since a season's
 // come from its totals and not from the games' percentages.
@@ -39,13 +40,26 @@ bool holdsAStat(const Counts& counts) {
     return std::any_of(counts.begin(), counts.end(), [](double v) { return v != 0; });
 }
 
+std::string trimmedText(const std::string& text) {
+    const auto first = std::find_if_not(text.begin(), text.end(), isBlank);
+    const auto last = std::find_if_not(text.rbegin(), text.rend(), isBlank).base();
+    return first < last ? std::string(first, last) : std::string();
+}
+
+// A field's text in a message: a line of digits cut after twenty characters (UTF-8 kept whole).
+std::string shortened(std::string text) {
+    constexpr std::size_t kMost = 20;
+    if (text.size() <= kMost) return text;
+    std::size_t end = kMost;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+        --end;
+    return text.substr(0, end) + "\xE2\x80\xA6" /* … */;
+}
+
 // The name as its button shows it (shownName's "&" rule), without the blanks around it, so that
 // "&Ann Lee " and "Ann Lee" are one player.
 std::string cleanName(const std::string& typed) {
-    const std::string name = withoutAmpersands(typed);
-    const auto first = std::find_if_not(name.begin(), name.end(), isBlank);
-    const auto last = std::find_if_not(name.rbegin(), name.rend(), isBlank).base();
-    return first < last ? std::string(first, last) : std::string();
+    return trimmedText(withoutAmpersands(typed));
 }
 
 // Who player N's line of a game is in the season; empty for nobody. A line without a name (or
@@ -129,7 +143,65 @@ std::string sameFileKey(const std::string& path) {
            identity->newName;
 }
 
+// A play as it was first recorded: what a later save of the same game still holds of it.
+auto firstRecorded(const Play& p) {
+    return std::tuple(p.number, std::string_view(p.time), p.fromPlayer ? p.fromPlayer : p.player,
+                      p.letter, p.fromQuarter.value_or(p.quarter));
+}
+
+bool startsWith(const Plays& plays, const Plays& start) {
+    return start.size() <= plays.size() &&
+           std::equal(start.begin(), start.end(), plays.begin(), [](const Play& a, const Play& b) {
+               return firstRecorded(a) == firstRecorded(b);
+           });
+}
+
+// For each game, the index of the counted game it is an earlier save of, if any. Sorted by
+// their plays as first recorded, a game's plays are the start of another's exactly when they
+// are the start of the next one's: any game between the two would have to start with them too.
+// So one sort and one look at each neighbour, rather than every pair compared.
+std::vector<std::optional<std::size_t>> laterSaves(const std::vector<const Plays*>& plays) {
+    std::vector<std::size_t> order;
+    for (std::size_t i = 0; i < plays.size(); ++i)
+        if (!plays[i]->empty()) order.push_back(i);
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return std::lexicographical_compare(
+            plays[a]->begin(), plays[a]->end(), plays[b]->begin(), plays[b]->end(),
+            [](const Play& x, const Play& y) { return firstRecorded(x) < firstRecorded(y); });
+    });
+    std::vector<std::optional<std::size_t>> later(plays.size());
+    for (std::size_t k = order.size(); k-- > 1;) {
+        const std::size_t save = order[k - 1], next = order[k];
+        if (startsWith(*plays[next], *plays[save])) later[save] = later[next].value_or(next);
+    }
+    return later;
+}
+
 } // namespace
+
+std::string earlierSaveReason(std::string_view laterSave) {
+    return "An earlier save of " + std::string(laterSave) + ".";
+}
+
+std::optional<std::string> badCountReason(const GameContents& game) {
+    for (int line = 0; line < kLines; ++line) {
+        if (line >= kPlayers && line != kTotalsLine) continue; // quarters are not added up
+        for (int col = 0; col < kColumns; ++col) {
+            if (isPercentColumn(col)) continue;
+            const std::string& text = game.fields[Field{line, col}.id()];
+            const double value = readLenient(text);
+            if (std::isfinite(value) && value >= 0 && value <= kMostInACount &&
+                std::floor(value) == value)
+                continue;
+            const std::string whose =
+                line < kPlayers ? spokenLine(line) + "'s" : std::string("The game totals'");
+            return whose + " " + std::string(kColumnTable[col].spoken) + " hold " +
+                   shortened(trimmedText(text)) +
+                   ": a count must be a whole number from 0 to 9,999.";
+        }
+    }
+    return std::nullopt;
+}
 
 Season addUpSeason(const std::vector<GameContents>& games) {
     Tally tally;
@@ -139,22 +211,52 @@ Season addUpSeason(const std::vector<GameContents>& games) {
 }
 
 // A file given twice is left out the second time, with its reason: its stats counted twice
-// would be wrong, and dropped without a word would look like a file lost.
+// would be wrong, and dropped without a word would look like a file lost. Half-time saves are
+// known only once every file is read; the games are added up after that, in the order given.
 Season readSeason(const std::vector<std::string>& paths) {
-    Tally tally;
-    std::vector<LeftOutFile> leftOut;
+    struct Opened {
+        std::size_t given; // the path's index
+        SavedGame saved;
+    };
+    std::vector<Opened> opened;
+    opened.reserve(paths.size());
+    std::vector<std::optional<LeftOutFile>> leftOut(paths.size());
     std::unordered_set<std::string> added;
-    for (const std::string& path : paths) {
-        const auto loaded = loadGameFile(path, Reading::GameOnly);
-        if (const auto* reason = std::get_if<std::string>(&loaded))
-            leftOut.push_back({path, *reason});
-        else if (!added.insert(sameFileKey(path)).second)
-            leftOut.push_back({path, std::string(kAlreadyInSeason)});
-        else
-            tally.add(std::get<SavedGame>(loaded).game);
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        const std::string& path = paths[i];
+        auto loaded = loadGameFile(path);
+        if (const auto* reason = std::get_if<std::string>(&loaded)) {
+            leftOut[i] = {path, *reason, {}};
+        } else if (!added.insert(sameFileKey(path)).second) {
+            leftOut[i] = {path, std::string(kAlreadyInSeason), {}};
+        } else {
+            SavedGame& saved = std::get<SavedGame>(loaded);
+            if (std::optional<std::string> bad = badCountReason(saved.game))
+                leftOut[i] = {path, std::move(*bad), {}};
+            else
+                opened.push_back({i, std::move(saved)});
+        }
     }
+
+    std::vector<const Plays*> plays;
+    plays.reserve(opened.size());
+    for (const Opened& o : opened)
+        plays.push_back(&o.saved.plays);
+    const std::vector<std::optional<std::size_t>> later = laterSaves(plays);
+    Tally tally;
+    for (std::size_t g = 0; g < opened.size(); ++g) {
+        if (!later[g]) {
+            tally.add(opened[g].saved.game);
+            continue;
+        }
+        const std::string& laterPath = paths[opened[*later[g]].given];
+        leftOut[opened[g].given] = {paths[opened[g].given], earlierSaveReason(laterPath),
+                                    laterPath};
+    }
+
     Season season = std::move(tally).season();
-    season.leftOut = std::move(leftOut);
+    for (std::optional<LeftOutFile>& file : leftOut)
+        if (file) season.leftOut.push_back(std::move(*file));
     season.read = paths;
     return season;
 }

@@ -8,28 +8,31 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "formats/box_columns.h"
 #include "formats/game_file.h"
 #include "sheet/columns.h"
 
 namespace tallivant {
 
-// The table's columns: the player, games played, the sheet's seventeen columns in the sheet's
-// order (FGM … PTS), then six per-game averages.
+// The table's columns: the player, games played, the box score's twenty columns as the game's
+// CSV has them (box_columns.h: 2PM … 3P%, then FGM, FGA, FG% of every field goal, FTM … PTS),
+// then six per-game averages.
 enum SeasonAverage : int { PPG, RPG, APG, SPG, BPG, TOPG };
 inline constexpr int kSeasonAverages = 6;
-inline constexpr int kSeasonColumns = 2 + kColumns + kSeasonAverages; // 25
-// "Player", "GP", "FGM", "FGA", "FG%", … "PTS", "PPG", "RPG", "APG", "SPG", "BPG", "TOPG".
+inline constexpr int kSeasonColumns = 2 + kBoxColumns + kSeasonAverages; // 28
+// "Player", "GP", "2PM", … "PTS", "PPG", "RPG", "APG", "SPG", "BPG", "TOPG".
 extern const std::array<std::string_view, kSeasonColumns> kSeasonHeaders;
-// The column of the table where a sheet column's total is, and where an average is.
-inline constexpr int seasonColumnOf(Col col) {
-    return 2 + col;
+// The column of the table where a box score column's total is, and where an average is.
+inline constexpr int seasonColumnOf(BoxCol col) {
+    return 2 + static_cast<int>(col);
 }
 inline constexpr int seasonColumnOf(SeasonAverage average) {
-    return 2 + kColumns + average;
+    return 2 + kBoxColumns + average;
 }
 
 struct SeasonLine {
@@ -37,23 +40,33 @@ struct SeasonLine {
     // "#N" for line N left unnamed (or "#  name") that holds a stat; "Team" for the team.
     std::string player;
     int games = 0; // games in which the line holds any stat other than 0
-    // The sums of the count columns, by Col; the three percentage columns hold 0 here and are
-    // computed from the sums by percentage().
-    std::array<double, kColumns> totals{};
+    // The sums of the sheet's count columns, by Col; the three percentage columns hold 0 here.
+    LineCounts totals{};
 
-    // FGPER, FTPER or TPPER from the made and attempted totals: 0 with no attempts.
-    double percentage(Col col) const;
+    // A box score column's total: the sheet's column, or two and three points together.
+    double total(BoxCol col) const;
+    // A percentage column from the made and attempted totals; nothing with no attempts.
+    std::optional<double> percentage(BoxCol col) const;
     // The total behind an average divided by the games played; 0 with no games.
     double average(SeasonAverage average) const;
 };
 
-// A file that did not count, with the reason File|Open gives for it.
+// A file that did not count, with the reason File|Open gives for it, or the season's own.
 struct LeftOutFile {
     std::string path;
     std::string reason;
+    // For an earlier save of another file: that file's path as given (the reason names it so).
+    std::string laterSave;
 };
 // The reason of a file given again (by the same path or another way to it): it counts once.
 inline constexpr std::string_view kAlreadyInSeason = "It is in the season already.";
+// The reason of a half-time save: "An earlier save of lincoln.txt."
+std::string earlierSaveReason(std::string_view laterSave);
+// The reason of a game whose count field cannot be a count: "Player 3's points hold -50: a
+// count must be a whole number from 0 to 9,999."; nothing when every count the season adds up
+// (the players' lines and the game totals) is one.
+std::optional<std::string> badCountReason(const GameContents& game);
+inline constexpr double kMostInACount = 9999;
 
 struct Season {
     // Sorted by points per game, highest first; equal ones by name. A player named in some game
@@ -68,16 +81,30 @@ inline constexpr std::string_view kTeamName = "Team";
 
 // Adds up the games in order.
 Season addUpSeason(const std::vector<GameContents>& games);
-// Reads the files (as File|Open reads them) and adds up those that open, each file once.
+// Reads the files (as File|Open reads them, plays and all) and adds up those that open, each
+// file once, and each game once:
+// - A file given again (by the same path or another way to it) is left out (kAlreadyInSeason).
+// - A game holding a count that is none (badCountReason) is left out: one "-50" would subtract
+//   fifty points from a player's season, one "1e308" would swamp the team's.
+// - A half-time save is left out: a file whose plays, as first recorded (number, time, and the
+//   player, stat and quarter they were recorded for, whatever was taken back, given or moved
+//   since), are the first plays of another counted file, in order (earlierSaveReason). Of files
+//   with the same plays, the one given last counts and the others name it. A file without
+//   plays is never a save of another: the statistics alone cannot tell a game from a copy.
 Season readSeason(const std::vector<std::string>& paths);
 
 // A row of the table as text: the name, games played, counts as the sheet writes them,
-// percentages with two decimals ("66.67", in `decimalSeparator`, without "%") and averages
-// with one ("12.3").
+// percentages with two decimals ("66.67", in `decimalSeparator`, without "%"), or
+// `noAttempts` where there were none (empty in a CSV, a dash on the screen and on paper), and
+// averages with one ("12.3").
 std::array<std::string, kSeasonColumns> seasonRowTexts(const SeasonLine& line,
-                                                       std::string_view decimalSeparator = ".");
+                                                       std::string_view decimalSeparator = ".",
+                                                       std::string_view noAttempts = "");
+// What the window and the PDF show for a percentage without attempts: an en dash.
+inline constexpr std::string_view kNoAttemptsShown = "\xE2\x80\x93"; // U+2013
 // The value a column sorts by: the games, a total, a percentage or an average (0 for the
-// player's column, which sorts by name).
+// player's column, which sorts by name); NaN for a percentage without attempts, which sorts
+// below every real one.
 double seasonValue(const SeasonLine& line, int column);
 
 // The season as CSV for spreadsheets, as the box score is written (csv.h): a header row, the

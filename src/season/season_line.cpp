@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 #include "season/season.h"
 #include "sheet/numbers.h"
@@ -11,21 +12,6 @@
 namespace tallivant {
 
 namespace {
-
-// The made and attempted columns behind each percentage column.
-struct Shooting {
-    Col made, attempted;
-};
-Shooting shootingOf(Col percentage) {
-    switch (percentage) {
-    case FGPER:
-        return {FGM, FGA};
-    case FTPER:
-        return {FTM, FTA};
-    default:
-        return {TPM, TPA};
-    }
-}
 
 constexpr std::array<Col, kSeasonAverages> kAveraged = {PTS, REB, AST, STL, BLK, TO};
 
@@ -43,25 +29,30 @@ std::string tenths(double value, std::string_view separator) {
     return text;
 }
 
-// "66.67": the sheet's own percentage text of the totals without its sign, so that a season
-// and a game round alike (1 of 32 is 3.13).
-std::string percentNumber(const SeasonLine& line, Col col, std::string_view separator) {
-    const Shooting s = shootingOf(col);
-    std::string text = percentText(line.totals[s.made], line.totals[s.attempted], separator);
-    text.pop_back();
-    return text;
-}
-
 } // namespace
 
-const std::array<std::string_view, kSeasonColumns> kSeasonHeaders = {
-    "Player", "GP",  "FGM", "FGA", "FG%", "FTM", "FTA", "FT%", "3PM", "3PA", "3P%", "REB", "AST",
-    "TO",     "STL", "BLK", "PF",  "TF",  "PTS", "PPG", "RPG", "APG", "SPG", "BPG", "TOPG"};
+constexpr std::array<std::string_view, kSeasonColumns> kSeasonHeaders = [] {
+    std::array<std::string_view, kSeasonColumns> headers{};
+    headers[0] = "Player";
+    headers[1] = "GP";
+    for (int c = 0; c < kBoxColumns; ++c)
+        headers[2 + c] = kBoxColumnTable[c].header;
+    const std::array<std::string_view, kSeasonAverages> averages = {"PPG", "RPG", "APG",
+                                                                    "SPG", "BPG", "TOPG"};
+    for (int a = 0; a < kSeasonAverages; ++a)
+        headers[2 + kBoxColumns + a] = averages[a];
+    return headers;
+}();
 
-double SeasonLine::percentage(Col col) const {
-    const Shooting s = shootingOf(col);
-    const double attempted = totals[s.attempted];
-    return attempted > 0 ? 100.0 * totals[s.made] / attempted : 0.0;
+double SeasonLine::total(BoxCol col) const {
+    const BoxColumnInfo& c = boxColumn(col);
+    return boxCount(totals, c.made, c.withThrees);
+}
+
+std::optional<double> SeasonLine::percentage(BoxCol col) const {
+    const Shots shots = boxShots(totals, boxColumn(col));
+    if (!(shots.attempted > 0)) return std::nullopt;
+    return 100.0 * shots.made / shots.attempted;
 }
 
 double SeasonLine::average(SeasonAverage which) const {
@@ -71,22 +62,28 @@ double SeasonLine::average(SeasonAverage which) const {
 double seasonValue(const SeasonLine& line, int column) {
     if (column <= 0) return 0;
     if (column == 1) return line.games;
-    if (column < 2 + kColumns) {
-        const int col = column - 2;
-        return isPercentColumn(col) ? line.percentage(static_cast<Col>(col)) : line.totals[col];
+    if (column < 2 + kBoxColumns) {
+        const auto col = static_cast<BoxCol>(column - 2);
+        if (!boxColumn(col).percent) return line.total(col);
+        return line.percentage(col).value_or(std::numeric_limits<double>::quiet_NaN());
     }
-    return line.average(static_cast<SeasonAverage>(column - 2 - kColumns));
+    return line.average(static_cast<SeasonAverage>(column - 2 - kBoxColumns));
 }
 
+// Percentages are the sheet's own text of the totals without its sign, so that a season and a
+// game round alike (1 of 32 is 3.13).
 std::array<std::string, kSeasonColumns> seasonRowTexts(const SeasonLine& line,
-                                                       std::string_view decimalSeparator) {
+                                                       std::string_view decimalSeparator,
+                                                       std::string_view noAttempts) {
     std::array<std::string, kSeasonColumns> row;
     row[0] = line.player;
     row[1] = std::to_string(line.games);
-    for (int col = 0; col < kColumns; ++col)
-        row[seasonColumnOf(static_cast<Col>(col))] =
-            isPercentColumn(col) ? percentNumber(line, static_cast<Col>(col), decimalSeparator)
-                                 : formatCount(line.totals[col]);
+    for (int c = 0; c < kBoxColumns; ++c) {
+        const BoxColumnInfo& column = kBoxColumnTable[c];
+        row[2 + c] = column.percent ? boxPercent(boxShots(line.totals, column), decimalSeparator)
+                                          .value_or(std::string(noAttempts))
+                                    : formatCount(line.total(static_cast<BoxCol>(c)));
+    }
     for (int a = 0; a < kSeasonAverages; ++a)
         row[seasonColumnOf(static_cast<SeasonAverage>(a))] =
             tenths(line.average(static_cast<SeasonAverage>(a)), decimalSeparator);

@@ -10,8 +10,12 @@ namespace tallivant {
 
 std::vector<std::string> leftOutLines(const Season& season) {
     std::vector<std::string> lines;
+    const auto name = [](const std::string& path) { return utf8Of(pathOf(path).filename()); };
+    // The later save is named as the file left out is: by its name alone.
     for (const LeftOutFile& file : season.leftOut)
-        lines.push_back(utf8Of(pathOf(file.path).filename()) + ": " + file.reason);
+        lines.push_back(
+            name(file.path) + ": " +
+            (file.laterSave.empty() ? file.reason : earlierSaveReason(name(file.laterSave))));
     return lines;
 }
 

@@ -17,6 +17,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 #include "report/pdf.h"
 #include "report/printer.h"
 #include "report/season_paint.h"
@@ -50,7 +52,7 @@ public:
         const SeasonLine& line = team ? season_.team : season_.players[index.row()];
         switch (role) {
         case Qt::DisplayRole:
-            return q(seasonRowTexts(line, separator_)[index.column()]);
+            return q(seasonRowTexts(line, separator_, kNoAttemptsShown)[index.column()]);
         case kSortRole:
             if (index.column() == 0) return q(line.player);
             return seasonValue(line, index.column());
@@ -81,7 +83,9 @@ private:
     std::string separator_;
 };
 
-// Sorts by the column's value, and keeps the team's line last whichever way the players go.
+// Sorts by the column's value, and keeps the team's line last whichever way the players go;
+// lines without attempts (a NaN percentage) go below every real percentage either way, as a
+// spreadsheet puts its empty cells.
 class TeamLast : public QSortFilterProxyModel {
 public:
     using QSortFilterProxyModel::QSortFilterProxyModel;
@@ -93,7 +97,10 @@ protected:
         if (right.data(kTeamRole).toBool()) return ascending;
         const QVariant a = left.data(kSortRole), b = right.data(kSortRole);
         if (left.column() == 0) return QString::localeAwareCompare(a.toString(), b.toString()) < 0;
-        return a.toDouble() < b.toDouble();
+        const double x = a.toDouble(), y = b.toDouble();
+        const bool noneLeft = std::isnan(x), noneRight = std::isnan(y);
+        if (noneLeft != noneRight) return noneLeft ? !ascending : ascending;
+        return x < y; // false for two NaNs: they tie
     }
 };
 

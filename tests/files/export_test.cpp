@@ -120,7 +120,7 @@ TEST_F(Exports, ChosenFilesAreWrittenWithThePlaysBesideTheBoxScore) {
     EXPECT_TRUE(exports.exportCsv());
     EXPECT_EQ(folder.entries(),
               (std::vector<std::string>{"final-plays.csv", "final.csv", "final.pdf"}));
-    EXPECT_TRUE(readBytes(folder / "final.csv").starts_with("\xEF\xBB\xBFPlayer,FGM,"));
+    EXPECT_TRUE(readBytes(folder / "final.csv").starts_with("\xEF\xBB\xBFPlayer,2PM,"));
     const std::string plays = readBytes(folder / "final-plays.csv");
     EXPECT_TRUE(plays.starts_with("\xEF\xBB\xBF#,Time,Quarter,Player,Stat,Note\r\n1,"));
     EXPECT_NE(plays.find(",Rebound,"), std::string::npos);

@@ -70,6 +70,23 @@ TEST_F(ReportText, PercentagesAndNegativeCountsPrintExactlyAsTheSheetShowsThem) 
     EXPECT_EQ(lines[20].substr(84), "100.00%");
 }
 
+// Names print as their buttons show them: the Alt-letter's "&" dropped, "&&" as one "&", in
+// both tables; the sheet keeps the name as typed.
+TEST_F(ReportText, NamesPrintWithoutTheAltLettersMark) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"&Zed", "Zed"}, {"R&&B", "R&B"}, {"4 Ann &Lee", "4 Ann Lee"}, {"&&&4 Bo", "&4 Bo"}};
+    for (std::size_t i = 0; i < cases.size(); ++i)
+        game.setName(static_cast<int>(i) + 1, cases[i].first);
+    const std::vector<std::string> lines = render();
+    ASSERT_EQ(lines.size(), 45u);
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const std::string printed = "  " + cases[i].second + " ";
+        EXPECT_EQ(lines[2 + i].substr(0, printed.size()), printed) << cases[i].first;
+        EXPECT_EQ(lines[26 + i].substr(0, printed.size()), printed) << cases[i].first;
+    }
+    EXPECT_EQ(game.name(2), "R&&B");
+}
+
 TEST_F(ReportText, NameOfEighteenCharactersStillFitsBeforeTheValues) {
     game.setName(4, std::string(18, 'N'));
     const std::vector<std::string> lines = render();

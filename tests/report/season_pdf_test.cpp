@@ -28,8 +28,9 @@ namespace {
 
 const std::string kLongName = "Maximiliano Alejandro de la Santísima Trinidad Fernández-Villaverde";
 
-// The first player, accented, made 2 of 3 field goals; the third's name is too long to print
-// whole. From 30 players on, the widest text of each column, and so the type, stays the same.
+// The first player, accented, made 2 of 3 two-point field goals; the second tried no three;
+// the third's name is too long to print whole. From 30 players on, the widest text of each
+// column, and so the type, stays the same.
 Season seasonOf(int players) {
     const std::vector<std::string> firsts = {"Zoë Ångström-Łukasiewicz", "Lee, Ann", kLongName};
     Season season;
@@ -44,6 +45,7 @@ Season seasonOf(int players) {
             line.totals[FGM] = 2;
             line.totals[FGA] = 3;
         }
+        if (i == 1) line.totals[TPM] = line.totals[TPA] = 0;
         for (int col = 0; col < kColumns; ++col)
             season.team.totals[col] += line.totals[col];
         season.players.push_back(line);
@@ -121,7 +123,7 @@ protected:
             rowsOnPages.push_back(page.size() - 2);
             for (std::size_t l = 2; l < page.size() && next < expected.size(); ++l, ++next) {
                 const auto& line = page[l];
-                const auto row = seasonRowTexts(expected[next]);
+                const auto row = seasonRowTexts(expected[next], ".", kNoAttemptsShown);
                 if (line.size() < kSeasonColumns) {
                     ADD_FAILURE() << row[0] << " is missing words";
                     return {};
@@ -151,8 +153,9 @@ protected:
 
 TEST_F(SeasonPdf, LongSeasonBreaksOverLandscapePagesWithTitleAndHeadersOnEach) {
     EXPECT_GE(expectTable(seasonOf(70)).size(), 2u);
-    const auto zoe = wordLines(pdfText(pdf)).at(2);
-    EXPECT_EQ(zoe.at(2 + seasonColumnOf(FGPER) - 1), "66.67");
+    const auto lines = wordLines(pdfText(pdf));
+    EXPECT_EQ(lines.at(2).at(2 + seasonColumnOf(BoxCol::TwoPPer) - 1), "66.67");
+    EXPECT_EQ(lines.at(3).at(2 + seasonColumnOf(BoxCol::ThreePPer) - 1), kNoAttemptsShown); // Lee
 }
 
 // The team line, with the empty line above it, goes to the next page when the two do not fit.
@@ -173,7 +176,7 @@ TEST_F(SeasonPdf, PrintedSeasonIsLandscapeInTheLocalesSeparator) {
     printer.setPageOrientation(QPageLayout::Portrait);
     ASSERT_TRUE(printSeason(seasonOf(70), "14.03.2026", printer));
     EXPECT_GT(pdfInfo(pdf).width, pdfInfo(pdf).height);
-    EXPECT_EQ(wordLines(pdfText(pdf)).at(2).at(2 + seasonColumnOf(FGPER) - 1), "66,67");
+    EXPECT_EQ(wordLines(pdfText(pdf)).at(2).at(2 + seasonColumnOf(BoxCol::TwoPPer) - 1), "66,67");
 }
 
 } // namespace

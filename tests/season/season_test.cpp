@@ -6,15 +6,21 @@
 // back and checked against a plain recount of what the games hold.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <functional>
 #include <map>
+#include <memory>
 #include <random>
 #include <set>
 #include <utility>
 
+#include "formats/game_file.h"
 #include "formats/saved_game.h"
 #include "season/season.h"
 #include "sheet/numbers.h"
+#include "support/fake_dialogs.h"
 #include "support/scratch_folder.h"
+#include "support/stat_cycle.h"
 #include "system/load_game.h"
 
 namespace tallivant::testing {
@@ -116,12 +122,26 @@ void expectLine(const SeasonLine& line, const Expected& e) {
     SCOPED_TRACE(line.player);
     EXPECT_EQ(line.games, e.games);
     for (const Col col : kCounts)
-        EXPECT_EQ(line.totals[col], e.totals[col]) << kSeasonHeaders[seasonColumnOf(col)];
-    for (const Col col : kPercents) {
-        const int made = e.totals[col - 2], attempted = e.totals[col - 1];
-        EXPECT_EQ(line.totals[col], 0);
-        EXPECT_DOUBLE_EQ(line.percentage(col), attempted ? 100.0 * made / attempted : 0);
+        EXPECT_EQ(line.totals[col], e.totals[col]) << kColumnTable[col].spoken;
+    // Two-point field goals, threes, all field goals, free throws: made, attempted, percentage.
+    const std::array<std::array<int, 2>, 4> shooting = {{
+        {e.totals[FGM], e.totals[FGA]},
+        {e.totals[TPM], e.totals[TPA]},
+        {e.totals[FGM] + e.totals[TPM], e.totals[FGA] + e.totals[TPA]},
+        {e.totals[FTM], e.totals[FTA]},
+    }};
+    for (int i = 0; i < 4; ++i) {
+        const auto percent = static_cast<BoxCol>(3 * i + 2);
+        const auto [made, attempted] = shooting[i];
+        EXPECT_EQ(line.total(static_cast<BoxCol>(3 * i)), made) << kSeasonHeaders[2 + 3 * i];
+        EXPECT_EQ(line.total(static_cast<BoxCol>(3 * i + 1)), attempted);
+        if (attempted == 0)
+            EXPECT_FALSE(line.percentage(percent)) << kSeasonHeaders[seasonColumnOf(percent)];
+        else
+            EXPECT_DOUBLE_EQ(line.percentage(percent).value_or(-1), 100.0 * made / attempted);
     }
+    for (const Col col : kPercents)
+        EXPECT_EQ(line.totals[col], 0);
     EXPECT_DOUBLE_EQ(line.average(PPG), e.games ? double(e.totals[PTS]) / e.games : 0);
 }
 
@@ -195,21 +215,193 @@ TEST(Season, AddsUpRandomGameFilesAsTheirPlainRecount) {
 }
 
 // A season's texts round as the sheet does, half away from zero: 1 of 32 is 3.13 as on the
-// sheet, and 1 point in 4 games is 0.3 a game.
+// sheet, and 1 point in 4 games is 0.3 a game. No free throw tried: no percentage, as the
+// caller shows it.
 TEST(Season, RowsRoundHalvesAwayFromZeroAsTheSheetDoes) {
     SeasonLine line;
     line.player = "4 Ann Lee";
     line.games = 4;
     line.totals[FGM] = 1;
     line.totals[FGA] = 32;
+    line.totals[TPA] = 8; // 1 of 40 field goals in all
     line.totals[PTS] = 1;
     line.totals[REB] = 5; // 1.25 a game
-    const auto row = seasonRowTexts(line, ",");
-    EXPECT_EQ(row[seasonColumnOf(FGPER)], "3,13");
-    EXPECT_EQ(row[seasonColumnOf(FTPER)], "0,00");
+    const auto row = seasonRowTexts(line, ",", kNoAttemptsShown);
+    EXPECT_EQ(row[seasonColumnOf(BoxCol::TwoPPer)], "3,13");
+    EXPECT_EQ(row[seasonColumnOf(BoxCol::ThreePPer)], "0,00");
+    EXPECT_EQ(row[seasonColumnOf(BoxCol::FGPer)], "2,50");
+    EXPECT_EQ(row[seasonColumnOf(BoxCol::FTPer)], kNoAttemptsShown);
+    EXPECT_EQ(seasonRowTexts(line, ",")[seasonColumnOf(BoxCol::FTPer)], "");
     EXPECT_EQ(row[seasonColumnOf(PPG)], "0,3");
     EXPECT_EQ(row[seasonColumnOf(RPG)], "1,3");
-    EXPECT_EQ(row[seasonColumnOf(FGA)], "32");
+    EXPECT_EQ(row[seasonColumnOf(BoxCol::TwoPA)], "32");
+    EXPECT_EQ(row[seasonColumnOf(BoxCol::FGA)], "40");
+}
+
+void expectSameLines(const Season& season, const Season& expected) {
+    ASSERT_EQ(season.players.size(), expected.players.size());
+    for (std::size_t i = 0; i < season.players.size(); ++i) {
+        EXPECT_EQ(season.players[i].player, expected.players[i].player);
+        EXPECT_EQ(season.players[i].games, expected.players[i].games) << expected.players[i].player;
+        EXPECT_EQ(season.players[i].totals, expected.players[i].totals)
+            << expected.players[i].player;
+    }
+    EXPECT_EQ(season.team.games, expected.team.games);
+    EXPECT_EQ(season.team.totals, expected.team.totals);
+}
+
+// A game as the scorer keeps it: stats cycled over players, stats and quarters, one play a
+// second from `start` (hh:mm:00), saved as File|Save saves it at any moment.
+struct KeptGame {
+    FakeDialogs dialogs;
+    Game game{dialogs};
+    int recorded = 0;
+
+    explicit KeptGame(int hour) {
+        game.zeroSheet();
+        for (int n = 1; n <= kPlayers; ++n)
+            game.setName(n, std::to_string(n) + " &Player");
+        game.setTimeOfDay([hour, n = std::make_shared<int>(0)] {
+            char text[40];
+            std::snprintf(text, sizeof text, "%02d:%02d:%02d", hour, *n / 60, *n % 60);
+            ++*n;
+            return std::string(text);
+        });
+    }
+    void play(int stats) {
+        for (int i = 0; i < stats; ++i)
+            recordCycledStat(game, recorded++);
+    }
+    std::string saved() const {
+        return *encodeSavedGame(contentsOf(game), Quarter::First, game.plays());
+    }
+};
+
+// Half-time saves among the season's files: a file whose plays, as first recorded, start
+// another's is left out naming the file that counts, whatever was corrected since; a file that
+// differs in a play's time, stat or player, or has no plays, is a game of its own.
+TEST(Season, HalfTimeSavesAreLeftOutAndEachGameCountsOnce) {
+    const ScratchFolder folder;
+    std::map<std::string, GameContents> contents; // of each file
+    const auto keep = [&](const std::string& name, const std::string& bytes) {
+        writeBytes(folder / name, bytes);
+        contents[name] = std::get<SavedGame>(readSavedGame(bytes)).game;
+    };
+    KeptGame a(18), b(19), c(20);
+    a.play(40);
+    keep("a.txt", a.saved());
+    b.play(35);
+    keep("b.txt", b.saved());
+    keep("b again.txt", b.saved());
+    c.play(5);
+    keep("c start.txt", c.saved());
+    c.play(15);
+    const std::string half = c.saved();
+    keep("c half.txt", half);
+    keep("c half, no plays.txt", encodeGameFile(contentsOf(c.game)));
+    // The same twenty plays but one, which still fit the game: that one taken out of the count
+    // and recorded a second later, as another stat or for another player.
+    const auto changedPlay = [&](const std::function<void(Play&)>& change) {
+        SavedGame saved = std::get<SavedGame>(readSavedGame(half));
+        saved.plays[6].counted = false;
+        change(saved.plays[6]);
+        const std::string bytes = *encodeSavedGame(saved.game, saved.quarter, saved.plays);
+        EXPECT_EQ(std::get<SavedGame>(readSavedGame(bytes)).plays, saved.plays);
+        return bytes;
+    };
+    keep("c other time.txt", changedPlay([](Play& p) { p.time.back() += 1; }));
+    keep("c other stat.txt", changedPlay([](Play& p) { p.letter = p.letter == 'h' ? 'u' : 'h'; }));
+    keep("c other player.txt", changedPlay([](Play& p) { p.player = p.player % kPlayers + 1; }));
+    // The rest of the game, and corrections of plays the earlier saves hold.
+    c.play(20);
+    ASSERT_TRUE(c.game.givePlays({2}, 9));
+    ASSERT_TRUE(c.game.movePlays({3}, Quarter::Overtime));
+    ASSERT_TRUE(c.game.removePlays({4}));
+    keep("c.txt", c.saved());
+
+    struct Case {
+        std::vector<std::string> given;
+        std::vector<std::string> counted;
+        std::vector<std::pair<std::string, std::string>> leftOut; // file, the file it is a save of
+    };
+    const std::vector<Case> cases = {
+        {{"c half.txt", "a.txt", "c start.txt", "b.txt", "c.txt"},
+         {"a.txt", "b.txt", "c.txt"},
+         {{"c half.txt", "c.txt"}, {"c start.txt", "c.txt"}}},
+        {{"c.txt", "c start.txt", "c half.txt"},
+         {"c.txt"},
+         {{"c start.txt", "c.txt"}, {"c half.txt", "c.txt"}}},
+        {{"b.txt", "b again.txt", "a.txt"}, {"b again.txt", "a.txt"}, {{"b.txt", "b again.txt"}}},
+        {{"c half, no plays.txt", "c other time.txt", "c other stat.txt", "c other player.txt",
+          "c.txt"},
+         {"c half, no plays.txt", "c other time.txt", "c other stat.txt", "c other player.txt",
+          "c.txt"},
+         {}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.given.front() + ", …");
+        std::vector<std::string> paths;
+        for (const std::string& name : k.given)
+            paths.push_back(folder / name);
+        const Season season = readSeason(paths);
+        ASSERT_EQ(season.leftOut.size(), k.leftOut.size());
+        for (std::size_t i = 0; i < k.leftOut.size(); ++i) {
+            EXPECT_EQ(season.leftOut[i].path, folder / k.leftOut[i].first);
+            EXPECT_EQ(season.leftOut[i].reason,
+                      "An earlier save of " + folder / k.leftOut[i].second + ".");
+        }
+        std::vector<GameContents> counted;
+        for (const std::string& name : k.counted)
+            counted.push_back(contents.at(name));
+        // Games played and averages over the games that count, each once.
+        expectSameLines(season, addUpSeason(counted));
+        EXPECT_EQ(season.team.games, static_cast<int>(k.counted.size()));
+    }
+}
+
+// A count that cannot be one leaves its game out with the line, the column and the value; the
+// games around it still count, a count of 9,999 and a quarter's line (not added up) with it.
+TEST(Season, GameWithACountThatIsNoneIsLeftOutAndTheRestCount) {
+    struct Case {
+        int line;
+        Col col;
+        std::string text;
+        std::string reason; // empty: the game counts
+    };
+    const std::string rule = ": a count must be a whole number from 0 to 9,999.";
+    const std::vector<Case> cases = {
+        {2, PTS, "-50", "Player 3's points hold -50" + rule},
+        {0, PTS, "9999", ""},
+        {kTotalsLine, REB, "10000", "The game totals' rebounds hold 10000" + rule},
+        {0, PTS, "1e308", "Player 1's points hold 1e308" + rule},
+        {quarterLine(Quarter::Second), TO, "-1", ""},
+        {11, FTA, " 2.5 ", "Player 12's free throws attempted hold 2.5" + rule},
+        {5, AST, "-0", ""},
+    };
+    const ScratchFolder folder;
+    std::vector<std::string> paths;
+    std::vector<GameContents> counting;
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        GameContents game;
+        game.names[0] = "1 Ann";
+        game.names[2] = "3 Bo";
+        game.fields[Field{0, PTS}.id()] = "2";
+        game.fields[Field{kTotalsLine, PTS}.id()] = "2";
+        game.fields[Field{cases[i].line, cases[i].col}.id()] = cases[i].text;
+        paths.push_back(folder / ("game " + std::to_string(i) + ".txt"));
+        writeBytes(paths.back(), encodeGameFile(game));
+        if (cases[i].reason.empty()) counting.push_back(game);
+    }
+    const Season season = readSeason(paths);
+    std::vector<std::pair<std::string, std::string>> leftOut, expected;
+    for (const LeftOutFile& file : season.leftOut)
+        leftOut.emplace_back(file.path, file.reason);
+    for (std::size_t i = 0; i < cases.size(); ++i)
+        if (!cases[i].reason.empty()) expected.emplace_back(paths[i], cases[i].reason);
+    EXPECT_EQ(leftOut, expected);
+    ASSERT_EQ(season.team.games, 3);
+    EXPECT_EQ(season.team.totals[PTS], 2 + 2 + 2);
+    expectSameLines(season, addUpSeason(counting));
 }
 
 } // namespace

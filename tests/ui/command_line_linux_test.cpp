@@ -15,12 +15,14 @@
 #include <vector>
 
 #include "formats/csv.h"
+#include "formats/saved_game.h"
 #include "report/compose.h"
 #include "report/pdf_tools.h"
 #include "report/place.h"
 #include "season/season.h"
 #include "session/exports.h"
 #include "session/file_commands.h"
+#include "session/season_commands.h"
 #include "support/full_game.h"
 #include "support/game_fixture.h"
 #include "support/scratch_folder.h"
@@ -142,27 +144,42 @@ TEST_F(CommandLineRun, GameThatDoesNotOpenGivesTheOpenBoxsReason) {
     EXPECT_EQ(folder.entries(), (std::vector<std::string>{"Zoë's final.txt", "short.txt"}));
 }
 
-// Two good games and a file that is no game, with no display: the season of the two is written
-// (the CSV as the module adds them up, the PDF with every player), the bad file is named with
-// the Open box's reason, and the status says one was left out.
-TEST_F(CommandLineRun, SeasonOfGoodGamesIsWrittenAndABadFileIsNamedWithItsReason) {
-    std::filesystem::copy_file(utf8Path(gameFile), utf8Path(folder / "second.txt"));
+// Two good games (the second the same statistics without plays), a file that is no game, a
+// half-time save of the first and a game with a count that is none, with no display: the
+// season of the two is written (the CSV as the module adds them up, the PDF with every player),
+// each file left out is named with its reason, and the status says so.
+TEST_F(CommandLineRun, SeasonOfGoodGamesIsWrittenAndEveryFileLeftOutIsNamedWithItsReason) {
+    SavedGame saved = std::get<SavedGame>(readSavedGame(readBytes(gameFile)));
+    ASSERT_GT(saved.plays.size(), 10u);
+    writeBytes(folder / "second.txt", encodeGameFile(saved.game));
     writeBytes(folder / "notes.txt", "bring the scorebook\r\n");
+    const Plays firstTen(saved.plays.begin(), saved.plays.begin() + 10);
+    writeBytes(folder / "Zoë's half-time.txt",
+               *encodeSavedGame(saved.game, Quarter::Second, firstTen));
+    GameContents bad = saved.game;
+    bad.fields[Field{playerLine(2), PTS}.id()] = "-50";
+    writeBytes(folder / "bad.txt", encodeGameFile(bad));
     Outcome r = run({"--season-csv", "season.csv", "--season-pdf", "season.pdf", "Zoë's final.txt",
-                     "notes.txt", "second.txt"});
+                     "notes.txt", "Zoë's half-time.txt", "second.txt", "bad.txt"});
     EXPECT_EQ(r.status, 1);
     const Season expected = readSeason({gameFile, folder / "second.txt"});
     ASSERT_EQ(expected.team.games, 2);
     ASSERT_EQ(expected.leftOut.size(), 0u);
     const Season withBad = readSeason({folder / "notes.txt"});
     ASSERT_EQ(withBad.leftOut.size(), 1u);
-    EXPECT_EQ(r.err, "tallivant: notes.txt: " + withBad.leftOut[0].reason + "\n");
+    EXPECT_EQ(r.err, "tallivant: notes.txt: " + withBad.leftOut[0].reason +
+                         "\ntallivant: Zoë's half-time.txt: An earlier save of Zoë's final.txt.\n"
+                         "tallivant: bad.txt: Player 3's points hold -50: a count must be a whole "
+                         "number from 0 to 9,999.\n");
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(readBytes(folder / "season.csv"), seasonCsv(expected));
     const std::string pdf = pdfText(folder / "season.pdf");
     for (const SeasonLine& line : expected.players)
         EXPECT_NE(pdf.find(line.player), std::string::npos) << line.player;
     EXPECT_NE(pdf.find("Team"), std::string::npos);
+    // The window names the files, the later save too, without their folders.
+    EXPECT_EQ(leftOutLines(readSeason({folder / "Zoë's half-time.txt", gameFile})),
+              std::vector<std::string>{"Zoë's half-time.txt: An earlier save of Zoë's final.txt."});
 
     // Nothing to add up: nothing written, status 1.
     r = run({"--season-csv", "none.csv", "notes.txt"});

@@ -104,8 +104,8 @@ TEST_F(SeasonTotals, ThreeGamesAndABadFileGiveTheTableItsFilesAndTheMessage) {
     QStringList headers;
     for (int c = 0; c < table->model()->columnCount(); ++c)
         headers << table->model()->headerData(c, Qt::Horizontal).toString();
-    EXPECT_EQ(headers.join(u','), "Player,GP,FGM,FGA,FG%,FTM,FTA,FT%,3PM,3PA,3P%,REB,AST,TO,STL,"
-                                  "BLK,PF,TF,PTS,PPG,RPG,APG,SPG,BPG,TOPG");
+    EXPECT_EQ(headers.join(u','), "Player,GP,2PM,2PA,2P%,3PM,3PA,3P%,FGM,FGA,FG%,FTM,FTA,FT%,REB,"
+                                  "AST,TO,STL,BLK,PF,TF,PTS,PPG,RPG,APG,SPG,BPG,TOPG");
 
     // Ann: 2 games, 4 + 3 points; Bo: a stat in weeks 1 and 3 only; Ann Lee-Kim: week 3.
     const std::string sep = QLocale().decimalPoint().toStdString();
@@ -113,19 +113,23 @@ TEST_F(SeasonTotals, ThreeGamesAndABadFileGiveTheTableItsFilesAndTheMessage) {
     ASSERT_EQ(shown.size(), 4u);
     EXPECT_EQ(shown[0][0], "4 Ann Lee");
     EXPECT_EQ(shown[0][1], "2");
-    EXPECT_EQ(shown[0][seasonColumnOf(FGA)], "3"); // a three-pointer is not a field goal here
-    EXPECT_EQ(shown[0][seasonColumnOf(FGPER)], "66" + sep + "67");
-    EXPECT_EQ(shown[0][seasonColumnOf(PTS)], "7");
+    // Two of three two-pointers and one three: three of four field goals.
+    EXPECT_EQ(shown[0][seasonColumnOf(BoxCol::TwoPA)], "3");
+    EXPECT_EQ(shown[0][seasonColumnOf(BoxCol::TwoPPer)], "66" + sep + "67");
+    EXPECT_EQ(shown[0][seasonColumnOf(BoxCol::FGA)], "4");
+    EXPECT_EQ(shown[0][seasonColumnOf(BoxCol::FGPer)], "75" + sep + "00");
+    EXPECT_EQ(shown[0][seasonColumnOf(BoxCol::FTPer)], "\u2013"); // no free throw tried
+    EXPECT_EQ(shown[0][seasonColumnOf(BoxCol::PTS)], "7");
     EXPECT_EQ(shown[0][seasonColumnOf(PPG)], "3" + sep + "5");
     EXPECT_EQ(shown[1][0], "4 Ann Lee-Kim");
     EXPECT_EQ(shown[2][0], "5 Bo");
     EXPECT_EQ(shown[2][1], "2");
     EXPECT_EQ(shown[3][0], "Team");
     EXPECT_EQ(shown[3][1], "3");
-    EXPECT_EQ(shown[3][seasonColumnOf(PTS)], "8");
+    EXPECT_EQ(shown[3][seasonColumnOf(BoxCol::PTS)], "8");
     for (std::size_t r = 0; r < shown.size(); ++r) {
         const SeasonLine& line = r + 1 < shown.size() ? expected.players[r] : expected.team;
-        const auto texts = seasonRowTexts(line, sep);
+        const auto texts = seasonRowTexts(line, sep, kNoAttemptsShown);
         EXPECT_EQ(shown[r], std::vector<std::string>(texts.begin(), texts.end())) << r;
     }
 
@@ -136,10 +140,19 @@ TEST_F(SeasonTotals, ThreeGamesAndABadFileGiveTheTableItsFilesAndTheMessage) {
     EXPECT_EQ(shown[0][0], "4 Ann Lee");
     EXPECT_EQ(shown[2][0], "5 Bo");
     EXPECT_EQ(shown[3][0], "Team");
-    header->setSortIndicator(seasonColumnOf(REB), Qt::DescendingOrder);
+    header->setSortIndicator(seasonColumnOf(BoxCol::REB), Qt::DescendingOrder);
     shown = rows(table);
     EXPECT_EQ(shown[0][0], "5 Bo");
     EXPECT_EQ(shown[3][0], "Team");
+    // By free throws, either way: Ann Lee-Kim's one of one above the two who tried none.
+    for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+        header->setSortIndicator(seasonColumnOf(BoxCol::FTPer), order);
+        shown = rows(table);
+        EXPECT_EQ(shown[0][0], "4 Ann Lee-Kim") << order;
+        EXPECT_EQ(shown[1][seasonColumnOf(BoxCol::FTPer)], "\u2013") << order;
+        EXPECT_EQ(shown[2][seasonColumnOf(BoxCol::FTPer)], "\u2013") << order;
+        EXPECT_EQ(shown[3][0], "Team") << order;
+    }
 
     // Export CSV and Save as PDF: the files the scorer names.
     dialogs.shown.clear();
