@@ -40,10 +40,10 @@ const Preset& presetRow(RulesPreset preset) {
     return i < kPresets.size() ? kPresets[i] : kPresets.back();
 }
 
-Shots shotsAt(int nextFoul, int oneAndOneFrom, int twoShotsFrom) {
-    if (nextFoul >= twoShotsFrom) return Shots::Two;
-    if (oneAndOneFrom > 0 && nextFoul >= oneAndOneFrom) return Shots::OneAndOne;
-    return Shots::None;
+FreeThrows shotsAt(int nextFoul, int oneAndOneFrom, int twoShotsFrom) {
+    if (nextFoul >= twoShotsFrom) return FreeThrows::Two;
+    if (oneAndOneFrom > 0 && nextFoul >= oneAndOneFrom) return FreeThrows::OneAndOne;
+    return FreeThrows::None;
 }
 
 } // namespace
@@ -112,7 +112,7 @@ TeamFouls teamFouls(const std::array<int, kQuarters>& fouls, Quarter quarter, co
         out.count = fouls[ot];
         // In the penalty: its next foul in the last period would have given two shots.
         out.next = fouls[last] + 1 >= rules.twoShotsFrom
-                       ? Shots::Two
+                       ? FreeThrows::Two
                        : shotsAt(out.count + 1, rules.oneAndOneFrom, rules.twoShotsFrom);
         break;
     }

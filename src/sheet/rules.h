@@ -56,13 +56,13 @@ std::string periodName(Quarter quarter, const Rules& rules);
 std::string periodShort(Quarter quarter, const Rules& rules);
 
 // What the next team foul of a side brings the other side.
-enum class Shots { None, OneAndOne, Two };
+enum class FreeThrows { None, OneAndOne, Two };
 
 // A side's team fouls in the period that the quarter line belongs to, from its fouls by quarter
 // line, and what its next foul gives the other side.
 struct TeamFouls {
     int count = 0;
-    Shots next = Shots::None;
+    FreeThrows next = FreeThrows::None;
 };
 TeamFouls teamFouls(const std::array<int, kQuarters>& fouls, Quarter quarter, const Rules& rules);
 

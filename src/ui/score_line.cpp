@@ -42,18 +42,18 @@ QString scoreLine(const Game& game, Quarter quarter) {
 
     const TeamFouls ourFouls = teamFouls(game.ourFoulsByQuarter(), quarter, rules);
     QString fouls = QStringLiteral("Team fouls %1").arg(ourFouls.count);
-    if (ourFouls.next == Shots::Two)
+    if (ourFouls.next == FreeThrows::Two)
         fouls += QStringLiteral(" (the next gives two shots)");
-    else if (ourFouls.next == Shots::OneAndOne)
+    else if (ourFouls.next == FreeThrows::OneAndOne)
         fouls += QStringLiteral(" (the next gives one-and-one)");
     parts << fouls;
 
     const TeamFouls theirFouls =
         teamFouls(opponentFoulsByQuarter(game.matchup().opponent), quarter, rules);
     QString other = QStringLiteral("%1 %2").arg(them).arg(theirFouls.count);
-    if (theirFouls.next == Shots::Two)
+    if (theirFouls.next == FreeThrows::Two)
         other += QStringLiteral(": we shoot two");
-    else if (theirFouls.next == Shots::OneAndOne)
+    else if (theirFouls.next == FreeThrows::OneAndOne)
         other += QStringLiteral(": we shoot one-and-one");
     parts << other;
 
