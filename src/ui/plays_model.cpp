@@ -4,6 +4,7 @@
 
 #include "ui/plays_model.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -26,14 +27,53 @@ constexpr std::array<const char*, kQuarters> kQuarterSpoken = {
 bool samePlay(const Play& a, const Play& b) {
     return a.number == b.number && a.letter == b.letter && a.time == b.time;
 }
+bool samePlay(const OpponentPlay& a, const OpponentPlay& b) {
+    return a.number == b.number && a.time == b.time;
+}
+
+template <typename List> bool replaced(const List& shown, const List& now) {
+    if (now.size() < shown.size()) return true;
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        if (!samePlay(shown[i], now[i])) return true;
+    return false;
+}
 
 } // namespace
 
 PlaysModel::PlaysModel(const Game& game, QObject* parent)
-    : QAbstractTableModel(parent), game_(game), shown_(game.plays()) {}
+    : QAbstractTableModel(parent), game_(game) {
+    showFromScratch();
+}
+
+// Both sides merged by the time they were recorded; at the same second ours first.
+void PlaysModel::showFromScratch() {
+    shown_ = game_.plays();
+    theirs_ = game_.matchup().opponent;
+    theirName_ = q(theirName(game_.matchup().details));
+    order_.clear();
+    std::size_t o = 0, t = 0;
+    while (o < shown_.size() || t < theirs_.size()) {
+        const bool theirs =
+            o == shown_.size() || (t < theirs_.size() && theirs_[t].time < shown_[o].time);
+        order_.push_back({theirs, static_cast<int>(theirs ? t++ : o++)});
+    }
+}
+
+int PlaysModel::rowOf(Entry entry) const {
+    for (std::size_t i = order_.size(); i > 0; --i)
+        if (order_[i - 1].theirs == entry.theirs && order_[i - 1].index == entry.index)
+            return static_cast<int>(order_.size() - i);
+    return -1;
+}
+
+bool PlaysModel::counted(int row) const {
+    const Entry e = entryAt(row);
+    return e.theirs ? theirs_[static_cast<std::size_t>(e.index)].counted
+                    : shown_[static_cast<std::size_t>(e.index)].counted;
+}
 
 int PlaysModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(shown_.size());
+    return parent.isValid() ? 0 : static_cast<int>(order_.size());
 }
 
 int PlaysModel::columnCount(const QModelIndex& parent) const {
@@ -63,26 +103,59 @@ QString PlaysModel::text(const Play& p, int column) const {
     }
 }
 
+QString PlaysModel::text(const OpponentPlay& p, int column) const {
+    switch (column) {
+    case Number:
+        return QString::number(p.number);
+    case Time:
+        return q(p.time);
+    case QuarterColumn:
+        return q(quarterName(p.quarter));
+    case Player:
+        return q(theirName(game_.matchup().details));
+    case Stat:
+        return q(opponentWords(p));
+    case Note: {
+        std::string note = p.counted ? std::string() : std::string("taken back");
+        if (p.fromQuarter) {
+            if (!note.empty()) note += ", ";
+            note += "from " + std::string(quarterName(*p.fromQuarter));
+        }
+        return q(note);
+    }
+    default:
+        return {};
+    }
+}
+
+QString PlaysModel::text(int row, int column) const {
+    const Entry e = entryAt(row);
+    const auto i = static_cast<std::size_t>(e.index);
+    return e.theirs ? text(theirs_[i], column) : text(shown_[i], column);
+}
+
 // The whole play in one sentence, for a screen reader that says only the focused cell.
-QString PlaysModel::spokenRow(const Play& p) const {
-    QString row = QStringLiteral("Play %1, %2, %3, %4, %5")
-                      .arg(text(p, Number), text(p, Time),
-                           QLatin1StringView(kQuarterSpoken[static_cast<int>(p.quarter)]),
-                           text(p, Player), text(p, Stat));
-    const QString note = text(p, Note);
-    return note.isEmpty() ? row : row + QStringLiteral(", ") + note;
+QString PlaysModel::spokenRow(int row) const {
+    const Entry e = entryAt(row);
+    const Quarter quarter = e.theirs ? theirs_[static_cast<std::size_t>(e.index)].quarter
+                                     : shown_[static_cast<std::size_t>(e.index)].quarter;
+    QString spoken = QStringLiteral("Play %1, %2, %3, %4, %5")
+                         .arg(text(row, Number), text(row, Time),
+                              QLatin1StringView(kQuarterSpoken[static_cast<int>(quarter)]),
+                              text(row, Player), text(row, Stat));
+    const QString note = text(row, Note);
+    return note.isEmpty() ? spoken : spoken + QStringLiteral(", ") + note;
 }
 
 QVariant PlaysModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
-    const Play& p = play(index.row());
     switch (role) {
     case Qt::DisplayRole:
-        return text(p, index.column());
+        return text(index.row(), index.column());
     case Qt::AccessibleDescriptionRole:
-        return spokenRow(p);
+        return spokenRow(index.row());
     case Qt::ForegroundRole:
-        if (!p.counted) return toQColor(kNotCountedGrey);
+        if (!counted(index.row())) return toQColor(kNotCountedGrey);
         return {};
     case Qt::TextAlignmentRole:
         if (index.column() == Number)
@@ -102,35 +175,53 @@ QVariant PlaysModel::headerData(int section, Qt::Orientation orientation, int ro
 
 void PlaysModel::playsChanged() {
     const Plays& now = game_.plays();
-    bool replaced = now.size() < shown_.size();
-    for (std::size_t i = 0; !replaced && i < shown_.size(); ++i)
-        replaced = !samePlay(shown_[i], now[i]);
-    if (replaced) {
+    const OpponentPlays& theirs = game_.matchup().opponent;
+    if (replaced(shown_, now) || replaced(theirs_, theirs)) {
         beginResetModel();
-        shown_ = now;
+        showFromScratch();
         endResetModel();
         return;
     }
     int first = -1, last = -1;
+    const auto changedRow = [&](Entry e) {
+        const int row = rowOf(e);
+        first = first < 0 ? row : std::min(first, row);
+        last = std::max(last, row);
+    };
     for (std::size_t i = 0; i < shown_.size(); ++i) {
         if (shown_[i] == now[i]) continue;
         shown_[i] = now[i];
-        const int row = rowOf(static_cast<int>(i));
-        if (last < 0) last = row;
-        first = row;
+        changedRow({false, static_cast<int>(i)});
+    }
+    for (std::size_t i = 0; i < theirs_.size(); ++i) {
+        if (theirs_[i] == theirs[i]) continue;
+        theirs_[i] = theirs[i];
+        changedRow({true, static_cast<int>(i)});
     }
     if (first >= 0) emit dataChanged(index(first, 0), index(last, kColumnCount - 1));
-    const int added = static_cast<int>(now.size() - shown_.size());
+    // The game details named the opponent anew.
+    if (const QString name = q(theirName(game_.matchup().details)); name != theirName_) {
+        theirName_ = name;
+        if (!order_.empty()) emit dataChanged(index(0, Player), index(rowCount() - 1, Player));
+    }
+    // New plays of either side go in at the top, in the order they came.
+    const int added = static_cast<int>(now.size() - shown_.size() + theirs.size() - theirs_.size());
     if (added > 0) {
         beginInsertRows({}, 0, added - 1);
-        shown_.insert(shown_.end(), now.begin() + static_cast<std::ptrdiff_t>(shown_.size()),
-                      now.end());
+        while (shown_.size() < now.size()) {
+            order_.push_back({false, static_cast<int>(shown_.size())});
+            shown_.push_back(now[shown_.size()]);
+        }
+        while (theirs_.size() < theirs.size()) {
+            order_.push_back({true, static_cast<int>(theirs_.size())});
+            theirs_.push_back(theirs[theirs_.size()]);
+        }
         endInsertRows();
     }
 }
 
 void PlaysModel::namesChanged() {
-    if (shown_.empty()) return;
+    if (order_.empty()) return;
     emit dataChanged(index(0, Player), index(rowCount() - 1, Note));
 }
 

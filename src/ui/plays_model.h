@@ -4,7 +4,9 @@
 
 // The game's plays as a table for the Plays window, newest first: number, time, quarter,
 // player (as the name button shows the name now), the stat in words, and a note of what was
-// corrected. A play that no longer counts is greyed.
+// corrected. The opponent's plays are rows too, in the order recorded among ours, with the
+// opponent's name as their player ("Opponent", "2 points"). A play that no longer counts is
+// greyed.
 #pragma once
 
 #include <QAbstractTableModel>
@@ -28,10 +30,15 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
-    // The place in the game's list of the play a row shows, and back.
-    int playAt(int row) const { return static_cast<int>(shown_.size()) - 1 - row; }
-    int rowOf(int play) const { return static_cast<int>(shown_.size()) - 1 - play; }
-    const Play& play(int row) const { return shown_[playAt(row)]; }
+    // Which play a row shows: its side and its place in that side's list.
+    struct Entry {
+        bool theirs = false;
+        int index = 0;
+    };
+    Entry entryAt(int row) const {
+        return order_[order_.size() - 1 - static_cast<std::size_t>(row)];
+    }
+    bool counted(int row) const;
 
     // The game's list changed. New plays go in at the top and changed ones are shown anew, so
     // the rows the scorer has selected stay on their plays; a list replaced by another (a new
@@ -42,11 +49,18 @@ public:
 
 private:
     QString text(const Play& p, int column) const;
-    QString spokenRow(const Play& p) const;
+    QString text(const OpponentPlay& p, int column) const;
+    QString text(int row, int column) const;
+    QString spokenRow(int row) const;
+    int rowOf(Entry entry) const;
+    void showFromScratch();
 
     const Game& game_;
-    // The list as the rows show it, oldest first.
+    // Both lists as the rows show them, and the rows' order, oldest first.
     Plays shown_;
+    OpponentPlays theirs_;
+    std::vector<Entry> order_;
+    QString theirName_; // as the opponent's rows show it
 };
 
 } // namespace tallivant::ui

@@ -259,12 +259,15 @@ void PlaysWindow::namesChanged() {
     model_->namesChanged();
 }
 
-std::vector<int> PlaysWindow::selectedPlays() const {
-    std::vector<int> plays;
-    for (const QModelIndex& row : table_->selectionModel()->selectedRows())
-        plays.push_back(model_->playAt(row.row()));
-    std::sort(plays.begin(), plays.end());
-    return plays;
+PlaysWindow::Selection PlaysWindow::selectedPlays() const {
+    Selection selection;
+    for (const QModelIndex& row : table_->selectionModel()->selectedRows()) {
+        const PlaysModel::Entry e = model_->entryAt(row.row());
+        (e.theirs ? selection.theirs : selection.ours).push_back(e.index);
+    }
+    std::sort(selection.ours.begin(), selection.ours.end());
+    std::sort(selection.theirs.begin(), selection.theirs.end());
+    return selection;
 }
 
 void PlaysWindow::showNewest() {
@@ -289,33 +292,39 @@ void PlaysWindow::showPlay(int row) {
 // Each button applies to the plays it fits and leaves the others: Remove to those that count,
 // Put back to those taken back.
 void PlaysWindow::updateButtons() {
-    bool any = false, counted = false, notCounted = false;
+    bool any = false, ours = false, counted = false, notCounted = false;
     for (const QModelIndex& row : table_->selectionModel()->selectedRows()) {
         any = true;
-        (model_->play(row.row()).counted ? counted : notCounted) = true;
+        ours = ours || !model_->entryAt(row.row()).theirs;
+        (model_->counted(row.row()) ? counted : notCounted) = true;
     }
     remove_->setEnabled(counted);
     putBack_->setEnabled(notCounted);
-    giveTo_->setEnabled(any);
+    // The opponent's plays have no player to give them to.
+    giveTo_->setEnabled(ours);
     quarter_->setEnabled(any);
 }
 
+// Each side's list is corrected only where it has plays selected: a correction of ours forgets
+// the takeback memory, which a correction of the opponent's alone must keep.
 void PlaysWindow::remove() {
-    const std::vector<int> plays = selectedPlays();
+    const Selection plays = selectedPlays();
     if (plays.empty()) return;
-    game_.removePlays(plays);
+    if (!plays.ours.empty()) game_.removePlays(plays.ours);
+    if (!plays.theirs.empty()) game_.removeOpponentPlays(plays.theirs);
     afterCorrection();
 }
 
 void PlaysWindow::putBack() {
-    const std::vector<int> plays = selectedPlays();
-    if (plays.empty()) return;
-    game_.putBackPlays(plays);
+    const Selection selection = selectedPlays();
+    if (selection.empty()) return;
+    if (!selection.ours.empty()) game_.putBackPlays(selection.ours);
+    if (!selection.theirs.empty()) game_.putBackOpponentPlays(selection.theirs);
     afterCorrection();
 }
 
 void PlaysWindow::giveTo() {
-    const std::vector<int> plays = selectedPlays();
+    const std::vector<int> plays = selectedPlays().ours;
     if (plays.empty()) return;
     std::vector<std::string> names;
     for (int player = 1; player <= kPlayers; ++player)
@@ -330,7 +339,7 @@ void PlaysWindow::giveTo() {
 }
 
 void PlaysWindow::moveToQuarter() {
-    const std::vector<int> plays = selectedPlays();
+    const Selection plays = selectedPlays();
     if (plays.empty()) return;
     std::vector<std::string> quarters;
     for (int q = 0; q < kQuarters; ++q)
@@ -338,7 +347,9 @@ void PlaysWindow::moveToQuarter() {
     const std::optional<int> chosen =
         dialogs_.choose(kQuarterText, kQuarterTitle, quarters, static_cast<int>(currentQuarter_()));
     if (chosen) {
-        game_.movePlays(plays, static_cast<Quarter>(*chosen));
+        if (!plays.ours.empty()) game_.movePlays(plays.ours, static_cast<Quarter>(*chosen));
+        if (!plays.theirs.empty())
+            game_.moveOpponentPlays(plays.theirs, static_cast<Quarter>(*chosen));
         afterCorrection();
     }
     backFromBox();

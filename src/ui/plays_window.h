@@ -45,7 +45,13 @@ public:
     PlaysModel* model() const { return model_; }
     QTableView* table() const { return table_; }
     // The selected plays, as places in the game's list, oldest first.
-    std::vector<int> selectedPlays() const;
+    // The selected plays of each side, by their places in that side's list.
+    struct Selection {
+        std::vector<int> ours;
+        std::vector<int> theirs;
+        bool empty() const { return ours.empty() && theirs.empty(); }
+    };
+    Selection selectedPlays() const;
 
     static constexpr const char* kGiveTitle = "Give to";
     static constexpr const char* kGiveText = "Give the selected plays to:";

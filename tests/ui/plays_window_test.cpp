@@ -212,7 +212,7 @@ TEST_F(Plays, EachCorrectionActsOnEverySelectedPlay) {
     // Remove: two plays picked with a click and a Ctrl+click.
     clickPlay(2);
     clickPlay(3, Qt::ControlModifier);
-    EXPECT_EQ(plays()->selectedPlays(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(plays()->selectedPlays().ours, (std::vector<int>{1, 2}));
     EXPECT_FALSE(button("playsPutBack")->isEnabled());
     press("playsRemove");
     for (const char* f : {"txtreb_1", "txtrebtot", "txt1streb", "txt3ptm_2", "txt3pta_2",
@@ -240,7 +240,7 @@ TEST_F(Plays, EachCorrectionActsOnEverySelectedPlay) {
     // Give to: three plays picked with a click and a Shift+click, given to the seventh name.
     clickPlay(4);
     clickPlay(6, Qt::ShiftModifier);
-    EXPECT_EQ(plays()->selectedPlays(), (std::vector<int>{3, 4, 5}));
+    EXPECT_EQ(plays()->selectedPlays().ours, (std::vector<int>{3, 4, 5}));
     dialogs.chooseAnswers = {6};
     press("playsGiveTo");
     const Shown give = dialogs.shown.back();
@@ -315,7 +315,7 @@ TEST_F(Plays, EachWindowKeepsItsOwnKeys) {
     QTest::keyClick(menu, Qt::Key_Return);
     ASSERT_TRUE(becomesActive(plays()));
     ASSERT_EQ(QApplication::focusWidget(), table());
-    EXPECT_EQ(plays()->selectedPlays(), std::vector<int>{1});
+    EXPECT_EQ(plays()->selectedPlays().ours, std::vector<int>{1});
 
     // Each button shows its key; what a screen reader says of them is read through AT-SPI.
     QStringList captions;
@@ -327,9 +327,9 @@ TEST_F(Plays, EachWindowKeepsItsOwnKeys) {
     // Home and End: the newest and the oldest play, alone selected.
     clickPlay(1, Qt::ControlModifier);
     key(Qt::Key_End);
-    EXPECT_EQ(plays()->selectedPlays(), std::vector<int>{0});
+    EXPECT_EQ(plays()->selectedPlays().ours, std::vector<int>{0});
     key(Qt::Key_Home);
-    EXPECT_EQ(plays()->selectedPlays(), std::vector<int>{1});
+    EXPECT_EQ(plays()->selectedPlays().ours, std::vector<int>{1});
 
     const auto before = sheet();
     key(Qt::Key_Delete);
@@ -356,7 +356,7 @@ TEST_F(Plays, EachWindowKeepsItsOwnKeys) {
     EXPECT_TRUE(plays()->isVisible());
     EXPECT_EQ(note(1), "");
     EXPECT_EQ(note(2), "");
-    EXPECT_EQ(plays()->selectedPlays(), std::vector<int>{1});
+    EXPECT_EQ(plays()->selectedPlays().ours, std::vector<int>{1});
     EXPECT_EQ(asked().size(), 2u);
     EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"Please select player first."});
     dialogs.shown.clear();
@@ -411,13 +411,13 @@ TEST_F(Plays, OpensOnTheNewestPlay) {
             table()->visualRect(table()->model()->index(row, 0)));
     };
     key(Qt::Key_End);
-    ASSERT_EQ(plays()->selectedPlays(), std::vector<int>{0});
+    ASSERT_EQ(plays()->selectedPlays().ours, std::vector<int>{0});
     ASSERT_TRUE(inSight(59));
     ASSERT_FALSE(inSight(0));
     key(Qt::Key_Escape);
     stat(1, "cmdstl");
     showPlays();
-    EXPECT_EQ(plays()->selectedPlays(), std::vector<int>{60});
+    EXPECT_EQ(plays()->selectedPlays().ours, std::vector<int>{60});
     EXPECT_TRUE(inSight(0));
     EXPECT_EQ(QApplication::focusWidget(), table());
     // Beside the main window or over its last columns: on the screen, right of the names.
