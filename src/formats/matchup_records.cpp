@@ -142,7 +142,7 @@ std::optional<Rules> rulesOf(const std::vector<std::string>& v) {
     r.overtimeTwoShotsFrom = *overtimeTwo;
     if (!rulesValid(r)) return std::nullopt;
     // A preset whose numbers were changed by hand is the scorer's own.
-    if (r.preset != RulesPreset::Custom && presetOf(r) != r.preset) r.preset = RulesPreset::Custom;
+    if (!holdsPresetNumbers(r)) r.preset = RulesPreset::Custom;
     return r;
 }
 

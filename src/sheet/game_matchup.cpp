@@ -88,7 +88,6 @@ Game::UndoneEntry Game::undoNewest() {
     const std::size_t first = list.size() - std::min<std::size_t>(opponentSinceOurs_, list.size());
     for (std::size_t i = list.size(); i > first; --i) {
         if (!list[i - 1].counted) continue;
-        opponentSinceOurs_ = static_cast<int>(i - 1 - first);
         removeOpponentPlays({static_cast<int>(i - 1)});
         undone.kind = Undone::Opponent;
         undone.opponent = list[i - 1];

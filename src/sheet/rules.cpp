@@ -56,13 +56,8 @@ Rules presetRules(RulesPreset preset) {
     return presetRow(preset).rules;
 }
 
-RulesPreset presetOf(const Rules& rules) {
-    for (const Preset& p : kPresets) {
-        Rules same = rules;
-        same.preset = p.preset;
-        if (p.preset != RulesPreset::Custom && same == p.rules) return p.preset;
-    }
-    return RulesPreset::Custom;
+bool holdsPresetNumbers(const Rules& rules) {
+    return rules.preset == RulesPreset::Custom || rules == presetRules(rules.preset);
 }
 
 bool rulesValid(const Rules& r) {

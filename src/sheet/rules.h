@@ -45,8 +45,8 @@ struct Rules {
 std::string_view rulesName(RulesPreset preset);
 // The preset's numbers; Custom starts from FIBA's.
 Rules presetRules(RulesPreset preset);
-// Custom when no preset has these numbers.
-RulesPreset presetOf(const Rules& rules);
+// Whether the rules hold their preset's numbers (always, for Custom).
+bool holdsPresetNumbers(const Rules& rules);
 // The numbers make sense: every count from 1 to 99, thresholds in order.
 bool rulesValid(const Rules& rules);
 

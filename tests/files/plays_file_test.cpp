@@ -4,6 +4,7 @@
 
 // The plays and the quarter in a game file: written after the 19 records, read back with the
 // game, left out when they do not fit its statistics, and carried through a restore.
+#include <algorithm>
 #include <cstdio>
 #include <numeric>
 
@@ -11,6 +12,7 @@
 #include "formats/saved_game.h"
 #include "sheet/numbers.h"
 #include "store/recovery.h"
+#include "store/recovery_records.h"
 #include "system/disk.h"
 #include "system/load_game.h"
 
@@ -380,3 +382,94 @@ TEST(PlaysText, KeptUpToDateIsAlwaysWhatAFreshCompositionGives) {
             << "step " << step;
     }
 }
+
+namespace {
+
+// The other side of a game: the opponent's plays and the details after our plays, every byte
+// ASCII whatever the names hold; read back whole by Open and by the recovery copy. A record of a
+// kind this reader does not know is passed over, and a broken opponent record leaves out the
+// opponent's plays alone.
+TEST_F(FilePlays, TheOtherSideIsKeptAfterThePlaysInAsciiAndOpensWhole) {
+    stat(4, 'c', Quarter::Second);
+    game.recordOpponent(OpponentWhat::Three, Quarter::Second);
+    game.recordOpponent(OpponentWhat::Foul, Quarter::Second);
+    game.recordOpponent(OpponentWhat::Set, Quarter::First, 14);
+    ASSERT_TRUE(game.moveOpponentPlays({1}, Quarter::Third));
+    ASSERT_TRUE(game.removeOpponentPlays({0}));
+    GameDetails details;
+    details.team = "Adler \"Süd\", 100% & mehr";
+    details.opponent = "Hawks";
+    details.date = "2026-12-09";
+    details.place = "Halle\r\nNord";
+    details.rules = presetRules(RulesPreset::NcaaMen);
+    details.rules.foulOut = 6; // changed by hand: the scorer's own
+    game.setDetails(details);
+    const std::string path = folder / "both.txt";
+    saveTo(path);
+    const std::string bytes = readBytes(path);
+    const std::string nineteen = encodeGameFile(contentsOf(game));
+    ASSERT_TRUE(bytes.starts_with(nineteen));
+    const std::string after = bytes.substr(nineteen.size());
+    EXPECT_TRUE(std::all_of(after.begin(), after.end(),
+                            [](char c) { return c > 0 && static_cast<unsigned char>(c) < 0x80; }));
+    EXPECT_NE(after.find("\"Opponent\",\"1\",\"19:00:01\",\"2nd\",\"3\",\"taken back\",\"\"\r\n"
+                         "\"Opponent\",\"2\",\"19:00:02\",\"3rd\",\"foul\",\"counted\",\"2nd\"\r\n"
+                         "\"Opponent\",\"3\",\"19:00:03\",\"1st\",\"set 14\",\"counted\",\"\"\r\n"
+                         "\"Details\",\"Adler %22S%C3%BCd%22, 100%25 & mehr\",\"Hawks\","),
+              std::string::npos)
+        << after;
+
+    const auto opened = [&](const std::string& text) {
+        const auto read = readSavedGame(text);
+        return std::get<SavedGame>(read);
+    };
+    // A preset whose numbers were changed opens as the scorer's own rules.
+    Matchup expected = game.matchup();
+    expected.details.rules.preset = RulesPreset::Custom;
+    SavedGame saved = opened(bytes);
+    EXPECT_EQ(saved.matchup, expected);
+    EXPECT_EQ(saved.plays, game.plays());
+
+    // Records a later version may add, anywhere after the game, are passed over.
+    const std::string later =
+        nineteen + "\"Weather\",\"rain\",\"cold\"\r\n" + after + "\"Referees\",\"3\"\r\n";
+    saved = opened(later);
+    EXPECT_EQ(saved.matchup, expected);
+    EXPECT_FALSE(saved.playsLeftOut);
+    // A broken opponent record: their plays are left out, ours and the details open.
+    std::string broken = bytes;
+    broken.replace(broken.find("\"foul\""), 6, "\"fowl\"");
+    saved = opened(broken);
+    EXPECT_TRUE(saved.opponentLeftOut);
+    EXPECT_TRUE(saved.matchup.opponent.empty());
+    EXPECT_EQ(saved.matchup.details, expected.details);
+    EXPECT_EQ(saved.plays, game.plays());
+
+    // The recovery copy keeps both sides, and a restored game's Ctrl+Z reaches the opponent's
+    // plays recorded after our last stat.
+    KeptGame kept{contentsOf(game), "", Quarter::Second, game.memory(), game.plays()};
+    kept.matchup = game.matchup();
+    PlaysText text;
+    const auto copy = recoveryBytes(kept, text);
+    ASSERT_TRUE(copy);
+    const auto whole = wholeBytes(*copy);
+    ASSERT_TRUE(whole);
+    SavedGame fromCopy;
+    KeptGame keptAgain;
+    std::size_t end = 0;
+    const std::string decoded = decodeGameFile(*whole);
+    splitValues(decoded, kFileValues, &end);
+    readRecords(splitRecords(std::string_view(decoded).substr(end)), fromCopy, keptAgain);
+    EXPECT_EQ(fromCopy.matchup, expected);
+
+    FakeDialogs otherDialogs;
+    Game other{otherDialogs};
+    FakeHost otherHost;
+    FileCommands otherFiles{other, otherDialogs, otherHost};
+    kept.matchup = fromCopy.matchup;
+    otherFiles.restore(kept);
+    EXPECT_EQ(other.undoNewest().kind, Game::Undone::Opponent);
+    EXPECT_FALSE(other.matchup().opponent[2].counted);
+}
+
+} // namespace
