@@ -3,13 +3,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QSet>
+#include <QTableView>
+#include <QTimer>
 #include <QWindow>
+#include <functional>
 #include <map>
 
 #include "sheet/columns.h"
@@ -387,6 +392,106 @@ TEST_F(Accelerators, TheSheetsKeysActOnTheSheetFromItsOtherWindows) {
     EXPECT_EQ(text("txtfga_2"), "4");
     // Each window's technical foul taken back by its Ctrl+Z.
     EXPECT_EQ(text("txtpf_2") + text("txttf_2"), "20");
+}
+
+} // namespace
+} // namespace tallivant::testing
+
+namespace tallivant::testing {
+namespace {
+
+using BothSides = WindowTest;
+
+// A game of both sides by key, as a scorer keeps it: the details box names the teams, the
+// opponent's points and team fouls come from Ctrl+1 to Ctrl+3 and Ctrl+M, Ctrl+Z undoes the
+// newest entry of either side, and the strip's line follows every step.
+TEST_F(BothSides, ByKeyWithTheStripCurrentAtEveryStep) {
+    QTimer::singleShot(0, window.get(), [] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_TRUE(box && box->objectName() == QStringLiteral("frmdetails"));
+        box->findChild<QLineEdit*>(QStringLiteral("txtteam"))->setText(QStringLiteral("Eagles"));
+        box->findChild<QLineEdit*>(QStringLiteral("txtopponent"))
+            ->setText(QStringLiteral("Hawks"));
+        // Points typed for a game entered after the fact: the 1st quarter's set to 14.
+        box->findChild<QLineEdit*>(QStringLiteral("txtopp1st"))->setText(QStringLiteral("14"));
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    trigger("mnufiledetails");
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->game().setName(6, "6 Tess Kim");
+    const auto key = [](int k, Qt::KeyboardModifiers m = Qt::ControlModifier) {
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(k), m);
+    };
+    const QString dot = QStringLiteral(" \u00B7 ");
+    struct Step {
+        std::function<void()> act;
+        QString line; // after the score: the period onwards
+        QString news;
+    };
+    const std::vector<Step> steps = {
+        {[] {}, "Eagles 0 : 14 Hawks" + dot + "Q1" + dot + "Team fouls 0" + dot + "Hawks 0", ""},
+        {[&] { key(Qt::Key_2); }, "Eagles 0 : 16 Hawks" + dot + "Q1" + dot + "Team fouls 0" + dot +
+                                    "Hawks 0", ""},
+        {[&] { stat(3, "cmdfgm"); }, "Eagles 2 : 16 Hawks" + dot + "Q1" + dot + "Team fouls 0" +
+                                         dot + "Hawks 0", ""},
+        {[&] {
+             for (int i = 0; i < 4; ++i)
+                 key(Qt::Key_M);
+         },
+         "Eagles 2 : 16 Hawks" + dot + "Q1" + dot + "Team fouls 0" + dot + "Hawks 4: we shoot two",
+         ""},
+        {[&] { key(Qt::Key_3); }, "Eagles 2 : 19 Hawks" + dot + "Q1" + dot + "Team fouls 0" + dot +
+                                    "Hawks 4: we shoot two", ""},
+        {[&] { key(Qt::Key_Z); }, "Eagles 2 : 16 Hawks" + dot + "Q1" + dot + "Team fouls 0" + dot +
+                                    "Hawks 4: we shoot two", "Undone: Hawks 3 points (1st)"},
+        {[&] { key(Qt::Key_Z); }, "Eagles 2 : 16 Hawks" + dot + "Q1" + dot + "Team fouls 0" + dot +
+                                    "Hawks 3", "Undone: Hawks team foul (1st)"},
+        {[&] {
+             for (int i = 0; i < 4; ++i)
+                 stat(6, "cmdpf");
+         },
+         "Eagles 2 : 16 Hawks" + dot + "Q1" + dot + "Team fouls 4 (the next gives two shots)" +
+             dot + "Hawks 3",
+         ""},
+        {[&] { stat(6, "cmdpf"); }, "Eagles 2 : 16 Hawks" + dot + "Q1" + dot +
+                                        "Team fouls 5 (the next gives two shots)" + dot + "Hawks 3" +
+                                        dot + "Fouled out: 6 Tess Kim", ""},
+        {[&] { stat(6, "cmdreb"); }, "Eagles 2 : 16 Hawks" + dot + "Q1" + dot +
+                                         "Team fouls 5 (the next gives two shots)" + dot +
+                                         "Hawks 3" + dot + "Fouled out: 6 Tess Kim",
+         "6 Tess Kim has fouled out"},
+        {[&] { key(Qt::Key_Z); }, "Eagles 2 : 16 Hawks" + dot + "Q1" + dot +
+                                    "Team fouls 5 (the next gives two shots)" + dot + "Hawks 3" +
+                                    dot + "Fouled out: 6 Tess Kim", "Taken back: Rebound, 6 Tess Kim"},
+        {[&] { key(Qt::Key_PageDown); }, "Eagles 2 : 16 Hawks" + dot + "Q2" + dot + "Team fouls 0" +
+                                           dot + "Hawks 0" + dot + "Fouled out: 6 Tess Kim", ""},
+    };
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        SCOPED_TRACE(i);
+        steps[i].act();
+        EXPECT_EQ(text("lblscore"), steps[i].line);
+        if (!steps[i].news.isEmpty()) {
+            EXPECT_EQ(text("lblnews"), steps[i].news);
+        }
+    }
+    // The fifth foul's box said it put the player out; the third and fourth did not.
+    std::vector<std::string> fouls;
+    for (const auto& shown : dialogs.shown)
+        if (shown.title == "Foul trouble") fouls.push_back(shown.text);
+    EXPECT_EQ(fouls, (std::vector<std::string>{"The player has 3", "The player has 4",
+                                               "The player has 5\nFouled out (FIBA: 5 fouls)"}));
+    // The opponent's plays are in the Plays window among ours, and Remove mends them there too.
+    trigger("mnushowplays");
+    QTableView* table = window->findChild<QTableView*>();
+    ASSERT_TRUE(table);
+    const auto* model = table->model();
+    QStringList hawks;
+    for (int row = 0; row < model->rowCount(); ++row)
+        if (model->index(row, 3).data().toString() == QStringLiteral("Hawks"))
+            hawks << model->index(row, 4).data().toString();
+    EXPECT_EQ(hawks, (QStringList{"3 points", "Team foul", "Team foul", "Team foul", "Team foul",
+                                  "2 points", "Points set to 14"}));
 }
 
 } // namespace
