@@ -14,16 +14,9 @@
 # Usage: type_ahead.sh <cmake> <build dir> <config or ""> <folder for a failure screenshot>
 set -euo pipefail
 
-# A D-Bus session of its own, which ends with the test and takes the AT-SPI bus with it.
-if [ -z "${TALLIVANT_KEYS_SESSION:-}" ]; then
-    for tool in Xvfb xdotool dbus-run-session dbus-send /usr/libexec/at-spi-bus-launcher; do
-        command -v "$tool" >/dev/null ||
-            { echo "SKIPPED: $tool is missing (tools/deps.sh installs it)"; exit 77; }
-    done
-    /usr/bin/python3 -c 'import pyatspi' 2>/dev/null ||
-        { echo "SKIPPED: python3-pyatspi is missing (tools/deps.sh installs it)"; exit 77; }
-    exec dbus-run-session -- env TALLIVANT_KEYS_SESSION=1 bash "$0" "$@"
-fi
+# shellcheck source=tests/install/keys_harness.sh
+. "$(dirname "$0")/keys_harness.sh"
+in_own_dbus_session "$0" "$@"
 
 cmake_command=$1
 build_dir=$2
@@ -51,79 +44,6 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 mkdir -p "$artefacts"
-
-# What a screen reader finds, asked through AT-SPI and waited for up to the step limit:
-#   box TITLE TEXT...  the shown box TITLE says each TEXT  item NAME  an open menu shows NAME
-#   news PATTERN       the strip's news reads PATTERN      note N TEXT  play N's note in Plays
-read -r -d '' reader <<'EOF' || true
-import re, sys, time
-import pyatspi
-
-def windows():
-    apps = [a for a in pyatspi.Registry.getDesktop(0) if a and a.name.lower() == "tallivant"]
-    return [w for a in apps[:1] for w in a if w and w.getState().contains(pyatspi.STATE_SHOWING)]
-
-def walk(acc):
-    # Past the sheet's hundreds of fields: asked one by one over D-Bus they take seconds, and no
-    # box, menu, strip or table is among them.
-    yield acc
-    if acc.childCount <= 40:
-        for child in acc:
-            yield from walk(child) if child else ()
-
-def texts(acc):
-    text = "Text" in pyatspi.listInterfaces(acc)
-    return [acc.name] + ([acc.queryText().getText(0, -1)] if text else [])
-
-def box(title, *wanted):
-    said = [[t for a in walk(w) for t in texts(a)] for w in windows() if w.name == title]
-    return bool(said) and all(any(x in t for t in said[0]) for x in wanted), f"{title}: {said}"
-
-def item(name):
-    return any(a.name == name and a.getRole() == pyatspi.ROLE_MENU_ITEM
-               for w in windows() for a in walk(w)), f"no menu item {name!r}"
-
-def news(pattern):
-    said = [a.name for w in windows() if w.name == "Tallivant" for a in walk(w)
-            if a.description == "News"]
-    return any(re.fullmatch(pattern, n) for n in said), f"the news reads {said}"
-
-def note(number, text):
-    tables = [a.queryTable() for w in windows() if w.name == "Plays" for a in walk(w)
-              if a.getRole() == pyatspi.ROLE_TABLE]
-    notes = [t.getAccessibleAt(r, 5).name for t in tables for r in range(t.nRows)
-             if t.getAccessibleAt(r, 0).name == number]
-    return notes == [text], f"play {number}'s notes {notes}"
-
-limit, check, args = float(sys.argv[1]), globals()[sys.argv[2]], sys.argv[3:]
-deadline = time.monotonic() + limit
-while True:
-    try:
-        done, seen = check(*args)
-    except Exception as e:  # a window that closes while it is read
-        done, seen = False, repr(e)
-    if done or time.monotonic() > deadline:
-        print(f"after {limit:.0f} s, {seen}")
-        sys.exit(0 if done else 1)
-    time.sleep(0.05)
-EOF
-ask() {
-    type_pressed
-    /usr/bin/python3 -c "$reader" "$step_limit" "$@" >"$work/asked" 2>&1 ||
-        fail "$stage: waited for $(printf '"%s" ' "$@")and got $(cat "$work/asked")"
-}
-
-# Keys are pressed in turn and typed when the test next looks at the screen, in one run of
-# xdotool: the scenario's pace is a fixed 250 ms between keys, whatever the program does
-# meanwhile, and no key waits for a process to start.
-pressed=()
-press() { pressed+=("$@"); }
-type_pressed() {
-    [ ${#pressed[@]} = 0 ] && return
-    printf 'key %s\nsleep 0.25\n' "${pressed[@]}" | xdotool - ||
-        fail "$stage: xdotool could not type ${pressed[*]}"
-    pressed=()
-}
 
 names=('&1 Ann' '&2 Bea' '&3 Cy' '&4 Di' '&5 Eve' '&6 Flo' '&7 Gus' '&8 Hal' '&9 Ivy' '&0 Jo'
     '&A Kai' '&B Lee')
@@ -156,61 +76,16 @@ held_text() {
     echo "Held: ${keys%, }. Enter: they act. Escape: they are dropped."
 }
 
-# Closes the box titled $1 with the key $2 once it has the keyboard; the main window has it
-# back afterwards.
-close_box() {
-    type_pressed
-    wait_window "$1"
-    local box=$window
-    focus_window "$box" "the box \"$1\""
-    xdotool key "$2"
-    wait_window_gone "$box" "the box \"$1\""
-    focus_window "$main_window" "the main window"
-}
-
 step "install the build into $work/usr"
 install_build
 program=$work/usr/bin/tallivant
 [ -x "$program" ] || fail "no program at usr/bin/tallivant"
 
 start_x_server
-
-step "start the AT-SPI bus"
-/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/atspi.log" 2>&1 &
-launcher_pid=$!
-deadline=$((SECONDS + step_limit))
-# Asked whether the name has an owner: a call to the name itself would start a second launcher.
-until dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-    org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'; do
-    ((SECONDS < deadline)) || fail "no AT-SPI bus within ${step_limit}s: $(cat "$work/atspi.log")"
-    sleep 0.05
-done
-
+start_atspi
 step "a game file with a roster of twelve and no stats, opened by the installed program"
 game=$work/game.txt
-zeros=$(printf ',"0"%.0s' $(seq 17))
-{
-    printf '"Name","FGM","FGA","FG%%","FTM","FTA","FT%%","3PTM","3PTA","3PT%%","REBS","ASTS",'
-    printf '"TurnOver'"'"'s","STLS","BLKS","Prsnl Fls","TechFls","Points"\r\n'
-    for label in "${names[@]}" 'First Quarter' 'Second Quarter' 'Third Quarter' \
-        'Fourth Quarter' 'Overtime totals' 'Game totals'; do
-        printf '"%s"%s\r\n' "$label" "$zeros"
-    done
-} >"$game"
-mkdir -m 700 "$work/runtime"
-mkdir "$work/home"
-sanitizer_settings=()
-for name in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS; do
-    [ -z "${!name:-}" ] || sanitizer_settings+=("$name=${!name}")
-done
-env -i PATH="$PATH" DISPLAY="$display" QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 \
-    DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
-    HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime" \
-    "${sanitizer_settings[@]}" "$program" "$game" >"$work/program.log" 2>&1 &
-app_pid=$!
-wait_window Tallivant
-main_window=$window
-focus_window "$main_window" "the main window"
+start_program "$game"
 
 begin '1, keys behind "Foul trouble"'
 stats 1:m 1:m 1:m
