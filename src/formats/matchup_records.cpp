@@ -148,12 +148,32 @@ std::optional<Rules> rulesOf(const std::vector<std::string>& v) {
 
 } // namespace
 
-std::string matchupText(const Matchup& matchup) {
+std::string detailsText(const Matchup& matchup) {
+    std::string out;
+    // With opponent plays, always: an older reader must stop before our plays.
+    if (!matchup.empty() || matchup.details.rules != Rules{})
+        appendRecord(out, kDetailsRecord, detailsValues(matchup.details));
+    return out;
+}
+
+std::string opponentText(const Matchup& matchup) {
     std::string out;
     for (const OpponentPlay& p : matchup.opponent)
         appendRecord(out, kOpponentRecord, opponentValues(p, false));
-    if (matchup.details.given() || matchup.details.rules != Rules{})
-        appendRecord(out, kDetailsRecord, detailsValues(matchup.details));
+    return out;
+}
+
+std::string afterGameText(std::string_view quarterAndPlays, const Matchup& matchup) {
+    const std::string details = detailsText(matchup);
+    std::string out;
+    out.reserve(quarterAndPlays.size() + details.size() + 64 * matchup.opponent.size());
+    // After the quarter's line, which the plays' text starts with when it is not empty.
+    const std::size_t quarter = quarterAndPlays.find("\r\n");
+    const std::size_t at = quarter == std::string_view::npos ? 0 : quarter + 2;
+    out += quarterAndPlays.substr(0, at);
+    out += details;
+    out += quarterAndPlays.substr(at);
+    out += opponentText(matchup);
     return out;
 }
 

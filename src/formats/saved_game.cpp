@@ -166,8 +166,7 @@ std::optional<std::string> encodeSavedGame(const GameContents& game, Quarter qua
                                            const Plays& plays, const Matchup& matchup) {
     std::string bytes = encodeGameFile(game);
     if (!fitsSavedGame(bytes.size(), plays, longestMatchupText(matchup))) return std::nullopt;
-    bytes += quarterAndPlaysText(quarter, plays);
-    bytes += matchupText(matchup);
+    bytes += afterGameText(quarterAndPlaysText(quarter, plays), matchup);
     return bytes;
 }
 

@@ -43,7 +43,7 @@ void rememberDetails(const GameDetails& details) {
     kept.details.team = details.team;
     kept.details.rules = details.rules;
     QSettings(kOrganization, kApplication)
-        .setValue(kDetailsKey, QString::fromStdString(matchupText(kept)).trimmed());
+        .setValue(kDetailsKey, QString::fromStdString(detailsText(kept)).trimmed());
 }
 
 } // namespace

@@ -80,8 +80,10 @@ std::optional<std::string> recoveryBytes(const KeptGame& kept, PlaysText& plays)
     std::string text = encodeGameFile(kept.game);
     if (!fitsSavedGame(text.size(), kept.plays, longestMatchupText(kept.matchup)))
         return std::nullopt;
-    text += plays.of(kept.quarter, kept.plays);
-    text += matchupText(kept.matchup);
+    if (kept.matchup.empty() && kept.matchup.details.rules == Rules{})
+        text += plays.of(kept.quarter, kept.plays);
+    else
+        text += afterGameText(plays.of(kept.quarter, kept.plays), kept.matchup);
     const auto record = [&](std::string_view name, std::initializer_list<std::string> values) {
         text += "\"" + std::string(name) + "\"";
         for (const std::string& v : values)
