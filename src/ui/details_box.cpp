@@ -44,12 +44,11 @@ QSpinBox* count(QWidget* parent, const char* name, int from) {
 QString noteOf(RulesPreset preset) {
     switch (preset) {
     case RulesPreset::Nba:
-        return QStringLiteral("The sheet has one overtime line: all overtime periods count "
-                              "together. The last-two-minutes rule needs a clock and is not "
-                              "applied.");
+        return QStringLiteral("All overtime periods count together: the sheet has one overtime "
+                              "line.\nThe last-two-minutes rule needs a clock and is not applied.");
     case RulesPreset::NcaaMen:
-        return QStringLiteral("The 1st and 2nd quarter lines are the two halves; the 3rd and 4th "
-                              "stay unused.");
+        return QStringLiteral("The 1st and 2nd quarter lines are the two halves;\nthe 3rd and "
+                              "4th stay unused.");
     default:
         return {};
     }
@@ -80,7 +79,6 @@ DetailsBox::DetailsBox(const GameDetails& details, const std::array<int, kQuarte
     form->addRow(QStringLiteral("&Rules:"), preset_);
     note_ = new QLabel(this);
     note_->setObjectName(QStringLiteral("lblrulesnote"));
-    note_->setWordWrap(true);
     form->addRow(QString(), note_);
 
     foulOut_ = count(this, "spnfoulout", 1);

@@ -28,19 +28,23 @@ Strip::Strip(QWidget* parent) : QStatusBar(parent) {
     lblscore_ = stripLabel(this, "lblscore", "Game");
     lblnews_ = stripLabel(this, "lblnews", "News");
     lblnews_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // The score line may be longer than the sheet is wide: it is cut at the right rather than
-    // widen the window (a reader hears it whole).
+    // The news takes the room its text needs and the score line the rest. Neither widens the
+    // window: a line longer than the room is cut at the right (a reader hears it whole, and the
+    // tooltip shows it).
     lblscore_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    lblnews_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    addWidget(lblscore_, 3);
-    addWidget(lblnews_, 2);
+    lblnews_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    lblnews_->setMinimumWidth(1);
+    addWidget(lblscore_, 1);
+    addWidget(lblnews_, 0);
     newsTime_.setSingleShot(true);
     newsTime_.setInterval(kNewsTime);
     connect(&newsTime_, &QTimer::timeout, this, &Strip::showFiles);
 }
 
 void Strip::setGame(const QString& state) {
-    if (lblscore_->text() != state) lblscore_->setText(state);
+    if (lblscore_->text() == state) return;
+    lblscore_->setText(state);
+    lblscore_->setToolTip(state);
 }
 
 void Strip::setFiles(const QString& state) {
