@@ -20,6 +20,34 @@ in_own_dbus_session() {
     exec dbus-run-session -- env TALLIVANT_KEYS_SESSION=1 bash "$@"
 }
 
+# The arguments every such test takes (<cmake> <build dir> <config or ""> <folder for a failure
+# screenshot>), its work folder named after $1, and the cleanup of what it starts.
+set_up_keys_test() {
+    cmake_command=$2
+    build_dir=$3
+    config=$4
+    artefacts=$5
+    # Seconds one step may take before the test gives up; generous for a loaded CI machine.
+    step_limit=${TALLIVANT_E2E_STEP_LIMIT:-10}
+    work=$(realpath --no-symlinks "$(mktemp -d "${TMPDIR:-/tmp}/tallivant-$1.XXXXXX")")
+    xvfb_pid=
+    app_pid=
+    launcher_pid=
+    display=
+    window_class='^tallivant$'
+    stage="start"
+    trap keys_test_cleanup EXIT
+    trap 'exit 130' INT TERM
+    mkdir -p "$artefacts"
+}
+
+keys_test_cleanup() {
+    stop "$app_pid"
+    stop "$launcher_pid"
+    stop "$xvfb_pid"
+    rm -rf "$work"
+}
+
 ask() {
     type_pressed
     /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi_reader.py" "$step_limit" "$@" >"$work/asked" 2>&1 ||

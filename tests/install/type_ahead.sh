@@ -18,32 +18,9 @@ set -euo pipefail
 . "$(dirname "$0")/keys_harness.sh"
 in_own_dbus_session "$0" "$@"
 
-cmake_command=$1
-build_dir=$2
-config=$3
-artefacts=$4
-# Seconds one step may take before the test gives up; generous for a loaded CI machine.
-step_limit=${TALLIVANT_E2E_STEP_LIMIT:-10}
-
-work=$(realpath --no-symlinks "$(mktemp -d "${TMPDIR:-/tmp}/tallivant-keys.XXXXXX")")
-xvfb_pid=
-app_pid=
-launcher_pid=
-display=
-window_class='^tallivant$'
-stage="start"
+set_up_keys_test keys "$@"
 # shellcheck source=tests/install/scorer.sh
 . "$(dirname "$0")/scorer.sh"
-
-cleanup() {
-    stop "$app_pid"
-    stop "$launcher_pid"
-    stop "$xvfb_pid"
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-mkdir -p "$artefacts"
 
 names=('&1 Ann' '&2 Bea' '&3 Cy' '&4 Di' '&5 Eve' '&6 Flo' '&7 Gus' '&8 Hal' '&9 Ivy' '&0 Jo'
     '&A Kai' '&B Lee')
