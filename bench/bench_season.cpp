@@ -22,7 +22,8 @@ namespace {
 
 // A season's worth of files and more: each game with a roster of its own among 30 names, so
 // that players come and go and change lines, and its 150 plays at times of its own, as File|Save
-// writes them (the season reads the plays to tell a half-time save from a game).
+// writes them (the season reads the plays to tell a half-time save from a game), with details
+// and an opponent play for every four of ours (the season lists the games with their scores).
 std::vector<std::string> writeSeason(const testing::ScratchFolder& folder, int games) {
     std::vector<std::string> paths;
     testing::FakeDialogs dialogs;
@@ -36,11 +37,20 @@ std::vector<std::string> writeSeason(const testing::ScratchFolder& folder, int g
         });
         for (int n = 1; n <= kPlayers; ++n)
             game.setName(n, std::to_string((n * 7 + g) % 30) + "  José &Ruiz");
-        for (int i = 0; i < 150; ++i)
+        game.setDetails({"Eagles",
+                         "Hawks " + std::to_string(g % 37),
+                         "2026-" + std::to_string(10 + g % 3) + "-" + std::to_string(10 + g % 19),
+                         "North Gym",
+                         {}});
+        for (int i = 0; i < 150; ++i) {
             testing::recordCycledStat(game, i + g);
+            if (i % 4 == 0)
+                game.recordOpponent(static_cast<OpponentWhat>(i / 4 % 4),
+                                    static_cast<Quarter>(i % 5));
+        }
         paths.push_back(folder / ("game " + std::to_string(g) + ".txt"));
-        testing::writeBytes(paths.back(),
-                            *encodeSavedGame(contentsOf(game), Quarter::First, game.plays()));
+        testing::writeBytes(paths.back(), *encodeSavedGame(contentsOf(game), Quarter::First,
+                                                           game.plays(), game.matchup()));
     }
     return paths;
 }

@@ -5,7 +5,8 @@
 // Writes a full game to a game file, as File|Save writes it, for the command-line benchmark:
 // twelve named players and that many plays (300 unless given), cycling over players, stats and
 // quarters; with START (seconds after midnight) the plays are a second apart from then, so that
-// games written with different starts are different games to a season, not saves of one.
+// games written with different starts are different games to a season, not saves of one. The
+// game has details and an opponent play for every four of ours.
 // Usage: full_game_file PATH [PLAYS [START]]
 #include <cstdio>
 #include <cstdlib>
@@ -50,8 +51,16 @@ int main(int argc, char* argv[]) {
         });
     for (int n = 1; n <= kPlayers; ++n)
         game.setName(n, testing::kFullGameNames[n - 1]);
-    for (int i = 0; i < plays; ++i)
+    // Both sides, as a game kept since the details came: the season reads the score, the
+    // report prints its heading.
+    const int start = argc == 4 ? std::atoi(argv[3]) : 0;
+    game.setDetails(
+        {"Eagles", "Hawks " + std::to_string(start % 37), "2026-12-09", "North Gym", {}});
+    for (int i = 0; i < plays; ++i) {
         testing::recordCycledStat(game, i);
+        if (i % 4 == 0)
+            game.recordOpponent(static_cast<OpponentWhat>(i / 4 % 4), static_cast<Quarter>(i % 5));
+    }
     Host host;
     dialogs.fileAnswers = {std::string(argv[1])};
     return FileCommands(game, dialogs, host).savegame() ? 0 : 1;

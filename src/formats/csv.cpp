@@ -10,6 +10,7 @@
 
 #include "formats/box_columns.h"
 #include "formats/paths.h"
+#include "formats/score.h"
 #include "sheet/numbers.h"
 
 namespace tallivant {
@@ -110,7 +111,7 @@ std::string csvField(std::string_view value) {
     return out + '"';
 }
 
-std::string boxScoreCsv(const GameContents& game) {
+std::string boxScoreCsv(const GameContents& game, const Matchup& matchup) {
     std::string out(kByteOrderMark);
     std::array<std::string, 1 + kBoxColumns> cells = {"Player"};
     for (int c = 0; c < kBoxColumns; ++c)
@@ -127,6 +128,14 @@ std::string boxScoreCsv(const GameContents& game) {
     for (int q = 0; q < kQuarters; ++q)
         row(kTeamLines[q], quarterLine(static_cast<Quarter>(q)));
     row(kTeamLines[kQuarters], kTotalsLine);
+    if (!matchup.details.given()) return out;
+
+    const GameScore score = gameScore(game.fields, matchup);
+    appendCsvRow(out, std::array<std::string, 0>{});
+    appendCsvRow(out, {"Score", ourName(matchup.details), theirName(matchup.details)});
+    for (const PeriodScore& p : score.periods)
+        appendCsvRow(out, {p.name, scoreText(p.ours), std::to_string(p.theirs)});
+    appendCsvRow(out, {"Final", scoreText(score.ours), std::to_string(score.theirs)});
     return out;
 }
 

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "formats/game_file.h"
+#include "sheet/matchup.h"
 #include "sheet/plays.h"
 
 namespace tallivant {
@@ -44,7 +45,10 @@ inline void appendCsvRow(std::string& out, std::initializer_list<std::string_vie
 // A header row of the box score's columns (box_columns.h: 2PM … 3P%, FGM, FGA, FG% of every
 // field goal, FTM … PTS), the twelve players (names as their buttons show them), the five
 // quarters and the game totals. A percentage with no attempts is an empty cell.
-std::string boxScoreCsv(const GameContents& game);
+// A game with details (GameDetails::given) adds, after an empty row, the score
+// by period: a row "Score", our name, theirs; one row per period ("1st" … "OT", or "1st half"
+// …) with both sides' points; and a row "Final".
+std::string boxScoreCsv(const GameContents& game, const Matchup& matchup = {});
 
 // A header row and one row per play, oldest first, in the words of the Plays window; `names`
 // are the roster's names as typed.

@@ -170,17 +170,30 @@ std::optional<std::string> encodeSavedGame(const GameContents& game, Quarter qua
     return bytes;
 }
 
-std::vector<std::vector<std::string>> splitRecords(std::string_view text) {
-    std::vector<std::vector<std::string>> records;
+namespace {
+// Each line's values to `use`, one line at a time: a season reads some 400,000 records, and
+// does not need them all at once.
+template <typename Use> void forEachRecord(std::string_view text, Use use) {
     std::size_t at = 0;
     while (at < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", at);
-        if (end == std::string_view::npos) end = text.size();
+        // Not find_first_of, which looks each byte up in its set with a call of its own.
+        const auto lineEnd =
+            std::find_if(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(),
+                         [](char c) { return c == '\r' || c == '\n'; });
+        const auto end = static_cast<std::size_t>(lineEnd - text.begin());
         auto values =
             splitValues(text.substr(at, end - at), std::numeric_limits<std::size_t>::max());
-        if (!values.empty()) records.push_back(std::move(values));
+        if (!values.empty()) use(std::move(values));
         at = end + 1;
     }
+}
+} // namespace
+
+std::vector<std::vector<std::string>> splitRecords(std::string_view text) {
+    std::vector<std::vector<std::string>> records;
+    forEachRecord(text, [&records](std::vector<std::string>&& values) {
+        records.push_back(std::move(values));
+    });
     return records;
 }
 
@@ -262,8 +275,8 @@ std::variant<SavedGame, NotAGameFile> readSavedGame(std::string_view bytes, Read
     SavedGame saved;
     saved.game = std::move(std::get<GameContents>(game));
     if (reading == Reading::GameOnly) return saved;
-    for (const auto& record : splitRecords(std::string_view(decoded->text).substr(end)))
-        readGameRecord(record, saved);
+    forEachRecord(std::string_view(decoded->text).substr(end),
+                  [&saved](std::vector<std::string>&& record) { readGameRecord(record, saved); });
     if (decoded->strayAfterGame) saved.playsLeftOut = true;
     keepPlaysThatFit(saved);
     return saved;

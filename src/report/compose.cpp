@@ -7,6 +7,8 @@
 #include <array>
 #include <string_view>
 
+#include "formats/score.h"
+#include "report/place.h"
 #include "sheet/plays.h"
 
 namespace tallivant {
@@ -96,18 +98,81 @@ void appendTable(std::vector<ReportLine>& out, const Game& game, ReportLine head
     out.push_back(valueLine(game, std::string(kTotalsLabel), kTotalsLine, cells));
 }
 
+// The text cut to `most` characters, the last of them "…"; UTF-8 characters stay whole.
+std::string cut(std::string text, int most) {
+    if (characterCount(text) <= most) return text;
+    std::size_t end = 0;
+    for (int kept = 0; end < text.size(); ++end)
+        if ((static_cast<unsigned char>(text[end]) & 0xC0) != 0x80 && kept++ == most - 1) break;
+    text.resize(end);
+    return text + "\xE2\x80\xA6";
+}
+
+std::string dateAndPlace(const GameDetails& details) {
+    std::string out = details.date;
+    if (!details.place.empty()) out += (out.empty() ? "" : ", ") + details.place;
+    return out;
+}
+
 } // namespace
 
-std::vector<ReportLine> composeReport(const Game& game) {
+std::vector<ReportLine> composeHeading(const Game& game) {
+    const Matchup& matchup = game.matchup();
+    const GameDetails& details = matchup.details;
+    if (!details.given()) return {};
+    std::array<std::string, kFields> fields;
+    for (int id = 0; id < kFields; ++id)
+        fields[id] = game.text(Field::fromId(id));
+    const GameScore score = gameScore(fields, matchup);
+
+    // Regular quarters go unnamed, as on a scoreboard; halves and overtime say what they are.
+    std::string periods;
+    for (const PeriodScore& p : score.periods) {
+        periods += periods.empty() ? "(" : ", ";
+        if (details.rules.halves || p.quarter == Quarter::Overtime) periods += p.name + " ";
+        periods += scoreText(p.ours) + "-" + std::to_string(p.theirs);
+    }
+    if (!periods.empty()) periods += ")";
+
+    std::vector<std::string> parts = {ourName(details) + " " + scoreText(score.ours) + " : " +
+                                          std::to_string(score.theirs) + " " + theirName(details),
+                                      periods, dateAndPlace(details)};
+    std::erase(parts, std::string());
+    // Whole parts fill the first line; whatever does not fit goes on the second.
+    constexpr std::string_view kGap = "   ";
+    std::array<std::string, 2> lines;
+    std::size_t line = 0;
+    for (const std::string& part : parts) {
+        const std::string joined =
+            lines[line].empty() ? part : lines[line] + std::string(kGap) + part;
+        if (line == 0 && !lines[0].empty() && characterCount(joined) > kHeadingCharacters) {
+            line = 1;
+            lines[1] = part;
+        } else {
+            lines[line] = joined;
+        }
+    }
     std::vector<ReportLine> out;
-    out.reserve(kReportLines);
+    for (const std::string& text : lines)
+        if (!text.empty()) out.push_back({{kNameColumn, cut(text, kHeadingCharacters)}});
+    out.emplace_back();
+    return out;
+}
+
+std::vector<ReportLine> composeReport(const Game& game) {
+    std::vector<ReportLine> out = composeHeading(game);
+    const bool headed = !out.empty();
+    out.reserve(out.size() + kReportLines);
 
     ReportLine shootingHeading{{kNameColumn, "Name"}};
     for (const auto& [text, column] : kShootingHeadings)
         shootingHeading.push_back({column, std::string(text)});
     appendTable(out, game, std::move(shootingHeading), rule(49, 84), rule(49, 84), kShooting);
 
-    for (int i = 0; i < 3; ++i)
+    // Under a heading the tables stand a line closer, so that a heading of two lines still
+    // leaves the report on one page of A4 (47 lines at 10 points).
+    const int between = headed ? 2 : 3;
+    for (int i = 0; i < between; ++i)
         out.emplace_back();
 
     ReportLine othersHeading{{kNameColumn, "Name"},

@@ -5,7 +5,7 @@
 // The printed report as it is composed from the sheet: 45 lines of items, each a text to print
 // at a print column, in the order they are printed. The texts are the sheet's own field texts,
 // copied as they stand, and the names as their buttons show them (without the Alt-letter's
-// "&"); nothing is computed here.
+// "&"); only a game with details gets a heading above them, with its score.
 #pragma once
 
 #include <string>
@@ -29,7 +29,16 @@ using ReportLine = std::vector<ReportItem>;
 
 inline constexpr int kReportLines = 45;
 
-// The shooting table, three empty lines and the table of the other stats.
+// The most characters a heading line takes: as wide as the tables' widest line.
+inline constexpr int kHeadingCharacters = 117;
+
+// For a game with details (GameDetails::given), the heading: both teams with the final score,
+// the score by period, the date and the place, on one line or two, each line cut with "…"
+// where it would run past the tables; then an empty line. Nothing for a game without details.
+std::vector<ReportLine> composeHeading(const Game& game);
+
+// The heading, the shooting table, three empty lines (two under a heading) and the table of the
+// other stats.
 std::vector<ReportLine> composeReport(const Game& game);
 
 } // namespace tallivant

@@ -74,6 +74,70 @@ Table layOut(const std::vector<Row>& rows, const Row& headers, QFont font,
     }
 }
 
+// Under the table, the team's record and the games counted, a line each, in columns of their
+// widest text (an opponent cut at kSeasonNameCharacters); a page that is full goes on to the
+// next with the list's headers again.
+bool drawGames(const Season& season, const std::string& separator, QPainter& painter,
+               QPagedPaintDevice& device, double top, const std::function<bool()>& failed) {
+    if (season.games.empty()) return true;
+    const QFontMetricsF metrics(painter.font(), &device);
+    const double gap = 2 * metrics.averageCharWidth();
+    std::vector<std::array<QString, kSeasonGameColumns>> rows;
+    rows.reserve(season.games.size());
+    std::array<QString, kSeasonGameColumns> headers;
+    std::array<double, kSeasonGameColumns> widths{};
+    for (int c = 0; c < kSeasonGameColumns; ++c) {
+        headers[c] = qstring(kSeasonGameHeaders[c]);
+        widths[c] = metrics.horizontalAdvance(headers[c]);
+    }
+    for (const SeasonGame& game : season.games) {
+        auto& row = rows.emplace_back();
+        const auto texts = seasonGameTexts(game);
+        for (int c = 0; c < kSeasonGameColumns; ++c) {
+            row[c] = QString::fromStdString(texts[c]);
+            widths[c] = std::max(widths[c], metrics.horizontalAdvance(row[c]));
+        }
+    }
+    widths[1] = std::min(widths[1], std::max(metrics.horizontalAdvance(headers[1]),
+                                             kSeasonNameCharacters * metrics.averageCharWidth()));
+    std::array<double, kSeasonGameColumns> left{};
+    for (int c = 1; c < kSeasonGameColumns; ++c)
+        left[c] = left[c - 1] + widths[c - 1] + gap;
+    widths[3] = std::max(0.0, device.width() - left[3]);
+
+    const double pageHeight = device.height();
+    const auto line = [&](const std::array<QString, kSeasonGameColumns>* row, const QString& alone,
+                          bool keepsHeaders) {
+        if (top > 0 && top + metrics.height() > pageHeight) {
+            if (!device.newPage()) return false;
+            top = 0;
+            if (keepsHeaders) {
+                for (int c = 0; c < kSeasonGameColumns; ++c)
+                    painter.drawText(QPointF(left[c], metrics.ascent()), headers[c]);
+                top = metrics.lineSpacing();
+            }
+        }
+        const double baseline = top + metrics.ascent();
+        if (row) {
+            for (int c = 0; c < kSeasonGameColumns; ++c)
+                painter.drawText(QPointF(left[c], baseline),
+                                 metrics.elidedText((*row)[c], Qt::ElideRight, widths[c]));
+        } else {
+            painter.drawText(QPointF(0, baseline), alone);
+        }
+        top += metrics.lineSpacing();
+        return !failed();
+    };
+    top += metrics.lineSpacing();
+    if (!line(nullptr, QString::fromStdString(recordLine(season.record, separator)), false))
+        return false;
+    top += metrics.lineSpacing();
+    if (!line(&headers, {}, false)) return false;
+    for (const auto& row : rows)
+        if (!line(&row, {}, true)) return false;
+    return true;
+}
+
 } // namespace
 
 std::string seasonDate() {
@@ -141,7 +205,7 @@ bool drawSeason(const Season& season, const std::string& date, QPainter& painter
         pageHasRows = true;
         if (!nextLine()) return false;
     }
-    return true;
+    return drawGames(season, separator, painter, device, top, failed);
 }
 
 } // namespace tallivant

@@ -15,6 +15,7 @@
 #include <variant>
 
 #include "formats/saved_game.h"
+#include "formats/score.h"
 #include "sheet/game.h"
 #include "sheet/numbers.h"
 #include "sheet/plays.h"
@@ -244,9 +245,15 @@ Season readSeason(const std::vector<std::string>& paths) {
         plays.push_back(&o.saved.plays);
     const std::vector<std::optional<std::size_t>> later = laterSaves(plays);
     Tally tally;
+    std::vector<SeasonGame> games;
     for (std::size_t g = 0; g < opened.size(); ++g) {
         if (!later[g]) {
-            tally.add(opened[g].saved.game);
+            const SavedGame& saved = opened[g].saved;
+            tally.add(saved.game);
+            const Matchup& matchup = saved.matchup;
+            const GameScore score = gameScore(saved.game.fields, matchup);
+            games.push_back({paths[opened[g].given], matchup.details.date, matchup.details.opponent,
+                             hasScore(matchup), score.ours, score.theirs});
             continue;
         }
         const std::string& laterPath = paths[opened[*later[g]].given];
@@ -258,6 +265,9 @@ Season readSeason(const std::vector<std::string>& paths) {
     for (std::optional<LeftOutFile>& file : leftOut)
         if (file) season.leftOut.push_back(std::move(*file));
     season.read = paths;
+    sortSeasonGames(games);
+    season.record = recordOf(games);
+    season.games = std::move(games);
     return season;
 }
 

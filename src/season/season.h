@@ -68,6 +68,25 @@ std::string earlierSaveReason(std::string_view laterSave);
 std::optional<std::string> badCountReason(const GameContents& game);
 inline constexpr double kMostInACount = 9999;
 
+// A game the season counted, as its list shows it.
+struct SeasonGame {
+    std::string path;     // as given
+    std::string date;     // the details' date as typed; empty without one
+    std::string opponent; // the details' opponent; empty without one
+    bool scored = false;  // the file holds details or opponent plays (score.h: hasScore)
+    double ours = 0;      // the game's points, and with `scored` the opponent's
+    int theirs = 0;
+};
+
+// The team's record over the games with a score; a tie is neither a win nor a loss.
+struct SeasonRecord {
+    int wins = 0, losses = 0, ties = 0;
+    int scored = 0; // the games it is counted over
+    double pointsAgainst = 0;
+    // The opponents' points per game with a score; 0 with none.
+    double againstPerGame() const { return scored > 0 ? pointsAgainst / scored : 0.0; }
+};
+
 struct Season {
     // Sorted by points per game, highest first; equal ones by name. A player named in some game
     // is listed even without a stat in any (0 games played).
@@ -75,7 +94,30 @@ struct Season {
     SeasonLine team; // over every game that counted: its games are the files that opened
     std::vector<LeftOutFile> leftOut; // in the order given
     std::vector<std::string> read;    // every file given, counted or not: no output may be one
+    // The games counted, by date as typed (those without one last), equal dates by file name.
+    std::vector<SeasonGame> games;
+    SeasonRecord record;
 };
+
+// The list's order: by date (a game without one after those with one), then by file name,
+// then by path.
+void sortSeasonGames(std::vector<SeasonGame>& games);
+// The team's record over the games.
+SeasonRecord recordOf(const std::vector<SeasonGame>& games);
+// "58-52" for a game with a score, empty without.
+std::string scoreOf(const SeasonGame& game);
+// "2-1", with " (1 tie)" or " (2 ties)" after it when there are any.
+std::string recordText(const SeasonRecord& record);
+// The team's line under the table: "Record 2-1, 54.3 points against per game (3 games with a
+// score)", the average with one decimal in `decimalSeparator`; "No game with a score" without.
+std::string recordLine(const SeasonRecord& record, std::string_view decimalSeparator = ".");
+// The opponents' points per game with a score, with one decimal ("54.3").
+std::string againstPerGameText(const SeasonRecord& record, std::string_view decimalSeparator = ".");
+// The games list's columns: "Date", "Opponent", "Score", "File"; and a game's texts in them,
+// the file by its name alone.
+inline constexpr int kSeasonGameColumns = 4;
+extern const std::array<std::string_view, kSeasonGameColumns> kSeasonGameHeaders;
+std::array<std::string, kSeasonGameColumns> seasonGameTexts(const SeasonGame& game);
 
 inline constexpr std::string_view kTeamName = "Team";
 

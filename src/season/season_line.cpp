@@ -90,4 +90,15 @@ std::array<std::string, kSeasonColumns> seasonRowTexts(const SeasonLine& line,
     return row;
 }
 
+std::string againstPerGameText(const SeasonRecord& record, std::string_view decimalSeparator) {
+    return tenths(record.againstPerGame(), decimalSeparator);
+}
+
+std::string recordLine(const SeasonRecord& record, std::string_view decimalSeparator) {
+    if (record.scored == 0) return "No game with a score";
+    return "Record " + recordText(record) + ", " + againstPerGameText(record, decimalSeparator) +
+           " points against per game (" + std::to_string(record.scored) +
+           (record.scored == 1 ? " game with a score)" : " games with a score)");
+}
+
 } // namespace tallivant

@@ -16,7 +16,7 @@ std::vector<Output> boxScoreOutputs(const Game& game, const std::string& path) {
     std::array<std::string, kPlayers> names;
     for (int n = 1; n <= kPlayers; ++n)
         names[n - 1] = game.name(n);
-    return {{path, boxScoreCsv(contentsOf(game))},
+    return {{path, boxScoreCsv(contentsOf(game), game.matchup())},
             {playsCsvPath(path), playsCsv(game.plays(), names)}};
 }
 

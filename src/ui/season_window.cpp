@@ -7,6 +7,7 @@
 #include <QAbstractTableModel>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLocale>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -15,6 +16,7 @@
 #include <QSortFilterProxyModel>
 #include <QStyleOptionHeader>
 #include <QTableView>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -167,6 +169,7 @@ SeasonWindow::SeasonWindow(Season season, Dialogs& dialogs, FilesHost& host, QWi
         {}, "seasonClose", made);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_);
+    const int gamesHeight = addGames(layout);
     layout->addLayout(buttons);
 
     // Every column in sight, and as many players as the screen allows.
@@ -175,8 +178,44 @@ SeasonWindow::SeasonWindow(Season season, Dialogs& dialogs, FilesHost& host, QWi
     for (int c = 0; c < kSeasonColumns; ++c)
         width += table_->columnWidth(c);
     const int rows = std::min(sorted_->rowCount(), 20) + 1;
-    wanted_ = QSize(width, rows * table_->verticalHeader()->defaultSectionSize() + 80);
+    wanted_ =
+        QSize(width, rows * table_->verticalHeader()->defaultSectionSize() + 80 + gamesHeight);
     fitOn(parent ? parent->screen()->availableGeometry() : screen()->availableGeometry());
+}
+
+int SeasonWindow::addGames(QVBoxLayout* layout) {
+    if (season_.games.empty()) return 0;
+    auto* record =
+        new QLabel(q(recordLine(season_.record, QLocale().decimalPoint().toStdString())), this);
+    record->setObjectName(QStringLiteral("seasonRecord"));
+    games_ = new QTableWidget(static_cast<int>(season_.games.size()), kSeasonGameColumns, this);
+    games_->setObjectName(QStringLiteral("seasonGames"));
+    games_->setAccessibleName(QStringLiteral("Games"));
+    QStringList headers;
+    for (const std::string_view header : kSeasonGameHeaders)
+        headers << q(std::string(header));
+    games_->setHorizontalHeaderLabels(headers);
+    for (int r = 0; r < games_->rowCount(); ++r) {
+        const auto texts = seasonGameTexts(season_.games[r]);
+        for (int c = 0; c < kSeasonGameColumns; ++c)
+            games_->setItem(r, c, new QTableWidgetItem(q(texts[c])));
+    }
+    games_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    games_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    games_->setTabKeyNavigation(false);
+    games_->verticalHeader()->hide();
+    games_->verticalHeader()->setDefaultSectionSize(table_->verticalHeader()->defaultSectionSize());
+    games_->horizontalHeader()->setStretchLastSection(true);
+    games_->resizeColumnsToContents();
+    layout->addWidget(record);
+    layout->addWidget(games_);
+    // The list takes a few rows; more scroll, so that the players keep the room.
+    const int shown = std::min(games_->rowCount(), 6) + 1;
+    const int height = shown * games_->verticalHeader()->defaultSectionSize() +
+                       2 * games_->frameWidth() + record->sizeHint().height() +
+                       2 * layout->spacing();
+    games_->setMinimumHeight(std::min(height, 3 * games_->verticalHeader()->defaultSectionSize()));
+    return height;
 }
 
 void SeasonWindow::fitOn(const QRect& available) {

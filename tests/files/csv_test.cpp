@@ -111,6 +111,78 @@ TEST_F(CsvExport, BoxScoreReadsBackAsTheSheetWithEveryName) {
     }
 }
 
+// A game with details: after the box score, an empty row and the score by period, our points
+// the sheet's quarter lines, theirs what their plays add up to, the names formula-guarded. The
+// opponent's plays without details add nothing.
+TEST_F(CsvExport, ScoreByPeriodFollowsTheBoxScoreOfAGameWithDetails) {
+    using Rows = std::vector<std::vector<std::string>>;
+    Rules halves;
+    halves.halves = true;
+    const auto points = [](int number, Quarter q, OpponentWhat what, int figure = 0) {
+        return OpponentPlay{number, "19:00:00", q, what, figure, true, std::nullopt};
+    };
+    const OpponentPlays theirs = {points(1, Quarter::First, OpponentWhat::Set, 12),
+                                  points(2, Quarter::First, OpponentWhat::Three),
+                                  points(3, Quarter::Second, OpponentWhat::Two),
+                                  points(4, Quarter::Overtime, OpponentWhat::One)};
+    const std::vector<std::pair<std::string, std::string>> ours = {
+        {"txt1stpts", "20"}, {"txt2ndpts", "18"}, {"txtotpts", "2"}, {"txttmptstot", "40"}};
+    const struct {
+        const char* what;
+        GameDetails details;
+        std::vector<std::pair<std::string, std::string>> more; // fields beside `ours`
+        Rows score;
+    } cases[] = {
+        {"quarters and overtime",
+         {"=Eagles", "Hawks, Inc.", "2026-12-09", "", {}},
+         {{"txt3rdpts", "0"}},
+         {{"Score", "'=Eagles", "Hawks, Inc."},
+          {"1st", "20", "15"},
+          {"2nd", "18", "2"},
+          {"3rd", "0", "0"},
+          {"4th", "0", "0"},
+          {"OT", "2", "1"},
+          {"Final", "40", "18"}}},
+        {"halves",
+         {"", "", "", "North Gym", halves},
+         {},
+         {{"Score", "Us", "Opponent"},
+          {"1st half", "20", "15"},
+          {"2nd half", "18", "2"},
+          {"OT", "2", "1"},
+          {"Final", "40", "18"}}},
+        {"halves with a rebound on the 4th quarter's line",
+         {"", "", "", "North Gym", halves},
+         {{"txt4threb", "1"}},
+         {{"Score", "Us", "Opponent"},
+          {"1st half", "20", "15"},
+          {"2nd half", "18", "2"},
+          {"4th", "0", "0"},
+          {"OT", "2", "1"},
+          {"Final", "40", "18"}}},
+        {"no details", {}, {}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeDialogs quiet;
+        Game sheet(quiet);
+        sheet.zeroSheet();
+        for (const auto& fields : {ours, c.more})
+            for (const auto& [field, text] : fields)
+                sheet.setText(fieldByName(field), text);
+        sheet.setMatchup({c.details, theirs});
+        const std::string path = folder / "score.csv";
+        ASSERT_FALSE(writeOutputs(boxScoreOutputs(sheet, path), {}));
+        EXPECT_TRUE(rowsEndWithCrLf(readBytes(path)));
+        const Rows rows = readWithPython(path).rows;
+        ASSERT_GE(rows.size(), 1u + kLines);
+        EXPECT_EQ(rows[kLines][0], "Game Totals");
+        Rows expected = c.score;
+        if (!expected.empty()) expected.insert(expected.begin(), std::vector<std::string>{});
+        EXPECT_EQ(Rows(rows.begin() + 1 + kLines, rows.end()), expected);
+    }
+}
+
 // The plays beside the box score, oldest first, in the Plays window's words: a play taken back,
 // one given to another player and one moved to overtime say so in their notes.
 TEST_F(CsvExport, PlaysReadBackOldestFirstWithTheirCorrections) {

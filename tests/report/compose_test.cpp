@@ -153,6 +153,101 @@ TEST_F(ReportText, EmptyFieldTextsLeaveTheirColumnsBlank) {
     EXPECT_EQ(lines[26], std::string(20, ' ') + "0      0      0     0       0       0       0");
 }
 
+OpponentPlay opponentSet(Quarter quarter, int points) {
+    static int number = 0;
+    return {++number, "19:00:00", quarter, OpponentWhat::Set, points, true, std::nullopt};
+}
+
+// The heading above the tables: its text, on the first line at the names' column, an empty line
+// after it, and the tables unchanged below.
+TEST_F(ReportText, DetailsPutTheScoreDateAndPlaceAboveTheTables) {
+    struct Case {
+        const char* what;
+        GameDetails details;
+        std::vector<std::pair<std::string, std::string>> ours; // field, text
+        OpponentPlays theirs;
+        std::vector<std::string> heading;
+    };
+    Rules halves;
+    halves.halves = true;
+    const OpponentPlay uncounted = {9, "19:00:00", Quarter::Overtime, OpponentWhat::Three,
+                                    0, false,      std::nullopt};
+    const std::vector<Case> cases = {
+        {"four quarters",
+         {"Eagles", "Hawks", "2026-12-09", "North Gym", {}},
+         {{"txt1stpts", "14"},
+          {"txt2ndpts", "16"},
+          {"txt3rdpts", "12"},
+          {"txt4thpts", "16"},
+          {"txttmptstot", "58"}},
+         {opponentSet(Quarter::First, 12), opponentSet(Quarter::Second, 10),
+          opponentSet(Quarter::Third, 18), opponentSet(Quarter::Fourth, 12)},
+         {"Eagles 58 : 52 Hawks   (14-12, 16-10, 12-18, 16-12)   2026-12-09, North Gym"}},
+        {"halves, and a date alone with no names",
+         {"", "", "2026-12-09", "", halves},
+         {{"txt1stpts", "30"}, {"txt2ndpts", "28"}, {"txttmptstot", "58"}},
+         {opponentSet(Quarter::First, 22), opponentSet(Quarter::Second, 30)},
+         {"Us 58 : 52 Opponent   (1st half 30-22, 2nd half 28-30)   2026-12-09"}},
+        {"overtime the opponent scored in",
+         {"Eagles", "Hawks", "", "North Gym", {}},
+         {},
+         {opponentSet(Quarter::Overtime, 3)},
+         {"Eagles 0 : 3 Hawks   (0-0, 0-0, 0-0, 0-0, OT 0-3)   North Gym"}},
+        {"overtime with only a foul of ours",
+         {"Eagles", "", "", "", {}},
+         {{"txtotpf", "1"}},
+         {},
+         {"Eagles 0 : 0 Opponent   (0-0, 0-0, 0-0, 0-0, OT 0-0)"}},
+        {"overtime with a play taken back and an empty line: none",
+         {"", "Hawks", "", "", {}},
+         {{"txtotfgper", "0.00%"}},
+         {uncounted},
+         {"Us 0 : 0 Hawks   (0-0, 0-0, 0-0, 0-0)"}},
+        {"long names push the date and place to a second line",
+         {std::string(40, 'E'), std::string(40, 'H'), "2026-12-09", std::string(60, 'P'), {}},
+         {},
+         {},
+         {std::string(40, 'E') + " 0 : 0 " + std::string(40, 'H') + "   (0-0, 0-0, 0-0, 0-0)",
+          "2026-12-09, " + std::string(60, 'P')}},
+        {"a line longer than the tables is cut",
+         {std::string(70, 'E'), std::string(70, 'H'), "", "", {}},
+         {},
+         {},
+         {std::string(70, 'E') + " 0 : 0 " + std::string(39, 'H') + "\xE2\x80\xA6",
+          "(0-0, 0-0, 0-0, 0-0)"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Game fresh(dialogs);
+        for (const auto& [field, text] : c.ours)
+            fresh.setText(fieldByName(field), text);
+        fresh.setMatchup({c.details, c.theirs});
+        const std::vector<std::string> lines = renderText(composeReport(fresh));
+        std::vector<std::string> tables = expectedReport(fresh);
+        ASSERT_EQ(tables[23], "");
+        tables.erase(tables.begin() + 23); // the tables a line closer under a heading
+        ASSERT_EQ(lines.size(), c.heading.size() + 1 + tables.size());
+        for (std::size_t i = 0; i < c.heading.size(); ++i) {
+            EXPECT_EQ(lines[i], "  " + c.heading[i]);
+            EXPECT_LE(characterCount(lines[i]), 2 + kHeadingCharacters);
+        }
+        EXPECT_EQ(lines[c.heading.size()], "");
+        const std::vector<std::string> below(lines.begin() + c.heading.size() + 1, lines.end());
+        EXPECT_EQ(below, tables);
+    }
+}
+
+// The opponent's points or the rules alone are no details: the report is as it always was.
+TEST_F(ReportText, OpponentPlaysOrRulesWithoutDetailsLeaveTheReportAsItWas) {
+    fillDistinct(game);
+    const std::vector<ReportLine> before = composeReport(game);
+    GameDetails rulesOnly;
+    rulesOnly.rules.halves = true;
+    game.setMatchup({rulesOnly, {opponentSet(Quarter::First, 12)}});
+    EXPECT_EQ(composeReport(game), before);
+    EXPECT_TRUE(composeHeading(game).empty());
+}
+
 TEST(ReportPlacement, ProportionalWidthsDecideWhetherALineIsPassed) {
     // 'W' is two columns wide, everything else one; a column is 10 units.
     const MeasureText width = [](std::string_view text) {

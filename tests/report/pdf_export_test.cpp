@@ -10,6 +10,7 @@
 
 #include "pdf_tools.h"
 #include "report/pdf.h"
+#include "report/place.h"
 #include "report_sheet.h"
 #include "support/scratch_folder.h"
 
@@ -55,6 +56,42 @@ TEST_F(PdfExport, PaperIsTheLocalesTurnedToLandscape) {
         EXPECT_EQ(info.pages, 1);
         EXPECT_NEAR(info.width, l.width, 1);
         EXPECT_NEAR(info.height, l.height, 1);
+    }
+}
+
+// The longest heading (two lines of long names and a place of 60 characters, overtime played)
+// above a full sheet still leaves the report on one page of either paper, every word in order.
+TEST_F(PdfExport, LongHeadingKeepsTheReportOnOnePageOfA4AndLetter) {
+    fillDistinct(game);
+    nameEveryone(game);
+    GameDetails details{"Northern Valley Community College Eagles",
+                        "Southern Ridge Technical Institute Hawks",
+                        "2026-12-09",
+                        "Municipal Sports Hall of the Greater North Valley, East Gym.",
+                        {}};
+    ASSERT_EQ(details.place.size(), 60u);
+    game.setMatchup(
+        {details, {{1, "19:00:00", Quarter::Overtime, OpponentWhat::Set, 12, true, {}}}});
+    const std::vector<std::string> lines = renderText(composeReport(game));
+    ASSERT_EQ(lines.size(), 47u); // two heading lines, an empty one, and one less between tables
+    ASSERT_TRUE(lines[1].find("East Gym") != std::string::npos) << lines[1];
+
+    std::vector<std::string> expected;
+    for (const auto& line : wordLines(lines))
+        expected.insert(expected.end(), line.begin(), line.end());
+    for (const QPageSize::PageSizeId paper : {QPageSize::A4, QPageSize::Letter}) {
+        SCOPED_TRACE(QPageSize::name(paper).toStdString());
+        const std::optional<std::string> bytes = reportPdf(game, QPageSize(paper));
+        ASSERT_TRUE(bytes);
+        const std::string path = folder / "heading.pdf";
+        writeBytes(path, *bytes);
+        const PdfInfo info = pdfInfo(path);
+        ASSERT_TRUE(info.ok);
+        EXPECT_EQ(info.pages, 1);
+        std::vector<std::string> printed;
+        for (const auto& line : wordLines(pdfText(path)))
+            printed.insert(printed.end(), line.begin(), line.end());
+        EXPECT_EQ(printed, expected);
     }
 }
 

@@ -12,6 +12,7 @@
 #include <memory>
 #include <random>
 #include <set>
+#include <tuple>
 #include <utility>
 
 #include "formats/game_file.h"
@@ -402,6 +403,80 @@ TEST(Season, GameWithACountThatIsNoneIsLeftOutAndTheRestCount) {
     ASSERT_EQ(season.team.games, 3);
     EXPECT_EQ(season.team.totals[PTS], 2 + 2 + 2);
     expectSameLines(season, addUpSeason(counting));
+}
+
+// The games listed by date (equal dates by file name, no date last) with their scores, and the
+// record over the games with a score: a tie neither won nor lost, a game without details or
+// opponent plays in no count, the points against averaged over the games with a score.
+TEST(Season, GamesListedByDateWithTheRecordOverTheGamesWithAScore) {
+    struct File {
+        std::string name, date, opponent;
+        int ours;
+        std::optional<int> theirs; // an opponent play setting them; none for no opponent play
+        std::string score;         // as the list shows it
+    };
+    const std::vector<File> given = {
+        {"a loss.txt", "2026-12-01", "Owls", 40, 41, "40-41"},
+        {"e no details.txt", "", "", 30, 20, "30-20"},
+        {"d nothing.txt", "", "", 25, std::nullopt, ""},
+        {"c tie.txt", "2026-11-02", "Hawks", 50, 50, "50-50"},
+        {"b win.txt", "2026-11-02", "Hawks, Inc.", 58, 52, "58-52"},
+    };
+    const ScratchFolder folder;
+    std::vector<std::string> paths;
+    for (const File& f : given) {
+        GameContents game;
+        game.names[0] = "1 Ann";
+        game.fields[Field{0, PTS}.id()] = std::to_string(f.ours);
+        game.fields[Field{kTotalsLine, PTS}.id()] = std::to_string(f.ours);
+        Matchup matchup;
+        matchup.details.date = f.date;
+        matchup.details.opponent = f.opponent;
+        if (f.theirs)
+            matchup.opponent.push_back(
+                {1, "19:00:00", Quarter::Third, OpponentWhat::Set, *f.theirs, true, {}});
+        paths.push_back(folder / f.name);
+        writeBytes(paths.back(), *encodeSavedGame(game, Quarter::First, {}, matchup));
+    }
+    const Season season = readSeason(paths);
+    ASSERT_TRUE(season.leftOut.empty());
+    EXPECT_EQ(season.team.games, 5);
+
+    std::vector<std::array<std::string, kSeasonGameColumns>> listed;
+    for (const SeasonGame& game : season.games)
+        listed.push_back(seasonGameTexts(game));
+    const std::vector<std::array<std::string, kSeasonGameColumns>> expected = {
+        {"2026-11-02", "Hawks, Inc.", "58-52", "b win.txt"},
+        {"2026-11-02", "Hawks", "50-50", "c tie.txt"},
+        {"2026-12-01", "Owls", "40-41", "a loss.txt"},
+        {"", "", "", "d nothing.txt"},
+        {"", "", "30-20", "e no details.txt"},
+    };
+    EXPECT_EQ(listed, expected);
+    EXPECT_EQ(season.games[0].path, paths[4]);
+
+    const SeasonRecord& record = season.record;
+    EXPECT_EQ(std::tuple(record.wins, record.losses, record.ties, record.scored),
+              std::tuple(2, 1, 1, 4));
+    // 163 points in four games: 40.75, rounded half away from zero as the averages are.
+    EXPECT_EQ(recordLine(record),
+              "Record 2-1 (1 tie), 40.8 points against per game (4 games with a score)");
+    EXPECT_EQ(recordLine(record, ","),
+              "Record 2-1 (1 tie), 40,8 points against per game (4 games with a score)");
+    EXPECT_EQ(recordLine(recordOf({})), "No game with a score");
+
+    // The CSV: the table, then the games with their points in two columns, then the record.
+    const std::string csv = seasonCsv(season);
+    const std::string games = csv.substr(csv.find("\r\n\r\n") + 4);
+    EXPECT_EQ(games, "Date,Opponent,For,Against,File\r\n"
+                     "2026-11-02,\"Hawks, Inc.\",58,52,b win.txt\r\n"
+                     "2026-11-02,Hawks,50,50,c tie.txt\r\n"
+                     "2026-12-01,Owls,40,41,a loss.txt\r\n"
+                     ",,,,d nothing.txt\r\n"
+                     ",,30,20,e no details.txt\r\n"
+                     "\r\n"
+                     "Won,Lost,Tied,Against per game\r\n"
+                     "2,1,1,40.8\r\n");
 }
 
 } // namespace

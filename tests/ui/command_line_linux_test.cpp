@@ -177,6 +177,11 @@ TEST_F(CommandLineRun, SeasonOfGoodGamesIsWrittenAndEveryFileLeftOutIsNamedWithI
     for (const SeasonLine& line : expected.players)
         EXPECT_NE(pdf.find(line.player), std::string::npos) << line.player;
     EXPECT_NE(pdf.find("Team"), std::string::npos);
+    // Under the table the record, none here without details, and the games in date order.
+    // ("Zoë's" alone: the printed "fi" is one ligature.)
+    const auto record = pdf.find("No game with a score");
+    EXPECT_LT(record, pdf.find("Zoë's"));
+    EXPECT_LT(pdf.find("Zoë's"), pdf.find("second.txt"));
     // The window names the files, the later save too, without their folders.
     EXPECT_EQ(leftOutLines(readSeason({folder / "Zoë's half-time.txt", gameFile})),
               std::vector<std::string>{"Zoë's half-time.txt: An earlier save of Zoë's final.txt."});

@@ -9,12 +9,14 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLayout>
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
 #include <QStyleOptionHeader>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include "season/season.h"
@@ -132,6 +134,19 @@ TEST_F(SeasonTotals, ThreeGamesAndABadFileGiveTheTableItsFilesAndTheMessage) {
         const auto texts = seasonRowTexts(line, sep, kNoAttemptsShown);
         EXPECT_EQ(shown[r], std::vector<std::string>(texts.begin(), texts.end())) << r;
     }
+    // Under the table, the games counted in the season's order, each by its file's name.
+    QTableWidget* games = season->games();
+    ASSERT_NE(games, nullptr);
+    ASSERT_EQ(games->rowCount(), 3);
+    for (int r = 0; r < games->rowCount(); ++r) {
+        EXPECT_EQ(games->item(r, 3)->text().toStdString(), "week" + std::to_string(r + 1) + ".txt");
+        const auto texts = seasonGameTexts(expected.games[r]);
+        for (int c = 0; c < kSeasonGameColumns; ++c)
+            EXPECT_EQ(games->item(r, c)->text().toStdString(), texts[c]) << r << ", " << c;
+    }
+    auto* record = season->findChild<QLabel*>(QStringLiteral("seasonRecord"));
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(record->text().toStdString(), recordLine(expected.record, sep));
 
     // Sorted by name either way, the team stays last.
     QHeaderView* header = table->horizontalHeader();
