@@ -142,11 +142,15 @@ grep -aq '^"Opponent","7","[0-9:]*","1st","foul","taken back",""' "$game" ||
 stage="the saved game's PDF and CSV from the command line carry the score"
 "$program" --pdf "$work/box.pdf" "$game" >"$work/pdf.log" 2>&1 ||
     fail "$stage: --pdf failed: $(cat "$work/pdf.log")"
-pdftotext -layout "$work/box.pdf" - | grep -q "Eagles $ours : $theirs Hawks" ||
-    fail "$stage: the PDF's heading: $(pdftotext -layout "$work/box.pdf" - | head -5)"
+pdftotext -layout "$work/box.pdf" "$work/box.txt" || fail "$stage: pdftotext could not read it"
+heading=$(head -n 1 "$work/box.txt")
+[[ $heading = "Eagles $ours : $theirs Hawks"*"(${ours}-${theirs}, 0-0, 0-0, 0-0)"*"North Gym" ]] ||
+    fail "$stage: the PDF's heading reads: $heading"
 "$program" --csv "$work/box.csv" "$game" >"$work/csv.log" 2>&1 ||
     fail "$stage: --csv failed: $(cat "$work/csv.log")"
-grep -aq "Eagles" "$work/box.csv" && grep -aq "Hawks" "$work/box.csv" ||
-    fail "$stage: the CSV names no teams"
+# The score lines after the box score: all of it in the first quarter.
+score=$(tr -d '\r' <"$work/box.csv" | sed -n '/^Score,/,$p')
+[ "$score" = "$(printf 'Score,Eagles,Hawks\n1st,%s,%s\n2nd,0,0\n3rd,0,0\n4th,0,0\nFinal,%s,%s' \
+    "$ours" "$theirs" "$ours" "$theirs")" ] || fail "$stage: the CSV's score lines read: $score"
 
 step "passed: the strip, the boxes and the files agree with a recount"
