@@ -444,7 +444,8 @@ void StatWindow::fieldChanged(Field f) {
     copy_.changed();
     fields_[f.id()]->showText(QString::fromStdString(game_.text(f)));
     if (f.col == PF && f.line < kPlayers) paintFoul(f.line);
-    if (f.col == PF || f.col == TF || f.col == PTS) showScore();
+    // What the strip's line reads: the game's points, and the fouls of a quarter or a player.
+    if (f.col == PF || f.col == TF || (f.col == PTS && f.line == kTotalsLine)) showScore();
 }
 
 void StatWindow::selectionChanged() {
