@@ -168,7 +168,8 @@ SeasonWindow::SeasonWindow(Season season, Dialogs& dialogs, FilesHost& host, QWi
          {"Export CSV", "seasonCsv", std::nullopt, &SeasonWindow::exportCsv}},
         {}, "seasonClose", made);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(table_);
+    // The players take whatever room the games' list leaves.
+    layout->addWidget(table_, 1);
     const int gamesHeight = addGames(layout);
     layout->addLayout(buttons);
 
@@ -215,6 +216,8 @@ int SeasonWindow::addGames(QVBoxLayout* layout) {
                        2 * games_->frameWidth() + record->sizeHint().height() +
                        2 * layout->spacing();
     games_->setMinimumHeight(std::min(height, 3 * games_->verticalHeader()->defaultSectionSize()));
+    games_->setMaximumHeight(shown * games_->verticalHeader()->defaultSectionSize() +
+                             2 * games_->frameWidth());
     return height;
 }
 
