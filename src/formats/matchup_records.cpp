@@ -4,6 +4,7 @@
 
 #include "formats/matchup_records.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string_view>
@@ -16,7 +17,10 @@ namespace {
 
 constexpr std::string_view kOpponentRecord = "Opponent";
 constexpr std::string_view kDetailsRecord = "Details";
-constexpr std::size_t kOpponentValues = 7;
+// The record's name and seven values; an eighth, the play of ours it came after, keeps the
+// order of both sides within a second (files without it place it by its time).
+constexpr std::size_t kOldOpponentValues = 7;
+constexpr std::size_t kOpponentValues = 8;
 constexpr std::size_t kDetailsValues = 15;
 constexpr std::string_view kCounted = "counted";
 constexpr std::string_view kTakenBack = "taken back";
@@ -71,7 +75,8 @@ std::vector<std::string> opponentValues(const OpponentPlay& p, bool longest) {
             std::string(longest || !p.counted ? kTakenBack : kCounted),
             std::string(longest         ? std::string_view("1st")
                         : p.fromQuarter ? quarterName(*p.fromQuarter)
-                                        : std::string_view())};
+                                        : std::string_view()),
+            std::to_string(std::max(p.after, 0))};
 }
 
 std::vector<std::string> detailsValues(const GameDetails& d) {
@@ -106,6 +111,12 @@ std::optional<OpponentPlay> opponentOf(const std::vector<std::string>& v) {
     if (!v[6].empty()) {
         p.fromQuarter = quarterNamed(v[6]);
         if (!p.fromQuarter || *p.fromQuarter == p.quarter) return std::nullopt;
+    }
+    p.after = -1;
+    if (v.size() > kOldOpponentValues) {
+        const auto after = count(v[7]);
+        if (!after) return std::nullopt;
+        p.after = *after;
     }
     return p;
 }
@@ -193,9 +204,12 @@ std::size_t longestMatchupText(const Matchup& matchup) {
 bool readMatchupRecord(const std::vector<std::string>& record, Matchup& matchup, bool& leftOut) {
     if (record.empty()) return false;
     if (record[0] == kOpponentRecord) {
-        const auto play = record.size() == kOpponentValues ? opponentOf(record) : std::nullopt;
+        const bool sized = record.size() == kOpponentValues || record.size() == kOldOpponentValues;
+        const auto play = sized ? opponentOf(record) : std::nullopt;
+        const int last = matchup.opponent.empty() ? 0 : matchup.opponent.back().after;
         const int expected = static_cast<int>(matchup.opponent.size()) + 1;
-        if (play && play->number == expected)
+        // Numbered 1, 2, … and each after the same play of ours as the one before, or a later one.
+        if (play && play->number == expected && (play->after < 0 || play->after >= last))
             matchup.opponent.push_back(*play);
         else
             leftOut = true;

@@ -8,15 +8,17 @@
 //   "Details","Eagles","Hawks","2026-12-09","North Gym","FIBA","5","yes","yes","2","0","5",
 //            "quarters","with last","5"                                          (one line)
 //   "Play",…
-//   "Opponent","4","19:43:10","2nd","2","counted",""
-//   "Opponent","5","19:44:02","3rd","set 14","taken back","2nd"
+//   "Opponent","4","19:43:10","2nd","2","counted","","31"
+//   "Opponent","5","19:44:02","3rd","set 14","taken back","2nd","33"
 //
 // The details come before our plays: a reader from before them stops at the first record it
 // does not know and, finding plays after it, opens the statistics alone and says the plays were
-// not opened; so it never takes the game for whole and writes it back without its other side. An opponent play: its number, time, quarter, what ("1", "2", "3", "foul" or
-// "set" with the figure), counted or taken back, and the quarter it was recorded in once moved.
-// The details: our team, the opponent, the date, the place, each %-escaped to ASCII, then the
-// rules. Every byte is ASCII, so the game's own text alone decides the file's encoding.
+// not opened; so it never takes the game for whole and writes it back without its other side. An
+// opponent play: its number, time, quarter, what ("1", "2", "3", "foul" or "set" with the figure),
+// counted or taken back, the quarter it was recorded in once moved, and the number of our last play
+// when it was recorded. The details: our team, the opponent, the date, the place, each %-escaped to
+// ASCII, then the rules. Every byte is ASCII, so the game's own text alone decides the file's
+// encoding.
 #pragma once
 
 #include <cstddef>

@@ -192,7 +192,6 @@ void Game::record(int statRow, Quarter current) {
     play.player = playernum_;
     play.letter = s.letter;
     plays_.push_back(std::move(play));
-    opponentSinceOurs_ = 0;
     if (listener_) listener_->playsChanged();
     const int index = playernum_ - 1;
     const int qline = quarterLine(current);

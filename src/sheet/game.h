@@ -120,7 +120,8 @@ public:
     const Rules& rules() const { return matchup_.details.rules; }
     // Details that differ from those the game has are an unsaved change.
     void setDetails(GameDetails details);
-    // Replaces the details and the opponent's plays (a game opened, restored or started).
+    // Replaces the details and the opponent's plays (a game opened, restored or started). An
+    // opponent play that does not say which of ours it came after is placed by its time.
     void setMatchup(Matchup matchup);
     // An opponent play in the quarter that is on: points, a team foul, or the quarter's points
     // set to a figure.
@@ -207,8 +208,6 @@ private:
     std::optional<Field> unfinished_;
     Plays plays_;
     Matchup matchup_;
-    // Opponent plays recorded since our last stat: the newest entries Ctrl+Z undoes first.
-    int opponentSinceOurs_ = 0;
     std::function<std::string()> timeOfDay_;
 };
 

@@ -20,11 +20,14 @@ void Game::setDetails(GameDetails details) {
 
 void Game::setMatchup(Matchup matchup) {
     matchup_ = std::move(matchup);
-    opponentSinceOurs_ = 0;
-    // What was recorded after our last play is the newest: the entries Ctrl+Z reaches first.
-    const std::string ours = plays_.empty() ? std::string() : plays_.back().time;
-    for (auto p = matchup_.opponent.rbegin(); p != matchup_.opponent.rend() && p->time > ours; ++p)
-        ++opponentSinceOurs_;
+    // After the last of ours recorded at or before it; at the same second, ours first.
+    std::size_t ours = 0;
+    for (OpponentPlay& p : matchup_.opponent) {
+        if (p.after >= 0) continue;
+        while (ours < plays_.size() && plays_[ours].time <= p.time)
+            ++ours;
+        p.after = ours == 0 ? 0 : plays_[ours - 1].number;
+    }
     if (listener_) listener_->playsChanged();
 }
 
@@ -38,8 +41,8 @@ void Game::recordOpponent(OpponentWhat what, Quarter quarter, int figure) {
     play.quarter = quarter;
     play.what = what;
     play.figure = what == OpponentWhat::Set ? figure : 0;
+    play.after = plays_.empty() ? 0 : plays_.back().number;
     matchup_.opponent.push_back(std::move(play));
-    ++opponentSinceOurs_;
     setUnsaved(true);
     if (listener_) listener_->playsChanged();
 }
@@ -85,15 +88,14 @@ Game::UndoneEntry Game::undoNewest() {
     const OpponentPlays& list = matchup_.opponent;
     // Of the opponent plays recorded since our last stat, the newest still counted (one removed
     // in the Plays window meanwhile is passed over).
-    const std::size_t first = list.size() - std::min<std::size_t>(opponentSinceOurs_, list.size());
-    for (std::size_t i = list.size(); i > first; --i) {
+    const int ours = plays_.empty() ? 0 : plays_.back().number;
+    for (std::size_t i = list.size(); i > 0 && list[i - 1].after >= ours; --i) {
         if (!list[i - 1].counted) continue;
         removeOpponentPlays({static_cast<int>(i - 1)});
         undone.kind = Undone::Opponent;
         undone.opponent = list[i - 1];
         return undone;
     }
-    opponentSinceOurs_ = 0;
     const bool counted = !plays_.empty() && plays_.back().counted;
     takeback();
     if (counted && !plays_.back().counted) {

@@ -41,6 +41,10 @@ struct OpponentPlay {
     int figure = 0; // with Set: the quarter's points from this play on
     bool counted = true;
     std::optional<Quarter> fromQuarter; // the quarter it was recorded in, once moved
+    // The number of our last play when it was recorded (0 before any), so that both sides keep
+    // their order within a second; -1 in a file that does not say (the game then takes it from
+    // the times).
+    int after = 0;
     friend bool operator==(const OpponentPlay&, const OpponentPlay&) = default;
 };
 using OpponentPlays = std::vector<OpponentPlay>;

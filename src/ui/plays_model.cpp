@@ -45,18 +45,21 @@ PlaysModel::PlaysModel(const Game& game, QObject* parent)
     showFromScratch();
 }
 
-// Both sides merged by the time they were recorded; at the same second ours first.
+// Both sides in the order they were recorded: an opponent play after the play of ours it came
+// after.
 void PlaysModel::showFromScratch() {
     shown_ = game_.plays();
     theirs_ = game_.matchup().opponent;
     theirName_ = q(theirName(game_.matchup().details));
     order_.clear();
-    std::size_t o = 0, t = 0;
-    while (o < shown_.size() || t < theirs_.size()) {
-        const bool theirs =
-            o == shown_.size() || (t < theirs_.size() && theirs_[t].time < shown_[o].time);
-        order_.push_back({theirs, static_cast<int>(theirs ? t++ : o++)});
+    std::size_t t = 0;
+    for (std::size_t o = 0; o < shown_.size(); ++o) {
+        for (; t < theirs_.size() && theirs_[t].after < shown_[o].number; ++t)
+            order_.push_back({true, static_cast<int>(t)});
+        order_.push_back({false, static_cast<int>(o)});
     }
+    for (; t < theirs_.size(); ++t)
+        order_.push_back({true, static_cast<int>(t)});
 }
 
 int PlaysModel::rowOf(Entry entry) const {

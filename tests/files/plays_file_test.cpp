@@ -414,15 +414,16 @@ TEST_F(FilePlays, TheOtherSideIsKeptAfterThePlaysInAsciiAndOpensWhole) {
                             [](char c) { return c > 0 && static_cast<unsigned char>(c) < 0x80; }));
     // The details before our plays, where a reader from before them stops and leaves the plays
     // out rather than take the game for whole; the opponent's plays after ours.
-    EXPECT_TRUE(after.starts_with("\"Quarter\",\"1st\"\r\n\"Details\",\"Adler %22S%C3%BCd%22, 100%25 "
-                                  "& mehr\",\"Hawks\",\"2026-12-09\",\"Halle%0D%0ANord\",\"NCAA "
-                                  "men\",\"6\",\"yes\",\"yes\",\"2\",\"7\",\"10\",\"halves\",\"with "
-                                  "last\",\"10\"\r\n\"Play\",\"1\","))
+    EXPECT_TRUE(
+        after.starts_with("\"Quarter\",\"1st\"\r\n\"Details\",\"Adler %22S%C3%BCd%22, 100%25 "
+                          "& mehr\",\"Hawks\",\"2026-12-09\",\"Halle%0D%0ANord\",\"NCAA "
+                          "men\",\"6\",\"yes\",\"yes\",\"2\",\"7\",\"10\",\"halves\",\"with "
+                          "last\",\"10\"\r\n\"Play\",\"1\","))
         << after;
     EXPECT_TRUE(after.ends_with(
-        "\"Opponent\",\"1\",\"19:00:01\",\"2nd\",\"3\",\"taken back\",\"\"\r\n"
-        "\"Opponent\",\"2\",\"19:00:02\",\"3rd\",\"foul\",\"counted\",\"2nd\"\r\n"
-        "\"Opponent\",\"3\",\"19:00:03\",\"1st\",\"set 14\",\"counted\",\"\"\r\n"))
+        "\"Opponent\",\"1\",\"19:00:01\",\"2nd\",\"3\",\"taken back\",\"\",\"1\"\r\n"
+        "\"Opponent\",\"2\",\"19:00:02\",\"3rd\",\"foul\",\"counted\",\"2nd\",\"1\"\r\n"
+        "\"Opponent\",\"3\",\"19:00:03\",\"1st\",\"set 14\",\"counted\",\"\",\"1\"\r\n"))
         << after;
 
     const auto opened = [&](const std::string& text) {
@@ -442,6 +443,19 @@ TEST_F(FilePlays, TheOtherSideIsKeptAfterThePlaysInAsciiAndOpensWhole) {
     saved = opened(later);
     EXPECT_EQ(saved.matchup, expected);
     EXPECT_FALSE(saved.playsLeftOut);
+    // Without the eighth value (the play of ours each came after), each is placed by its time.
+    std::string seven = bytes;
+    for (std::size_t at = 0; (at = seven.find(",\"1\"\r\n\"Opponent", at)) != std::string::npos;)
+        seven.erase(at, 4);
+    seven.erase(seven.rfind(",\"1\"\r\n"), 4);
+    saved = opened(seven);
+    ASSERT_EQ(saved.matchup.opponent.size(), 3u);
+    EXPECT_EQ(saved.matchup.opponent[0].after, -1);
+    FakeDialogs placedDialogs;
+    Game placed{placedDialogs};
+    placed.setPlays(saved.plays);
+    placed.setMatchup(saved.matchup);
+    EXPECT_EQ(placed.matchup().opponent, game.matchup().opponent);
     // A broken opponent record: their plays are left out, ours and the details open.
     std::string broken = bytes;
     broken.replace(broken.find("\"foul\""), 6, "\"fowl\"");

@@ -410,8 +410,7 @@ TEST_F(BothSides, ByKeyWithTheStripCurrentAtEveryStep) {
         QWidget* box = QApplication::activeModalWidget();
         ASSERT_TRUE(box && box->objectName() == QStringLiteral("frmdetails"));
         box->findChild<QLineEdit*>(QStringLiteral("txtteam"))->setText(QStringLiteral("Eagles"));
-        box->findChild<QLineEdit*>(QStringLiteral("txtopponent"))
-            ->setText(QStringLiteral("Hawks"));
+        box->findChild<QLineEdit*>(QStringLiteral("txtopponent"))->setText(QStringLiteral("Hawks"));
         // Points typed for a game entered after the fact: the 1st quarter's set to 14.
         box->findChild<QLineEdit*>(QStringLiteral("txtopp1st"))->setText(QStringLiteral("14"));
         QTest::keyClick(box, Qt::Key_Return);
@@ -431,22 +430,25 @@ TEST_F(BothSides, ByKeyWithTheStripCurrentAtEveryStep) {
     };
     const std::vector<Step> steps = {
         {[] {}, "Eagles 0 : 14 Hawks" + dot + "Q1" + dot + "Team fouls 0" + dot + "Hawks 0", ""},
-        {[&] { key(Qt::Key_2); }, "Eagles 0 : 16 Hawks" + dot + "Q1" + dot + "Team fouls 0" + dot +
-                                    "Hawks 0", ""},
-        {[&] { stat(3, "cmdfgm"); }, "Eagles 2 : 16 Hawks" + dot + "Q1" + dot + "Team fouls 0" +
-                                         dot + "Hawks 0", ""},
+        {[&] { key(Qt::Key_2); },
+         "Eagles 0 : 16 Hawks" + dot + "Q1" + dot + "Team fouls 0" + dot + "Hawks 0", ""},
+        {[&] { stat(3, "cmdfgm"); },
+         "Eagles 2 : 16 Hawks" + dot + "Q1" + dot + "Team fouls 0" + dot + "Hawks 0", ""},
         {[&] {
              for (int i = 0; i < 4; ++i)
                  key(Qt::Key_M);
          },
          "Eagles 2 : 16 Hawks" + dot + "Q1" + dot + "Team fouls 0" + dot + "Hawks 4: we shoot two",
          ""},
-        {[&] { key(Qt::Key_3); }, "Eagles 2 : 19 Hawks" + dot + "Q1" + dot + "Team fouls 0" + dot +
-                                    "Hawks 4: we shoot two", ""},
-        {[&] { key(Qt::Key_Z); }, "Eagles 2 : 16 Hawks" + dot + "Q1" + dot + "Team fouls 0" + dot +
-                                    "Hawks 4: we shoot two", "Undone: Hawks 3 points (1st)"},
-        {[&] { key(Qt::Key_Z); }, "Eagles 2 : 16 Hawks" + dot + "Q1" + dot + "Team fouls 0" + dot +
-                                    "Hawks 3", "Undone: Hawks team foul (1st)"},
+        {[&] { key(Qt::Key_3); },
+         "Eagles 2 : 19 Hawks" + dot + "Q1" + dot + "Team fouls 0" + dot + "Hawks 4: we shoot two",
+         ""},
+        {[&] { key(Qt::Key_Z); },
+         "Eagles 2 : 16 Hawks" + dot + "Q1" + dot + "Team fouls 0" + dot + "Hawks 4: we shoot two",
+         "Undone: Hawks 3 points (1st)"},
+        {[&] { key(Qt::Key_Z); },
+         "Eagles 2 : 16 Hawks" + dot + "Q1" + dot + "Team fouls 0" + dot + "Hawks 3",
+         "Undone: Hawks team foul (1st)"},
         {[&] {
              for (int i = 0; i < 4; ++i)
                  stat(6, "cmdpf");
@@ -454,18 +456,22 @@ TEST_F(BothSides, ByKeyWithTheStripCurrentAtEveryStep) {
          "Eagles 2 : 16 Hawks" + dot + "Q1" + dot + "Team fouls 4 (the next gives two shots)" +
              dot + "Hawks 3",
          ""},
-        {[&] { stat(6, "cmdpf"); }, "Eagles 2 : 16 Hawks" + dot + "Q1" + dot +
-                                        "Team fouls 5 (the next gives two shots)" + dot + "Hawks 3" +
-                                        dot + "Fouled out: 6 Tess Kim", ""},
-        {[&] { stat(6, "cmdreb"); }, "Eagles 2 : 16 Hawks" + dot + "Q1" + dot +
-                                         "Team fouls 5 (the next gives two shots)" + dot +
-                                         "Hawks 3" + dot + "Fouled out: 6 Tess Kim",
+        {[&] { stat(6, "cmdpf"); },
+         "Eagles 2 : 16 Hawks" + dot + "Q1" + dot + "Team fouls 5 (the next gives two shots)" +
+             dot + "Hawks 3" + dot + "Fouled out: 6 Tess Kim",
+         ""},
+        {[&] { stat(6, "cmdreb"); },
+         "Eagles 2 : 16 Hawks" + dot + "Q1" + dot + "Team fouls 5 (the next gives two shots)" +
+             dot + "Hawks 3" + dot + "Fouled out: 6 Tess Kim",
          "6 Tess Kim has fouled out"},
-        {[&] { key(Qt::Key_Z); }, "Eagles 2 : 16 Hawks" + dot + "Q1" + dot +
-                                    "Team fouls 5 (the next gives two shots)" + dot + "Hawks 3" +
-                                    dot + "Fouled out: 6 Tess Kim", "Taken back: Rebound, 6 Tess Kim"},
-        {[&] { key(Qt::Key_PageDown); }, "Eagles 2 : 16 Hawks" + dot + "Q2" + dot + "Team fouls 0" +
-                                           dot + "Hawks 0" + dot + "Fouled out: 6 Tess Kim", ""},
+        {[&] { key(Qt::Key_Z); },
+         "Eagles 2 : 16 Hawks" + dot + "Q1" + dot + "Team fouls 5 (the next gives two shots)" +
+             dot + "Hawks 3" + dot + "Fouled out: 6 Tess Kim",
+         "Taken back: Rebound, 6 Tess Kim"},
+        {[&] { key(Qt::Key_PageDown); },
+         "Eagles 2 : 16 Hawks" + dot + "Q2" + dot + "Team fouls 0" + dot + "Hawks 0" + dot +
+             "Fouled out: 6 Tess Kim",
+         ""},
     };
     for (std::size_t i = 0; i < steps.size(); ++i) {
         SCOPED_TRACE(i);
@@ -486,12 +492,17 @@ TEST_F(BothSides, ByKeyWithTheStripCurrentAtEveryStep) {
     QTableView* table = window->findChild<QTableView*>();
     ASSERT_TRUE(table);
     const auto* model = table->model();
-    QStringList hawks;
+    // Newest first, each side's plays where they came among the other's, though all of them
+    // came within a second or two.
+    QStringList rows;
     for (int row = 0; row < model->rowCount(); ++row)
-        if (model->index(row, 3).data().toString() == QStringLiteral("Hawks"))
-            hawks << model->index(row, 4).data().toString();
-    EXPECT_EQ(hawks, (QStringList{"3 points", "Team foul", "Team foul", "Team foul", "Team foul",
-                                  "2 points", "Points set to 14"}));
+        rows << model->index(row, 3).data().toString() + ": " +
+                    model->index(row, 4).data().toString();
+    const QString foul = QStringLiteral("6 Tess Kim: Personal foul");
+    EXPECT_EQ(rows, (QStringList{"6 Tess Kim: Rebound", foul, foul, foul, foul, foul,
+                                 "Hawks: 3 points", "Hawks: Team foul", "Hawks: Team foul",
+                                 "Hawks: Team foul", "Hawks: Team foul", "#3: Field goal made",
+                                 "Hawks: 2 points", "Hawks: Points set to 14"}));
 }
 
 } // namespace
