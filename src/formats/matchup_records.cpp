@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "formats/encoding.h"
+#include "formats/saved_game.h"
 #include "sheet/plays.h"
 
 namespace tallivant {
@@ -40,31 +41,6 @@ void appendRecord(std::string& out, std::string_view name, const std::vector<std
 
 std::string yesNo(bool b) {
     return b ? "yes" : "no";
-}
-
-std::optional<Quarter> quarterNamed(std::string_view name) {
-    for (int q = 0; q < kQuarters; ++q)
-        if (quarterName(static_cast<Quarter>(q)) == name) return static_cast<Quarter>(q);
-    return std::nullopt;
-}
-
-std::optional<int> count(std::string_view text) {
-    if (text.empty() || text.size() > 4) return std::nullopt;
-    int n = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        n = n * 10 + (c - '0');
-    }
-    return n;
-}
-
-bool isTime(std::string_view t) {
-    if (t.size() != 8 || t[2] != ':' || t[5] != ':') return false;
-    const auto two = [&](std::size_t at, int below) {
-        const auto n = count(t.substr(at, 2));
-        return n && *n < below;
-    };
-    return two(0, 24) && two(3, 60) && two(6, 60);
 }
 
 std::vector<std::string> opponentValues(const OpponentPlay& p, bool longest) {
@@ -99,9 +75,9 @@ std::vector<std::string> detailsValues(const GameDetails& d) {
 
 std::optional<OpponentPlay> opponentOf(const std::vector<std::string>& v) {
     OpponentPlay p;
-    const auto number = count(v[1]);
+    const auto number = plainNumber(v[1]);
     const auto quarter = quarterNamed(v[3]);
-    if (!number || !isTime(v[2]) || !quarter || !readOpponentCode(v[4], p) ||
+    if (!number || !isTimeOfDay(v[2]) || !quarter || !readOpponentCode(v[4], p) ||
         (v[5] != kCounted && v[5] != kTakenBack))
         return std::nullopt;
     p.number = *number;
@@ -114,7 +90,7 @@ std::optional<OpponentPlay> opponentOf(const std::vector<std::string>& v) {
     }
     p.after = -1;
     if (v.size() > kOldOpponentValues) {
-        const auto after = count(v[7]);
+        const auto after = plainNumber(v[7]);
         if (!after) return std::nullopt;
         p.after = *after;
     }
@@ -133,8 +109,9 @@ std::optional<Rules> rulesOf(const std::vector<std::string>& v) {
         if (s == "no") return false;
         return std::nullopt;
     };
-    const auto foulOut = count(v[6]), eject = count(v[9]), oneAndOne = count(v[10]),
-               two = count(v[11]), overtimeTwo = count(v[14]);
+    const auto foulOut = plainNumber(v[6]), eject = plainNumber(v[9]),
+               oneAndOne = plainNumber(v[10]), two = plainNumber(v[11]),
+               overtimeTwo = plainNumber(v[14]);
     const auto toFoulOut = flag(v[7]), toTeam = flag(v[8]);
     std::optional<int> overtime;
     for (std::size_t i = 0; i < kOvertimeCodes.size(); ++i)

@@ -31,35 +31,6 @@ void appendValue(std::string& out, std::string_view value) {
     out += '"';
 }
 
-std::optional<Quarter> quarterNamed(std::string_view name) {
-    for (int q = 0; q < kQuarters; ++q)
-        if (quarterName(static_cast<Quarter>(q)) == name) return static_cast<Quarter>(q);
-    return std::nullopt;
-}
-
-bool isQuarter(Quarter q) {
-    return static_cast<int>(q) >= 0 && static_cast<int>(q) < kQuarters;
-}
-
-// Plain decimal digits, no sign, at most nine of them.
-std::optional<int> plainNumber(std::string_view text) {
-    if (text.empty() || text.size() > 9) return std::nullopt;
-    int n = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        n = n * 10 + (c - '0');
-    }
-    return n;
-}
-
-bool isTimeOfDay(std::string_view t) {
-    const auto two = [&](std::size_t at, int below) {
-        const auto n = plainNumber(t.substr(at, 2));
-        return n && *n < below;
-    };
-    return t.size() == 8 && t[2] == ':' && t[5] == ':' && two(0, 24) && two(3, 60) && two(6, 60);
-}
-
 // The play in the nine values of a play record, or nothing when they do not make one.
 std::optional<Play> playOf(const std::string* v) {
     const auto number = plainNumber(v[1]);
@@ -87,7 +58,35 @@ std::optional<Play> playOf(const std::string* v) {
     return p;
 }
 
+bool isQuarter(Quarter q) {
+    return static_cast<int>(q) >= 0 && static_cast<int>(q) < kQuarters;
+}
+
 } // namespace
+
+std::optional<Quarter> quarterNamed(std::string_view name) {
+    for (int q = 0; q < kQuarters; ++q)
+        if (quarterName(static_cast<Quarter>(q)) == name) return static_cast<Quarter>(q);
+    return std::nullopt;
+}
+
+std::optional<int> plainNumber(std::string_view text) {
+    if (text.empty() || text.size() > 9) return std::nullopt;
+    int n = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        n = n * 10 + (c - '0');
+    }
+    return n;
+}
+
+bool isTimeOfDay(std::string_view t) {
+    const auto two = [&](std::size_t at, int below) {
+        const auto n = plainNumber(t.substr(at, 2));
+        return n && *n < below;
+    };
+    return t.size() == 8 && t[2] == ':' && t[5] == ':' && two(0, 24) && two(3, 60) && two(6, 60);
+}
 
 std::string quarterAndPlaysText(Quarter quarter, const Plays& plays) {
     PlaysText text;

@@ -101,6 +101,12 @@ std::vector<std::vector<std::string>> splitRecords(std::string_view text);
 // file that a later version adds records to still opens. A play record that is not one leaves
 // the plays out.
 bool readGameRecord(const std::vector<std::string>& record, SavedGame& saved);
+// The values of the records after the 19, read strictly: a quarter as quarterName writes it,
+// plain decimal digits (no sign, at most nine), a time of day hh:mm:ss.
+std::optional<Quarter> quarterNamed(std::string_view name);
+std::optional<int> plainNumber(std::string_view text);
+bool isTimeOfDay(std::string_view t);
+
 // Leaves the plays of `saved` out unless they fit its game (playsFit) and are not too many for
 // it to be written again (fitsSavedGame). The game is one gameOfValues read.
 void keepPlaysThatFit(SavedGame& saved);
