@@ -18,16 +18,29 @@ namespace tallivant {
 
 namespace {
 
-// Where the folder used last is kept between runs: named in full, so that it is the same
-// place whatever names the application was given (on Windows, a key under HKEY_CURRENT_USER).
+// What is kept between runs: named in full, so that it is the same place whatever names the
+// application was given. An INI file on every system (on Windows in %APPDATA%\Tallivant, not
+// the registry), so that one user's programs running at once, the tests among them, can each be
+// given a file of their own.
 const QString kOrganization = QStringLiteral("Tallivant");
 const QString kApplication = QStringLiteral("Tallivant");
 const QString kFolderKey = QStringLiteral("folder");
 // Our team's name and the rules, for the next game: a "Details" record of the game file.
 const QString kDetailsKey = QStringLiteral("details");
 
+QString keptText(const QString& key) {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, kOrganization, kApplication)
+        .value(key)
+        .toString();
+}
+
+void keepText(const QString& key, const QString& text) {
+    QSettings(QSettings::IniFormat, QSettings::UserScope, kOrganization, kApplication)
+        .setValue(key, text);
+}
+
 GameDetails rememberedDetails() {
-    const QString record = QSettings(kOrganization, kApplication).value(kDetailsKey).toString();
+    const QString record = keptText(kDetailsKey);
     Matchup matchup;
     bool leftOut = false;
     for (const auto& values : splitRecords(record.toStdString()))
@@ -42,8 +55,7 @@ void rememberDetails(const GameDetails& details) {
     Matchup kept;
     kept.details.team = details.team;
     kept.details.rules = details.rules;
-    QSettings(kOrganization, kApplication)
-        .setValue(kDetailsKey, QString::fromStdString(detailsText(kept)).trimmed());
+    keepText(kDetailsKey, QString::fromStdString(detailsText(kept)).trimmed());
 }
 
 } // namespace
@@ -146,7 +158,7 @@ std::optional<ScreenMarks> GameSession::offerRecovery() {
 }
 
 std::string GameSession::startFolder() {
-    const QString last = QSettings(kOrganization, kApplication).value(kFolderKey).toString();
+    const QString last = keptText(kFolderKey);
     if (!last.isEmpty() && QFileInfo(last).isDir()) return last.toStdString();
     // Not one that does not exist: the dialog would propose a name there and the save fail.
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -154,7 +166,7 @@ std::string GameSession::startFolder() {
 }
 
 void GameSession::folderUsed(const std::string& folder) {
-    QSettings(kOrganization, kApplication).setValue(kFolderKey, QString::fromStdString(folder));
+    keepText(kFolderKey, QString::fromStdString(folder));
 }
 
 } // namespace tallivant

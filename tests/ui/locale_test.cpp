@@ -16,6 +16,7 @@
 #include "formats/game_file.h"
 #include "support/fake_dialogs.h"
 #include "support/game_fixture.h"
+#include "support/own_settings.h"
 #include "support/scratch_folder.h"
 #include "ui/appearance.h"
 #include "ui/stat_window.h"
@@ -76,6 +77,7 @@ int main(int argc, char* argv[]) {
     if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
     QTemporaryDir state;
     qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
+    tallivant::testing::useOwnSettings(state.path());
     QApplication app(argc, argv);
     tallivant::ui::setUpApplication(app);
     return RUN_ALL_TESTS();

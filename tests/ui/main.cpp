@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QTemporaryDir>
 
+#include "support/own_settings.h"
 #include "support/watchdog.h"
 #include "ui/appearance.h"
 
@@ -24,9 +25,8 @@ int main(int argc, char* argv[]) {
     QTemporaryDir state;
     qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
     qputenv("LOCALAPPDATA", state.path().toLocal8Bit()); // the same on Windows
-    // Qt's file dialog keeps its last folder and history in the settings folder: a test's own,
-    // so that the run leaves the user's alone and does not depend on what an earlier run left.
-    qputenv("XDG_CONFIG_HOME", state.path().toLocal8Bit());
+    // Settings too: the run leaves the user's alone and depends on no earlier or parallel run.
+    tallivant::testing::useOwnSettings(state.path());
     QApplication app(argc, argv);
     tallivant::ui::setUpApplication(app);
     // Percent texts in the tests use "."; the locale test sets its own.

@@ -14,10 +14,12 @@
 #include <QPixmap>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 
 #include "support/fake_dialogs.h"
+#include "support/own_settings.h"
 #include "ui/appearance.h"
 #include "ui/plays_window.h"
 #include "ui/stat_window.h"
@@ -42,6 +44,9 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: %s OUTPUT.png [PLAYS.png]\n", argv[0]);
         return 2;
     }
+    // Not the user's team and rules: the picture is the same wherever it is taken.
+    QTemporaryDir settings;
+    testing::useOwnSettings(settings.path());
     QApplication app(argc, argv);
     ui::setUpApplication(app);
     testing::FakeDialogs dialogs;
