@@ -1,0 +1,214 @@
+/* SPDX-FileCopyrightText: The Tallivant developers
+   SPDX-License-Identifier: GPL-3.0-or-later */
+/* The live page draws the game from its JSON with DOM methods and textContent alone, so that
+   no text of the game is ever read as markup. Served by a web server it fetches game.json every 5 s
+   and redraws in place; opened as a file it reloads itself every 15 s. A game.json that cannot
+   be read, or is no game of this format, leaves the page as it was. */
+(function () {
+  'use strict';
+
+  var main = document.getElementById('live');
+  var shownText = null;
+  var shownTime = '';
+  var parts = {};
+  var state;
+
+  function el(tag, className, text) {
+    var node = document.createElement(tag);
+    if (className) node.className = className;
+    if (text !== undefined && text !== null) node.textContent = String(text);
+    return node;
+  }
+  function add(parent, children) {
+    for (var i = 0; i < children.length; ++i) parent.appendChild(children[i]);
+    return parent;
+  }
+  function fill(container, children) {
+    while (container.firstChild) container.removeChild(container.firstChild);
+    add(container, children);
+  }
+  function list(value) { return Array.isArray(value) ? value : []; }
+  function object(value) { return value && typeof value === 'object' ? value : {}; }
+  function text(value) { return value === undefined || value === null ? '' : String(value); }
+
+  /* A count as the sheet has it; a percentage with two decimals, empty with no attempts; a
+     text that an edited game file holds, as it is. */
+  function isPercent(column) { return text(column).slice(-1) === '%'; }
+  function cell(box, column) {
+    var value = object(box)[column];
+    if (typeof value === 'number') return isPercent(column) ? value.toFixed(2) : String(value);
+    return text(value);
+  }
+  function isBlank(box, columns) {
+    return columns.every(function (column) {
+      var value = object(box)[column];
+      return value === null || value === undefined || value === 0 || value === '';
+    });
+  }
+  function clock(updated) { return text(updated).slice(11, 19); }
+
+  var nextWords = { 'two shots': 'the next gives two shots', 'one-and-one': 'the next gives one-and-one' };
+
+  function header(game) {
+    var sides = object(game.sides), score = object(game.score);
+    var us = text(sides.us), them = text(sides.them);
+    var ours = text(score.us), theirs = text(score.them);
+    var title = el('h1', 'score');
+    title.id = 'score';
+    add(title, [el('span', 'side us', us),
+                el('span', 'points', ours + ' : ' + theirs),
+                el('span', 'side them', them)]);
+    var nodes = [title];
+    var details = object(game.details);
+    var when = [text(details.date), text(details.place)].filter(Boolean).join(' \u00b7 ');
+    if (when) nodes.push(el('p', 'details', when));
+
+    var period = object(game.period);
+    var on = el('p', 'now');
+    on.id = 'period';
+    add(on, [el('span', 'badge', text(period.short))]);
+    if (text(period.name) && text(period.name) !== text(period.short))
+      on.appendChild(document.createTextNode(' ' + text(period.name)));
+    nodes.push(on);
+
+    var fouls = el('ul', 'fouls');
+    fouls.id = 'fouls';
+    var teamFouls = object(game.teamFouls);
+    [[us, teamFouls.us], [them, teamFouls.them]].forEach(function (side) {
+      var these = object(side[1]);
+      var line = el('li', null, side[0] + ': Team fouls ' + text(these.count));
+      var next = nextWords[these.next];
+      if (next) add(line, [document.createTextNode(' \u00b7 '), el('span', 'bonus', next)]);
+      fouls.appendChild(line);
+    });
+    nodes.push(fouls);
+    state = el('p', 'state', 'Updated ' + clock(game.updated));
+    state.id = 'updated';
+    nodes.push(state);
+    return { title: us + ' ' + ours + ' : ' + theirs + ' ' + them, nodes: nodes };
+  }
+
+  function row(cellTag, className, texts, firstClass) {
+    var tr = el('tr', className);
+    texts.forEach(function (value, i) {
+      tr.appendChild(el(i === 0 ? 'th' : cellTag, i === 0 ? firstClass : null, value));
+    });
+    return tr;
+  }
+
+  function periods(game) {
+    var sides = object(game.sides), score = object(game.score);
+    var played = list(score.periods);
+    var table = el('table', 'wide');
+    var names = [''].concat(played.map(function (p) { return text(object(p).name); }), ['Total']);
+    table.appendChild(add(el('thead'), [row('th', null, names, 'name')]));
+    var body = el('tbody');
+    ['us', 'them'].forEach(function (side) {
+      var points = played.map(function (p) { return text(object(p)[side]); });
+      body.appendChild(row('td', null, [text(sides[side])].concat(points, [text(score[side])]), 'name'));
+    });
+    table.appendChild(body);
+    return [el('h2', null, 'Score by period'), add(el('div', 'scroll'), [table])];
+  }
+
+  function boxScore(game) {
+    var columns = list(game.columns).map(text);
+    var table = el('table', 'box');
+    table.id = 'box';
+    table.appendChild(add(el('thead'), [row('th', null, ['Player'].concat(columns), 'name')]));
+    var body = el('tbody');
+    list(game.players).forEach(function (player) {
+      player = object(player);
+      if (!text(player.name) && isBlank(player.box, columns)) return;
+      var name = text(player.name) + (player.fouledOut ? ' (out)' : '');
+      var values = columns.map(function (column) { return cell(player.box, column); });
+      body.appendChild(row('td', player.fouledOut ? 'out' : null, [name].concat(values), 'name'));
+    });
+    table.appendChild(body);
+    var totals = columns.map(function (column) { return cell(game.totals, column); });
+    table.appendChild(add(el('tfoot'), [row('td', null, ['Totals'].concat(totals), 'name')]));
+    return table;
+  }
+
+  function plays(game) {
+    var sides = object(game.sides);
+    var all = list(game.plays).slice().reverse();
+    if (!all.length) return [el('h2', null, 'Plays'), el('p', 'none', 'No plays yet.')];
+    var table = el('table', 'plays wide');
+    table.id = 'plays';
+    var body = el('tbody');
+    all.forEach(function (play) {
+      play = object(play);
+      var who = play.side === 'them' ? text(sides.them) : text(play.name);
+      var tr = el('tr', (play.side === 'them' ? 'them' : 'us') + (play.counted === false ? ' void' : ''));
+      var what = el('td', 'what', play.what);
+      if (text(play.note)) what.appendChild(el('span', 'note', play.note));
+      add(tr, [el('td', 'time', play.time), el('td', 'period', play.period), el('td', 'who', who),
+               what]);
+      body.appendChild(tr);
+    });
+    table.appendChild(body);
+    return [el('h2', null, 'Plays, newest first'), add(el('div', 'scroll'), [table])];
+  }
+
+  function part(name, tag) {
+    if (!parts[name]) parts[name] = main.appendChild(el(tag, name));
+    return parts[name];
+  }
+
+  /* Everything is built before anything is swapped, so a game that cannot be drawn leaves
+     the page whole; the parts themselves stay, which keeps the reader's scroll position and
+     the box score's own sideways scroll. */
+  function show(jsonText) {
+    var game, top, built;
+    try {
+      game = JSON.parse(jsonText);
+      if (!game || game.format !== 'tallivant-game' || game.version !== 1) return false;
+      top = header(game);
+      built = { periods: periods(game), box: boxScore(game), plays: plays(game) };
+    } catch (error) {
+      return false;
+    }
+    if (!shownText) fill(main, []);
+    fill(part('top', 'header'), top.nodes);
+    fill(part('periods', 'section'), built.periods);
+    var box = part('box', 'section');
+    if (!box.firstChild) add(box, [el('h2', null, 'Box score'), el('div', 'scroll')]);
+    fill(box.lastChild, [built.box]);
+    fill(part('plays', 'section'), built.plays);
+    document.title = top.title;
+    shownText = jsonText;
+    shownTime = clock(game.updated);
+    return true;
+  }
+
+  function stale() {
+    if (!state || !shownText) return;
+    state.textContent = 'Not updated since ' + shownTime;
+    state.className = 'state stale';
+  }
+
+  function poll() {
+    fetch('game.json', { cache: 'no-store' })
+      .then(function (response) {
+        if (!response.ok) throw new Error('HTTP ' + response.status);
+        return response.text();
+      })
+      .then(function (body) {
+        if (body !== shownText && !show(body)) throw new Error('not a game');
+        if (state) { state.textContent = 'Updated ' + shownTime; state.className = 'state'; }
+      })
+      .catch(stale)
+      .then(function () { setTimeout(poll, 5000); });
+  }
+
+  var embedded = document.getElementById('game');
+  if (!show(embedded ? embedded.textContent : '')) {
+    fill(main, [el('p', 'none', 'No game to show yet.')]);
+  }
+  if (location.protocol === 'file:') {
+    setTimeout(function () { location.reload(); }, 15000);
+  } else {
+    poll();
+  }
+})();

@@ -1,0 +1,136 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The live page as bytes: its policy names exactly its own style and script, no game text can
+// end the element that carries the game, and the page refers to nothing outside itself. The
+// hashes are checked against Qt's SHA-256 and base64, which are checked against the published
+// vectors alongside ours.
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QCryptographicHash>
+#include <QJsonDocument>
+
+#include <string>
+#include <string_view>
+
+#include "formats/live_page.h"
+#include "formats/sha256.h"
+
+namespace tallivant::testing {
+namespace {
+
+std::string hex(const std::array<unsigned char, 32>& digest) {
+    return QByteArray(reinterpret_cast<const char*>(digest.data()), 32).toHex().toStdString();
+}
+
+TEST(Sha256, GivesThePublishedDigestsAndQtsAtEveryPaddingLength) {
+    EXPECT_EQ(hex(sha256("abc")),
+              "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+    EXPECT_EQ(hex(sha256("abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq")),
+              "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1");
+    EXPECT_EQ(hex(sha256("")), "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
+    // Lengths on both sides of 55, 56 and 64 bytes, where the length moves to a second block.
+    std::string bytes;
+    for (int n = 0; n <= 200; ++n, bytes += static_cast<char>(n * 37 + 200)) {
+        const QByteArray qt =
+            QCryptographicHash::hash(QByteArray::fromStdString(bytes), QCryptographicHash::Sha256);
+        EXPECT_EQ(hex(sha256(bytes)), qt.toHex().toStdString()) << n << " bytes";
+    }
+}
+
+TEST(Base64, GivesTheRfc4648VectorsAndHighBytes) {
+    const std::pair<std::string_view, std::string_view> vectors[] = {{"", ""},
+                                                                     {"f", "Zg=="},
+                                                                     {"fo", "Zm8="},
+                                                                     {"foo", "Zm9v"},
+                                                                     {"foob", "Zm9vYg=="},
+                                                                     {"fooba", "Zm9vYmE="},
+                                                                     {"foobar", "Zm9vYmFy"},
+                                                                     {"\xff\xfe\x3f", "//4/"}};
+    for (const auto& [bytes, encoded] : vectors)
+        EXPECT_EQ(base64(bytes), encoded) << bytes;
+}
+
+// The text between `open` and the next `close` at or after `from`.
+std::string between(const std::string& page, std::string_view open, std::string_view close,
+                    std::size_t from = 0) {
+    const std::size_t start = page.find(open, from);
+    if (start == std::string::npos) return "<missing " + std::string(open) + ">";
+    const std::size_t end = page.find(close, start + open.size());
+    return page.substr(start + open.size(), end - start - open.size());
+}
+
+std::string qtHash(const std::string& text) {
+    return "'sha256-" +
+           QCryptographicHash::hash(QByteArray::fromStdString(text), QCryptographicHash::Sha256)
+               .toBase64()
+               .toStdString() +
+           "'";
+}
+
+constexpr std::string_view kGame =
+    R"({"format":"tallivant-game","version":1,"sides":{"us":"Eagles","them":"Hawks"}})";
+constexpr std::string_view kJsonOpen = R"(<script type="application/json" id="game">)";
+
+TEST(LivePage, PolicyAllowsItsOwnStyleAndScriptByHashAndNothingElse) {
+    const std::string page = livePage(kGame);
+    const std::string style = between(page, "<style>", "</style>");
+    const std::size_t afterJson = page.find("</script>", page.find(kJsonOpen));
+    const std::string script = between(page, "<script>", "</script>", afterJson);
+    EXPECT_EQ(between(page, "<meta http-equiv=\"Content-Security-Policy\" content=\"", "\""),
+              "default-src 'none'; script-src " + qtHash(script) + "; style-src " + qtHash(style) +
+                  "; connect-src 'self'; img-src 'none'; base-uri 'none'; form-action 'none'");
+    EXPECT_GT(script.size(), 1000u);
+    // The policy comes before everything it governs; one style, the game, one script.
+    EXPECT_LT(page.find("Content-Security-Policy"), page.find("<style>"));
+    EXPECT_EQ(page.find("<style", page.find("<style>") + 1), std::string::npos);
+    EXPECT_EQ(page.find("<script", page.find("<script>", afterJson) + 1), std::string::npos);
+    EXPECT_EQ(between(page, kJsonOpen, "</script>"), kGame);
+}
+
+TEST(LivePage, NoGameTextCanEndTheElementThatCarriesIt) {
+    const std::string_view names[] = {"</script><script>alert(1)</script>",
+                                      "</SCRIPT >",
+                                      "<!--<script>",
+                                      "<!--<script></script>",
+                                      "<</script>",
+                                      "<\\/script>",
+                                      "</",
+                                      "<",
+                                      "<!-",
+                                      "<!<!--",
+                                      "<img src=x onerror=alert(1)>"};
+    for (const std::string_view name : names) {
+        const std::string json =
+            R"({"players":[{"name":")" + std::string(name) + R"("}],"tail":"</script>"})";
+        const std::string page = livePage(json);
+        const std::size_t start = page.find(kJsonOpen) + kJsonOpen.size();
+        const std::size_t end = page.find("</", start);
+        const std::string embedded = page.substr(start, end - start);
+        // The element ends where the page ends it, and the parser never reads an escape in it.
+        EXPECT_EQ(page.substr(end, 18), "</script>\n<script>") << name;
+        EXPECT_EQ(embedded.find("<!--"), std::string::npos) << name;
+        // Still the same JSON.
+        EXPECT_EQ(QJsonDocument::fromJson(QByteArray::fromStdString(embedded)),
+                  QJsonDocument::fromJson(QByteArray::fromStdString(json)))
+            << name;
+        EXPECT_FALSE(QJsonDocument::fromJson(QByteArray::fromStdString(embedded)).isNull());
+    }
+}
+
+TEST(LivePage, RefersToNothingOutsideItselfAndWritesNoMarkupFromTexts) {
+    std::string page = livePage(kGame);
+    // What may hold slashes by chance: the hashes' base64, and the game's own texts.
+    const std::string policy = between(page, "Content-Security-Policy\" content=\"", "\"");
+    page.erase(page.find(policy), policy.size());
+    page.erase(page.find(kGame), kGame.size());
+    for (const std::string_view reference :
+         {"http:", "https:", "//", "src=", "href=", "url(", "@import", "innerHTML", "outerHTML",
+          "insertAdjacentHTML", "document.write", "eval(", "Function("})
+        EXPECT_EQ(page.find(reference), std::string::npos) << reference;
+}
+
+} // namespace
+} // namespace tallivant::testing
