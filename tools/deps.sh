@@ -15,6 +15,7 @@ packages=(
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
     clang libclang-rt-14-dev
     at-spi2-core dbus python3-pyatspi locales
+    chromium python3-websocket python3-jsonschema
     lintian appstream reuse
 )
 
