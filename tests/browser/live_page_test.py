@@ -42,7 +42,8 @@ class Page:
         self.session = None
         self.exceptions = []
         target = self.call("Target.createTarget", url="about:blank")["targetId"]
-        self.session = self.call("Target.attachToTarget", targetId=target, flatten=True)["sessionId"]
+        attached = self.call("Target.attachToTarget", targetId=target, flatten=True)
+        self.session = attached["sessionId"]
         # Headless chromium keeps a window at least 500 px wide; the tab is made a phone's.
         self.call("Emulation.setDeviceMetricsOverride", width=360, height=800, deviceScaleFactor=2,
                   mobile=True)
@@ -110,14 +111,16 @@ def expected_page(game):
     sides, score = game["sides"], game["score"]
     title = f"{sides['us']} {score['us']} : {score['them']} {sides['them']}"
     play = game["plays"][-1]
-    newest = [play["time"], play["period"], play.get("name", sides["them"]), play["what"] + play["note"]]
+    newest = [play["time"], play["period"], play.get("name", sides["them"]),
+              play["what"] + play["note"]]
     box = []
     for player in game["players"]:
         line = [shown(player["box"][c], c.endswith("%")) for c in game["columns"]]
         if player["name"] or any(v not in (0, None, "") for v in player["box"].values()):
             name = player["name"] + (" (out)" if player["fouledOut"] else "")
             box.append(["out" if player["fouledOut"] else "", name] + line)
-    box.append(["", "Totals"] + [shown(game["totals"][c], c.endswith("%")) for c in game["columns"]])
+    totals = [shown(game["totals"][c], c.endswith("%")) for c in game["columns"]]
+    box.append(["", "Totals"] + totals)
     return title, newest, box
 
 
@@ -128,8 +131,8 @@ def publish(writer, folder, game_text):
         f.write(game_text)
     os.replace(os.path.join(folder, "game.json.tmp"), os.path.join(folder, "game.json"))
     if writer:
-        subprocess.run([writer, os.path.join(folder, "game.json"), os.path.join(folder, "index.html")],
-                       check=True, timeout=WAIT)
+        subprocess.run([writer, os.path.join(folder, "game.json"),
+                        os.path.join(folder, "index.html")], check=True, timeout=WAIT)
 
 
 def check_shows(page, game, what):
@@ -173,7 +176,8 @@ def run(page, validator, writer, site, port, games):
     # The reader has scrolled the page and the box score; the next game.json moves neither.
     page.eval("window.marker = 'kept'; window.scrollTo(0, 400);"
               "document.getElementById('box').parentElement.scrollLeft = 100")
-    where = "[window.marker, window.scrollY, document.getElementById('box').parentElement.scrollLeft]"
+    where = ("[window.marker, window.scrollY,"
+             " document.getElementById('box').parentElement.scrollLeft]")
     page.wait(where, ["kept", 400, 100], "scrolled before the update")
     publish(None, site, json.dumps(after))
     check_shows(page, after, "after one more play")
@@ -215,9 +219,9 @@ def run(page, validator, writer, site, port, games):
 
 
 def start_server(site):
-    server = subprocess.Popen([sys.executable, "-u", "-m", "http.server", "0", "--bind", "127.0.0.1",
-                               "--directory", site], stdout=subprocess.PIPE,
-                              stderr=subprocess.DEVNULL, text=True)
+    server = subprocess.Popen([sys.executable, "-u", "-m", "http.server", "0",
+                               "--bind", "127.0.0.1", "--directory", site],
+                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
     if not select.select([server.stdout], [], [], WAIT)[0]:
         fail("the web server said nothing")
     words = server.stdout.readline().split()  # "Serving HTTP on 127.0.0.1 port 41234 (...) ..."
@@ -227,8 +231,9 @@ def start_server(site):
 
 
 def start_chromium(profile):
-    browser = subprocess.Popen([CHROMIUM, "--headless=new", "--no-sandbox", "--remote-debugging-port=0",
-                                f"--user-data-dir={profile}", "--window-size=360,800",
+    browser = subprocess.Popen([CHROMIUM, "--headless=new", "--no-sandbox",
+                                "--remote-debugging-port=0", f"--user-data-dir={profile}",
+                                "--window-size=360,800",
                                 "--no-first-run", "--no-default-browser-check", "about:blank"],
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                                start_new_session=True)

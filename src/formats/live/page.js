@@ -47,7 +47,10 @@
   }
   function clock(updated) { return text(updated).slice(11, 19); }
 
-  var nextWords = { 'two shots': 'the next gives two shots', 'one-and-one': 'the next gives one-and-one' };
+  var nextWords = {
+    'two shots': 'the next gives two shots',
+    'one-and-one': 'the next gives one-and-one'
+  };
 
   function header(game) {
     var sides = object(game.sides), score = object(game.score);
@@ -105,7 +108,8 @@
     var body = el('tbody');
     ['us', 'them'].forEach(function (side) {
       var points = played.map(function (p) { return text(object(p)[side]); });
-      body.appendChild(row('td', null, [text(sides[side])].concat(points, [text(score[side])]), 'name'));
+      var texts = [text(sides[side])].concat(points, [text(score[side])]);
+      body.appendChild(row('td', null, texts, 'name'));
     });
     table.appendChild(body);
     return [el('h2', null, 'Score by period'), add(el('div', 'scroll'), [table])];
@@ -140,7 +144,8 @@
     all.forEach(function (play) {
       play = object(play);
       var who = play.side === 'them' ? text(sides.them) : text(play.name);
-      var tr = el('tr', (play.side === 'them' ? 'them' : 'us') + (play.counted === false ? ' void' : ''));
+      var side = play.side === 'them' ? 'them' : 'us';
+      var tr = el('tr', side + (play.counted === false ? ' void' : ''));
       var what = el('td', 'what', play.what);
       if (text(play.note)) what.appendChild(el('span', 'note', play.note));
       add(tr, [el('td', 'time', play.time), el('td', 'period', play.period), el('td', 'who', who),
