@@ -7,7 +7,8 @@
 """The live page in a real browser (headless chromium, 360 px wide, driven over the DevTools
 protocol) served by a real web server: it shows the game, follows game.json replaced as the
 program replaces it without a reload and without moving the reader, keeps what it shows when
-game.json is no game, shows hostile names as text, and fits a phone.
+game.json is no game, shows hostile names as text, fits a phone, and opened as a file shows
+the game it carries and reloads itself.
 
 Usage: live_page_test.py WRITER GAMES SCHEMA. WRITER turns a game.json into index.html; GAMES
 holds before.json and after.json (the same game one play later). With TALLIVANT_LIVE_PAGE_PNG
@@ -79,14 +80,17 @@ class Page:
             fail(f"{expression}: {result['exceptionDetails']}")
         return result["result"].get("value")
 
-    def wait(self, expression, expected, what):
-        deadline = time.monotonic() + WAIT
+    def wait(self, expression, expected, what, seconds=WAIT):
+        deadline = time.monotonic() + seconds
         while True:
-            value = self.eval(expression)
+            try:
+                value = self.eval(expression)
+            except AssertionError as error:  # between two documents, during a reload
+                value = error
             if value == expected:
                 return
             if time.monotonic() > deadline:
-                fail(f"{what}: after {WAIT} s {expression} is {value!r}, not {expected!r}")
+                fail(f"{what}: after {seconds} s {expression} is {value!r}, not {expected!r}")
             time.sleep(0.2)
 
 
@@ -135,9 +139,9 @@ def publish(writer, folder, game_text):
                         os.path.join(folder, "index.html")], check=True, timeout=WAIT)
 
 
-def check_shows(page, game, what):
+def check_shows(page, game, what, wait=WAIT):
     title, newest, box = expected_page(game)
-    page.wait(TITLE, title, what + ": the score")
+    page.wait(TITLE, title, what + ": the score", wait)
     page.wait(NEWEST, newest, what + ": the newest play")
     page.wait(BOX, box, what + ": the box score")
 
@@ -213,9 +217,13 @@ def run(page, validator, writer, site, port, games):
     check_fits_a_phone(page, "hostile names")
     check_safe(page, "hostile names")
 
-    # Opened as a file, offline: the game it carries.
+    # Opened as a file, offline: the game it carries, and every 15 s the file as it is then.
     page.call("Page.navigate", url="file://" + os.path.join(site, "index.html"))
     check_shows(page, before, "opened as a file")
+    page.eval("window.marker = 'before the reload'")
+    publish(writer, site, json.dumps(after))
+    check_shows(page, after, "opened as a file, 15 s later", wait=15 + WAIT)
+    page.wait("typeof window.marker", "undefined", "reloaded")
 
 
 def start_server(site):
