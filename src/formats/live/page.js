@@ -1,9 +1,9 @@
 /* SPDX-FileCopyrightText: The Tallivant developers
    SPDX-License-Identifier: GPL-3.0-or-later */
 /* The live page draws the game from its JSON with DOM methods and textContent alone, so that
-   no text of the game is ever read as markup. Served by a web server it fetches game.json every 5 s
-   and redraws in place; opened as a file it reloads itself every 15 s. A game.json that cannot
-   be read, or is no game of this format, leaves the page as it was. */
+   no text of the game is ever read as markup. Served by a web server it fetches game.json
+   every 5 s and redraws in place; opened as a file it reloads itself every 15 s. A game.json
+   that cannot be read, or is no game of this format, leaves the page as it was. */
 (function () {
   'use strict';
 
@@ -80,15 +80,16 @@
     [[us, teamFouls.us], [them, teamFouls.them]].forEach(function (side) {
       var these = object(side[1]);
       var line = el('li', null, side[0] + ': Team fouls ' + text(these.count));
-      var next = nextWords[these.next];
+      var next = Object.prototype.hasOwnProperty.call(nextWords, these.next) &&
+          nextWords[these.next];
       if (next) add(line, [document.createTextNode(' \u00b7 '), el('span', 'bonus', next)]);
       fouls.appendChild(line);
     });
     nodes.push(fouls);
-    state = el('p', 'state', 'Updated ' + clock(game.updated));
-    state.id = 'updated';
-    nodes.push(state);
-    return { title: us + ' ' + ours + ' : ' + theirs + ' ' + them, nodes: nodes };
+    var updated = el('p', 'state', 'Updated ' + clock(game.updated));
+    updated.id = 'updated';
+    nodes.push(updated);
+    return { title: us + ' ' + ours + ' : ' + theirs + ' ' + them, nodes: nodes, state: updated };
   }
 
   function row(cellTag, className, texts, firstClass) {
@@ -182,6 +183,7 @@
     fill(box.lastChild, [built.box]);
     fill(part('plays', 'section'), built.plays);
     document.title = top.title;
+    state = top.state;
     shownText = jsonText;
     shownTime = clock(game.updated);
     return true;
@@ -193,8 +195,11 @@
     state.className = 'state stale';
   }
 
+  /* A request that hangs is given up after 10 s, so that polling goes on. */
   function poll() {
-    fetch('game.json', { cache: 'no-store' })
+    var controller = typeof AbortController === 'function' ? new AbortController() : null;
+    var timer = controller && setTimeout(function () { controller.abort(); }, 10000);
+    fetch('game.json', { cache: 'no-store', signal: controller ? controller.signal : undefined })
       .then(function (response) {
         if (!response.ok) throw new Error('HTTP ' + response.status);
         return response.text();
@@ -204,7 +209,10 @@
         if (state) { state.textContent = 'Updated ' + shownTime; state.className = 'state'; }
       })
       .catch(stale)
-      .then(function () { setTimeout(poll, 5000); });
+      .then(function () {
+        clearTimeout(timer);
+        setTimeout(poll, 5000);
+      });
   }
 
   var embedded = document.getElementById('game');
