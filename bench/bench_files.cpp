@@ -6,6 +6,8 @@
 #include <benchmark/benchmark.h>
 
 #include "formats/game_file.h"
+#include "formats/game_json.h"
+#include "formats/live_page.h"
 #include "formats/saved_game.h"
 #include "session/file_commands.h"
 #include "sheet/game.h"
@@ -14,6 +16,7 @@
 #include "support/scratch_folder.h"
 #include "support/stat_cycle.h"
 #include "system/disk.h"
+#include "system/door.h"
 
 using namespace tallivant;
 
@@ -114,5 +117,32 @@ void BM_RecoveryCopyWrite(benchmark::State& state) {
     recovery.remove();
 }
 BENCHMARK(BM_RecoveryCopyWrite)->Arg(0)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
+// What the live page's writer does after each change, off the stat's path: game.json made from
+// a copy of the game, the page around it, and both files replaced by rename without a sync.
+// A game of 1,000 plays of ours and 300 of the opponent's, with details.
+void BM_LivePageWrite(benchmark::State& state) {
+    testing::FakeDialogs dialogs;
+    Game game{dialogs};
+    for (int n = 1; n <= kPlayers; ++n)
+        game.setName(n, std::to_string(n * 3) + " José, Jr");
+    game.setDetails({"Eagles", "Hawks", "2026-12-09", "North Gym", {}});
+    for (int i = 0; i < state.range(0); ++i) {
+        testing::recordCycledStat(game, i);
+        if (i % 10 < 3) game.recordOpponent(static_cast<OpponentWhat>(i % 4), Quarter::Second);
+    }
+    const GameSnapshot snapshot = snapshotOf(game, Quarter::Third);
+    const testing::ScratchFolder folder;
+    const std::string json = folder / "game.json", page = folder / "index.html";
+    for (auto _ : state) {
+        const std::string bytes =
+            gameJson(snapshot, PageNames::AsOnButtons, "2026-12-09T20:14:05+01:00");
+        benchmark::DoNotOptimize(publishFile(json, bytes));
+        benchmark::DoNotOptimize(publishFile(page, livePage(bytes)));
+    }
+    state.counters["json_bytes"] =
+        static_cast<double>(gameJson(snapshot, PageNames::AsOnButtons, "").size());
+}
+BENCHMARK(BM_LivePageWrite)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
 } // namespace

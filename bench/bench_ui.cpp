@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "support/fake_dialogs.h"
+#include "support/scratch_folder.h"
 #include "ui/appearance.h"
 #include "ui/layout.h"
 #include "ui/stat_window.h"
@@ -225,6 +226,23 @@ BENCHMARK(BM_OneStatWithThePlaysWindowOpen)
     ->Arg(1)
     ->Unit(benchmark::kMicrosecond)
     ->MinTime(2);
+
+// A stat of a game of 1,000 plays shared live (argument 1) or not (0), the recovery copy kept:
+// on the stat's path sharing adds only the copy of the game handed to the page's writer.
+void BM_OneStatWhileSharingLive(benchmark::State& state) {
+    testing::FakeDialogs dialogs;
+    ui::StatWindow window(dialogs);
+    showAndPaint(window);
+    Game& game = window.game();
+    recordThousandPlays(game);
+    const Plays thousand = game.plays();
+    const testing::ScratchFolder folder;
+    if (state.range(0) != 0 && window.session().startSharing({folder.path().string(), false}))
+        state.SkipWithError("the folder cannot be shared");
+    timeStats(state, window, dialogs, [&] { game.setPlays(thousand); });
+    window.session().share().waitWritten(std::chrono::seconds(10));
+}
+BENCHMARK(BM_OneStatWhileSharingLive)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->MinTime(2);
 
 // The Plays window's own share of a stat, apart from the disk and the main window: the rows in
 // view drawn again, as after every new play (each moves the rows below it down by one).

@@ -71,6 +71,8 @@ public:
     virtual std::optional<std::string> saveFile(const FileDialogSetup& setup) = 0;
     // Any number of existing files chosen at once, as full paths; none when cancelled.
     virtual std::vector<std::string> openFiles(const FileDialogSetup& setup) = 0;
+    // An existing folder, as a full path; nothing when cancelled. Filters are not used.
+    virtual std::optional<std::string> chooseFolder(const FileDialogSetup& setup) = 0;
 };
 
 } // namespace tallivant

@@ -59,6 +59,17 @@ std::string cellOf(const std::string& text, int col) {
     return count ? formatCount(*count) : text;
 }
 
+// What a spreadsheet opening the file would run as a formula (OWASP's list for CSV injection);
+// a number's sign makes none.
+bool isFormulaLike(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    return first != std::string_view::npos &&
+           std::string_view("=+-@\t\r").find(text[first]) != std::string_view::npos &&
+           !numberIn(text);
+}
+
+} // namespace
+
 // A box score column's cell. The sheet's own columns are its texts as numbers; FGM, FGA and FG%
 // add the sheet's two-point and three-point columns as the sheet adds (leniently). A
 // percentage with no attempts is an empty cell.
@@ -87,17 +98,6 @@ std::string buttonName(const std::string& name, int player) {
         shown == "#" + std::to_string(player) && name.find('#') == std::string::npos;
     return numbered ? std::string() : shown;
 }
-
-// What a spreadsheet opening the file would run as a formula (OWASP's list for CSV injection);
-// a number's sign makes none.
-bool isFormulaLike(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    return first != std::string_view::npos &&
-           std::string_view("=+-@\t\r").find(text[first]) != std::string_view::npos &&
-           !numberIn(text);
-}
-
-} // namespace
 
 std::string csvField(std::string_view value) {
     std::string out;

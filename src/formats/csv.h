@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "formats/box_columns.h"
 #include "formats/game_file.h"
 #include "sheet/matchup.h"
 #include "sheet/plays.h"
@@ -41,6 +42,13 @@ template <typename Values> void appendCsvRow(std::string& out, const Values& val
 inline void appendCsvRow(std::string& out, std::initializer_list<std::string_view> values) {
     appendCsvRow<std::initializer_list<std::string_view>>(out, values);
 }
+
+// A box score cell as the CSV has it: the sheet's counts as numbers, FGM, FGA and FG% adding
+// the sheet's two-point and three-point columns, a percentage as "66.67" and empty with no
+// attempts; a text that holds no number stays as it is.
+std::string boxCell(const GameContents& game, int line, const BoxColumnInfo& column);
+// The name as the button shows it; an empty button stays empty.
+std::string buttonName(const std::string& name, int player);
 
 // A header row of the box score's columns (box_columns.h: 2PM … 3P%, FGM, FGA, FG% of every
 // field goal, FTM … PTS), the twelve players (names as their buttons show them), the five

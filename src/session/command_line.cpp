@@ -16,12 +16,15 @@
 #include <vector>
 
 #include "formats/csv.h"
+#include "formats/game_json.h"
+#include "formats/live_page.h"
 #include "formats/paths.h"
 #include "report/pdf.h"
 #include "report/season_paint.h"
 #include "season/season.h"
 #include "session/exports.h"
 #include "session/file_commands.h"
+#include "session/live_share.h"
 #include "sheet/game.h"
 #include "system/door.h"
 
@@ -149,17 +152,23 @@ public:
     std::optional<std::string> openFile(const FileDialogSetup&) override { return std::nullopt; }
     std::optional<std::string> saveFile(const FileDialogSetup&) override { return std::nullopt; }
     std::vector<std::string> openFiles(const FileDialogSetup&) override { return {}; }
+    std::optional<std::string> chooseFolder(const FileDialogSetup&) override {
+        return std::nullopt;
+    }
 };
 
 // The window's part in opening a game, with no window.
 class NoWindow : public FilesHost {
 public:
-    void switchFirstQuarterOn() override {}
+    void switchFirstQuarterOn() override { quarter_ = Quarter::First; }
+    void switchQuarterOn(Quarter quarter) override { quarter_ = quarter; }
+    Quarter currentQuarter() const override { return quarter_; }
     void setFileLabel(const std::string& path) override { label_ = path; }
     std::string fileLabel() const override { return label_; }
 
 private:
     std::string label_;
+    Quarter quarter_ = Quarter::First;
 };
 
 void dropBelowCritical(QtMsgType type, const QMessageLogContext&, const QString& text) {
@@ -199,10 +208,11 @@ CommandLine readCommandLine(const std::vector<std::string>& argumentList) {
     // Qt's options are words after a single dash ("-platform offscreen").
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-        QStringLiteral("Keeps one basketball team's statistics during a game.\nWith --pdf or "
-                       "--csv, writes the report or the box score of a game file and ends,\n"
-                       "with no window; with --season-pdf or --season-csv, the same for the\n"
-                       "season totals of any number of game files."));
+        QStringLiteral("Keeps one basketball team's statistics during a game.\nWith --pdf, "
+                       "--csv, --json or --html, writes the report, the box score or the\n"
+                       "live page of a game file and ends, with no window; with --season-pdf\n"
+                       "or --season-csv, the same for the season totals of any number of\n"
+                       "game files."));
     // Not Qt's own help option, whose --help-all would list options of Qt's that this
     // reading does not know of.
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
@@ -227,8 +237,17 @@ CommandLine readCommandLine(const std::vector<std::string>& argumentList) {
         QStringLiteral("season-csv"),
         QStringLiteral("Write the season totals of the GAME files to OUT as CSV."),
         QStringLiteral("OUT"));
+    const QCommandLineOption json(
+        QStringLiteral("json"),
+        QStringLiteral("Write GAME to OUT as the live page's JSON (game.json)."),
+        QStringLiteral("OUT"));
+    const QCommandLineOption html(
+        QStringLiteral("html"), QStringLiteral("Write the live page of GAME to OUT (index.html)."),
+        QStringLiteral("OUT"));
     parser.addOption(pdf);
     parser.addOption(csv);
+    parser.addOption(json);
+    parser.addOption(html);
     parser.addOption(seasonPdf);
     parser.addOption(seasonCsv);
     for (const QtOption& o : kQtOptions) {
@@ -239,7 +258,8 @@ CommandLine readCommandLine(const std::vector<std::string>& argumentList) {
     }
     parser.addPositionalArgument(QStringLiteral("GAME"),
                                  QStringLiteral("A game file, opened in the window or written "
-                                                "out by --pdf and --csv; for --season-pdf and "
+                                                "out by --pdf, --csv, --json and --html; for "
+                                                "--season-pdf and "
                                                 "--season-csv, the season's game files."),
                                  QStringLiteral("[GAME...]"));
 
@@ -271,8 +291,9 @@ CommandLine readCommandLine(const std::vector<std::string>& argumentList) {
     for (const QString& game : parser.positionalArguments())
         games.push_back(argumentBytesOf(game));
     for (const auto& [option, value] :
-         {std::pair{&pdf, &line.pdf}, std::pair{&csv, &line.csv},
-          std::pair{&seasonPdf, &line.seasonPdf}, std::pair{&seasonCsv, &line.seasonCsv}}) {
+         {std::pair{&pdf, &line.pdf}, std::pair{&csv, &line.csv}, std::pair{&json, &line.json},
+          std::pair{&html, &line.html}, std::pair{&seasonPdf, &line.seasonPdf},
+          std::pair{&seasonCsv, &line.seasonCsv}}) {
         const QStringList values = parser.values(*option);
         const QString name = option->names()[0];
         if (values.size() > 1)
@@ -287,9 +308,10 @@ CommandLine readCommandLine(const std::vector<std::string>& argumentList) {
         *value = values.isEmpty() ? std::string() : argumentBytesOf(values[0]);
     }
     if (!line.seasonPdf.empty() || !line.seasonCsv.empty()) {
-        if (!line.pdf.empty() || !line.csv.empty())
-            return wrong(QStringLiteral("--pdf and --csv write one game, --season-pdf and "
-                                        "--season-csv a season: not both at once."));
+        if (line.writesGame())
+            return wrong(QStringLiteral("--pdf, --csv, --json and --html write one game, "
+                                        "--season-pdf and --season-csv a season: not both at "
+                                        "once."));
         if (games.empty())
             return wrong(QStringLiteral("--season-pdf and --season-csv need the game files to "
                                         "add up."));
@@ -299,9 +321,10 @@ CommandLine readCommandLine(const std::vector<std::string>& argumentList) {
     }
     if (games.size() > 1) return wrong(QStringLiteral("one game file at a time."));
     line.game = games.empty() ? std::string() : games.front();
-    if (!line.pdf.empty() || !line.csv.empty()) {
+    if (line.writesGame()) {
         if (line.game.empty())
-            return wrong(QStringLiteral("--pdf and --csv need the game file to write from."));
+            return wrong(QStringLiteral("--pdf, --csv, --json and --html need the game file to "
+                                        "write from."));
         line.action = CommandLine::Action::Export;
     }
     return line;
@@ -386,6 +409,19 @@ int writeExports(const CommandLine& line) {
             outputs.push_back(std::move(output));
         names.push_back(line.csv);
         names.push_back(playsCsvPath(line.csv));
+    }
+    // As sharing writes them, with the names as on the buttons.
+    const GameSnapshot snapshot = snapshotOf(game, host.currentQuarter());
+    const std::string json = line.json.empty() && line.html.empty()
+                                 ? std::string()
+                                 : liveJson(snapshot, PageNames::AsOnButtons);
+    if (!line.json.empty()) {
+        outputs.push_back({absolute(line.json), json});
+        names.push_back(line.json);
+    }
+    if (!line.html.empty()) {
+        outputs.push_back({absolute(line.html), livePage(json)});
+        names.push_back(line.html);
     }
     if (const int status = write(outputs, names, {line.game}); status != kExitDone) return status;
     // The plays that did not open are not in what was written: the run did not do all it was

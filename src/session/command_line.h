@@ -3,14 +3,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The command line. `tallivant [GAME]` starts the window, with GAME opened as File|Open opens
-// it; `tallivant --pdf OUT GAME` and `--csv OUT GAME` write the game's report or box score and
-// end, with no window and no display; `tallivant --season-pdf OUT GAME...` and `--season-csv OUT
-// GAME...` do the same for the season of the games. Exit status: 0 done, 1 a game did not open
-// (for a season: any was left out, after the others were written) or a file was not written
-// (the reasons on standard error), 2 a command line not understood (the usage on standard
-// error). Qt's own options for a window (-platform, -style, …) pass to the window. No output
-// ever replaces a game file or one of the games read, and when one is refused none is written.
-// File names stay the bytes they were given as (on Windows, UTF-8), valid UTF-8 or not.
+// it; `tallivant --pdf OUT GAME`, `--csv OUT GAME`, `--json OUT GAME` and `--html OUT GAME`
+// write the game's report, box score, or live page's JSON and page, and end, with no window and no
+// display; `tallivant --season-pdf OUT GAME...` and `--season-csv OUT GAME...` do the same for the
+// season of the games. Exit status: 0 done, 1 a game did not open (for a season: any was left out,
+// after the others were written) or a file was not written (the reasons on standard error), 2 a
+// command line not understood (the usage on standard error). Qt's own options for a window
+// (-platform, -style, …) pass to the window. No output ever replaces a game file or one of the
+// games read, and when one is refused none is written. File names stay the bytes they were given as
+// (on Windows, UTF-8), valid UTF-8 or not.
 #pragma once
 
 #include <QString>
@@ -33,11 +34,16 @@ struct CommandLine {
     std::string game;
     std::string pdf;
     std::string csv;
+    std::string json;               // the live page's game.json
+    std::string html;               // the live page's index.html
     std::vector<std::string> games; // of a season
     std::string seasonPdf;
     std::string seasonCsv;
     QString text;
 
+    bool writesGame() const {
+        return !pdf.empty() || !csv.empty() || !json.empty() || !html.empty();
+    }
     // The PDF's faces need Qt's fonts; CSV alone does not.
     bool needsFonts() const { return !pdf.empty() || !seasonPdf.empty(); }
 };

@@ -115,6 +115,7 @@ Dialogs& FileCommands::ask() {
 }
 
 void FileCommands::put(const GameContents& contents, const std::string& label, Quarter quarter) {
+    ++gamesShown_;
     host_.setFileLabel(label);
     host_.switchQuarterOn(quarter);
     game_.forgetTakeback();
@@ -177,6 +178,7 @@ void FileCommands::newGameSameRoster() {
 }
 
 void FileCommands::clearSheet() {
+    ++gamesShown_;
     gameFile_.clear();
     keptAt_ = 0;
     unreadPlays_.clear();

@@ -73,6 +73,9 @@ public:
     void newGame();
     // The same without the prompts: the twelve names stay exactly as they are.
     void newGameSameRoster();
+    // How many times the sheet was given another game (new, opened or restored): a command
+    // that changed it changed this.
+    int gamesShown() const { return gamesShown_; }
     // The twelve names asked for again, each offered for editing; nothing else changes. Cancel
     // on a prompt keeps the name it offered.
     void editRoster();
@@ -164,6 +167,7 @@ private:
     // After a restore: when the copy was kept, so that a save asks before replacing a game file
     // someone changed since. Zero when there is nothing to ask.
     std::int64_t keptAt_ = 0;
+    int gamesShown_ = 0;
     // A file whose plays could not be opened: the next save proposes a name beside it.
     std::string unreadPlays_;
 };

@@ -61,8 +61,38 @@ void rememberDetails(const GameDetails& details) {
 } // namespace
 
 GameSession::GameSession(Dialogs& dialogs, FilesHost& host, const std::string& stateFolder)
-    : dialogs_(dialogs), game_(dialogs), copy_(dialogs, stateFolder), files_(game_, dialogs, host) {
+    : dialogs_(dialogs), host_(host), game_(dialogs), copy_(dialogs, stateFolder),
+      files_(game_, dialogs, host) {
     game_.setMatchup({rememberedDetails(), {}});
+    copy_.watchSharing([this] { return share_.sharing(); });
+    // The page follows every change the recovery copy keeps, off the stat's path.
+    QObject::connect(&copy_, &RecoveryCopy::changeKept, &share_, [this] {
+        if (share_.on()) share_.update(snapshotOf(game_, host_.currentQuarter()));
+    });
+}
+
+std::optional<std::string> GameSession::startSharing(const Sharing& sharing) {
+    if (auto refused = share_.start(sharing)) return refused;
+    share_.update(snapshotOf(game_, host_.currentQuarter()));
+    copy_.changed();
+    copy_.keep();
+    return std::nullopt;
+}
+
+void GameSession::stopSharing() {
+    share_.stop();
+    copy_.changed();
+    copy_.keep();
+}
+
+template <typename Command> void GameSession::fileCommand(Command command) {
+    const int before = files_.gamesShown();
+    command();
+    if (files_.gamesShown() != before && share_.on()) {
+        share_.stop();
+        host_.tell(kSharingStopped);
+    }
+    copy_.keep();
 }
 
 void GameSession::recordOpponent(OpponentWhat what, Quarter quarter) {
@@ -100,18 +130,15 @@ void GameSession::takeback() {
 }
 
 void GameSession::newGame() {
-    files_.newGame();
-    copy_.keep();
+    fileCommand([this] { files_.newGame(); });
 }
 
 void GameSession::newGameSameRoster() {
-    files_.newGameSameRoster();
-    copy_.keep();
+    fileCommand([this] { files_.newGameSameRoster(); });
 }
 
 void GameSession::openGame(const std::optional<std::string>& path) {
-    files_.openGame(path);
-    copy_.keep();
+    fileCommand([this, &path] { files_.openGame(path); });
 }
 
 void GameSession::saveGame() {
@@ -154,6 +181,10 @@ std::optional<ScreenMarks> GameSession::offerRecovery() {
         return std::nullopt;
     }
     files_.restore(kept, found->changed);
+    // The restored game goes on sharing where it did.
+    if (!kept.sharing.folder.empty())
+        if (const auto refused = startSharing(kept.sharing))
+            host_.tell(kNotSharing + kept.sharing.folder + ": " + *refused);
     return kept.marks;
 }
 

@@ -17,6 +17,7 @@
 
 #include "dialogs/dialogs.h"
 #include "session/file_commands.h"
+#include "session/live_share.h"
 #include "session/recovery_copy.h"
 #include "sheet/game.h"
 
@@ -32,6 +33,12 @@ public:
     RecoveryCopy& copy() { return copy_; }
     const RecoveryCopy& copy() const { return copy_; }
     FileCommands& files() { return files_; }
+    LiveShare& share() { return share_; }
+
+    // File|Share live...: the page written to the folder from now on, after each change, or why
+    // not. Another game on the sheet (new, opened) stops it, and the scorer is told.
+    std::optional<std::string> startSharing(const Sharing& sharing);
+    void stopSharing();
 
     // Each changes the game as its command does, then keeps the recovery copy.
     void record(int stat, Quarter quarter);
@@ -67,11 +74,21 @@ public:
     static constexpr const char* kRestoreText =
         "Tallivant ended before this game was saved. Restore it?";
     static constexpr const char* kNotYetSaved = "not yet saved";
+    static constexpr const char* kSharingStopped =
+        "Stopped sharing live: another game is on the sheet";
+    static constexpr const char* kNotSharing = "Not sharing live to ";
 
 private:
+    // Runs a command of the file commands, then keeps the copy; sharing stops when the command
+    // put another game on the sheet.
+    template <typename Command> void fileCommand(Command command);
+
     Dialogs& dialogs_;
-    // The game outlives the recovery copy, which writes it one last time as it goes.
+    FilesHost& host_;
+    // The game outlives the recovery copy, which writes it one last time as it goes, with where
+    // it is shared.
     Game game_;
+    LiveShare share_;
     RecoveryCopy copy_;
     FileCommands files_;
 };

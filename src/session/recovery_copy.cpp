@@ -39,6 +39,7 @@ void RecoveryCopy::keep() {
     if (!pending_ || !game_ || !keeping_) return;
     pending_ = false;
     write();
+    emit changeKept();
 }
 
 void RecoveryCopy::write() {
@@ -58,7 +59,8 @@ void RecoveryCopy::write() {
                   game_->memory(),
                   game_->plays(),
                   marks_ ? marks_() : ScreenMarks{},
-                  game_->matchup()};
+                  game_->matchup(),
+                  sharing_ ? sharing_() : Sharing{}};
     if (const auto failure = recovery_.write(kept))
         fail(*failure);
     else

@@ -31,6 +31,8 @@ public:
     // the boxes ticked beside it.
     void watch(const Game& game, std::function<std::string()> label,
                std::function<Quarter()> quarter, std::function<ScreenMarks()> marks);
+    // Where the game is shared live, kept with the copy.
+    void watchSharing(std::function<Sharing()> sharing) { sharing_ = std::move(sharing); }
     // The game or its label changed: the copy is written at the next keep().
     void changed() { pending_ = true; }
     // Writes the copy if the game changed: the file while it has unsaved changes, none once
@@ -64,6 +66,8 @@ signals:
     void failureChanged();
     // holdsCopy() changed.
     void holdsCopyChanged();
+    // keep() found a change to keep: the game, its label, its quarter or the boxes beside it.
+    void changeKept();
 
 private:
     void write();
@@ -78,6 +82,7 @@ private:
     std::function<std::string()> label_;
     std::function<Quarter()> quarter_;
     std::function<ScreenMarks()> marks_;
+    std::function<Sharing()> sharing_;
     QTimer sync_;
     std::optional<std::string> failure_;
     bool pending_ = false;

@@ -53,6 +53,15 @@ struct GameMemory {
     friend bool operator==(const GameMemory&, const GameMemory&) = default;
 };
 
+// The sheet's field texts, by Field::id().
+using SheetTexts = std::array<std::string, kFields>;
+
+// Our team fouls by quarter line, from the sheet's quarter lines: personal fouls, and technicals
+// where the rules count them.
+std::array<int, kQuarters> ourFoulsByQuarter(const SheetTexts& fields, const Rules& rules);
+// Whether player N (1 to 12) is out under the rules, by the fouls on its line.
+bool isFouledOut(const SheetTexts& fields, int player, const Rules& rules);
+
 class Game {
 public:
     explicit Game(Dialogs& dialogs);

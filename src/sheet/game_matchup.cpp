@@ -105,22 +105,30 @@ Game::UndoneEntry Game::undoNewest() {
     return undone;
 }
 
-std::array<int, kQuarters> Game::ourFoulsByQuarter() const {
+std::array<int, kQuarters> ourFoulsByQuarter(const SheetTexts& fields, const Rules& rules) {
     std::array<int, kQuarters> fouls{};
     for (int q = 0; q < kQuarters; ++q) {
         const int line = quarterLine(static_cast<Quarter>(q));
-        double n = readLenient(text({line, PF}));
-        if (rules().technicalsToTeamFouls) n += readLenient(text({line, TF}));
+        double n = readLenient(fields[Field{line, PF}.id()]);
+        if (rules.technicalsToTeamFouls) n += readLenient(fields[Field{line, TF}.id()]);
         fouls[static_cast<std::size_t>(q)] = n > 0 ? static_cast<int>(n) : 0;
     }
     return fouls;
 }
 
-bool Game::isFouledOut(int player) const {
+bool isFouledOut(const SheetTexts& fields, int player, const Rules& rules) {
     if (player < 1 || player > kPlayers) return false;
     const int line = playerLine(player - 1);
-    return tallivant::isFouledOut(static_cast<int>(readLenient(text({line, PF}))),
-                                  static_cast<int>(readLenient(text({line, TF}))), rules());
+    return isFouledOut(static_cast<int>(readLenient(fields[Field{line, PF}.id()])),
+                       static_cast<int>(readLenient(fields[Field{line, TF}.id()])), rules);
+}
+
+std::array<int, kQuarters> Game::ourFoulsByQuarter() const {
+    return tallivant::ourFoulsByQuarter(fields_, rules());
+}
+
+bool Game::isFouledOut(int player) const {
+    return tallivant::isFouledOut(fields_, player, rules());
 }
 
 std::string Game::fouledOutLine(int player) const {

@@ -117,4 +117,27 @@ std::string theirName(const GameDetails& details) {
     return details.opponent.empty() ? "Opponent" : details.opponent;
 }
 
+std::string opponentNote(const OpponentPlay& play) {
+    std::string note = play.counted ? std::string() : std::string("taken back");
+    if (play.fromQuarter) {
+        if (!note.empty()) note += ", ";
+        note += "from " + std::string(quarterName(*play.fromQuarter));
+    }
+    return note;
+}
+
+std::vector<PlayRef> bothSidesInOrder(const Plays& ours, const OpponentPlays& theirs) {
+    std::vector<PlayRef> order;
+    order.reserve(ours.size() + theirs.size());
+    std::size_t t = 0;
+    for (std::size_t o = 0; o < ours.size(); ++o) {
+        for (; t < theirs.size() && theirs[t].after < ours[o].number; ++t)
+            order.push_back({true, static_cast<int>(t)});
+        order.push_back({false, static_cast<int>(o)});
+    }
+    for (; t < theirs.size(); ++t)
+        order.push_back({true, static_cast<int>(t)});
+    return order;
+}
+
 } // namespace tallivant

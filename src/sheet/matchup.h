@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "sheet/columns.h"
+#include "sheet/plays.h"
 #include "sheet/rules.h"
 
 namespace tallivant {
@@ -62,8 +63,18 @@ int opponentPoints(const OpponentPlays& plays, Quarter quarter);
 std::array<int, kQuarters> opponentPointsByQuarter(const OpponentPlays& plays);
 std::array<int, kQuarters> opponentFoulsByQuarter(const OpponentPlays& plays);
 
+// Both sides' plays in the order they were recorded: each opponent play after the play of ours
+// it came after. An entry names its side and its place in that side's list.
+struct PlayRef {
+    bool theirs = false;
+    int index = 0;
+};
+std::vector<PlayRef> bothSidesInOrder(const Plays& ours, const OpponentPlays& theirs);
+
 // "1 point", "2 points", "3 points", "Team foul", "Points set to 14".
 std::string opponentWords(const OpponentPlay& play);
+// "taken back", "from <quarter>" (both joined by ", "), or nothing.
+std::string opponentNote(const OpponentPlay& play);
 // The record's "what": "1", "2", "3", "foul", "set 14"; and back (nothing for anything else).
 std::string opponentCode(const OpponentPlay& play);
 bool readOpponentCode(std::string_view code, OpponentPlay& play);

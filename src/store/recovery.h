@@ -46,6 +46,15 @@ struct ScreenMarks {
 
 // A game as the recovery copy keeps it: the game file's contents and what the window held
 // beside them, so that a restored game goes on exactly where it stopped.
+// Where the game is shared live (the live page's folder; empty for nowhere) and whether the page
+// names players by number only. Kept with the recovery copy, so that a restored game goes on
+// sharing, and never in the game file, so that another game never writes over this one's page.
+struct Sharing {
+    std::string folder;
+    bool numbersOnly = false;
+    friend bool operator==(const Sharing&, const Sharing&) = default;
+};
+
 struct KeptGame {
     GameContents game;
     std::string label;                // the game file the window showed, if any
@@ -54,6 +63,7 @@ struct KeptGame {
     Plays plays;                      // the game's plays, as a saved game holds them
     ScreenMarks marks = {};           // as a fresh window has them, in a copy that had none
     Matchup matchup = {};             // the details and the opponent's plays
+    Sharing sharing = {};
 };
 
 // CRC-32 (the polynomial of zip and PNG) of `bytes`: what a whole recovery version ends with.

@@ -35,6 +35,10 @@ constexpr std::string_view kPossessionRecord = "Possession";
 constexpr std::string_view kFloorRecord = "Floor";
 constexpr std::string_view kOurs = "U";
 constexpr std::string_view kTheirs = "Opp";
+// Where the game is shared live, escaped as the path is, and "numbers" or "names"; only while it
+// is.
+constexpr std::string_view kShareRecord = "Share";
+constexpr std::string_view kNumbersOnly = "numbers";
 // The last record: the length of all the bytes before it and their CRC-32, so that a version
 // a power cut tore or damaged is never taken for a whole one. "End" is a name no other record
 // of a game file has.
@@ -103,6 +107,9 @@ std::optional<std::string> recoveryBytes(const KeptGame& kept, PlaysText& plays)
     record(kPossessionRecord, {std::string(marks.ourPossession ? kOurs : kTheirs)});
     ticks(kFloorRecord, marks.onFloor);
     record(kPathRecord, {percentEscaped(kept.label)});
+    if (!kept.sharing.folder.empty())
+        record(kShareRecord, {percentEscaped(kept.sharing.folder),
+                              std::string(kept.sharing.numbersOnly ? kNumbersOnly : "names")});
     const GameMemory& m = kept.memory;
     record(kMemoryRecord,
            {std::to_string(m.playernum), m.tbletter ? std::string(1, m.tbletter) : std::string(),
@@ -139,6 +146,8 @@ void readRecords(const std::vector<std::vector<std::string>>& records, SavedGame
         const std::size_t values = v.size() - 1;
         if ((name == kPathRecord || name == kOldLabelRecord) && values >= 1) {
             kept.label = name == kPathRecord ? percentUnescaped(v[1]) : v[1];
+        } else if (name == kShareRecord && values >= 2) {
+            kept.sharing = {percentUnescaped(v[1]), v[2] == kNumbersOnly};
         } else if (name == kTimeoutsRecord && values >= ScreenMarks::kTimeouts) {
             for (int k = 0; k < ScreenMarks::kTimeouts; ++k)
                 kept.marks.timeouts[k] = v[1 + k] == "1";

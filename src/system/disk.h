@@ -48,7 +48,10 @@ inline constexpr std::string_view kNotARegularFile = "it is not a regular file."
 // - A hard link to the replaced file keeps the old content: the new file is a new one,
 //   renamed into place, which is what makes the replacement all-or-nothing.
 // (On Windows the permissions, owner and group are those the replace call carries over.)
-std::optional<std::string> writeFileSafely(const std::string& path, std::string_view bytes);
+// With `toDisk` false the file is not flushed to the disk before the rename: a reader never sees
+// it half written, but a power cut may lose it (a publication, not a game).
+std::optional<std::string> writeFileSafely(const std::string& path, std::string_view bytes,
+                                           bool toDisk = true);
 
 // Creates (or truncates) the file at `path`, readable by this user only where the system has
 // such permissions, and writes `bytes` to it, without waiting for the disk. Returns the reason

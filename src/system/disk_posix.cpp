@@ -128,7 +128,8 @@ std::variant<std::string, ReadFailure> readWholeFile(const std::string& path,
     return data;
 }
 
-std::optional<std::string> writeFileSafely(const std::string& path, std::string_view bytes) {
+std::optional<std::string> writeFileSafely(const std::string& path, std::string_view bytes,
+                                           bool toDisk) {
     if (path.empty()) return reason(ENOENT);
     const std::string target = resolveLink(path);
 
@@ -165,14 +166,14 @@ std::optional<std::string> writeFileSafely(const std::string& path, std::string_
     }
     // Some file systems (FAT on a memory stick) keep no permission bits; that is no failure.
     ::fchmod(fd.get(), mode);
-    if (::fsync(fd.get()) != 0 && errno != EINVAL) return fail(reason(errno));
+    if (toDisk && ::fsync(fd.get()) != 0 && errno != EINVAL) return fail(reason(errno));
     if (!fd.close()) return fail(reason(errno));
     // Something else may have appeared at the name while the bytes were written.
     struct stat current;
     if (::stat(target.c_str(), &current) == 0 && !S_ISREG(current.st_mode))
         return fail(std::string(kNotARegularFile));
     if (::rename(temp.c_str(), target.c_str()) != 0) return fail(reason(errno));
-    syncPath(folder, O_DIRECTORY); // best effort: the file is already in place
+    if (toDisk) syncPath(folder, O_DIRECTORY); // best effort: the file is already in place
     return std::nullopt;
 }
 

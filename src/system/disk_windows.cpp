@@ -249,7 +249,8 @@ std::variant<std::string, ReadFailure> readWholeFile(const std::string& path,
     return data;
 }
 
-std::optional<std::string> writeFileSafely(const std::string& path, std::string_view bytes) {
+std::optional<std::string> writeFileSafely(const std::string& path, std::string_view bytes,
+                                           bool toDisk) {
     if (path.empty()) return systemErrorText(ERROR_PATH_NOT_FOUND);
     const std::wstring target = wideOf(path);
     // Replacing a folder or a device with a plain file is refused, as elsewhere; a name the
@@ -278,7 +279,7 @@ std::optional<std::string> writeFileSafely(const std::string& path, std::string_
         return why;
     };
     if (!writeAll(file.get(), bytes)) return fail(lastError());
-    if (!::FlushFileBuffers(file.get())) return fail(lastError());
+    if (toDisk && !::FlushFileBuffers(file.get())) return fail(lastError());
     BY_HANDLE_FILE_INFORMATION info;
     if (!::GetFileInformationByHandle(file.get(), &info)) return fail(lastError());
     const FileId fresh = idOf(info);

@@ -55,6 +55,10 @@ std::optional<Refusal> writeOutputs(const std::vector<Output>& outputs,
     return std::nullopt;
 }
 
+std::optional<std::string> publishFile(const std::string& path, std::string_view bytes) {
+    return writeFileSafely(path, bytes, false);
+}
+
 std::optional<std::string> saveGameFile(const std::string& path, const std::string& bytes) {
     return writeFileSafely(path, bytes);
 }

@@ -12,6 +12,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tallivant {
@@ -43,6 +44,11 @@ std::optional<Refusal> checkOutputs(const std::vector<Output>& outputs,
 // a failure to write, the outputs before it stay written. Nothing on success.
 std::optional<Refusal> writeOutputs(const std::vector<Output>& outputs,
                                     const std::vector<std::string>& reads);
+
+// A file the live page publishes (game.json, index.html): replaced whole by rename, so that a
+// web server never serves half of it, but not waited for on the disk. The game's own safety is
+// its recovery copy. The system's reason on failure.
+std::optional<std::string> publishFile(const std::string& path, std::string_view bytes);
 
 // The game's own save (File|Save, Ctrl+S): whatever is at `path` is replaced, a game file
 // first of all. The system's reason on failure.

@@ -20,6 +20,7 @@ public:
     virtual void seasonTotals() = 0;
     virtual void newGameSameRoster() = 0;
     virtual void gameDetails() = 0;
+    virtual void shareLive() = 0;
     virtual void exit() = 0;
     virtual void editRoster() = 0;
     virtual void showInstructions() = 0;

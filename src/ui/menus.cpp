@@ -22,6 +22,7 @@ const std::array<MenuEntry, kMenuEntries> kMenuTable = {{
     {"mnufileseason", "Season totals", K::Item, &M::seasonTotals},
     {"mnufilesameroster", "New game, same roster", K::Item, &M::newGameSameRoster},
     {"mnufiledetails", "Game details...", K::Item, &M::gameDetails},
+    {"mnufileshare", "Share live...", K::Item, &M::shareLive},
     {"mnubar", "-", K::Separator},
     {"mnuFileExit", "E&xit", K::Item, &M::exit},
     {"mnuroster", "Ed&it Roster", K::Title},

@@ -31,7 +31,7 @@ struct MenuEntry {
     KeyAction keys = KeyAction::None;
 };
 
-inline constexpr int kMenuEntries = 35;
+inline constexpr int kMenuEntries = 36;
 extern const std::array<MenuEntry, kMenuEntries> kMenuTable;
 
 inline constexpr std::string_view kInstructionsTitle = "Instructions";

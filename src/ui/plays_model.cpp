@@ -51,15 +51,7 @@ void PlaysModel::showFromScratch() {
     shown_ = game_.plays();
     theirs_ = game_.matchup().opponent;
     theirName_ = q(theirName(game_.matchup().details));
-    order_.clear();
-    std::size_t t = 0;
-    for (std::size_t o = 0; o < shown_.size(); ++o) {
-        for (; t < theirs_.size() && theirs_[t].after < shown_[o].number; ++t)
-            order_.push_back({true, static_cast<int>(t)});
-        order_.push_back({false, static_cast<int>(o)});
-    }
-    for (; t < theirs_.size(); ++t)
-        order_.push_back({true, static_cast<int>(t)});
+    order_ = bothSidesInOrder(shown_, theirs_);
 }
 
 int PlaysModel::rowOf(Entry entry) const {
@@ -118,14 +110,8 @@ QString PlaysModel::text(const OpponentPlay& p, int column) const {
         return q(theirName(game_.matchup().details));
     case Stat:
         return q(opponentWords(p));
-    case Note: {
-        std::string note = p.counted ? std::string() : std::string("taken back");
-        if (p.fromQuarter) {
-            if (!note.empty()) note += ", ";
-            note += "from " + std::string(quarterName(*p.fromQuarter));
-        }
-        return q(note);
-    }
+    case Note:
+        return q(opponentNote(p));
     default:
         return {};
     }

@@ -31,10 +31,7 @@ public:
                         int role = Qt::DisplayRole) const override;
 
     // Which play a row shows: its side and its place in that side's list.
-    struct Entry {
-        bool theirs = false;
-        int index = 0;
-    };
+    using Entry = PlayRef;
     Entry entryAt(int row) const {
         return order_[order_.size() - 1 - static_cast<std::size_t>(row)];
     }

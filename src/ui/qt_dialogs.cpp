@@ -268,6 +268,11 @@ std::vector<std::string> QtDialogs::openFiles(const FileDialogSetup& setup) {
     return fileDialog(setup, QFileDialog::ExistingFiles);
 }
 
+std::optional<std::string> QtDialogs::chooseFolder(const FileDialogSetup& setup) {
+    const std::vector<std::string> chosen = fileDialog(setup, QFileDialog::Directory);
+    return chosen.empty() ? std::nullopt : std::optional(chosen.front());
+}
+
 std::vector<std::string> QtDialogs::fileDialog(const FileDialogSetup& setup,
                                                QFileDialog::FileMode mode) {
     FileDialog dialog(owner(), setup);
@@ -275,6 +280,7 @@ std::vector<std::string> QtDialogs::fileDialog(const FileDialogSetup& setup,
     dialog.setAcceptMode(mode == QFileDialog::AnyFile ? QFileDialog::AcceptSave
                                                       : QFileDialog::AcceptOpen);
     dialog.setFileMode(mode);
+    if (mode == QFileDialog::Directory) dialog.setOption(QFileDialog::ShowDirsOnly);
     QStringList filters;
     for (const FileFilter& f : setup.filters)
         filters << filterText(f);

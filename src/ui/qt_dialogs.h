@@ -37,6 +37,7 @@ public:
     std::optional<std::string> openFile(const FileDialogSetup& setup) override;
     std::optional<std::string> saveFile(const FileDialogSetup& setup) override;
     std::vector<std::string> openFiles(const FileDialogSetup& setup) override;
+    std::optional<std::string> chooseFolder(const FileDialogSetup& setup) override;
 
 private:
     std::vector<std::string> fileDialog(const FileDialogSetup& setup, QFileDialog::FileMode mode);

@@ -119,6 +119,7 @@ StatWindow::StatWindow(Dialogs& dialogs, QWidget* parent)
     setStatusBar(strip_);
     connect(&copy_, &RecoveryCopy::failureChanged, this, &StatWindow::showFilesState);
     connect(&copy_, &RecoveryCopy::holdsCopyChanged, this, &StatWindow::showFilesState);
+    connect(&session_.share(), &LiveShare::stateChanged, this, &StatWindow::shareChanged);
 
     game_.setListener(this);
     load();
@@ -361,11 +362,15 @@ void StatWindow::tell(const std::string& news) {
 }
 
 void StatWindow::showFilesState() {
+    QString state;
     if (const auto& failure = copy_.failure())
-        strip_->setFiles(QStringLiteral("Recovery copy failing: ") +
-                         QString::fromStdString(*failure));
-    else
-        strip_->setFiles(copy_.holdsCopy() ? QStringLiteral("Recovery copy kept") : QString());
+        state = QStringLiteral("Recovery copy failing: ") + QString::fromStdString(*failure);
+    else if (copy_.holdsCopy())
+        state = QStringLiteral("Recovery copy kept");
+    const QString sharing = QString::fromStdString(session_.share().state());
+    if (!sharing.isEmpty())
+        state = state.isEmpty() ? sharing : state + QStringLiteral(" \u00B7 ") + sharing;
+    strip_->setFiles(state);
 }
 
 std::function<void()> StatWindow::sheetKey(const QKeySequence& key) {

@@ -82,6 +82,16 @@ public:
     static constexpr const char* kRestoreTitle = GameSession::kRestoreTitle;
     static constexpr const char* kRestoreText = GameSession::kRestoreText;
     static constexpr const char* kNotYetSaved = GameSession::kNotYetSaved;
+    static constexpr const char* kShareTitle = "Share live";
+    static constexpr const char* kSharingText = "Sharing live to ";
+    static constexpr const char* kStopSharing = "Stop sharing";
+    static constexpr const char* kShareElsewhere = "Share to another folder";
+    static constexpr const char* kSharingStopped = "Stopped sharing live";
+    static constexpr const char* kFolderTitle = "Share live: the folder for the page";
+    static constexpr const char* kNamesText = "Names on the page:";
+    static constexpr const char* kNamesAsOnButtons = "as on the buttons";
+    static constexpr const char* kNumbersOnly = "numbers only";
+    static constexpr const char* kNotShared = "The game cannot be shared live to ";
     // The path of the last File|Open that did not complete (empty otherwise).
     const std::string& filename() const { return files_.filename(); }
 
@@ -142,6 +152,11 @@ private:
     // The strip's score line, as the game stands now.
     void showScore();
     void gameDetails() override;
+    // File|Share live...: a folder for the live page and how it names players, or, while
+    // sharing, stop or another folder.
+    void shareLive() override;
+    // The live page's writer said something for the strip.
+    void shareChanged();
     void startStopClock() override;
     void resetClock() override;
 

@@ -170,6 +170,7 @@ TEST_F(RecoveryFiles, ACopyReadsBackWhatItHoldsEvenAGameThatIsLargeOnlyInUtf8) {
     ASSERT_GT(gameFileText(kept.game).size(), kMaxGameFileBytes);
     kept.quarter = Quarter::Fourth;
     kept.memory = {5, 'm', 5, Quarter::Overtime};
+    kept.sharing = {"/srv/www/Zoë \"live\" 100%", true};
     {
         Recovery copy(state);
         ASSERT_FALSE(copy.write(kept));
@@ -180,6 +181,7 @@ TEST_F(RecoveryFiles, ACopyReadsBackWhatItHoldsEvenAGameThatIsLargeOnlyInUtf8) {
     EXPECT_EQ(found->kept.label, kept.label);
     EXPECT_EQ(found->kept.quarter, Quarter::Fourth);
     EXPECT_EQ(found->kept.memory, kept.memory);
+    EXPECT_EQ(found->kept.sharing, kept.sharing);
     EXPECT_NEAR(static_cast<double>(found->changed),
                 static_cast<double>(std::chrono::duration_cast<std::chrono::seconds>(
                                         std::chrono::system_clock::now().time_since_epoch())

@@ -70,9 +70,9 @@ foul() {
         close_box "Foul trouble" Return
     fi
 }
-# File|Game details..., the item before Exit: the box, with the keys typed into it.
+# File|Game details..., two items before Exit: the box, with the keys typed into it.
 details_box() {
-    press alt+l Up Up Return
+    press alt+l Up Up Up Return
     type_pressed
     wait_window "Game details"
     focus_window "$window" "the details box"

@@ -91,6 +91,10 @@ public:
         push({"openFiles", {}, setup.title, Icon::None, {}, setup, {}, 0});
         return take(fileListAnswers, std::vector<std::string>());
     }
+    std::optional<std::string> chooseFolder(const FileDialogSetup& setup) override {
+        push({"folder", {}, setup.title, Icon::None, {}, setup, {}, 0});
+        return take(fileAnswers, std::optional<std::string>());
+    }
     std::optional<std::string> saveFile(const FileDialogSetup& setup) override {
         push({"save", {}, setup.title, Icon::None, {}, setup, {}, 0});
         return take(fileAnswers, std::optional<std::string>());

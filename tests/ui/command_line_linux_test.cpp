@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "formats/csv.h"
+#include "formats/live_page.h"
 #include "formats/saved_game.h"
 #include "report/compose.h"
 #include "report/pdf_tools.h"
@@ -121,6 +122,48 @@ TEST_F(CommandLineRun, WritesTheReportAndTheBoxScoreWithNoDisplayAndSaysNothing)
     EXPECT_EQ(readBytes(folder / "box.csv"), readBytes(menu));
     EXPECT_EQ(readBytes(folder / "box-plays.csv"), readBytes(folder / "menu-plays.csv"));
     EXPECT_NE(readBytes(folder / "box.csv").find("\"5 Lee, Ann\","), std::string::npos);
+}
+
+// The live page's files for a saved game of both sides, whose texts would run as markup: game.json
+// validates against the schema and its plays add up to its lines and score, the page carries
+// the same game, and neither ever replaces the game it is written from.
+TEST_F(CommandLineRun, TheLivePagesFilesOfAGameOfBothSidesValidateAndAddUp) {
+    GameDetails details;
+    details.team = "<img src=x onerror=\"window.pwned=1\">";
+    details.opponent = "</script><script>window.pwned=2</script>";
+    details.place = "Gym & Hall";
+    details.rules = presetRules(RulesPreset::NcaaMen);
+    played.setDetails(details);
+    for (const Quarter q : {Quarter::First, Quarter::Second, Quarter::Overtime}) {
+        played.recordOpponent(OpponentWhat::Three, q);
+        played.recordOpponent(OpponentWhat::Foul, q);
+        played.recordOpponent(OpponentWhat::One, q);
+    }
+    played.recordOpponent(OpponentWhat::Set, Quarter::First, 14);
+    played.recordOpponent(OpponentWhat::Two, Quarter::First);
+    played.undoNewest();
+    Host host;
+    FileCommands files(played, quiet, host);
+    quiet.fileAnswers = {gameFile};
+    ASSERT_TRUE(files.savegame());
+
+    Outcome r = run({"--json", "game.json", "--html", "index.html", gameFile});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const std::string check = std::string("/usr/bin/python3 ") + TALLIVANT_CHECK_GAME_JSON + " " +
+                              TALLIVANT_GAME_SCHEMA + " " + quoted(folder / "game.json");
+    EXPECT_EQ(std::system(check.c_str()), 0);
+    const std::string json = readBytes(folder / "game.json");
+    EXPECT_EQ(json.find_first_of("<>&"), std::string::npos);
+    EXPECT_NE(json.find("\"them\":22,\"periods\""), std::string::npos) << json.substr(0, 900);
+    EXPECT_NE(readBytes(folder / "index.html").find(embeddableJson(json)), std::string::npos);
+
+    const std::string before = readBytes(gameFile);
+    r = run({"--json", "new.json", "--html", gameFile, gameFile});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find(kIsBeingRead), std::string::npos) << r.err;
+    EXPECT_EQ(readBytes(gameFile), before);
+    EXPECT_FALSE(std::filesystem::exists(utf8Path(folder / "new.json")));
 }
 
 // A file that is no game gives the reason the Open box gives under its text; one that is not

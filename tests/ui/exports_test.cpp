@@ -8,6 +8,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "formats/encoding.h"
+#include "formats/live_page.h"
+#include "ui/strip.h"
 #include "window_fixture.h"
 
 namespace tallivant::testing {
@@ -49,6 +52,62 @@ TEST_F(WindowFiles, FileMenuItemsWriteTheReportAndTheBoxScore) {
     EXPECT_NE(bytes(path("box.csv")).find("\"4 Ann, Lee\",1,1,100.00,"), std::string::npos);
     EXPECT_NE(bytes(path("box-plays.csv")).find(",\"4 Ann, Lee\",Field goal made,"),
               std::string::npos);
+}
+
+// Shared live, the page's folder gets game.json and index.html after every change, the players
+// named as chosen; the recovery copy keeps where, so that a restored game goes on sharing. A
+// folder that fails is said once in the strip, with no box; another game stops the sharing.
+TEST_F(WindowFiles, SharedLiveThePageFollowsEachChangeUntilAnotherGameAndAFailureIsSaidOnce) {
+    dialogs.inputAnswers = {std::string("6 Tess Kim")};
+    trigger("mnuFileNew");
+    const std::string folder = dir.path().toStdString();
+    const std::string json = path("game.json");
+    dialogs.shown.clear();
+    dialogs.fileAnswers = {folder};
+    dialogs.chooseAnswers = {1}; // numbers only
+    trigger("mnufileshare");
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[0].kind, "folder");
+    EXPECT_EQ(dialogs.shown[1].choices,
+              (std::vector<std::string>{"as on the buttons", "numbers only"}));
+    EXPECT_EQ(window->strip()->news().toStdString(), "Sharing live to " + folder);
+    LiveShare& share = window->session().share();
+    const auto written = [&] { return share.waitWritten(std::chrono::seconds(10)); };
+
+    stat(1, "cmdfgm");
+    ASSERT_TRUE(written());
+    EXPECT_NE(bytes(json).find("\"score\":{\"us\":2,"), std::string::npos) << bytes(json);
+    EXPECT_NE(bytes(json).find("\"name\":\"6\""), std::string::npos);
+    EXPECT_EQ(bytes(json).find("Tess"), std::string::npos);
+    EXPECT_NE(bytes(path("index.html")).find(embeddableJson(bytes(json))), std::string::npos);
+    const std::string copy = bytes(window->recoveryCopy().recovery().path());
+    EXPECT_NE(copy.find("\"Share\",\"" + percentEscaped(folder) + "\",\"numbers\""),
+              std::string::npos);
+    click("opt2ndqtr");
+    ASSERT_TRUE(written());
+    EXPECT_NE(bytes(json).find("\"period\":{\"line\":\"2nd\""), std::string::npos);
+
+    // The folder goes: the failure is news once, and stands in the strip while it lasts.
+    ASSERT_TRUE(QDir(dir.path()).removeRecursively());
+    stat(1, "cmdreb");
+    ASSERT_TRUE(written());
+    const auto news = [&] { return window->strip()->news().toStdString(); };
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return news().starts_with("Live page not written: "); }, 5000))
+        << news();
+    EXPECT_TRUE(dialogs.messageTexts().empty());
+    window->strip()->tell(QStringLiteral("news"));
+    stat(1, "cmdreb");
+    ASSERT_TRUE(written());
+    QTest::qWait(3 * 250);
+    EXPECT_EQ(news(), "news");
+    EXPECT_TRUE(share.state().starts_with("Live page failing: ")) << share.state();
+
+    dialogs.unsavedAnswers = {UnsavedAnswer::Discard};
+    dialogs.inputAnswers = {std::string("")};
+    trigger("mnuFileNew");
+    EXPECT_FALSE(share.on());
+    EXPECT_EQ(news(), "Stopped sharing live: another game is on the sheet");
 }
 
 // `tallivant GAME`: the game opens with no dialog, its file named on the window; an unsaved

@@ -85,15 +85,16 @@ TEST_F(Menus, EveryItemActsWhenChosenAndReadsAsTheProgramWritesIt) {
         captions << title->text() + ": " + items.join(", ");
     }
     EXPECT_TRUE(idle.isEmpty()) << idle.join(", ").toStdString();
-    EXPECT_EQ(captions,
-              (QStringList{"Fi&le: New, Print, Open, Save, Save report as PDF, Export CSV, Season "
-                           "totals, New game, same roster, Game details..., -, E&xit",
-                           "Ed&it Roster: Edit roster",
-                           "Color chan&ge: Red, Green, Purple, Black, Yellow, Blue, "
-                           "White, Orange, Dark red, Dark green, Dark purple, Dark "
-                           "blue, Dark orange",
-                           "Pla&ys: Show plays, Next quarter, Previous quarter",
-                           "Hel&p: Instructions, Keys"}));
+    EXPECT_EQ(
+        captions,
+        (QStringList{"Fi&le: New, Print, Open, Save, Save report as PDF, Export CSV, Season "
+                     "totals, New game, same roster, Game details..., Share live..., -, E&xit",
+                     "Ed&it Roster: Edit roster",
+                     "Color chan&ge: Red, Green, Purple, Black, Yellow, Blue, "
+                     "White, Orange, Dark red, Dark green, Dark purple, Dark "
+                     "blue, Dark orange",
+                     "Pla&ys: Show plays, Next quarter, Previous quarter",
+                     "Hel&p: Instructions, Keys"}));
     QAction* bar = widget<QAction>("mnubar");
     EXPECT_TRUE(bar && bar->isSeparator());
 }

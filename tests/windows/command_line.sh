@@ -7,7 +7,8 @@
 # The Windows build's command line under Wine against the Linux build's, on one game: the same
 # words line for line in the report's PDF (pdftotext -layout; a run of hyphens counts as a
 # rule, since pdftotext drops hyphens where two runs drawn end to end overlap by a hair), the
-# same CSV bytes, and the same exit status and reason for a game that does not open.
+# same CSV bytes, the same live page's JSON and page byte for byte but for the time they were
+# written, and the same exit status and reason for a game that does not open.
 #
 # Usage: command_line.sh <wine-run.sh> <Tallivant.exe> <Linux tallivant>
 set -euo pipefail
@@ -51,10 +52,11 @@ with open(sys.argv[1], "w", encoding="utf-8", newline="") as f:
 PY
 head -c 200 "$work/game.txt" >"$work/short.txt"
 
-(cd "$work/linux" && "$linux_program" --pdf report.pdf --csv box.csv ../game.txt) ||
-    fail "the Linux build did not write the files"
+(cd "$work/linux" && "$linux_program" --pdf report.pdf --csv box.csv --json game.json \
+    --html index.html ../game.txt) || fail "the Linux build did not write the files"
 (cd "$work/windows" && QT_QPA_PLATFORM=offscreen "$wine_run" "$program" --pdf report.pdf \
-    --csv box.csv ../game.txt) || fail "the Windows build did not write the files"
+    --csv box.csv --json game.json --html index.html ../game.txt) ||
+    fail "the Windows build did not write the files"
 
 words() {
     pdftotext -layout "$1" - | tr -d '\f' | awk '{
@@ -68,6 +70,16 @@ words "$work/windows/report.pdf" >"$work/windows.words"
 [ "$(wc -l <"$work/linux.words")" -eq 42 ] || fail "the Linux PDF does not read as the report"
 diff "$work/linux.words" "$work/windows.words" || fail "the PDFs read differently"
 cmp "$work/linux/box.csv" "$work/windows/box.csv" || fail "the box scores differ"
+untimed() {
+    sed 's/"updated":"[^"]*"/"updated":"-"/g' "$1"
+}
+for file in game.json index.html; do
+    grep -q '"updated":"20[0-9-]*T[0-9:]*[+-Z]' "$work/windows/$file" ||
+        fail "the Windows $file says no time it was written"
+    cmp <(untimed "$work/linux/$file") <(untimed "$work/windows/$file") ||
+        fail "the live page's $file differs"
+done
+grep -q '"name":"4 Zoë Åberg"' "$work/windows/game.json" || fail "game.json lost a name"
 
 set +e
 linux_reason=$(cd "$work" && "$linux_program" --pdf x.pdf short.txt 2>&1 >/dev/null)

@@ -1,0 +1,330 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "formats/game_json.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "formats/box_columns.h"
+#include "formats/csv.h"
+#include "formats/encoding.h"
+#include "formats/score.h"
+#include "sheet/game.h"
+#include "sheet/numbers.h"
+#include "sheet/stats.h"
+
+namespace tallivant {
+
+namespace {
+
+constexpr std::array<std::string_view, 3> kOvertimeWords = {"with last period", "own period",
+                                                            "keeps penalty"};
+
+std::string_view nextWords(FreeThrows next) {
+    switch (next) {
+    case FreeThrows::OneAndOne:
+        return "one-and-one";
+    case FreeThrows::Two:
+        return "two shots";
+    case FreeThrows::None:
+        break;
+    }
+    return "none";
+}
+
+std::string boolean(bool value) {
+    return value ? "true" : "false";
+}
+
+// Writes one JSON object member after another, commas between.
+class Members {
+public:
+    explicit Members(std::string& out) : out_(out) { out_ += '{'; }
+    ~Members() { out_ += '}'; }
+    Members(const Members&) = delete;
+    Members& operator=(const Members&) = delete;
+    std::string& operator[](std::string_view name) {
+        if (!first_) out_ += ',';
+        first_ = false;
+        out_ += jsonString(name);
+        out_ += ':';
+        return out_;
+    }
+
+private:
+    std::string& out_;
+    bool first_ = true;
+};
+
+// A cell as the CSV has it, as a JSON value: a number where it reads as one, null for an
+// empty percentage, the text itself otherwise.
+std::string jsonCell(const std::string& cell) {
+    if (cell.empty()) return "null";
+    if (const std::optional<double> n = readStrict(cell); n && std::isfinite(*n))
+        return formatCount(*n);
+    return jsonString(cell);
+}
+
+void appendBox(std::string& out, const GameContents& game, int line) {
+    Members box(out);
+    for (const BoxColumnInfo& column : kBoxColumnTable)
+        box[column.header] += jsonCell(boxCell(game, line, column));
+}
+
+// What a stat of ours adds to its lines, by the box score's columns.
+void appendAdds(std::string& out, char letter) {
+    Members adds(out);
+    const std::optional<int> row = statIndex(letter);
+    if (!row) return;
+    LineCounts counts{};
+    forEachCount(kStatTable[*row], [&](int col, int amount) { counts[col] += amount; });
+    for (const BoxColumnInfo& column : kBoxColumnTable) {
+        if (column.percent) continue;
+        const double n = boxCount(counts, column.made, column.withThrees);
+        if (n != 0) adds[column.header] += formatCount(n);
+    }
+}
+
+int pointsOf(char letter) {
+    const std::optional<int> row = statIndex(letter);
+    return row && kStatTable[*row].kind == StatKind::Made ? kStatTable[*row].points : 0;
+}
+
+int pointsOf(const OpponentPlay& play) {
+    switch (play.what) {
+    case OpponentWhat::One:
+        return 1;
+    case OpponentWhat::Two:
+        return 2;
+    case OpponentWhat::Three:
+        return 3;
+    case OpponentWhat::Foul:
+    case OpponentWhat::Set:
+        break;
+    }
+    return 0;
+}
+
+void appendRules(std::string& out, const Rules& rules) {
+    Members r(out);
+    r["preset"] += jsonString(rulesName(rules.preset));
+    r["foulOut"] += std::to_string(rules.foulOut);
+    r["technicalsToFoulOut"] += boolean(rules.technicalsToFoulOut);
+    r["technicalsToTeamFouls"] += boolean(rules.technicalsToTeamFouls);
+    r["technicalsEject"] += std::to_string(rules.technicalsEject);
+    r["oneAndOneFrom"] += std::to_string(rules.oneAndOneFrom);
+    r["twoShotsFrom"] += std::to_string(rules.twoShotsFrom);
+    r["periods"] += jsonString(rules.halves ? "halves" : "quarters");
+    r["overtime"] += jsonString(kOvertimeWords[static_cast<std::size_t>(rules.overtime)]);
+    r["overtimeTwoShotsFrom"] += std::to_string(rules.overtimeTwoShotsFrom);
+}
+
+void appendPlays(std::string& out, const GameSnapshot& game,
+                 const std::array<std::string, kPlayers>& names) {
+    const Rules& rules = game.matchup.details.rules;
+    const OpponentPlays& theirs = game.matchup.opponent;
+    out += '[';
+    bool first = true;
+    for (const PlayRef ref : bothSidesInOrder(game.plays, theirs)) {
+        if (!first) out += ',';
+        first = false;
+        Members p(out);
+        const auto common = [&](int number, const std::string& time, Quarter quarter,
+                                bool counted) {
+            p["side"] += jsonString(ref.theirs ? "them" : "us");
+            p["number"] += std::to_string(number);
+            p["time"] += jsonString(time);
+            p["line"] += jsonString(quarterName(quarter));
+            p["period"] += jsonString(periodName(quarter, rules));
+            p["counted"] += boolean(counted);
+        };
+        if (ref.theirs) {
+            const OpponentPlay& play = theirs[static_cast<std::size_t>(ref.index)];
+            common(play.number, play.time, play.quarter, play.counted);
+            p["what"] += jsonString(opponentWords(play));
+            p["note"] += jsonString(opponentNote(play));
+            const std::string code = opponentCode(play);
+            p["code"] += jsonString(play.what == OpponentWhat::Set ? "set" : code);
+            p["points"] += std::to_string(pointsOf(play));
+            if (play.what == OpponentWhat::Set) p["figure"] += std::to_string(play.figure);
+            continue;
+        }
+        const Play& play = game.plays[static_cast<std::size_t>(ref.index)];
+        common(play.number, play.time, play.quarter, play.counted);
+        p["what"] += jsonString(statWords(play.letter));
+        p["note"] += jsonString(playNote(play, names));
+        p["button"] += std::to_string(play.player);
+        const bool known = play.player >= 1 && play.player <= kPlayers;
+        p["name"] += jsonString(known ? names[play.player - 1] : std::string());
+        appendAdds(p["adds"], play.letter);
+        p["points"] += std::to_string(pointsOf(play.letter));
+    }
+    out += ']';
+}
+
+} // namespace
+
+GameSnapshot snapshotOf(const Game& game, Quarter quarter) {
+    return {contentsOf(game), game.matchup(), game.plays(), quarter};
+}
+
+std::string pageName(const std::string& typed, int player, PageNames names) {
+    const std::string shown = buttonName(typed, player);
+    if (names == PageNames::AsOnButtons || shown.empty()) return shown;
+    std::size_t digits = 0;
+    while (digits < shown.size() && shown[digits] >= '0' && shown[digits] <= '9')
+        ++digits;
+    return digits > 0 ? shown.substr(0, digits) : "#" + std::to_string(player);
+}
+
+std::string gameJson(const GameSnapshot& game, PageNames names, std::string_view updated) {
+    const GameDetails& details = game.matchup.details;
+    const Rules& rules = details.rules;
+    const SheetTexts& fields = game.contents.fields;
+    std::array<std::string, kPlayers> shown;
+    for (int n = 1; n <= kPlayers; ++n)
+        shown[n - 1] = pageName(game.contents.names[n - 1], n, names);
+
+    std::string out;
+    out.reserve(4096 + game.plays.size() * 200);
+    {
+        Members g(out);
+        g["format"] += jsonString("tallivant-game");
+        g["version"] += "1";
+        g["updated"] += jsonString(updated);
+        {
+            Members d(g["details"]);
+            d["team"] += jsonString(details.team);
+            d["opponent"] += jsonString(details.opponent);
+            d["date"] += jsonString(details.date);
+            d["place"] += jsonString(details.place);
+        }
+        appendRules(g["rules"], rules);
+        {
+            Members s(g["sides"]);
+            s["us"] += jsonString(ourName(details));
+            s["them"] += jsonString(theirName(details));
+        }
+        {
+            Members p(g["period"]);
+            p["line"] += jsonString(quarterName(game.quarter));
+            p["name"] += jsonString(periodName(game.quarter, rules));
+            p["short"] += jsonString(periodShort(game.quarter, rules));
+        }
+        {
+            const GameScore score = gameScore(fields, game.matchup);
+            Members s(g["score"]);
+            s["us"] += formatCount(score.ours);
+            s["them"] += std::to_string(score.theirs);
+            std::string& periods = s["periods"];
+            periods += '[';
+            for (std::size_t i = 0; i < score.periods.size(); ++i) {
+                if (i > 0) periods += ',';
+                const PeriodScore& period = score.periods[i];
+                Members ps(periods);
+                ps["line"] += jsonString(quarterName(period.quarter));
+                ps["name"] += jsonString(period.name);
+                ps["us"] += formatCount(period.ours);
+                ps["them"] += std::to_string(period.theirs);
+            }
+            periods += ']';
+        }
+        {
+            Members f(g["teamFouls"]);
+            for (const bool ours : {true, false}) {
+                const TeamFouls fouls =
+                    teamFouls(ours ? ourFoulsByQuarter(fields, rules)
+                                   : opponentFoulsByQuarter(game.matchup.opponent),
+                              game.quarter, rules);
+                Members side(f[ours ? "us" : "them"]);
+                side["count"] += std::to_string(fouls.count);
+                side["next"] += jsonString(nextWords(fouls.next));
+            }
+        }
+        {
+            std::string& columns = g["columns"];
+            columns += '[';
+            for (const BoxColumnInfo& column : kBoxColumnTable) {
+                if (columns.back() != '[') columns += ',';
+                columns += jsonString(column.header);
+            }
+            columns += ']';
+        }
+        {
+            std::string& players = g["players"];
+            players += '[';
+            for (int n = 1; n <= kPlayers; ++n) {
+                if (n > 1) players += ',';
+                Members p(players);
+                p["button"] += std::to_string(n);
+                p["name"] += jsonString(shown[n - 1]);
+                p["typed"] += jsonString(
+                    names == PageNames::AsOnButtons ? game.contents.names[n - 1] : shown[n - 1]);
+                p["fouledOut"] += boolean(isFouledOut(fields, n, rules));
+                appendBox(p["box"], game.contents, playerLine(n - 1));
+            }
+            players += ']';
+        }
+        {
+            std::string& quarters = g["quarters"];
+            quarters += '[';
+            for (int q = 0; q < kQuarters; ++q) {
+                if (q > 0) quarters += ',';
+                const auto quarter = static_cast<Quarter>(q);
+                Members line(quarters);
+                line["line"] += jsonString(quarterName(quarter));
+                line["name"] += jsonString(periodName(quarter, rules));
+                appendBox(line["box"], game.contents, quarterLine(quarter));
+            }
+            quarters += ']';
+        }
+        appendBox(g["totals"], game.contents, kTotalsLine);
+        appendPlays(g["plays"], game, shown);
+    }
+    out += '\n';
+    return out;
+}
+
+std::string jsonString(std::string_view text) {
+    const std::string utf8 = isValidUtf8(text) ? std::string(text) : repairUtf8(text);
+    std::string out;
+    out.reserve(utf8.size() + 2);
+    out += '"';
+    for (const char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '<':
+        case '>':
+        case '&':
+        default:
+            if (byte < 0x20 || c == '<' || c == '>' || c == '&') {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+                out += escaped;
+            } else {
+                out += c;
+            }
+        }
+    }
+    out += '"';
+    return out;
+}
+
+} // namespace tallivant

@@ -1,0 +1,200 @@
+// SPDX-FileCopyrightText: The Tallivant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "session/live_share.h"
+
+#include <QDateTime>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+
+#include "formats/live_page.h"
+#include "formats/paths.h"
+#include "system/door.h"
+
+namespace tallivant {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// How often the window looks at the writer: the strip is at most this late.
+constexpr int kLookMs = 250;
+
+std::string inFolder(const std::string& folder, const char* name) {
+    return utf8Of(pathOf(folder) / pathOf(name));
+}
+
+PageNames namesOf(const Sharing& sharing) {
+    return sharing.numbersOnly ? PageNames::NumbersOnly : PageNames::AsOnButtons;
+}
+
+} // namespace
+
+std::string updatedNow() {
+    const QDateTime now = QDateTime::currentDateTime();
+    const int offset = now.offsetFromUtc() / 60;
+    char zone[16];
+    std::snprintf(zone, sizeof zone, "%c%02d:%02d", offset < 0 ? '-' : '+', std::abs(offset) / 60,
+                  std::abs(offset) % 60);
+    return now.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")).toStdString() + zone;
+}
+
+std::string liveJson(const GameSnapshot& game, PageNames names) {
+    return gameJson(game, names, updatedNow());
+}
+
+std::string livePageOf(const GameSnapshot& game, PageNames names) {
+    return livePage(liveJson(game, names));
+}
+
+// What the window and the writer share; the writer may outlive the window's LiveShare when a
+// write hangs on a dead network folder as the program ends.
+struct LiveShare::Shared {
+    struct Job {
+        GameSnapshot game;
+        Sharing sharing;
+    };
+    std::mutex mutex;
+    std::condition_variable wake, written;
+    std::optional<Job> job;
+    bool stopping = false;
+    bool busy = false;
+    Clock::time_point busySince;
+    std::string busyFolder;
+    // The last write's failure, and the folder it was for.
+    std::optional<std::string> failure;
+    std::string failedFolder;
+};
+
+LiveShare::LiveShare(QObject* parent) : QObject(parent), shared_(std::make_shared<Shared>()) {
+    writer_ = std::thread([s = shared_] {
+        std::unique_lock lock(s->mutex);
+        for (;;) {
+            s->wake.wait(lock, [&] { return s->stopping || s->job; });
+            if (s->stopping) return;
+            Shared::Job job = std::move(*s->job);
+            s->job.reset();
+            s->busy = true;
+            s->busySince = Clock::now();
+            s->busyFolder = job.sharing.folder;
+            lock.unlock();
+            const std::string json = liveJson(job.game, namesOf(job.sharing));
+            std::optional<std::string> failure =
+                publishFile(inFolder(job.sharing.folder, kLiveJson), json);
+            if (!failure)
+                failure = publishFile(inFolder(job.sharing.folder, kLivePage), livePage(json));
+            lock.lock();
+            s->busy = false;
+            s->failure = std::move(failure);
+            s->failedFolder = job.sharing.folder;
+            s->written.notify_all();
+        }
+    });
+    look_.setInterval(kLookMs);
+    connect(&look_, &QTimer::timeout, this, &LiveShare::look);
+}
+
+LiveShare::~LiveShare() {
+    bool idle = false;
+    {
+        std::lock_guard lock(shared_->mutex);
+        shared_->stopping = true;
+        idle = !shared_->busy;
+    }
+    shared_->wake.notify_all();
+    // A write stuck on a folder that does not answer must not keep the program from ending.
+    if (idle)
+        writer_.join();
+    else
+        writer_.detach();
+}
+
+std::optional<std::string> LiveShare::start(const Sharing& sharing) {
+    std::error_code ec;
+    if (!std::filesystem::is_directory(pathOf(sharing.folder), ec))
+        return std::string("the folder cannot be found.");
+    const std::vector<Output> outputs{{inFolder(sharing.folder, kLiveJson), {}},
+                                      {inFolder(sharing.folder, kLivePage), {}}};
+    if (const std::optional<Refusal> refusal = checkOutputs(outputs, {}))
+        return utf8Of(pathOf(refusal->path).filename()) + ": " + refusal->reason;
+    sharing_ = sharing;
+    {
+        std::lock_guard lock(shared_->mutex);
+        shared_->failure.reset();
+    }
+    news_.reset();
+    look_.start();
+    look();
+    return std::nullopt;
+}
+
+void LiveShare::stop() {
+    if (!on()) return;
+    sharing_ = {};
+    {
+        std::lock_guard lock(shared_->mutex);
+        shared_->job.reset();
+    }
+    look_.stop();
+    news_.reset();
+    look();
+}
+
+void LiveShare::update(GameSnapshot game) {
+    if (!on()) return;
+    {
+        std::lock_guard lock(shared_->mutex);
+        shared_->job = Shared::Job{std::move(game), sharing_};
+    }
+    shared_->wake.notify_one();
+}
+
+std::string LiveShare::state() const {
+    if (!on()) return {};
+    std::lock_guard lock(shared_->mutex);
+    const auto stalled = Clock::now() - shared_->busySince;
+    if (shared_->busy && stalled >= kBehind)
+        return "Live page behind: " + shared_->busyFolder + " has not taken a file for " +
+               std::to_string(std::chrono::duration_cast<std::chrono::seconds>(stalled).count()) +
+               " s";
+    if (shared_->failure && shared_->failedFolder == sharing_.folder)
+        return "Live page failing: " + *shared_->failure;
+    return "Sharing live to " + sharing_.folder;
+}
+
+std::optional<std::string> LiveShare::takeNews() {
+    return std::exchange(news_, std::nullopt);
+}
+
+bool LiveShare::waitWritten(std::chrono::milliseconds limit) {
+    std::unique_lock lock(shared_->mutex);
+    return shared_->written.wait_for(lock, limit, [&] { return !shared_->job && !shared_->busy; });
+}
+
+// A failure is news once, when it begins or its reason changes; the state follows the writer.
+void LiveShare::look() {
+    std::optional<std::string> failure;
+    {
+        std::lock_guard lock(shared_->mutex);
+        if (on() && shared_->failedFolder == sharing_.folder) failure = shared_->failure;
+    }
+    bool changed = false;
+    if (failure != said_) {
+        said_ = failure;
+        if (failure) {
+            news_ = "Live page not written: " + *failure;
+            changed = true;
+        }
+    }
+    const std::string now = state();
+    if (now != shownState_) {
+        shownState_ = now;
+        changed = true;
+    }
+    if (changed) emit stateChanged();
+}
+
+} // namespace tallivant
