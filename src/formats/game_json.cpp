@@ -4,6 +4,7 @@
 
 #include "formats/game_json.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -48,7 +49,7 @@ public:
     std::string& operator[](std::string_view name) {
         if (!first_) out_ += ',';
         first_ = false;
-        out_ += jsonString(name);
+        appendJsonString(out_, name);
         out_ += ':';
         return out_;
     }
@@ -109,15 +110,15 @@ int pointsOf(const OpponentPlay& play) {
 
 void appendRules(std::string& out, const Rules& rules) {
     Members r(out);
-    r["preset"] += jsonString(rulesName(rules.preset));
+    appendJsonString(r["preset"], rulesName(rules.preset));
     r["foulOut"] += std::to_string(rules.foulOut);
     r["technicalsToFoulOut"] += boolean(rules.technicalsToFoulOut);
     r["technicalsToTeamFouls"] += boolean(rules.technicalsToTeamFouls);
     r["technicalsEject"] += std::to_string(rules.technicalsEject);
     r["oneAndOneFrom"] += std::to_string(rules.oneAndOneFrom);
     r["twoShotsFrom"] += std::to_string(rules.twoShotsFrom);
-    r["periods"] += jsonString(rules.halves ? "halves" : "quarters");
-    r["overtime"] += jsonString(kOvertimeWords[static_cast<std::size_t>(rules.overtime)]);
+    appendJsonString(r["periods"], rules.halves ? "halves" : "quarters");
+    appendJsonString(r["overtime"], kOvertimeWords[static_cast<std::size_t>(rules.overtime)]);
     r["overtimeTwoShotsFrom"] += std::to_string(rules.overtimeTwoShotsFrom);
 }
 
@@ -133,31 +134,31 @@ void appendPlays(std::string& out, const GameSnapshot& game,
         Members p(out);
         const auto common = [&](int number, const std::string& time, Quarter quarter,
                                 bool counted) {
-            p["side"] += jsonString(ref.theirs ? "them" : "us");
+            appendJsonString(p["side"], ref.theirs ? "them" : "us");
             p["number"] += std::to_string(number);
-            p["time"] += jsonString(time);
-            p["line"] += jsonString(quarterName(quarter));
-            p["period"] += jsonString(periodName(quarter, rules));
+            appendJsonString(p["time"], time);
+            appendJsonString(p["line"], quarterName(quarter));
+            appendJsonString(p["period"], periodName(quarter, rules));
             p["counted"] += boolean(counted);
         };
         if (ref.theirs) {
             const OpponentPlay& play = theirs[static_cast<std::size_t>(ref.index)];
             common(play.number, play.time, play.quarter, play.counted);
-            p["what"] += jsonString(opponentWords(play));
-            p["note"] += jsonString(opponentNote(play));
+            appendJsonString(p["what"], opponentWords(play));
+            appendJsonString(p["note"], opponentNote(play));
             const std::string code = opponentCode(play);
-            p["code"] += jsonString(play.what == OpponentWhat::Set ? "set" : code);
+            appendJsonString(p["code"], play.what == OpponentWhat::Set ? "set" : code);
             p["points"] += std::to_string(pointsOf(play));
             if (play.what == OpponentWhat::Set) p["figure"] += std::to_string(play.figure);
             continue;
         }
         const Play& play = game.plays[static_cast<std::size_t>(ref.index)];
         common(play.number, play.time, play.quarter, play.counted);
-        p["what"] += jsonString(statWords(play.letter));
-        p["note"] += jsonString(playNote(play, names));
+        appendJsonString(p["what"], statWords(play.letter));
+        appendJsonString(p["note"], playNote(play, names));
         p["button"] += std::to_string(play.player);
         const bool known = play.player >= 1 && play.player <= kPlayers;
-        p["name"] += jsonString(known ? names[play.player - 1] : std::string());
+        appendJsonString(p["name"], known ? names[play.player - 1] : std::string());
         appendAdds(p["adds"], play.letter);
         p["points"] += std::to_string(pointsOf(play.letter));
     }
@@ -191,27 +192,27 @@ std::string gameJson(const GameSnapshot& game, PageNames names, std::string_view
     out.reserve(4096 + game.plays.size() * 200);
     {
         Members g(out);
-        g["format"] += jsonString("tallivant-game");
+        appendJsonString(g["format"], "tallivant-game");
         g["version"] += "1";
-        g["updated"] += jsonString(updated);
+        appendJsonString(g["updated"], updated);
         {
             Members d(g["details"]);
-            d["team"] += jsonString(details.team);
-            d["opponent"] += jsonString(details.opponent);
-            d["date"] += jsonString(details.date);
-            d["place"] += jsonString(details.place);
+            appendJsonString(d["team"], details.team);
+            appendJsonString(d["opponent"], details.opponent);
+            appendJsonString(d["date"], details.date);
+            appendJsonString(d["place"], details.place);
         }
         appendRules(g["rules"], rules);
         {
             Members s(g["sides"]);
-            s["us"] += jsonString(ourName(details));
-            s["them"] += jsonString(theirName(details));
+            appendJsonString(s["us"], ourName(details));
+            appendJsonString(s["them"], theirName(details));
         }
         {
             Members p(g["period"]);
-            p["line"] += jsonString(quarterName(game.quarter));
-            p["name"] += jsonString(periodName(game.quarter, rules));
-            p["short"] += jsonString(periodShort(game.quarter, rules));
+            appendJsonString(p["line"], quarterName(game.quarter));
+            appendJsonString(p["name"], periodName(game.quarter, rules));
+            appendJsonString(p["short"], periodShort(game.quarter, rules));
         }
         {
             const GameScore score = gameScore(fields, game.matchup);
@@ -224,8 +225,8 @@ std::string gameJson(const GameSnapshot& game, PageNames names, std::string_view
                 if (i > 0) periods += ',';
                 const PeriodScore& period = score.periods[i];
                 Members ps(periods);
-                ps["line"] += jsonString(quarterName(period.quarter));
-                ps["name"] += jsonString(period.name);
+                appendJsonString(ps["line"], quarterName(period.quarter));
+                appendJsonString(ps["name"], period.name);
                 ps["us"] += formatCount(period.ours);
                 ps["them"] += std::to_string(period.theirs);
             }
@@ -240,7 +241,7 @@ std::string gameJson(const GameSnapshot& game, PageNames names, std::string_view
                               game.quarter, rules);
                 Members side(f[ours ? "us" : "them"]);
                 side["count"] += std::to_string(fouls.count);
-                side["next"] += jsonString(nextWords(fouls.next));
+                appendJsonString(side["next"], nextWords(fouls.next));
             }
         }
         {
@@ -248,7 +249,7 @@ std::string gameJson(const GameSnapshot& game, PageNames names, std::string_view
             columns += '[';
             for (const BoxColumnInfo& column : kBoxColumnTable) {
                 if (columns.back() != '[') columns += ',';
-                columns += jsonString(column.header);
+                appendJsonString(columns, column.header);
             }
             columns += ']';
         }
@@ -259,9 +260,10 @@ std::string gameJson(const GameSnapshot& game, PageNames names, std::string_view
                 if (n > 1) players += ',';
                 Members p(players);
                 p["button"] += std::to_string(n);
-                p["name"] += jsonString(shown[n - 1]);
-                p["typed"] += jsonString(
-                    names == PageNames::AsOnButtons ? game.contents.names[n - 1] : shown[n - 1]);
+                appendJsonString(p["name"], shown[n - 1]);
+                appendJsonString(p["typed"], names == PageNames::AsOnButtons
+                                                 ? game.contents.names[n - 1]
+                                                 : shown[n - 1]);
                 p["fouledOut"] += boolean(isFouledOut(fields, n, rules));
                 appendBox(p["box"], game.contents, playerLine(n - 1));
             }
@@ -274,8 +276,8 @@ std::string gameJson(const GameSnapshot& game, PageNames names, std::string_view
                 if (q > 0) quarters += ',';
                 const auto quarter = static_cast<Quarter>(q);
                 Members line(quarters);
-                line["line"] += jsonString(quarterName(quarter));
-                line["name"] += jsonString(periodName(quarter, rules));
+                appendJsonString(line["line"], quarterName(quarter));
+                appendJsonString(line["name"], periodName(quarter, rules));
                 appendBox(line["box"], game.contents, quarterLine(quarter));
             }
             quarters += ']';
@@ -288,13 +290,28 @@ std::string gameJson(const GameSnapshot& game, PageNames names, std::string_view
 }
 
 std::string jsonString(std::string_view text) {
-    const std::string utf8 = isValidUtf8(text) ? std::string(text) : repairUtf8(text);
     std::string out;
-    out.reserve(utf8.size() + 2);
+    appendJsonString(out, text);
+    return out;
+}
+
+void appendJsonString(std::string& out, std::string_view text) {
+    // Bytes past ASCII are checked once for the whole text; the rest is copied a run at a time
+    // up to each character that needs an escape.
+    const bool ascii = std::all_of(text.begin(), text.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    std::string repaired;
+    if (!ascii && !isValidUtf8(text)) text = repaired = repairUtf8(text);
     out += '"';
-    for (const char c : utf8) {
-        const auto byte = static_cast<unsigned char>(c);
-        switch (c) {
+    std::size_t from = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const bool plain = byte >= 0x20 && byte != '"' && byte != '\\' && byte != '<' &&
+                           byte != '>' && byte != '&';
+        if (plain) continue;
+        out.append(text.substr(from, i - from));
+        from = i + 1;
+        switch (byte) {
         case '"':
             out += "\\\"";
             break;
@@ -310,21 +327,15 @@ std::string jsonString(std::string_view text) {
         case '\t':
             out += "\\t";
             break;
-        case '<':
-        case '>':
-        case '&':
-        default:
-            if (byte < 0x20 || c == '<' || c == '>' || c == '&') {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-                out += escaped;
-            } else {
-                out += c;
-            }
+        default: {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+            out += escaped;
+        }
         }
     }
+    out.append(text.substr(from));
     out += '"';
-    return out;
 }
 
 } // namespace tallivant

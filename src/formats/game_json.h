@@ -42,5 +42,6 @@ std::string gameJson(const GameSnapshot& game, PageNames names, std::string_view
 // The text as a JSON string, quotes included: UTF-8 as it is, but for the escapes JSON needs and
 // < > & as \u003c \u003e \u0026. Bytes that are not UTF-8 become U+FFFD.
 std::string jsonString(std::string_view text);
+void appendJsonString(std::string& out, std::string_view text);
 
 } // namespace tallivant

@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 
+#include "formats/game_json.h"
 #include "formats/live_page.h"
 #include "formats/sha256.h"
 
@@ -130,6 +131,47 @@ TEST(LivePage, RefersToNothingOutsideItselfAndWritesNoMarkupFromTexts) {
          {"http:", "https:", "//", "src=", "href=", "url(", "@import", "innerHTML", "outerHTML",
           "insertAdjacentHTML", "document.write", "eval(", "Function("})
         EXPECT_EQ(page.find(reference), std::string::npos) << reference;
+}
+
+// Every text of a game is one JSON string that a web page can carry as it is: quotes, backslashes
+// and control characters escaped, < > & written as escapes, broken UTF-8 mended.
+TEST(GameJson, TextsAreJsonStringsThatCanSitInAPage) {
+    const struct {
+        std::string_view text, json;
+    } cases[] = {
+        {"6 Tess Kim", R"("6 Tess Kim")"},
+        {"Mo \"Big\" Ba\\", R"("Mo \"Big\" Ba\\")"},
+        {"</script><img src=x>", R"("\u003c/script\u003e\u003cimg src=x\u003e")"},
+        {"Gym & Hall", R"("Gym \u0026 Hall")"},
+        {"a\nb\tc\x01", R"("a\nb\tc\u0001")"},
+        {"Zo\xC3\xAB \xE6\x9D\x8E", "\"Zo\xC3\xAB \xE6\x9D\x8E\""},
+        {"bad \xFF end", "\"bad \xEF\xBF\xBD end\""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(jsonString(c.text), c.json) << c.text;
+        const QJsonDocument read =
+            QJsonDocument::fromJson(QByteArray::fromStdString("[" + jsonString(c.text) + "]"));
+        EXPECT_TRUE(read.isArray()) << c.text;
+    }
+}
+
+// With numbers only, a player is the number the name starts with, else the button's number.
+TEST(GameJson, NumbersOnlyKeepsNamesOffThePage) {
+    const struct {
+        std::string typed;
+        int player;
+        std::string buttons, numbers;
+    } cases[] = {
+        {"6 Tess Kim", 1, "6 Tess Kim", "6"},
+        {"&23 Ana", 2, "23 Ana", "23"},
+        {"&Zed", 4, "Zed", "#4"},
+        {"", 7, "", ""},
+        {"12", 3, "12", "12"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(pageName(c.typed, c.player, PageNames::AsOnButtons), c.buttons) << c.typed;
+        EXPECT_EQ(pageName(c.typed, c.player, PageNames::NumbersOnly), c.numbers) << c.typed;
+    }
 }
 
 } // namespace
