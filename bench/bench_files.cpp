@@ -131,17 +131,24 @@ void BM_LivePageWrite(benchmark::State& state) {
         testing::recordCycledStat(game, i);
         if (i % 10 < 3) game.recordOpponent(static_cast<OpponentWhat>(i % 4), Quarter::Second);
     }
-    const GameSnapshot snapshot = snapshotOf(game, Quarter::Third);
+    // The game before and after one more stat, in turns, as the writer sees them in a game: each
+    // write composes the one play that differs from the last write's.
+    const GameSnapshot before = snapshotOf(game, Quarter::Third);
+    testing::recordCycledStat(game, static_cast<int>(state.range(0)));
+    const GameSnapshot after = snapshotOf(game, Quarter::Third);
+    PlaysJson plays;
     const testing::ScratchFolder folder;
     const std::string json = folder / "game.json", page = folder / "index.html";
+    bool turn = false;
     for (auto _ : state) {
+        const GameSnapshot& snapshot = (turn = !turn) ? after : before;
         const std::string bytes =
-            gameJson(snapshot, PageNames::AsOnButtons, "2026-12-09T20:14:05+01:00");
+            gameJson(snapshot, PageNames::AsOnButtons, "2026-12-09T20:14:05+01:00", &plays);
         benchmark::DoNotOptimize(publishFile(json, bytes));
         benchmark::DoNotOptimize(publishFile(page, livePage(bytes)));
     }
     state.counters["json_bytes"] =
-        static_cast<double>(gameJson(snapshot, PageNames::AsOnButtons, "").size());
+        static_cast<double>(gameJson(after, PageNames::AsOnButtons, "").size());
 }
 BENCHMARK(BM_LivePageWrite)->Arg(1000)->Unit(benchmark::kMicrosecond);
 

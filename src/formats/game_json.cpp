@@ -122,47 +122,39 @@ void appendRules(std::string& out, const Rules& rules) {
     r["overtimeTwoShotsFrom"] += std::to_string(rules.overtimeTwoShotsFrom);
 }
 
-void appendPlays(std::string& out, const GameSnapshot& game,
-                 const std::array<std::string, kPlayers>& names) {
+// One play as JSON.
+void appendPlay(std::string& out, const GameSnapshot& game, PlayRef ref,
+                const std::array<std::string, kPlayers>& names) {
     const Rules& rules = game.matchup.details.rules;
-    const OpponentPlays& theirs = game.matchup.opponent;
-    out += '[';
-    bool first = true;
-    for (const PlayRef ref : bothSidesInOrder(game.plays, theirs)) {
-        if (!first) out += ',';
-        first = false;
-        Members p(out);
-        const auto common = [&](int number, const std::string& time, Quarter quarter,
-                                bool counted) {
-            appendJsonString(p["side"], ref.theirs ? "them" : "us");
-            p["number"] += std::to_string(number);
-            appendJsonString(p["time"], time);
-            appendJsonString(p["line"], quarterName(quarter));
-            appendJsonString(p["period"], periodName(quarter, rules));
-            p["counted"] += boolean(counted);
-        };
-        if (ref.theirs) {
-            const OpponentPlay& play = theirs[static_cast<std::size_t>(ref.index)];
-            common(play.number, play.time, play.quarter, play.counted);
-            appendJsonString(p["what"], opponentWords(play));
-            appendJsonString(p["note"], opponentNote(play));
-            const std::string code = opponentCode(play);
-            appendJsonString(p["code"], play.what == OpponentWhat::Set ? "set" : code);
-            p["points"] += std::to_string(pointsOf(play));
-            if (play.what == OpponentWhat::Set) p["figure"] += std::to_string(play.figure);
-            continue;
-        }
-        const Play& play = game.plays[static_cast<std::size_t>(ref.index)];
+    Members p(out);
+    const auto common = [&](int number, const std::string& time, Quarter quarter, bool counted) {
+        appendJsonString(p["side"], ref.theirs ? "them" : "us");
+        p["number"] += std::to_string(number);
+        appendJsonString(p["time"], time);
+        appendJsonString(p["line"], quarterName(quarter));
+        appendJsonString(p["period"], periodName(quarter, rules));
+        p["counted"] += boolean(counted);
+    };
+    if (ref.theirs) {
+        const OpponentPlay& play = game.matchup.opponent[static_cast<std::size_t>(ref.index)];
         common(play.number, play.time, play.quarter, play.counted);
-        appendJsonString(p["what"], statWords(play.letter));
-        appendJsonString(p["note"], playNote(play, names));
-        p["button"] += std::to_string(play.player);
-        const bool known = play.player >= 1 && play.player <= kPlayers;
-        appendJsonString(p["name"], known ? names[play.player - 1] : std::string());
-        appendAdds(p["adds"], play.letter);
-        p["points"] += std::to_string(pointsOf(play.letter));
+        appendJsonString(p["what"], opponentWords(play));
+        appendJsonString(p["note"], opponentNote(play));
+        const std::string code = opponentCode(play);
+        appendJsonString(p["code"], play.what == OpponentWhat::Set ? "set" : code);
+        p["points"] += std::to_string(pointsOf(play));
+        if (play.what == OpponentWhat::Set) p["figure"] += std::to_string(play.figure);
+        return;
     }
-    out += ']';
+    const Play& play = game.plays[static_cast<std::size_t>(ref.index)];
+    common(play.number, play.time, play.quarter, play.counted);
+    appendJsonString(p["what"], statWords(play.letter));
+    appendJsonString(p["note"], playNote(play, names));
+    p["button"] += std::to_string(play.player);
+    const bool known = play.player >= 1 && play.player <= kPlayers;
+    appendJsonString(p["name"], known ? names[play.player - 1] : std::string());
+    appendAdds(p["adds"], play.letter);
+    p["points"] += std::to_string(pointsOf(play.letter));
 }
 
 } // namespace
@@ -180,7 +172,40 @@ std::string pageName(const std::string& typed, int player, PageNames names) {
     return digits > 0 ? shown.substr(0, digits) : "#" + std::to_string(player);
 }
 
-std::string gameJson(const GameSnapshot& game, PageNames names, std::string_view updated) {
+void PlaysJson::append(std::string& out, const GameSnapshot& game,
+                       const std::array<std::string, kPlayers>& names) {
+    // What every play's text depends on beside the play itself.
+    if (names != names_ || game.matchup.details.rules != rules_) {
+        plays_.clear();
+        names_ = names;
+        rules_ = game.matchup.details.rules;
+    }
+    const std::vector<PlayRef> order = bothSidesInOrder(game.plays, game.matchup.opponent);
+    std::size_t i = 0;
+    for (const PlayRef ref : order) {
+        if (i > 0) out += ',';
+        const auto index = static_cast<std::size_t>(ref.index);
+        Kept kept{ref.theirs,
+                  ref.theirs ? Play{} : game.plays[index],
+                  ref.theirs ? game.matchup.opponent[index] : OpponentPlay{},
+                  {}};
+        const bool same = i < plays_.size() && plays_[i].theirs == kept.theirs &&
+                          plays_[i].ours == kept.ours && plays_[i].opponent == kept.opponent;
+        if (!same) {
+            appendPlay(kept.text, game, ref, names);
+            if (i < plays_.size())
+                plays_[i] = std::move(kept);
+            else
+                plays_.push_back(std::move(kept));
+        }
+        out += plays_[i].text;
+        ++i;
+    }
+    plays_.resize(i);
+}
+
+std::string gameJson(const GameSnapshot& game, PageNames names, std::string_view updated,
+                     PlaysJson* cache) {
     const GameDetails& details = game.matchup.details;
     const Rules& rules = details.rules;
     const SheetTexts& fields = game.contents.fields;
@@ -283,7 +308,19 @@ std::string gameJson(const GameSnapshot& game, PageNames names, std::string_view
             quarters += ']';
         }
         appendBox(g["totals"], game.contents, kTotalsLine);
-        appendPlays(g["plays"], game, shown);
+        std::string& plays = g["plays"];
+        plays += '[';
+        if (cache) {
+            cache->append(plays, game, shown);
+        } else {
+            bool first = true;
+            for (const PlayRef ref : bothSidesInOrder(game.plays, game.matchup.opponent)) {
+                if (!first) plays += ',';
+                first = false;
+                appendPlay(plays, game, ref, shown);
+            }
+        }
+        plays += ']';
     }
     out += '\n';
     return out;

@@ -7,8 +7,10 @@
 // cells. Every text is escaped so that the JSON can sit inside a web page as it is.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "formats/game_file.h"
 #include "sheet/matchup.h"
@@ -36,8 +38,29 @@ enum class PageNames { AsOnButtons, NumbersOnly };
 // starts with ("6 Tess Kim" gives "6"), else "#" and the button. Empty for an empty button.
 std::string pageName(const std::string& typed, int player, PageNames names);
 
-// `updated` is when, as "2026-12-09T20:14:05+01:00".
-std::string gameJson(const GameSnapshot& game, PageNames names, std::string_view updated);
+// The plays' part of game.json kept from one write to the next, so that a play that has not
+// changed since is not composed again: after a stat, one play is.
+class PlaysJson {
+public:
+    void append(std::string& out, const GameSnapshot& game,
+                const std::array<std::string, kPlayers>& names);
+
+private:
+    struct Kept {
+        bool theirs = false;
+        Play ours;
+        OpponentPlay opponent;
+        std::string text;
+    };
+    std::vector<Kept> plays_;
+    std::array<std::string, kPlayers> names_;
+    Rules rules_;
+};
+
+// `updated` is when, as "2026-12-09T20:14:05+01:00". With `cache`, the plays that are as they
+// were at the last call with it are taken from it.
+std::string gameJson(const GameSnapshot& game, PageNames names, std::string_view updated,
+                     PlaysJson* cache = nullptr);
 
 // The text as a JSON string, quotes included: UTF-8 as it is, but for the escapes JSON needs and
 // < > & as \u003c \u003e \u0026. Bytes that are not UTF-8 become U+FFFD.

@@ -67,6 +67,8 @@ struct LiveShare::Shared {
     // The last write's failure, and the folder it was for.
     std::optional<std::string> failure;
     std::string failedFolder;
+    // The writer's own: the plays' JSON of the last write.
+    PlaysJson plays;
 };
 
 LiveShare::LiveShare(QObject* parent) : QObject(parent), shared_(std::make_shared<Shared>()) {
@@ -81,7 +83,8 @@ LiveShare::LiveShare(QObject* parent) : QObject(parent), shared_(std::make_share
             s->busySince = Clock::now();
             s->busyFolder = job.sharing.folder;
             lock.unlock();
-            const std::string json = liveJson(job.game, namesOf(job.sharing));
+            const std::string json =
+                gameJson(job.game, namesOf(job.sharing), updatedNow(), &s->plays);
             std::optional<std::string> failure =
                 publishFile(inFolder(job.sharing.folder, kLiveJson), json);
             if (!failure)

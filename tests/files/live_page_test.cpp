@@ -12,12 +12,15 @@
 #include <QCryptographicHash>
 #include <QJsonDocument>
 
+#include <functional>
 #include <string>
 #include <string_view>
 
 #include "formats/game_json.h"
 #include "formats/live_page.h"
 #include "formats/sha256.h"
+#include "sheet/game.h"
+#include "support/fake_dialogs.h"
 
 namespace tallivant::testing {
 namespace {
@@ -171,6 +174,45 @@ TEST(GameJson, NumbersOnlyKeepsNamesOffThePage) {
     for (const auto& c : cases) {
         EXPECT_EQ(pageName(c.typed, c.player, PageNames::AsOnButtons), c.buttons) << c.typed;
         EXPECT_EQ(pageName(c.typed, c.player, PageNames::NumbersOnly), c.numbers) << c.typed;
+    }
+}
+
+// The writer keeps the plays' JSON between writes: whatever changed since (a stat, a takeback, a
+// correction, an opponent play, a name, the rules), what it writes is what composing afresh gives.
+TEST(GameJson, PlaysKeptFromTheLastWriteGiveWhatComposingAfreshGives) {
+    FakeDialogs dialogs;
+    Game game(dialogs);
+    game.setName(1, "6 Tess Kim");
+    game.setName(2, "&7 Ann Lee");
+    const auto stat = [&](int player, int row) {
+        game.selectPlayer(player);
+        game.record(row, Quarter::Second);
+    };
+    const std::function<void()> steps[] = {
+        [&] { stat(1, 0); },
+        [&] { stat(2, 4); },
+        [&] { game.recordOpponent(OpponentWhat::Three, Quarter::Second); },
+        [&] { stat(1, 7); },
+        [&] { game.takeback(); },
+        [&] { game.givePlays({0}, 2); },
+        [&] { game.movePlays({1}, Quarter::Fourth); },
+        [&] { game.setName(2, "9 Bea Cruz"); },
+        [&] {
+            GameDetails details = game.matchup().details;
+            details.rules = presetRules(RulesPreset::NcaaMen);
+            game.setDetails(details);
+        },
+        [&] { game.removeOpponentPlays({0}); },
+        [&] { game.setPlays({}); },
+    };
+    PlaysJson kept;
+    int step = 0;
+    for (const auto& change : steps) {
+        change();
+        const GameSnapshot now = snapshotOf(game, Quarter::Second);
+        for (const PageNames names : {PageNames::AsOnButtons, PageNames::NumbersOnly})
+            EXPECT_EQ(gameJson(now, names, "t", &kept), gameJson(now, names, "t")) << step;
+        ++step;
     }
 }
 
