@@ -93,21 +93,6 @@ int pointsOf(char letter) {
     return row && kStatTable[*row].kind == StatKind::Made ? kStatTable[*row].points : 0;
 }
 
-int pointsOf(const OpponentPlay& play) {
-    switch (play.what) {
-    case OpponentWhat::One:
-        return 1;
-    case OpponentWhat::Two:
-        return 2;
-    case OpponentWhat::Three:
-        return 3;
-    case OpponentWhat::Foul:
-    case OpponentWhat::Set:
-        break;
-    }
-    return 0;
-}
-
 void appendRules(std::string& out, const Rules& rules) {
     Members r(out);
     appendJsonString(r["preset"], rulesName(rules.preset));
@@ -142,7 +127,7 @@ void appendPlay(std::string& out, const GameSnapshot& game, PlayRef ref,
         appendJsonString(p["note"], opponentNote(play));
         const std::string code = opponentCode(play);
         appendJsonString(p["code"], play.what == OpponentWhat::Set ? "set" : code);
-        p["points"] += std::to_string(pointsOf(play));
+        p["points"] += std::to_string(pointsOf(play.what));
         if (play.what == OpponentWhat::Set) p["figure"] += std::to_string(play.figure);
         return;
     }

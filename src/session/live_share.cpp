@@ -22,6 +22,8 @@ using Clock = std::chrono::steady_clock;
 
 // How often the window looks at the writer: the strip is at most this late.
 constexpr int kLookMs = 250;
+// How long the writer lets a change settle before it writes.
+constexpr std::chrono::milliseconds kSettle{100};
 
 std::string inFolder(const std::string& folder, const char* name) {
     return utf8Of(pathOf(folder) / pathOf(name));
@@ -76,6 +78,9 @@ LiveShare::LiveShare(QObject* parent) : QObject(parent), shared_(std::make_share
         std::unique_lock lock(s->mutex);
         for (;;) {
             s->wake.wait(lock, [&] { return s->stopping || s->job; });
+            // The window first finishes showing the change, and the changes of a burst (a
+            // correction of many plays) are written once.
+            s->wake.wait_for(lock, kSettle, [&] { return s->stopping; });
             if (s->stopping) return;
             Shared::Job job = std::move(*s->job);
             s->job.reset();

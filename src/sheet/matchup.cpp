@@ -7,6 +7,12 @@
 namespace tallivant {
 namespace {
 
+std::size_t quarterIndex(Quarter q) {
+    return static_cast<std::size_t>(q);
+}
+
+} // namespace
+
 int pointsOf(OpponentWhat what) {
     switch (what) {
     case OpponentWhat::One:
@@ -19,12 +25,6 @@ int pointsOf(OpponentWhat what) {
         return 0;
     }
 }
-
-std::size_t quarterIndex(Quarter q) {
-    return static_cast<std::size_t>(q);
-}
-
-} // namespace
 
 int opponentPoints(const OpponentPlays& plays, Quarter quarter) {
     return opponentPointsByQuarter(plays)[quarterIndex(quarter)];

@@ -57,6 +57,9 @@ struct Matchup {
     friend bool operator==(const Matchup&, const Matchup&) = default;
 };
 
+// The points a play of the opponent's adds: 1, 2 or 3; none for a team foul or a set figure.
+int pointsOf(OpponentWhat what);
+
 // A quarter's points: a counted "set" play gives the figure, the counted points recorded after
 // it in that quarter add to it.
 int opponentPoints(const OpponentPlays& plays, Quarter quarter);
