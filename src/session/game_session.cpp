@@ -67,7 +67,8 @@ GameSession::GameSession(Dialogs& dialogs, FilesHost& host, const std::string& s
     copy_.watchSharing([this] { return share_.sharing(); });
     // The page follows every change the recovery copy keeps, off the stat's path.
     QObject::connect(&copy_, &RecoveryCopy::changeKept, &share_, [this] {
-        if (share_.on()) share_.update(snapshotOf(game_, host_.currentQuarter()));
+        if (share_.on() && !inFileCommand_)
+            share_.update(snapshotOf(game_, host_.currentQuarter()));
     });
 }
 
@@ -86,13 +87,19 @@ void GameSession::stopSharing() {
 }
 
 template <typename Command> void GameSession::fileCommand(Command command) {
+    // What the command shows on its way (a new game's empty sheet, a game being opened) is not
+    // the shared game: the page gets the game as the command leaves it, or, when the command
+    // put another game on the sheet, stays with the shared game as it was.
     const int before = files_.gamesShown();
+    inFileCommand_ = true;
     command();
+    inFileCommand_ = false;
     if (files_.gamesShown() != before && share_.on()) {
         share_.stop();
         host_.tell(kSharingStopped);
     }
     copy_.keep();
+    if (share_.on()) share_.update(snapshotOf(game_, host_.currentQuarter()));
 }
 
 void GameSession::recordOpponent(OpponentWhat what, Quarter quarter) {

@@ -91,6 +91,7 @@ private:
     LiveShare share_;
     RecoveryCopy copy_;
     FileCommands files_;
+    bool inFileCommand_ = false;
 };
 
 } // namespace tallivant

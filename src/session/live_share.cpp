@@ -141,11 +141,9 @@ std::optional<std::string> LiveShare::start(const Sharing& sharing) {
 
 void LiveShare::stop() {
     if (!on()) return;
+    // A change handed over before is still written, to the folder it was for: the page ends
+    // with the game as it was when sharing stopped.
     sharing_ = {};
-    {
-        std::lock_guard lock(shared_->mutex);
-        shared_->job.reset();
-    }
     look_.stop();
     news_.reset();
     look();

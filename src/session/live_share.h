@@ -47,6 +47,7 @@ public:
     // Shares to the folder from the next update on, or says why it cannot: a folder that does
     // not exist, or a game file where the page's files would go.
     std::optional<std::string> start(const Sharing& sharing);
+    // No change is handed over from now on; one handed over before is still written.
     void stop();
     const Sharing& sharing() const { return sharing_; }
     bool on() const { return !sharing_.folder.empty(); }

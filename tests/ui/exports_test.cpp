@@ -103,11 +103,19 @@ TEST_F(WindowFiles, SharedLiveThePageFollowsEachChangeUntilAnotherGameAndAFailur
     EXPECT_EQ(news(), "news");
     EXPECT_TRUE(share.state().starts_with("Live page failing: ")) << share.state();
 
+    // A stat just before File|New is on the page, which then stays as the game ended.
+    ASSERT_TRUE(QDir().mkpath(dir.path()));
+    stat(1, "cmd3pm");
     dialogs.unsavedAnswers = {UnsavedAnswer::Discard};
     dialogs.inputAnswers = {std::string("")};
     trigger("mnuFileNew");
     EXPECT_FALSE(share.on());
     EXPECT_EQ(news(), "Stopped sharing live: another game is on the sheet");
+    ASSERT_TRUE(written());
+    EXPECT_NE(bytes(json).find("\"score\":{\"us\":5,"), std::string::npos) << bytes(json);
+    stat(1, "cmdfgm");
+    QTest::qWait(300);
+    EXPECT_NE(bytes(json).find("\"score\":{\"us\":5,"), std::string::npos);
 }
 
 // `tallivant GAME`: the game opens with no dialog, its file named on the window; an unsaved
