@@ -48,10 +48,6 @@ std::string liveJson(const GameSnapshot& game, PageNames names) {
     return gameJson(game, names, updatedNow());
 }
 
-std::string livePageOf(const GameSnapshot& game, PageNames names) {
-    return livePage(liveJson(game, names));
-}
-
 // What the window and the writer share; the writer may outlive the window's LiveShare when a
 // write hangs on a dead network folder as the program ends.
 struct LiveShare::Shared {

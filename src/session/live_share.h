@@ -30,9 +30,8 @@ namespace tallivant {
 inline constexpr const char* kLiveJson = "game.json";
 inline constexpr const char* kLivePage = "index.html";
 
-// Both files for a game, as sharing writes them and the command line's --json and --html.
+// game.json for a game now, as the command line's --json and --html write it.
 std::string liveJson(const GameSnapshot& game, PageNames names);
-std::string livePageOf(const GameSnapshot& game, PageNames names);
 // Now, as "2026-12-09T20:14:05+01:00".
 std::string updatedNow();
 
