@@ -2,16 +2,25 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The core's texts (UTF-8) as Qt's strings.
+// The core's texts (UTF-8) as Qt's strings, and the core's English texts in the scorer's
+// language.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
+#include <string>
 #include <string_view>
 
 namespace tallivant::ui {
 
 inline QString q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// A text the core marked with QT_TRANSLATE_NOOP("Core", ...), translated; any other text as it
+// is (a name, a number).
+inline QString fromCore(std::string_view english) {
+    return QCoreApplication::translate("Core", std::string(english).c_str());
 }
 
 } // namespace tallivant::ui
