@@ -18,6 +18,11 @@ install(FILES ${qt_prefix}/plugins/platforms/qwindows.dll DESTINATION platforms)
 install(FILES ${qt_prefix}/plugins/styles/qwindowsvistastyle.dll DESTINATION styles)
 install(FILES ${TALLIVANT_MINGW_RUNTIME} DESTINATION .)
 install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
+# Qt's own words in the program's languages (its dialogs' buttons), from Debian's Qt of the same
+# version as the cross-built one; Tallivant's own are inside the program.
+foreach(language de fr es it)
+  install(FILES /usr/share/qt6/translations/qtbase_${language}.qm DESTINATION translations)
+endforeach()
 
 set(CPACK_GENERATOR NSIS)
 set(CPACK_PACKAGE_NAME Tallivant)

@@ -10,6 +10,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev libgl-dev libxcb1-dev fonts-liberation
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils desktop-file-utils
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils

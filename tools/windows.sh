@@ -26,6 +26,7 @@ jobs=$(nproc)
 packages=(
     g++-mingw-w64-x86-64-posix wine64 nsis dpkg-dev
     cmake ninja-build qt6-base-dev qt6-base-dev-tools googletest
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     xvfb xauth xdotool x11-utils
 )
 

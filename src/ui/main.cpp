@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 
 #include "session/command_line.h"
+#include "session/languages.h"
 #include "ui/appearance.h"
 #include "ui/qt_dialogs.h"
 #include "ui/stat_window.h"
@@ -21,6 +22,7 @@ int main(int argc, char* argv[]) {
     if (argc > 1) {
         tallivant::quietQtMessages(true);
         QCoreApplication reader(argc, argv);
+        tallivant::installTranslations(reader, tallivant::systemLanguage());
         line = tallivant::readCommandLine(tallivant::argumentBytes(argc, argv));
         if (line.action != CommandLine::Action::Window &&
             line.action != CommandLine::Action::Export)
@@ -37,11 +39,13 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
         QGuiApplication app(argc, argv);
+        tallivant::installTranslations(app, tallivant::systemLanguage());
         return tallivant::writeExports(line);
     }
 
     tallivant::quietQtMessages(false);
     QApplication app(argc, argv);
+    tallivant::installTranslations(app, tallivant::systemLanguage());
     tallivant::ui::setUpApplication(app);
     tallivant::ui::QtDialogs dialogs;
     tallivant::ui::StatWindow window(dialogs);
