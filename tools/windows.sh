@@ -186,7 +186,13 @@ run_tests() {
     WINEPREFIX=$prefix "$wineserver" --kill 2>/dev/null || true
     WINEPREFIX=$prefix "$wineserver" --persistent
     "$build/wine-run.sh" wineboot --init >/dev/null 2>&1
+    rm -f "$build/wine-retries.log"
     ctest --test-dir "$build" --output-on-failure -j "$jobs" --timeout 600 || status=$?
+    # Starts Wine ended before the program began (build-windows/wine-run.sh), each tried again.
+    if [ -s "$build/wine-retries.log" ]; then
+        echo "Wine starts tried again after ending before the program printed anything:"
+        sed 's/^/  /' "$build/wine-retries.log"
+    fi
     WINEPREFIX=$prefix "$wineserver" --kill || true
     return "$status"
 }

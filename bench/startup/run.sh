@@ -46,4 +46,8 @@ echo
 echo "Against a bare window with every kind of widget and the menu bar too (${whole[*]}):"
 "$launcher" "${options[@]}" -- "$program" -- "$bare" "${whole[@]}"
 echo
+# The same window in German: its translation is loaded at start-up and its texts are longer.
+echo "In German (LANGUAGE=de, LC_ALL=de_DE.UTF-8), against the same bare window (${whole[*]}):"
+LANGUAGE=de LC_ALL=de_DE.UTF-8 "$launcher" "${options[@]}" -- "$program" -- "$bare" "${whole[@]}"
+echo
 echo "load afterwards $(cut -d' ' -f1-3 /proc/loadavg)"
