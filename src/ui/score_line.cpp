@@ -34,8 +34,9 @@ QString scoreLine(const Game& game, Quarter quarter) {
     const double ours = readLenient(game.text({kTotalsLine, PTS}));
     const int theirs = total(opponentPointsByQuarter(game.matchup().opponent));
     QStringList parts;
-    parts
-        << QStringLiteral("%1 %2 : %3 %4").arg(us).arg(q(formatCount(ours))).arg(theirs).arg(them);
+    // In one pass: a name that holds "%2" stays as it is.
+    parts << QStringLiteral("%1 %2 : %3 %4")
+                 .arg(us, q(formatCount(ours)), QString::number(theirs), them);
     parts << fromCore(periodShort(quarter, rules));
 
     const TeamFouls ourFouls = teamFouls(game.ourFoulsByQuarter(), quarter, rules);
@@ -56,7 +57,8 @@ QString scoreLine(const Game& game, Quarter quarter) {
     else if (theirFouls.next == FreeThrows::OneAndOne)
         //: %1 is the opponent's name, %2 its team fouls
         other = QT_TRANSLATE_NOOP("Strip", "%1 %2: we shoot one-and-one");
-    parts << QCoreApplication::translate("Strip", other).arg(them).arg(theirFouls.count);
+    parts
+        << QCoreApplication::translate("Strip", other).arg(them, QString::number(theirFouls.count));
 
     QStringList out;
     for (int player = 1; player <= kPlayers; ++player)
