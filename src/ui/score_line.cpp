@@ -50,15 +50,14 @@ QString scoreLine(const Game& game, Quarter quarter) {
     const TeamFouls theirFouls =
         teamFouls(opponentFoulsByQuarter(game.matchup().opponent), quarter, rules);
     // The opponent's name and its team fouls in the quarter.
-    const char* other = "%1 %2";
+    QString other = QStringLiteral("%1 %2");
     if (theirFouls.next == FreeThrows::Two)
         //: %1 is the opponent's name, %2 its team fouls
-        other = QT_TRANSLATE_NOOP("Strip", "%1 %2: we shoot two");
+        other = QCoreApplication::translate("Strip", "%1 %2: we shoot two");
     else if (theirFouls.next == FreeThrows::OneAndOne)
         //: %1 is the opponent's name, %2 its team fouls
-        other = QT_TRANSLATE_NOOP("Strip", "%1 %2: we shoot one-and-one");
-    parts
-        << QCoreApplication::translate("Strip", other).arg(them, QString::number(theirFouls.count));
+        other = QCoreApplication::translate("Strip", "%1 %2: we shoot one-and-one");
+    parts << other.arg(them, QString::number(theirFouls.count));
 
     QStringList out;
     for (int player = 1; player <= kPlayers; ++player)

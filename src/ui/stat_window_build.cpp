@@ -43,7 +43,8 @@ QString sheetText(std::string_view english) {
 
 QLabel* makeLabel(QWidget* parent, std::string_view name, std::string_view caption, QRect rect,
                   unsigned colour) {
-    auto* label = new QLabel(sheetText(caption), parent);
+    // The column titles are the same in every language.
+    auto* label = new QLabel(name == "lblheader" ? q(caption) : sheetText(caption), parent);
     place(label, name, rect);
     label->setTextFormat(Qt::PlainText);
     label->setAutoFillBackground(true);
