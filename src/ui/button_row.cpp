@@ -10,9 +10,12 @@
 
 namespace tallivant::ui {
 
-QPushButton* rowButton(const char* caption, const char* objectName, KeyWindow keys,
+const char* captionContext(KeyWindow keys) {
+    return keys == KeyWindow::Season ? "Season" : "Plays";
+}
+
+QPushButton* rowButton(const QString& word, const char* objectName, KeyWindow keys,
                        std::optional<KeyAction> action, QWidget* window) {
-    const QString word = QString::fromUtf8(caption);
     const QString key = action ? q(keysOf(keys, *action)) : QString();
     auto* button =
         new QPushButton(key.isEmpty() ? word : word + QStringLiteral(" (%1)").arg(key), window);

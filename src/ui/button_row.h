@@ -6,8 +6,11 @@
 // one row of the window's table (caption, object name, key, what it does), then Close at the
 // right. The keys are the window's rows of the keyboard map (kKeyMap): a button shows its key
 // in its caption, and carries no Alt-letter, since any letter may be a name's on the sheet.
+// The captions are English, marked QT_TRANSLATE_NOOP in the window's context (captionContext),
+// and shown translated.
 #pragma once
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QShortcut>
@@ -23,7 +26,7 @@
 namespace tallivant::ui {
 
 template <typename Window> struct RowButton {
-    const char* caption; // without its key: "Give to..."
+    const char* caption; // without its key, in English: "Give to..."
     const char* objectName;
     std::optional<KeyAction> key; // the keyboard map's action that presses it, if any
     void (Window::*action)();
@@ -35,8 +38,13 @@ template <typename Window> struct RowKey {
     void (Window::*action)();
 };
 
-// A button of the row, its caption followed by the keys of `action` in `keys` ("Remove (Del)").
-QPushButton* rowButton(const char* caption, const char* objectName, KeyWindow keys,
+// The context in which the captions of the buttons of `keys`' window are marked: "Plays",
+// "Season".
+const char* captionContext(KeyWindow keys);
+
+// A button of the row, its caption (translated) followed by the keys of `action` in `keys`
+// ("Remove (Del)").
+QPushButton* rowButton(const QString& caption, const char* objectName, KeyWindow keys,
                        std::optional<KeyAction> action, QWidget* window);
 
 // The shortcut of one row of the keyboard map in `window`. It acts at once, and once per press:
@@ -54,14 +62,17 @@ QHBoxLayout* buttonRow(Window* window, KeyWindow keys,
     auto* layout = new QHBoxLayout;
     std::vector<std::pair<KeyAction, QPushButton*>> pressed;
     for (const RowButton<Window>& row : rows) {
-        QPushButton* button = rowButton(row.caption, row.objectName, keys, row.key, window);
+        QPushButton* button =
+            rowButton(QCoreApplication::translate(captionContext(keys), row.caption),
+                      row.objectName, keys, row.key, window);
         QObject::connect(button, &QPushButton::clicked, window, row.action);
         layout->addWidget(button);
         made.push_back(button);
         if (row.key) pressed.emplace_back(*row.key, button);
     }
     layout->addStretch();
-    QPushButton* close = rowButton("Close", closeName, keys, KeyAction::Close, window);
+    QPushButton* close = rowButton(QCoreApplication::translate("ButtonRow", "Close"), closeName,
+                                   keys, KeyAction::Close, window);
     QObject::connect(close, &QPushButton::clicked, window, &QWidget::close);
     layout->addWidget(close);
     pressed.emplace_back(KeyAction::Close, close);

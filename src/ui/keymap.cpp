@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include <QtGlobal>
+
 namespace tallivant::ui {
 
 namespace {
@@ -17,58 +19,66 @@ using A = KeyAction;
 // other windows' own keys are keys the sheet never uses and every laptop has without Fn: no
 // Alt-letter (any letter may be a name's) and no key the sheet takes.
 const std::array<KeyRow, kKeyRows> kKeyMap = {{
-    {"Alt+C", W::Sheet, A::Stat, 0, "Field goal made"},
-    {"Alt+V", W::Sheet, A::Stat, 1, "Field goal missed"},
-    {"Alt+D", W::Sheet, A::Stat, 2, "Free throw made"},
-    {"Alt+F", W::Sheet, A::Stat, 3, "Free throw missed"},
-    {"Alt+E", W::Sheet, A::Stat, 4, "Three-pointer made"},
-    {"Alt+R", W::Sheet, A::Stat, 5, "Three-pointer missed"},
-    {"Alt+U", W::Sheet, A::Stat, 6, "Assist"},
-    {"Alt+H", W::Sheet, A::Stat, 7, "Rebound"},
-    {"Alt+N", W::Sheet, A::Stat, 8, "Turnover"},
-    {"Alt+O", W::Sheet, A::Stat, 9, "Steal"},
-    {"Alt+K", W::Sheet, A::Stat, 10, "Block"},
-    {"Alt+M", W::Sheet, A::Stat, 11, "Personal foul (the player stays selected)"},
-    {"Alt+T", W::Sheet, A::Stat, 12, "Technical foul"},
-    {"Alt+the letter after & in a name", W::Sheet, A::Name, 0, "Selects that player"},
-    {"Ctrl+PgDown", W::Sheet, A::NextQuarter, 0, "Next quarter"},
-    {"Alt+Right", W::Sheet, A::NextQuarter, 0, "Next quarter"},
-    {"Ctrl+PgUp", W::Sheet, A::PreviousQuarter, 0, "Previous quarter"},
-    {"Alt+Left", W::Sheet, A::PreviousQuarter, 0, "Previous quarter"},
-    {"Alt+S", W::Sheet, A::StartStop, 0, "Starts or stops the timeout clock"},
+    {"Alt+C", W::Sheet, A::Stat, 0, QT_TRANSLATE_NOOP("Keys", "Field goal made")},
+    {"Alt+V", W::Sheet, A::Stat, 1, QT_TRANSLATE_NOOP("Keys", "Field goal missed")},
+    {"Alt+D", W::Sheet, A::Stat, 2, QT_TRANSLATE_NOOP("Keys", "Free throw made")},
+    {"Alt+F", W::Sheet, A::Stat, 3, QT_TRANSLATE_NOOP("Keys", "Free throw missed")},
+    {"Alt+E", W::Sheet, A::Stat, 4, QT_TRANSLATE_NOOP("Keys", "Three-pointer made")},
+    {"Alt+R", W::Sheet, A::Stat, 5, QT_TRANSLATE_NOOP("Keys", "Three-pointer missed")},
+    {"Alt+U", W::Sheet, A::Stat, 6, QT_TRANSLATE_NOOP("Keys", "Assist")},
+    {"Alt+H", W::Sheet, A::Stat, 7, QT_TRANSLATE_NOOP("Keys", "Rebound")},
+    {"Alt+N", W::Sheet, A::Stat, 8, QT_TRANSLATE_NOOP("Keys", "Turnover")},
+    {"Alt+O", W::Sheet, A::Stat, 9, QT_TRANSLATE_NOOP("Keys", "Steal")},
+    {"Alt+K", W::Sheet, A::Stat, 10, QT_TRANSLATE_NOOP("Keys", "Block")},
+    {"Alt+M", W::Sheet, A::Stat, 11,
+     QT_TRANSLATE_NOOP("Keys", "Personal foul (the player stays selected)")},
+    {"Alt+T", W::Sheet, A::Stat, 12, QT_TRANSLATE_NOOP("Keys", "Technical foul")},
+    {QT_TRANSLATE_NOOP("Keys", "Alt+the letter after & in a name"), W::Sheet, A::Name, 0,
+     QT_TRANSLATE_NOOP("Keys", "Selects that player")},
+    {"Ctrl+PgDown", W::Sheet, A::NextQuarter, 0, QT_TRANSLATE_NOOP("Keys", "Next quarter")},
+    {"Alt+Right", W::Sheet, A::NextQuarter, 0, QT_TRANSLATE_NOOP("Keys", "Next quarter")},
+    {"Ctrl+PgUp", W::Sheet, A::PreviousQuarter, 0, QT_TRANSLATE_NOOP("Keys", "Previous quarter")},
+    {"Alt+Left", W::Sheet, A::PreviousQuarter, 0, QT_TRANSLATE_NOOP("Keys", "Previous quarter")},
+    {"Alt+S", W::Sheet, A::StartStop, 0,
+     QT_TRANSLATE_NOOP("Keys", "Starts or stops the timeout clock")},
     {"Ctrl+Z", W::Sheet, A::UndoNewest, 0,
-     "Undoes the newest entry: an opponent play recorded since our last stat, else our last stat"},
-    {"Ctrl+1", W::Sheet, A::Opponent, 0, "The opponent scored 1 point"},
-    {"Ctrl+2", W::Sheet, A::Opponent, 1, "The opponent scored 2 points"},
-    {"Ctrl+3", W::Sheet, A::Opponent, 2, "The opponent scored 3 points"},
-    {"Ctrl+M", W::Sheet, A::Opponent, 3, "An opponent team foul"},
-    {"Ctrl+S", W::Sheet, A::SaveOwn, 0, "Saves the game to its file"},
-    {"Alt+L", W::Sheet, A::Menu, 0, "File menu"},
-    {"Alt+I", W::Sheet, A::Menu, 1, "Edit Roster menu"},
-    {"Alt+G", W::Sheet, A::Menu, 2, "Color change menu"},
-    {"Alt+Y", W::Sheet, A::Menu, 3, "Plays menu"},
-    {"Alt+P", W::Sheet, A::Menu, 4, "Help menu"},
-    {"Del", W::Plays, A::Remove, 0, "Remove: the selected plays leave the totals"},
-    {"Ctrl+B", W::Plays, A::PutBack, 0, "Put back: the selected plays count again"},
-    {"Ctrl+G", W::Plays, A::GiveTo, 0, "Give to: another player gets the selected plays"},
-    {"Ctrl+Q", W::Plays, A::MoveToQuarter, 0, "Quarter: the selected plays go to another quarter"},
-    {"Home", W::Plays, A::Newest, 0, "The newest play"},
-    {"End", W::Plays, A::Oldest, 0, "The oldest play"},
-    {"Esc", W::Plays, A::Close, 0, "Closes the window"},
-    {"Esc", W::Season, A::Close, 0, "Closes the window"},
-    {"Esc", W::Keys, A::Close, 0, "Closes the window"},
+     QT_TRANSLATE_NOOP("Keys", "Undoes the newest entry: an opponent play recorded since our last "
+                               "stat, else our last stat")},
+    {"Ctrl+1", W::Sheet, A::Opponent, 0, QT_TRANSLATE_NOOP("Keys", "The opponent scored 1 point")},
+    {"Ctrl+2", W::Sheet, A::Opponent, 1, QT_TRANSLATE_NOOP("Keys", "The opponent scored 2 points")},
+    {"Ctrl+3", W::Sheet, A::Opponent, 2, QT_TRANSLATE_NOOP("Keys", "The opponent scored 3 points")},
+    {"Ctrl+M", W::Sheet, A::Opponent, 3, QT_TRANSLATE_NOOP("Keys", "An opponent team foul")},
+    {"Ctrl+S", W::Sheet, A::SaveOwn, 0, QT_TRANSLATE_NOOP("Keys", "Saves the game to its file")},
+    {"Alt+L", W::Sheet, A::Menu, 0, QT_TRANSLATE_NOOP("Keys", "File menu")},
+    {"Alt+I", W::Sheet, A::Menu, 1, QT_TRANSLATE_NOOP("Keys", "Edit Roster menu")},
+    {"Alt+G", W::Sheet, A::Menu, 2, QT_TRANSLATE_NOOP("Keys", "Color change menu")},
+    {"Alt+Y", W::Sheet, A::Menu, 3, QT_TRANSLATE_NOOP("Keys", "Plays menu")},
+    {"Alt+P", W::Sheet, A::Menu, 4, QT_TRANSLATE_NOOP("Keys", "Help menu")},
+    {"Del", W::Plays, A::Remove, 0,
+     QT_TRANSLATE_NOOP("Keys", "Remove: the selected plays leave the totals")},
+    {"Ctrl+B", W::Plays, A::PutBack, 0,
+     QT_TRANSLATE_NOOP("Keys", "Put back: the selected plays count again")},
+    {"Ctrl+G", W::Plays, A::GiveTo, 0,
+     QT_TRANSLATE_NOOP("Keys", "Give to: another player gets the selected plays")},
+    {"Ctrl+Q", W::Plays, A::MoveToQuarter, 0,
+     QT_TRANSLATE_NOOP("Keys", "Quarter: the selected plays go to another quarter")},
+    {"Home", W::Plays, A::Newest, 0, QT_TRANSLATE_NOOP("Keys", "The newest play")},
+    {"End", W::Plays, A::Oldest, 0, QT_TRANSLATE_NOOP("Keys", "The oldest play")},
+    {"Esc", W::Plays, A::Close, 0, QT_TRANSLATE_NOOP("Keys", "Closes the window")},
+    {"Esc", W::Season, A::Close, 0, QT_TRANSLATE_NOOP("Keys", "Closes the window")},
+    {"Esc", W::Keys, A::Close, 0, QT_TRANSLATE_NOOP("Keys", "Closes the window")},
 }};
 
 std::string_view keyWindowName(KeyWindow window) {
     switch (window) {
     case W::Sheet:
-        return "Sheet";
+        return QT_TRANSLATE_NOOP("Keys", "Sheet");
     case W::Plays:
-        return "Plays";
+        return QT_TRANSLATE_NOOP("Keys", "Plays");
     case W::Season:
-        return "Season totals";
+        return QT_TRANSLATE_NOOP("Keys", "Season totals");
     case W::Keys:
-        return "Keys";
+        return QT_TRANSLATE_NOOP("Keys", "Keys");
     }
     return {};
 }

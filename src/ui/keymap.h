@@ -40,17 +40,19 @@ enum class KeyAction {
 
 struct KeyRow {
     // As QKeySequence reads it in its portable form ("Ctrl+PgDown"); for Name, a text for the
-    // Keys window, since the letter is each name's own.
+    // Keys window (marked for translation in the context "Keys"), since the letter is each
+    // name's own.
     std::string_view keys;
     KeyWindow window;
     KeyAction action;
     int arg = 0;
-    std::string_view what; // as the Keys window says it
+    std::string_view what; // as the Keys window says it, in English (context "Keys")
 };
 
 inline constexpr int kKeyRows = 39;
 extern const std::array<KeyRow, kKeyRows> kKeyMap;
 
+// In English, marked for translation in the context "Keys".
 std::string_view keyWindowName(KeyWindow window);
 
 // The actions of the sheet that any of the program's windows passes on to it, and that wait

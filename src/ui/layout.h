@@ -4,10 +4,13 @@
 
 // Where every control of the window stands, as tables in twips (1/1440 inch, 15 to a pixel at
 // 96 dpi) from the top-left corner of the client area, with its caption, colour and font. The
-// sheet's columns are kColumnTable.
+// sheet's columns are kColumnTable. Captions and spoken names are English, marked for
+// translation in the context "Sheet"; the stat buttons' captions and the column header are
+// the same in every language.
 #pragma once
 
 #include <QRect>
+#include <QString>
 #include <array>
 #include <string_view>
 
@@ -95,6 +98,9 @@ struct RowLabel {
     int left, width;
     unsigned colour;
 };
+
+// What a screen reader calls line `line` of the sheet ("Player 3", "Game totals"), translated.
+QString spokenLineName(int line);
 
 // The labels of the five quarter lines and the game totals line, top to bottom.
 extern const std::array<RowLabel, kQuarters + 1> kRowLabels;

@@ -3,11 +3,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The menu bar as one table (titles, items, separator, the thirteen colours) and the nine
-// instruction texts of Help|Instructions.
+// instruction texts of Help|Instructions. Their words are marked for translation, in the
+// contexts "Menus" and "Instructions", and translated where they are shown.
 #pragma once
 
 #include <array>
 #include <string_view>
+
+#include <QtGlobal>
 
 #include "ui/commands.h"
 #include "ui/keymap.h"
@@ -34,7 +37,8 @@ struct MenuEntry {
 inline constexpr int kMenuEntries = 36;
 extern const std::array<MenuEntry, kMenuEntries> kMenuTable;
 
-inline constexpr std::string_view kInstructionsTitle = "Instructions";
+inline constexpr std::string_view kInstructionsTitle =
+    QT_TRANSLATE_NOOP("Instructions", "Instructions");
 extern const std::array<std::string_view, 9> kInstructions;
 
 } // namespace tallivant::ui

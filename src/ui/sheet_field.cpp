@@ -4,6 +4,8 @@
 
 #include "ui/sheet_field.h"
 
+#include <QCoreApplication>
+
 #include <QEvent>
 #include <QResizeEvent>
 #include <QStyle>
@@ -54,7 +56,8 @@ void SheetField::showText(const QString& text) {
 
 void SheetField::setFoulTrouble(bool foul) {
     setPalette(fieldPalette(greyLine_, foul));
-    setAccessibleDescription(foul ? QStringLiteral("Foul trouble") : QString());
+    setAccessibleDescription(foul ? QCoreApplication::translate("Sheet", "Foul trouble")
+                                  : QString());
 }
 
 bool SheetField::textFits() const {

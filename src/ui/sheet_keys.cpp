@@ -79,7 +79,9 @@ QString SheetKeys::heldText(const std::deque<QKeySequence>& keys) {
     QStringList names;
     for (const QKeySequence& key : keys)
         names << key.toString(QKeySequence::NativeText);
-    return QStringLiteral("Held: %1. Enter: they act. Escape: they are dropped.")
+    //: %1 lists the keys pressed while the box was open ("Alt+C, Ctrl+1")
+    return QCoreApplication::translate("Keys",
+                                       "Held: %1. Enter: they act. Escape: they are dropped.")
         .arg(names.join(QStringLiteral(", ")));
 }
 

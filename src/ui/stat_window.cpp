@@ -236,7 +236,7 @@ void StatWindow::startStopClock() {
         timer_->start();
     else
         timer_->stop();
-    startStop_->setText(QString::fromStdString(clock_.caption()));
+    startStop_->setText(fromCore(clock_.caption()));
     showClock();
 }
 
@@ -321,8 +321,12 @@ void StatWindow::editRoster() {
 }
 
 void StatWindow::showInstructions() {
+    const auto shown = [](std::string_view english) {
+        return QCoreApplication::translate("Instructions", std::string(english).c_str());
+    };
     for (std::string_view text : kInstructions)
-        dialogs_.message(std::string(text), std::string(kInstructionsTitle), Icon::None);
+        dialogs_.message(shown(text).toStdString(), shown(kInstructionsTitle).toStdString(),
+                         Icon::None);
 }
 
 void StatWindow::showPlays() {
@@ -359,18 +363,6 @@ void StatWindow::showKeys() {
 
 void StatWindow::tell(const std::string& news) {
     strip_->tell(QString::fromStdString(news));
-}
-
-void StatWindow::showFilesState() {
-    QString state;
-    if (const auto& failure = copy_.failure())
-        state = QStringLiteral("Recovery copy failing: ") + QString::fromStdString(*failure);
-    else if (copy_.holdsCopy())
-        state = QStringLiteral("Recovery copy kept");
-    const QString sharing = QString::fromStdString(session_.share().state());
-    if (!sharing.isEmpty())
-        state = state.isEmpty() ? sharing : state + QStringLiteral(" \u00B7 ") + sharing;
-    strip_->setFiles(state);
 }
 
 std::function<void()> StatWindow::sheetKey(const QKeySequence& key) {
@@ -466,7 +458,7 @@ void StatWindow::nameChanged(int player) {
     copy_.changed();
     QPushButton* button = nameButtons_[player - 1];
     const QString name = QString::fromStdString(game_.name(player));
-    const QString spoken = q(spokenLine(playerLine(player - 1)));
+    const QString spoken = spokenLineName(playerLine(player - 1));
     const QString plain = QString::fromStdString(withoutAmpersands(game_.name(player)));
     button->setAccessibleName(plain.isEmpty() ? spoken : spoken + QStringLiteral(", ") + plain);
     // Whether a name may keep its letter depends on the names before it.

@@ -82,16 +82,26 @@ public:
     static constexpr const char* kRestoreTitle = GameSession::kRestoreTitle;
     static constexpr const char* kRestoreText = GameSession::kRestoreText;
     static constexpr const char* kNotYetSaved = GameSession::kNotYetSaved;
-    static constexpr const char* kShareTitle = "Share live";
-    static constexpr const char* kSharingText = "Sharing live to ";
-    static constexpr const char* kStopSharing = "Stop sharing";
-    static constexpr const char* kShareElsewhere = "Share to another folder";
-    static constexpr const char* kSharingStopped = "Stopped sharing live";
-    static constexpr const char* kFolderTitle = "Share live: the folder for the page";
-    static constexpr const char* kNamesText = "Names on the page:";
-    static constexpr const char* kNamesAsOnButtons = "as on the buttons";
-    static constexpr const char* kNumbersOnly = "numbers only";
-    static constexpr const char* kNotShared = "The game cannot be shared live to ";
+    // The texts of File|Share live..., in English, marked for translation in the context
+    // "LivePage".
+    static constexpr const char* kShareTitle = QT_TRANSLATE_NOOP("LivePage", "Share live");
+    //: %1 is the folder the page is written to
+    static constexpr const char* kSharingText =
+        QT_TRANSLATE_NOOP("LivePage", "Sharing live to %1.");
+    static constexpr const char* kStopSharing = QT_TRANSLATE_NOOP("LivePage", "Stop sharing");
+    static constexpr const char* kShareElsewhere =
+        QT_TRANSLATE_NOOP("LivePage", "Share to another folder");
+    static constexpr const char* kSharingStopped =
+        QT_TRANSLATE_NOOP("LivePage", "Stopped sharing live");
+    static constexpr const char* kFolderTitle =
+        QT_TRANSLATE_NOOP("LivePage", "Share live: the folder for the page");
+    static constexpr const char* kNamesText = QT_TRANSLATE_NOOP("LivePage", "Names on the page:");
+    static constexpr const char* kNamesAsOnButtons =
+        QT_TRANSLATE_NOOP("LivePage", "as on the buttons");
+    static constexpr const char* kNumbersOnly = QT_TRANSLATE_NOOP("LivePage", "numbers only");
+    //: %1 is the folder chosen, %2 why the page cannot be written there
+    static constexpr const char* kNotShared =
+        QT_TRANSLATE_NOOP("LivePage", "The game cannot be shared live to %1: %2");
     // The path of the last File|Open that did not complete (empty otherwise).
     const std::string& filename() const { return files_.filename(); }
 

@@ -8,6 +8,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -35,14 +36,25 @@ void place(QWidget* w, std::string_view name, QRect rect) {
     w->setGeometry(rect);
 }
 
+// A text of the layout's tables, which mark theirs in the context "Sheet".
+QString sheetText(std::string_view english) {
+    return QCoreApplication::translate("Sheet", std::string(english).c_str());
+}
+
 QLabel* makeLabel(QWidget* parent, std::string_view name, std::string_view caption, QRect rect,
                   unsigned colour) {
-    auto* label = new QLabel(q(caption), parent);
+    // The column titles are the same in every language.
+    auto* label = new QLabel(name == "lblheader" ? q(caption) : sheetText(caption), parent);
     place(label, name, rect);
     label->setTextFormat(Qt::PlainText);
     label->setAutoFillBackground(true);
     label->setPalette(backgroundPalette(colour));
     return label;
+}
+
+// A caption of the menu table, which marks them in the context "Menus".
+QString menuText(std::string_view english) {
+    return QCoreApplication::translate("Menus", std::string(english).c_str());
 }
 
 } // namespace
@@ -54,7 +66,7 @@ void StatWindow::buildStatButtons() {
         auto* button = new CommandButton(q(s.caption), client_);
         place(button, s.name, twipsRect(s.left, s.top, s.width, s.height));
         button->setPalette(buttonPalette(s.colour));
-        button->setAccessibleName(q(s.spoken));
+        button->setAccessibleName(sheetText(s.spoken));
         group->addButton(button, row);
         statButtons_[row] = button;
     }
@@ -77,7 +89,7 @@ void StatWindow::buildPanel() {
             w = makeLabel(client_, c.name, c.caption, rect, c.colour);
             break;
         case PanelKind::Button: {
-            auto* button = new CommandButton(q(c.caption), client_);
+            auto* button = new CommandButton(sheetText(c.caption), client_);
             button->setPalette(buttonPalette(c.colour));
             connect(button, &QPushButton::clicked, this,
                     [this, clicked = c.clicked] { (static_cast<Commands*>(this)->*clicked)(); });
@@ -102,11 +114,11 @@ void StatWindow::buildPanel() {
             break;
         }
         case PanelKind::Frame:
-            frame = new QGroupBox(q(c.caption), client_);
+            frame = new QGroupBox(sheetText(c.caption), client_);
             w = frame;
             break;
         case PanelKind::FrameOption: {
-            auto* option = new QRadioButton(q(c.caption), frame);
+            auto* option = new QRadioButton(sheetText(c.caption), frame);
             possession->addButton(option);
             // The button switched off says it too, and the copy is the same.
             connect(option, &QRadioButton::toggled, this, &StatWindow::marksChanged);
@@ -120,9 +132,9 @@ void StatWindow::buildPanel() {
         // A label keeps saying its text (the time, the file); the description tells what it is.
         if (!c.spoken.empty()) {
             if (c.kind == PanelKind::Label)
-                w->setAccessibleDescription(q(c.spoken));
+                w->setAccessibleDescription(sheetText(c.spoken));
             else
-                w->setAccessibleName(q(c.spoken));
+                w->setAccessibleName(sheetText(c.spoken));
         }
         if (c.kind != PanelKind::Label && c.colour != kToolkitDefault) {
             w->setAutoFillBackground(true);
@@ -151,7 +163,9 @@ void StatWindow::buildSheet() {
         auto* box = new FloorBox(client_);
         place(box, "Check" + std::to_string(kFirstFloorBox + i),
               twipsRect(kFloorBoxLeft, top, kFloorBoxSize, kFloorBoxSize));
-        box->setAccessibleName(q(spokenLine(playerLine(i)) + " on the floor"));
+        //: %1 is a player's line of the sheet: "Player 3"
+        box->setAccessibleName(QCoreApplication::translate("Sheet", "%1 on the floor")
+                                   .arg(spokenLineName(playerLine(i))));
         connect(box, &QCheckBox::toggled, this, &StatWindow::marksChanged);
         floorBoxes_[i] = box;
 
@@ -160,7 +174,7 @@ void StatWindow::buildSheet() {
               twipsRect(kNameLeft, top, kNameWidth, kNameHeight));
         name->setFont(regular);
         name->setPalette(namePalette(false));
-        name->setAccessibleName(q(spokenLine(playerLine(i))));
+        name->setAccessibleName(spokenLineName(playerLine(i)));
         names->addButton(name, i + 1);
         nameButtons_[i] = name;
     }
@@ -179,8 +193,10 @@ void StatWindow::buildSheet() {
         auto* field = new SheetField(isGreyLine(f.line), client_);
         place(field, fieldName(f),
               twipsRect(kColumnTable[f.col].left, lineTop(f.line), kFieldWidth, kFieldHeight));
+        //: %1 is a line of the sheet ("Player 3", "Game totals"), %2 a column ("assists")
         field->setAccessibleName(
-            q(spokenLine(f.line) + " " + std::string(kColumnTable[f.col].spoken)));
+            QCoreApplication::translate("Sheet", "%1 %2")
+                .arg(spokenLineName(f.line), fromCore(kColumnTable[f.col].spoken)));
         field->setFont(regular);
         fields_[id] = field;
     }
@@ -190,12 +206,12 @@ void StatWindow::buildMenus() {
     QMenu* menu = nullptr;
     for (const MenuEntry& e : kMenuTable) {
         if (e.kind == MenuKind::Title) {
-            menu = menuBar()->addMenu(q(e.caption));
+            menu = menuBar()->addMenu(menuText(e.caption));
             menu->setObjectName(q(e.name));
             continue;
         }
-        QAction* action =
-            e.kind == MenuKind::Separator ? menu->addSeparator() : menu->addAction(q(e.caption));
+        QAction* action = e.kind == MenuKind::Separator ? menu->addSeparator()
+                                                        : menu->addAction(menuText(e.caption));
         action->setObjectName(q(e.name));
         if (e.keys != KeyAction::None) {
             action->setShortcuts(shortcutsOf(KeyWindow::Sheet, e.keys));
@@ -214,7 +230,7 @@ void StatWindow::buildMenus() {
 void StatWindow::collectFixedKeys() {
     for (QPushButton* b : client_->findChildren<QPushButton*>())
         fixedKeys_.insert(QKeySequence::mnemonic(b->text()));
-    fixedKeys_.insert(QKeySequence::mnemonic(q(Clock::kStartCaption)));
+    fixedKeys_.insert(QKeySequence::mnemonic(fromCore(Clock::kStartCaption)));
     for (QAction* a : menuBar()->actions())
         fixedKeys_.insert(QKeySequence::mnemonic(a->text()));
     fixedKeys_.remove(QKeySequence());

@@ -4,6 +4,7 @@
 
 #include "ui/strip.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace tallivant::ui {
@@ -11,12 +12,12 @@ namespace tallivant::ui {
 namespace {
 
 // The label's name follows its text, so that a reader is told of each change; what the label
-// is for goes into its description.
+// is for goes into its description (marked in the context "Strip").
 QLabel* stripLabel(QWidget* parent, const char* name, const char* what) {
     auto* label = new QLabel(parent);
     label->setObjectName(QLatin1StringView(name));
     label->setTextFormat(Qt::PlainText);
-    label->setAccessibleDescription(QLatin1StringView(what));
+    label->setAccessibleDescription(QCoreApplication::translate("Strip", what));
     return label;
 }
 
@@ -25,8 +26,8 @@ QLabel* stripLabel(QWidget* parent, const char* name, const char* what) {
 Strip::Strip(QWidget* parent) : QStatusBar(parent) {
     setObjectName(QStringLiteral("strip"));
     setSizeGripEnabled(false);
-    lblscore_ = stripLabel(this, "lblscore", "Game");
-    lblnews_ = stripLabel(this, "lblnews", "News");
+    lblscore_ = stripLabel(this, "lblscore", QT_TRANSLATE_NOOP("Strip", "Game"));
+    lblnews_ = stripLabel(this, "lblnews", QT_TRANSLATE_NOOP("Strip", "News"));
     lblnews_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // The news takes the room its text needs and the score line the rest. Neither widens the
     // window: a line longer than the room is cut at the right (a reader hears it whole, and the

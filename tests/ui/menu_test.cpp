@@ -7,9 +7,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTimer>
+#include <QTranslator>
 #include <QWindow>
 
+#include "ui/strip.h"
 #include "window_fixture.h"
 
 namespace tallivant::testing {
@@ -190,6 +193,79 @@ TEST_F(Menus, TitleBarCloseEndsAtOnceWithoutAsking) {
     EXPECT_LT(millisecondsToEnd(*window, [&] { window->windowHandle()->close(); }), 2000);
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(dialogs.shown.empty());
+}
+
+// A language whose every text of the window's own areas reads "de:" and the English; the core's
+// texts ("Core") it leaves alone. A text translated in another context than the one its table
+// marks it with would stay English.
+class MarkingTranslator : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char* = nullptr,
+                      int = -1) const override {
+        static const QStringList kOwn = {"Menus", "Instructions", "Keys",     "Sheet",
+                                         "Strip", "LivePage",     "ButtonRow"};
+        if (!kOwn.contains(QLatin1StringView(context))) return {};
+        return QStringLiteral("de:") + QString::fromUtf8(source);
+    }
+};
+
+class Translated : public WindowTest {
+protected:
+    MarkingTranslator translator;
+    void SetUp() override {
+        ASSERT_TRUE(QCoreApplication::installTranslator(&translator));
+        WindowTest::SetUp();
+    }
+    void TearDown() override {
+        WindowTest::TearDown();
+        QCoreApplication::removeTranslator(&translator);
+    }
+};
+
+TEST_F(Translated, WindowTextsAreTheLanguagesButStatCaptionsAndColumnTitlesStay) {
+    for (QAction* title : window->menuBar()->actions()) {
+        EXPECT_TRUE(title->text().startsWith(u"de:")) << title->text().toStdString();
+        for (QAction* item : title->menu()->actions())
+            EXPECT_TRUE(item->isSeparator() || item->text().startsWith(u"de:"));
+    }
+    EXPECT_EQ(widget<QMenu>("mnufile")->title(), "de:Fi&le");
+    EXPECT_EQ(text("cmdfgm"), "&c--FG");
+    EXPECT_EQ(widget("cmdfgm")->accessibleName(), "de:Field goal made");
+    EXPECT_TRUE(text("lblheader").startsWith(u"Click to select name   FGM"));
+    EXPECT_EQ(text("cmdtakeback"), "de:Takeback");
+    EXPECT_EQ(text("Label10"), "de:Game Totals");
+    EXPECT_EQ(widget("Check10")->accessibleName(), "de:de:Player 3 on the floor");
+    EXPECT_EQ(widget("txtfgm_2")->accessibleName(), "de:de:Player 3 field goals made");
+
+    const QString dot = QStringLiteral(" \u00B7 ");
+    // The names are those an earlier test of the run may have given.
+    EXPECT_TRUE(text("lblscore").contains(dot + "Q1" + dot + "de:Team fouls 0" + dot))
+        << text("lblscore").toStdString();
+    // Each kind of opponent play is undone in a sentence of its own.
+    const auto undo = [&](Qt::Key points) {
+        QTest::keyClick(QApplication::focusWidget(), points, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+        return window->strip()->news();
+    };
+    EXPECT_EQ(undo(Qt::Key_1), "de:Undone: Opponent 1 point (1st)");
+    EXPECT_EQ(undo(Qt::Key_2), "de:Undone: Opponent 2 points (1st)");
+    EXPECT_EQ(undo(Qt::Key_3), "de:Undone: Opponent 3 points (1st)");
+    EXPECT_EQ(undo(Qt::Key_M), "de:Undone: Opponent team foul (1st)");
+
+    trigger("mnukeys");
+    auto* keys = window->findChild<QTableWidget*>("keysTable");
+    ASSERT_NE(keys, nullptr);
+    EXPECT_EQ(keys->window()->windowTitle(), "de:Keys");
+    EXPECT_EQ(keys->horizontalHeaderItem(2)->text(), "de:What it does");
+    EXPECT_EQ(keys->item(0, 0)->text(), "de:Sheet");
+    EXPECT_EQ(keys->item(0, 1)->text(), "Alt+C");
+    EXPECT_EQ(keys->item(0, 2)->text(), "de:Field goal made");
+
+    trigger("Instructions");
+    ASSERT_EQ(dialogs.shown.size(), 9u);
+    EXPECT_EQ(dialogs.shown[1].title, "de:Instructions");
+    EXPECT_EQ(dialogs.shown[1].text, "de:Click for instructions message 1 of 4");
 }
 
 } // namespace
