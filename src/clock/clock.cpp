@@ -14,7 +14,7 @@ void Clock::startStop() {
     }
     seconds_ = kMinute;
     running_ = true;
-    caption_ = "&Stop";
+    caption_ = kStopCaption;
 }
 
 void Clock::reset() {

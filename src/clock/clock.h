@@ -8,6 +8,8 @@
 
 #include <string>
 
+#include "sheet/translatable.h"
+
 namespace tallivant {
 
 class Clock {
@@ -15,7 +17,9 @@ public:
     static constexpr int kSecondsPerDay = 86400;
     static constexpr int kMinute = 60;
     // The start/stop button's caption while the clock is stopped, once it has been used.
-    static constexpr const char* kStartCaption = "&Start";
+    static constexpr const char* kStartCaption = QT_TRANSLATE_NOOP("Core", "&Start");
+    static constexpr const char* kStopCaption = QT_TRANSLATE_NOOP("Core", "&Stop");
+    static constexpr const char* kFirstCaption = QT_TRANSLATE_NOOP("Core", "Start");
 
     // `timeouttime` in days. The countdown keeps whole seconds, so every tick is exactly one
     // second and no second shows twice.
@@ -43,7 +47,7 @@ public:
 private:
     long long seconds_ = 0;
     bool running_ = false;
-    std::string caption_ = "Start";
+    std::string caption_ = kFirstCaption;
     std::string display_ = "00:01:00";
 };
 

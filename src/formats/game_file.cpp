@@ -173,20 +173,22 @@ bool isGameFileHeader(std::string_view firstValue) {
     });
 }
 
-std::string reasonText(const NotAGameFile& why) {
+CoreText reasonOf(const NotAGameFile& why) {
     switch (why.kind) {
     case NotAGameFile::TooLarge:
-        return "It is larger than " + std::to_string(why.limit / (1024 * 1024)) + " MiB.";
+        return {kTooLargeReason, {std::to_string(why.limit / (1024 * 1024))}};
     case NotAGameFile::NotText:
-        return "It is not a text file.";
+        return {kNotTextReason, {}};
     case NotAGameFile::TooFewValues:
-        return "It holds " + std::to_string(why.values) + " of the " + std::to_string(kFileValues) +
-               " values of a game file.";
+        return {kTooFewValuesReason, {std::to_string(why.values), std::to_string(kFileValues)}};
     case NotAGameFile::NoHeader:
         break;
     }
-    return "It is not a game file: a game file begins with the header "
-           "\"Name\",\"FGM\",\u2026";
+    return {kNoHeaderReason, {}};
+}
+
+std::string reasonText(const NotAGameFile& why) {
+    return english(reasonOf(why));
 }
 
 std::variant<GameContents, NotAGameFile> readGameFile(std::string_view bytes) {

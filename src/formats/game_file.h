@@ -15,6 +15,7 @@
 #include <variant>
 #include <vector>
 
+#include "formats/core_text.h"
 #include "sheet/columns.h"
 
 namespace tallivant {
@@ -97,8 +98,18 @@ struct NotAGameFile {
 };
 
 // The reason as the scorer reads it under the refusal: "It holds 12 of the 342 values of a
-// game file." and the like.
+// game file." and the like; reasonOf gives its template and values, reasonText their English fill.
+CoreText reasonOf(const NotAGameFile& why);
 std::string reasonText(const NotAGameFile& why);
+
+// reasonOf's templates, for the layer that translates a reason.
+inline constexpr const char* kTooLargeReason =
+    QT_TRANSLATE_NOOP("Core", "It is larger than %1 MiB.");
+inline constexpr const char* kNotTextReason = QT_TRANSLATE_NOOP("Core", "It is not a text file.");
+inline constexpr const char* kTooFewValuesReason =
+    QT_TRANSLATE_NOOP("Core", "It holds %1 of the %2 values of a game file.");
+inline constexpr const char* kNoHeaderReason = QT_TRANSLATE_NOOP(
+    "Core", "It is not a game file: a game file begins with the header \"Name\",\"FGM\",\u2026");
 
 // The game in a game file, or why the bytes are not one. A game that encodeGameFile would
 // write in more than kMaxGameFileBytes is TooLarge, so every game read can be saved and read

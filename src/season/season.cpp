@@ -181,7 +181,7 @@ std::vector<std::optional<std::size_t>> laterSaves(const std::vector<const Plays
 } // namespace
 
 std::string earlierSaveReason(std::string_view laterSave) {
-    return "An earlier save of " + std::string(laterSave) + ".";
+    return filledEnglish(kEarlierSave, {std::string(laterSave)});
 }
 
 std::optional<std::string> badCountReason(const GameContents& game) {
@@ -194,11 +194,12 @@ std::optional<std::string> badCountReason(const GameContents& game) {
             if (std::isfinite(value) && value >= 0 && value <= kMostInACount &&
                 std::floor(value) == value)
                 continue;
-            const std::string whose =
-                line < kPlayers ? spokenLine(line) + "'s" : std::string("The game totals'");
-            return whose + " " + std::string(kColumnTable[col].spoken) + " hold " +
-                   shortened(trimmedText(text)) +
-                   ": a count must be a whole number from 0 to 9,999.";
+            const std::string spoken(kColumnTable[col].spoken);
+            const std::string held = shortened(trimmedText(text));
+            // "Player 3" is spokenLine's name of a player's line.
+            return line < kPlayers
+                       ? filledEnglish(kBadPlayerCount, {std::to_string(line + 1), spoken, held})
+                       : filledEnglish(kBadTotalsCount, {spoken, held});
         }
     }
     return std::nullopt;

@@ -59,13 +59,21 @@ struct LeftOutFile {
     std::string laterSave;
 };
 // The reason of a file given again (by the same path or another way to it): it counts once.
-inline constexpr std::string_view kAlreadyInSeason = "It is in the season already.";
-// The reason of a half-time save: "An earlier save of lincoln.txt."
+inline constexpr std::string_view kAlreadyInSeason =
+    QT_TRANSLATE_NOOP("Core", "It is in the season already.");
+// The reason of a half-time save: "An earlier save of lincoln.txt." (kEarlierSave filled).
+inline constexpr const char* kEarlierSave = QT_TRANSLATE_NOOP("Core", "An earlier save of %1.");
 std::string earlierSaveReason(std::string_view laterSave);
 // The reason of a game whose count field cannot be a count: "Player 3's points hold -50: a
 // count must be a whole number from 0 to 9,999."; nothing when every count the season adds up
-// (the players' lines and the game totals) is one.
+// (the players' lines and the game totals) is one. The English fill of kBadPlayerCount (the
+// player's number, the column's spoken name, the text) or kBadTotalsCount (the column, the
+// text).
 std::optional<std::string> badCountReason(const GameContents& game);
+inline constexpr const char* kBadPlayerCount = QT_TRANSLATE_NOOP(
+    "Core", "Player %1's %2 hold %3: a count must be a whole number from 0 to 9,999.");
+inline constexpr const char* kBadTotalsCount = QT_TRANSLATE_NOOP(
+    "Core", "The game totals' %1 hold %2: a count must be a whole number from 0 to 9,999.");
 inline constexpr double kMostInACount = 9999;
 
 // A game the season counted, as its list shows it.
@@ -111,15 +119,20 @@ std::string recordText(const SeasonRecord& record);
 // The team's line under the table: "Record 2-1, 54.3 points against per game (3 games with a
 // score)", the average with one decimal in `decimalSeparator`; "No game with a score" without.
 std::string recordLine(const SeasonRecord& record, std::string_view decimalSeparator = ".");
+// The same as a marked template (one per number of ties and of games, each a whole sentence)
+// and its values, for the window and the PDF to show in the scorer's language.
+CoreText recordLineText(const SeasonRecord& record, std::string_view decimalSeparator = ".");
 // The opponents' points per game with a score, with one decimal ("54.3").
 std::string againstPerGameText(const SeasonRecord& record, std::string_view decimalSeparator = ".");
 // The games list's columns: "Date", "Opponent", "Score", "File"; and a game's texts in them,
 // the file by its name alone.
 inline constexpr int kSeasonGameColumns = 4;
+// (Marked: the window and the PDF show them through the translation.)
 extern const std::array<std::string_view, kSeasonGameColumns> kSeasonGameHeaders;
 std::array<std::string, kSeasonGameColumns> seasonGameTexts(const SeasonGame& game);
 
-inline constexpr std::string_view kTeamName = "Team";
+// The team's line: as it is in the season CSV, and marked for the window and the PDF.
+inline constexpr std::string_view kTeamName = QT_TRANSLATE_NOOP("Core", "Team");
 
 // Adds up the games in order.
 Season addUpSeason(const std::vector<GameContents>& games);

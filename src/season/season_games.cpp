@@ -63,8 +63,9 @@ std::string recordText(const SeasonRecord& record) {
     return text;
 }
 
-const std::array<std::string_view, kSeasonGameColumns> kSeasonGameHeaders = {"Date", "Opponent",
-                                                                             "Score", "File"};
+const std::array<std::string_view, kSeasonGameColumns> kSeasonGameHeaders = {
+    QT_TRANSLATE_NOOP("Core", "Date"), QT_TRANSLATE_NOOP("Core", "Opponent"),
+    QT_TRANSLATE_NOOP("Core", "Score"), QT_TRANSLATE_NOOP("Core", "File")};
 
 std::array<std::string, kSeasonGameColumns> seasonGameTexts(const SeasonGame& game) {
     return {game.date, game.opponent, scoreOf(game), utf8Of(pathOf(game.path).filename())};

@@ -33,7 +33,7 @@ std::string tenths(double value, std::string_view separator) {
 
 constexpr std::array<std::string_view, kSeasonColumns> kSeasonHeaders = [] {
     std::array<std::string_view, kSeasonColumns> headers{};
-    headers[0] = "Player";
+    headers[0] = QT_TRANSLATE_NOOP("Core", "Player");
     headers[1] = "GP";
     for (int c = 0; c < kBoxColumns; ++c)
         headers[2 + c] = kBoxColumnTable[c].header;
@@ -95,10 +95,31 @@ std::string againstPerGameText(const SeasonRecord& record, std::string_view deci
 }
 
 std::string recordLine(const SeasonRecord& record, std::string_view decimalSeparator) {
-    if (record.scored == 0) return "No game with a score";
-    return "Record " + recordText(record) + ", " + againstPerGameText(record, decimalSeparator) +
-           " points against per game (" + std::to_string(record.scored) +
-           (record.scored == 1 ? " game with a score)" : " games with a score)");
+    return english(recordLineText(record, decimalSeparator));
+}
+
+CoreText recordLineText(const SeasonRecord& record, std::string_view decimalSeparator) {
+    if (record.scored == 0) return {QT_TRANSLATE_NOOP("Core", "No game with a score"), {}};
+    // [no tie, one, more][one game with a score, more]; as recordText writes the record.
+    static constexpr const char* kLines[3][2] = {
+        {QT_TRANSLATE_NOOP("Core",
+                           "Record %1-%2, %3 points against per game (%4 game with a score)"),
+         QT_TRANSLATE_NOOP("Core",
+                           "Record %1-%2, %3 points against per game (%4 games with a score)")},
+        {QT_TRANSLATE_NOOP("Core", "Record %1-%2 (%3 tie), %4 points against per game (%5 game "
+                                   "with a score)"),
+         QT_TRANSLATE_NOOP("Core", "Record %1-%2 (%3 tie), %4 points against per game (%5 games "
+                                   "with a score)")},
+        {QT_TRANSLATE_NOOP("Core", "Record %1-%2 (%3 ties), %4 points against per game (%5 game "
+                                   "with a score)"),
+         QT_TRANSLATE_NOOP("Core", "Record %1-%2 (%3 ties), %4 points against per game (%5 games "
+                                   "with a score)")}};
+    const int ties = record.ties == 0 ? 0 : record.ties == 1 ? 1 : 2;
+    std::vector<std::string> values{std::to_string(record.wins), std::to_string(record.losses)};
+    if (ties > 0) values.push_back(std::to_string(record.ties));
+    values.push_back(againstPerGameText(record, decimalSeparator));
+    values.push_back(std::to_string(record.scored));
+    return {kLines[ties][record.scored == 1 ? 0 : 1], std::move(values)};
 }
 
 } // namespace tallivant

@@ -25,6 +25,8 @@
 #include "session/exports.h"
 #include "session/file_commands.h"
 #include "session/live_share.h"
+#include "session/reasons.h"
+#include "session/translated.h"
 #include "sheet/game.h"
 #include "system/door.h"
 
@@ -129,7 +131,7 @@ public:
     }
     void detailedMessage(const std::string& text, const std::string& detail, const std::string&,
                          Icon) override {
-        if (text == FileCommands::kOpenFailed)
+        if (text == translated("FileCommands", FileCommands::kOpenFailed))
             openFailure = detail;
         else
             notes.push_back(text + " " + detail);
@@ -207,42 +209,58 @@ CommandLine readCommandLine(const std::vector<std::string>& argumentList) {
     QCommandLineParser parser;
     // Qt's options are words after a single dash ("-platform offscreen").
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("Keeps one basketball team's statistics during a game.\nWith --pdf, "
+    //: --pdf and the like are the options' names: keep them as they are
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Keeps one basketball team's statistics during a game.\nWith --pdf, "
                        "--csv, --json or --html, writes the report, the box score or the\n"
                        "live page of a game file and ends, with no window; with --season-pdf\n"
                        "or --season-csv, the same for the season totals of any number of\n"
                        "game files."));
     // Not Qt's own help option, whose --help-all would list options of Qt's that this
     // reading does not know of.
-    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and end."));
-    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and end."));
+    const QCommandLineOption help(
+        QStringList{QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("CommandLine", "Show this help and end."));
+    const QCommandLineOption version(
+        QStringList{QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("CommandLine", "Show the version and end."));
     parser.addOption(help);
     parser.addOption(version);
-    const QCommandLineOption pdf(QStringLiteral("pdf"),
-                                 QStringLiteral("Write the report of GAME to OUT as PDF."),
-                                 QStringLiteral("OUT"));
+    //: GAME and OUT are the names the help gives the arguments: keep them as they are
+    const QCommandLineOption pdf(
+        QStringLiteral("pdf"),
+        QCoreApplication::translate("CommandLine", "Write the report of GAME to OUT as PDF."),
+        QStringLiteral("OUT"));
+    //: GAME and OUT are the names the help gives the arguments: keep them as they are
     const QCommandLineOption csv(
         QStringLiteral("csv"),
-        QStringLiteral("Write the box score of GAME to OUT as CSV, and its plays beside it "
-                       "(OUT's name with -plays.csv)."),
+        QCoreApplication::translate(
+            "CommandLine", "Write the box score of GAME to OUT as CSV, and its plays beside it "
+                           "(OUT's name with -plays.csv)."),
         QStringLiteral("OUT"));
+    //: GAME and OUT are the names the help gives the arguments: keep them as they are
     const QCommandLineOption seasonPdf(
         QStringLiteral("season-pdf"),
-        QStringLiteral("Write the season totals of the GAME files to OUT as PDF."),
+        QCoreApplication::translate("CommandLine",
+                                    "Write the season totals of the GAME files to OUT as PDF."),
         QStringLiteral("OUT"));
+    //: GAME and OUT are the names the help gives the arguments: keep them as they are
     const QCommandLineOption seasonCsv(
         QStringLiteral("season-csv"),
-        QStringLiteral("Write the season totals of the GAME files to OUT as CSV."),
+        QCoreApplication::translate("CommandLine",
+                                    "Write the season totals of the GAME files to OUT as CSV."),
         QStringLiteral("OUT"));
+    //: GAME and OUT are the names the help gives the arguments: keep them as they are
     const QCommandLineOption json(
         QStringLiteral("json"),
-        QStringLiteral("Write GAME to OUT as the live page's JSON (game.json)."),
+        QCoreApplication::translate("CommandLine",
+                                    "Write GAME to OUT as the live page's JSON (game.json)."),
         QStringLiteral("OUT"));
+    //: GAME and OUT are the names the help gives the arguments: keep them as they are
     const QCommandLineOption html(
-        QStringLiteral("html"), QStringLiteral("Write the live page of GAME to OUT (index.html)."),
+        QStringLiteral("html"),
+        QCoreApplication::translate("CommandLine",
+                                    "Write the live page of GAME to OUT (index.html)."),
         QStringLiteral("OUT"));
     parser.addOption(pdf);
     parser.addOption(csv);
@@ -256,12 +274,14 @@ CommandLine readCommandLine(const std::vector<std::string>& argumentList) {
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-    parser.addPositionalArgument(QStringLiteral("GAME"),
-                                 QStringLiteral("A game file, opened in the window or written "
-                                                "out by --pdf, --csv, --json and --html; for "
-                                                "--season-pdf and "
-                                                "--season-csv, the season's game files."),
-                                 QStringLiteral("[GAME...]"));
+    //: --pdf and the like are the options' names: keep them as they are
+    parser.addPositionalArgument(
+        QStringLiteral("GAME"),
+        QCoreApplication::translate("CommandLine", "A game file, opened in the window or written "
+                                                   "out by --pdf, --csv, --json and --html; for "
+                                                   "--season-pdf and "
+                                                   "--season-csv, the season's game files."),
+        QStringLiteral("[GAME...]"));
 
     // The usage names the program as a user types it, not by the whole path Qt puts there.
     QString usage = parser.helpText();
@@ -297,34 +317,44 @@ CommandLine readCommandLine(const std::vector<std::string>& argumentList) {
         const QStringList values = parser.values(*option);
         const QString name = option->names()[0];
         if (values.size() > 1)
-            return wrong(QStringLiteral("--%1 is given more than once.").arg(name));
+            //: %1 is the option's name
+            return wrong(QCoreApplication::translate("CommandLine", "--%1 is given more than once.")
+                             .arg(name));
         if (values.size() == 1 && values[0].isEmpty())
-            return wrong(QStringLiteral("--%1 needs a file name.").arg(name));
+            //: %1 is the option's name
+            return wrong(
+                QCoreApplication::translate("CommandLine", "--%1 needs a file name.").arg(name));
         // "--csv --pdf g.txt": the name was forgotten, and the next option taken for it.
         if (values.size() == 1 && values[0].startsWith(u'-') && values[0].size() > 1)
-            return wrong(QStringLiteral("--%1 needs a file name, not %2 (for a file of that "
-                                        "name, write ./%2).")
+            //: %1 is the option's name, %2 the next option, taken for its file name
+            return wrong(QCoreApplication::translate(
+                             "CommandLine", "--%1 needs a file name, not %2 (for a file of that "
+                                            "name, write ./%2).")
                              .arg(name, shown(argumentBytesOf(values[0]))));
         *value = values.isEmpty() ? std::string() : argumentBytesOf(values[0]);
     }
     if (!line.seasonPdf.empty() || !line.seasonCsv.empty()) {
         if (line.writesGame())
-            return wrong(QStringLiteral("--pdf, --csv, --json and --html write one game, "
-                                        "--season-pdf and --season-csv a season: not both at "
-                                        "once."));
+            return wrong(QCoreApplication::translate(
+                "CommandLine", "--pdf, --csv, --json and --html write one game, "
+                               "--season-pdf and --season-csv a season: not both at "
+                               "once."));
         if (games.empty())
-            return wrong(QStringLiteral("--season-pdf and --season-csv need the game files to "
-                                        "add up."));
+            return wrong(QCoreApplication::translate(
+                "CommandLine", "--season-pdf and --season-csv need the game files to "
+                               "add up."));
         line.games = games;
         line.action = CommandLine::Action::Export;
         return line;
     }
-    if (games.size() > 1) return wrong(QStringLiteral("one game file at a time."));
+    if (games.size() > 1)
+        return wrong(QCoreApplication::translate("CommandLine", "one game file at a time."));
     line.game = games.empty() ? std::string() : games.front();
     if (line.writesGame()) {
         if (line.game.empty())
-            return wrong(QStringLiteral("--pdf, --csv, --json and --html need the game file to "
-                                        "write from."));
+            return wrong(QCoreApplication::translate(
+                "CommandLine", "--pdf, --csv, --json and --html need the game file to "
+                               "write from."));
         line.action = CommandLine::Action::Export;
     }
     return line;
@@ -350,8 +380,9 @@ int write(const std::vector<Output>& outputs, const std::vector<std::string>& na
     const auto refusal = writeOutputs(outputs, reads);
     if (!refusal) return kExitDone;
     for (std::size_t i = 0; i < outputs.size(); ++i)
-        if (outputs[i].path == refusal->path) return fail(names[i], refusal->reason);
-    return fail(refusal->path, refusal->reason);
+        if (outputs[i].path == refusal->path)
+            return fail(names[i], translatedReason(refusal->reason));
+    return fail(refusal->path, translatedReason(refusal->reason));
 }
 
 // The season of the games, written where asked; every file left out is told, and makes the
@@ -359,7 +390,7 @@ int write(const std::vector<Output>& outputs, const std::vector<std::string>& na
 int writeSeason(const CommandLine& line) {
     const Season season = readSeason(line.games);
     for (const LeftOutFile& file : season.leftOut)
-        fail(file.path, file.reason);
+        fail(file.path, translatedReason(file.reason));
     // Not one game: there is no season to write.
     if (season.team.games == 0) return kExitFailed;
 
@@ -367,7 +398,7 @@ int writeSeason(const CommandLine& line) {
     std::vector<std::string> names;
     if (!line.seasonPdf.empty()) {
         std::optional<std::string> bytes = seasonPdf(season, seasonDate());
-        if (!bytes) return fail(line.seasonPdf, ExportCommands::kPdfNotMade);
+        if (!bytes) return fail(line.seasonPdf, translated("Exports", ExportCommands::kPdfNotMade));
         outputs.push_back({absolute(line.seasonPdf), std::move(*bytes)});
         names.push_back(line.seasonPdf);
     }
@@ -400,7 +431,7 @@ int writeExports(const CommandLine& line) {
     std::vector<std::string> names;
     if (!line.pdf.empty()) {
         std::optional<std::string> bytes = reportPdf(game);
-        if (!bytes) return fail(line.pdf, ExportCommands::kPdfNotMade);
+        if (!bytes) return fail(line.pdf, translated("Exports", ExportCommands::kPdfNotMade));
         outputs.push_back({absolute(line.pdf), std::move(*bytes)});
         names.push_back(line.pdf);
     }

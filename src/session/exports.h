@@ -15,6 +15,7 @@
 
 #include "dialogs/dialogs.h"
 #include "session/file_commands.h"
+#include "session/translated.h"
 #include "sheet/game.h"
 #include "system/door.h"
 
@@ -35,12 +36,13 @@ using MakeOutputs =
 class ExportDialog {
 public:
     // What is exported: the dialog's title, the file's suffix ("pdf" or "csv", which picks
-    // the dialog's one filter), the name proposed and the start of the failure message.
+    // the dialog's one filter), the name proposed and the failure message. The title and the
+    // message are marked with QT_TRANSLATE_NOOP("Exports", ...).
     struct Kind {
         const char* title;
         const char* suffix;
         const char* name;
-        const char* failed; // "The box score has not been exported: "
+        const char* failed; // "The box score has not been exported: %1", %1 the reason
     };
     ExportDialog(Dialogs& dialogs, FilesHost& host) : dialogs_(dialogs), host_(host) {}
     // `start` gives the folder and, where it names one, the name proposed.
@@ -68,12 +70,17 @@ public:
     bool exportCsv();
 
     static constexpr ExportDialog::Kind kPdf{
-        "Save the report as PDF", "pdf", "Tallivant report.pdf", "The report has not been saved: "};
-    static constexpr ExportDialog::Kind kCsv{"Export the box score as CSV", "csv",
-                                             "Tallivant box score.csv",
-                                             "The box score has not been exported: "};
-    static constexpr const char* kPdfNotMade = "the PDF could not be made.";
-    static constexpr const char* kFailedTitle = "Error!";
+        QT_TRANSLATE_NOOP("Exports", "Save the report as PDF"), "pdf", "Tallivant report.pdf",
+        //: %1 is why
+        QT_TRANSLATE_NOOP("Exports", "The report has not been saved: %1")};
+    static constexpr ExportDialog::Kind kCsv{
+        QT_TRANSLATE_NOOP("Exports", "Export the box score as CSV"), "csv",
+        "Tallivant box score.csv",
+        //: %1 is why
+        QT_TRANSLATE_NOOP("Exports", "The box score has not been exported: %1")};
+    static constexpr const char* kPdfNotMade =
+        QT_TRANSLATE_NOOP("Exports", "the PDF could not be made.");
+    static constexpr const char* kFailedTitle = QT_TRANSLATE_NOOP("Exports", "Error!");
 
 private:
     bool run(const ExportDialog::Kind& kind, const MakeOutputs& make);

@@ -11,6 +11,8 @@
 #include "formats/encoding.h"
 #include "formats/game_file.h"
 #include "formats/saved_game.h"
+#include "session/reasons.h"
+#include "session/translated.h"
 #include "sheet/numbers.h"
 #include "system/disk.h"
 #include "system/door.h"
@@ -42,13 +44,21 @@ std::string absolutePath(const std::string& path) {
 // The file dialog of File|Save and of File|Open: text files shown first, any file allowed. Save
 // lists the text files first, Open second.
 FileDialogSetup gameFileSetup(const char* title, bool textListedFirst, FileDialogSetup setup) {
-    const FileFilter text{"Text files (*.txt)", "*.txt"};
-    const FileFilter all{"All files (*)", "*"};
-    setup.title = title;
+    const FileFilter text{
+        translated("FileCommands", QT_TRANSLATE_NOOP("FileCommands", "Text files (*.txt)")),
+        "*.txt"};
+    const FileFilter all{
+        translated("FileCommands", QT_TRANSLATE_NOOP("FileCommands", "All files (*)")), "*"};
+    setup.title = translated("FileCommands", title);
     setup.filters = textListedFirst ? std::vector{text, all} : std::vector{all, text};
     setup.selectedFilter = textListedFirst ? 0 : 1;
     setup.defaultSuffix = "txt";
     return setup;
+}
+
+// The title of a box that says a command failed.
+std::string errorTitle() {
+    return utf8(QCoreApplication::translate("FileCommands", "Error!"));
 }
 
 bool inStateFolder(const FilesHost& host, const std::string& path) {
@@ -150,7 +160,8 @@ bool FileCommands::inStateFolder(const std::string& path) const {
 
 bool FileCommands::maySetAside() {
     if (!game_.hasUnsavedChanges() || holdsNothing(game_)) return true;
-    switch (ask().saveDiscardCancel(kUnsavedText, kUnsavedTitle)) {
+    switch (ask().saveDiscardCancel(translated("FileCommands", kUnsavedText),
+                                    translated("FileCommands", kUnsavedTitle))) {
     case UnsavedAnswer::Save:
         return savegame();
     case UnsavedAnswer::Discard:
@@ -168,7 +179,10 @@ void FileCommands::newGame() {
     for (int n = 1; n <= kPlayers; ++n) {
         // Cancel gives an empty name, as it always has on a new roster.
         const std::string answer =
-            ask().input(kNamePrompt, kNameCaption, kNameDefault, kNewNameLength).value_or("");
+            ask()
+                .input(translated("FileCommands", kNamePrompt),
+                       translated("FileCommands", kNameCaption), kNameDefault, kNewNameLength)
+                .value_or("");
         game_.setName(n, leftChars(answer, kNewNameLength));
     }
 }
@@ -200,7 +214,8 @@ void FileCommands::editRoster() {
     for (int n = 1; n <= kPlayers; ++n) {
         // Cancel (Escape) keeps the name it offered: one key must not wipe a name that was right.
         const std::optional<std::string> answer =
-            ask().input(kEditPrompt, kNameCaption, game_.name(n), kEditNameLength);
+            ask().input(translated("FileCommands", kEditPrompt),
+                        translated("FileCommands", kNameCaption), game_.name(n), kEditNameLength);
         if (answer) game_.setName(n, leftChars(*answer, kEditNameLength));
     }
 }
@@ -217,7 +232,7 @@ bool FileCommands::savegame(bool byBox) {
     setup.ownFile = gameFile_;
     const std::optional<std::string> chosen = ask().saveFile(setup);
     if (!chosen || chosen->empty()) {
-        ask().message(kNoFileName, "Error!", Icon::Exclamation);
+        ask().message(translated("FileCommands", kNoFileName), errorTitle(), Icon::Exclamation);
         return false;
     }
     rememberFolder(host_, *chosen);
@@ -234,7 +249,9 @@ bool FileCommands::writeGame(const std::string& path, bool byBox) {
     // Open leaves out plays that could grow past the limit; should a game reach it by its own
     // stats, a file that Open would not read whole must not replace a good one.
     if (!bytes) {
-        ask().message(std::string(kNotSaved) + kTooLarge, "Error!", Icon::Critical);
+        ask().message(filled(QCoreApplication::translate("FileCommands", kNotSaved),
+                             translated("FileCommands", kTooLarge)),
+                      errorTitle(), Icon::Critical);
         return false;
     }
     if (path == gameFile_ && keptAt_ != 0) {
@@ -242,13 +259,15 @@ bool FileCommands::writeGame(const std::string& path, bool byBox) {
         // the program; that game is not replaced without a question.
         const std::optional<std::int64_t> changed = changedAt(path);
         if (changed && *changed > keptAt_) {
-            std::string text = kChangedSince;
-            text.replace(text.find("%1"), 2, path);
-            if (!ask().okCancel(text, kChangedSinceTitle)) return false;
+            const std::string text =
+                filled(QCoreApplication::translate("FileCommands", kChangedSince), path);
+            if (!ask().okCancel(text, translated("FileCommands", kChangedSinceTitle))) return false;
         }
     }
     if (const auto failure = saveGameFile(path, *bytes)) {
-        ask().message(kNotSaved + *failure, "Error!", Icon::Critical);
+        ask().message(filled(QCoreApplication::translate("FileCommands", kNotSaved),
+                             translatedReason(*failure)),
+                      errorTitle(), Icon::Critical);
         return false;
     }
     gameFile_ = path;
@@ -258,12 +277,10 @@ bool FileCommands::writeGame(const std::string& path, bool byBox) {
     // The window names the file the game is now in, and the next save proposes it.
     host_.setFileLabel(path);
     if (byBox) {
-        ask().message(kSaved, path, Icon::Exclamation);
+        ask().message(translated("FileCommands", kSaved), path, Icon::Exclamation);
     } else {
-        std::string news = kSavedNews;
-        news.replace(news.find("%1"), 2, utf8Of(pathOf(path).filename()));
-        news.replace(news.find("%2"), 2, clockTime());
-        host_.tell(news);
+        host_.tell(filled(QCoreApplication::translate("FileCommands", kSavedNews),
+                          utf8Of(pathOf(path).filename()), clockTime()));
     }
     return true;
 }
@@ -281,7 +298,8 @@ void FileCommands::openGame(const std::optional<std::string>& path) {
 
     auto loaded = loadGameFile(filename_);
     if (const auto* why = std::get_if<std::string>(&loaded)) {
-        ask().detailedMessage(kOpenFailed, *why, kOpenFailedTitle, Icon::Critical);
+        ask().detailedMessage(translated("FileCommands", kOpenFailed), translatedReason(*why),
+                              translated("FileCommands", kOpenFailedTitle), Icon::Critical);
         return;
     }
     const auto& saved = std::get<SavedGame>(loaded);
@@ -306,8 +324,9 @@ void FileCommands::openGame(const std::optional<std::string>& path) {
     }
     filename_.clear();
     if (playsLeftOut)
-        ask().message(saved.tooManyPlays ? kTooManyPlays : kPlaysNotOpened, kPlaysNotOpenedTitle,
-                      Icon::Exclamation);
+        ask().message(
+            translated("FileCommands", saved.tooManyPlays ? kTooManyPlays : kPlaysNotOpened),
+            translated("FileCommands", kPlaysNotOpenedTitle), Icon::Exclamation);
 }
 
 } // namespace tallivant

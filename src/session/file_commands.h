@@ -13,6 +13,7 @@
 
 #include "dialogs/dialogs.h"
 #include "formats/game_file.h"
+#include "session/translated.h"
 #include "sheet/game.h"
 #include "store/recovery.h"
 
@@ -116,36 +117,49 @@ public:
 
     static constexpr std::size_t kNewNameLength = 13;
     static constexpr std::size_t kEditNameLength = 16;
-    static constexpr const char* kNamePrompt =
-        "Please enter the players number and name--no more than 13 characters";
-    static constexpr const char* kEditPrompt =
-        "Please enter the players number and name--no more than 16 characters";
-    static constexpr const char* kNameCaption = "Enter name";
+    static constexpr const char* kNamePrompt = QT_TRANSLATE_NOOP(
+        "FileCommands", "Please enter the players number and name--no more than 13 characters");
+    static constexpr const char* kEditPrompt = QT_TRANSLATE_NOOP(
+        "FileCommands", "Please enter the players number and name--no more than 16 characters");
+    static constexpr const char* kNameCaption = QT_TRANSLATE_NOOP("FileCommands", "Enter name");
     static constexpr const char* kNameDefault = tallivant::kNameDefault;
-    static constexpr const char* kSaveTitle = "Select the destination file";
-    static constexpr const char* kOpenTitle = "Select the source file";
-    static constexpr const char* kNoFileName =
-        "Please enter a file name before pressing the save button.";
-    static constexpr const char* kSaved = "Your file has been saved.";
+    static constexpr const char* kSaveTitle =
+        QT_TRANSLATE_NOOP("FileCommands", "Select the destination file");
+    static constexpr const char* kOpenTitle =
+        QT_TRANSLATE_NOOP("FileCommands", "Select the source file");
+    static constexpr const char* kNoFileName = QT_TRANSLATE_NOOP(
+        "FileCommands", "Please enter a file name before pressing the save button.");
+    static constexpr const char* kSaved =
+        QT_TRANSLATE_NOOP("FileCommands", "Your file has been saved.");
     // "Saved to game1.txt at 20:14"
-    static constexpr const char* kSavedNews = "Saved to %1 at %2";
-    static constexpr const char* kNotSaved = "Your file has not been saved: ";
-    static constexpr const char* kTooLarge = "the game would be too large to open again.";
-    static constexpr const char* kOpenFailed =
-        "Select/highlight appropriate file name in the file list box.";
-    static constexpr const char* kOpenFailedTitle = "Error loading";
-    static constexpr const char* kPlaysNotOpenedTitle = "Plays not opened";
-    static constexpr const char* kPlaysNotOpened =
-        "The plays of this file do not match its statistics; they were not opened.";
-    static constexpr const char* kChangedSince =
-        "%1 has changed since this game was last kept. Replace it with this game?";
-    static constexpr const char* kChangedSinceTitle = "Replace?";
-    static constexpr const char* kTooManyPlays =
+    //: %1 is the file's name, %2 the time of day
+    static constexpr const char* kSavedNews =
+        QT_TRANSLATE_NOOP("FileCommands", "Saved to %1 at %2");
+    //: %1 is why (the system's words, or another text of the program)
+    static constexpr const char* kNotSaved =
+        QT_TRANSLATE_NOOP("FileCommands", "Your file has not been saved: %1");
+    static constexpr const char* kTooLarge =
+        QT_TRANSLATE_NOOP("FileCommands", "the game would be too large to open again.");
+    static constexpr const char* kOpenFailed = QT_TRANSLATE_NOOP(
+        "FileCommands", "Select/highlight appropriate file name in the file list box.");
+    static constexpr const char* kOpenFailedTitle =
+        QT_TRANSLATE_NOOP("FileCommands", "Error loading");
+    static constexpr const char* kPlaysNotOpenedTitle =
+        QT_TRANSLATE_NOOP("FileCommands", "Plays not opened");
+    static constexpr const char* kPlaysNotOpened = QT_TRANSLATE_NOOP(
+        "FileCommands",
+        "The plays of this file do not match its statistics; they were not opened.");
+    //: %1 is the game file's path
+    static constexpr const char* kChangedSince = QT_TRANSLATE_NOOP(
+        "FileCommands", "%1 has changed since this game was last kept. Replace it with this game?");
+    static constexpr const char* kChangedSinceTitle = QT_TRANSLATE_NOOP("FileCommands", "Replace?");
+    static constexpr const char* kTooManyPlays = QT_TRANSLATE_NOOP(
+        "FileCommands",
         "This file holds more plays than a game file can keep; the statistics were opened "
-        "without them.";
-    static constexpr const char* kUnsavedTitle = "Unsaved game";
-    static constexpr const char* kUnsavedText =
-        "The statistics of this game have not been saved. Save them first?";
+        "without them.");
+    static constexpr const char* kUnsavedTitle = QT_TRANSLATE_NOOP("FileCommands", "Unsaved game");
+    static constexpr const char* kUnsavedText = QT_TRANSLATE_NOOP(
+        "FileCommands", "The statistics of this game have not been saved. Save them first?");
 
 private:
     // A fresh sheet: first quarter on, no file, no selection, no takeback, no plays, every field

@@ -96,7 +96,7 @@ template <typename Command> void GameSession::fileCommand(Command command) {
     inFileCommand_ = false;
     if (files_.gamesShown() != before && share_.on()) {
         share_.stop();
-        host_.tell(kSharingStopped);
+        host_.tell(translated("Strip", kSharingStopped));
     }
     copy_.keep();
     if (share_.on()) share_.update(snapshotOf(game_, host_.currentQuarter()));
@@ -178,11 +178,15 @@ std::optional<ScreenMarks> GameSession::offerRecovery() {
         names << QString::fromStdString(withoutAmpersands(kept.game.names[n - 1]));
     const QString when =
         QLocale().toString(QDateTime::fromSecsSinceEpoch(found->changed), QLocale::ShortFormat);
-    const QString informative = QStringLiteral("File: %1\nLast change: %2\nPlayers: %3")
-                                    .arg(kept.label.empty() ? QString::fromUtf8(kNotYetSaved)
-                                                            : QString::fromStdString(kept.label),
-                                         when, names.join(QStringLiteral(", ")));
-    if (!dialogs_.restoreOrDiscard(kRestoreText, informative.toStdString(), kRestoreTitle)) {
+    //: %1 is the game's file (or "not yet saved"), %2 when it last changed, %3 the first names
+    const QString informative =
+        QCoreApplication::translate("GameSession", "File: %1\nLast change: %2\nPlayers: %3")
+            .arg(kept.label.empty() ? QCoreApplication::translate("GameSession", kNotYetSaved)
+                                    : QString::fromStdString(kept.label),
+                 when, names.join(QStringLiteral(", ")));
+    if (!dialogs_.restoreOrDiscard(translated("GameSession", kRestoreText),
+                                   informative.toStdString(),
+                                   translated("GameSession", kRestoreTitle))) {
         copy_.discardClaimed();
         copy_.recovery().remove();
         return std::nullopt;
@@ -191,7 +195,8 @@ std::optional<ScreenMarks> GameSession::offerRecovery() {
     // The restored game goes on sharing where it did.
     if (!kept.sharing.folder.empty())
         if (const auto refused = startSharing(kept.sharing))
-            host_.tell(kNotSharing + kept.sharing.folder + ": " + *refused);
+            host_.tell(filled(QCoreApplication::translate("Strip", kNotSharing),
+                              kept.sharing.folder, *refused));
     return kept.marks;
 }
 

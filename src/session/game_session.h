@@ -19,6 +19,7 @@
 #include "session/file_commands.h"
 #include "session/live_share.h"
 #include "session/recovery_copy.h"
+#include "session/translated.h"
 #include "sheet/game.h"
 
 namespace tallivant {
@@ -70,13 +71,16 @@ public:
     static std::string startFolder();
     static void folderUsed(const std::string& folder);
 
-    static constexpr const char* kRestoreTitle = "Restore game";
+    // Marked with QT_TRANSLATE_NOOP("GameSession", ...), translated where they are shown.
+    static constexpr const char* kRestoreTitle = QT_TRANSLATE_NOOP("GameSession", "Restore game");
     static constexpr const char* kRestoreText =
-        "Tallivant ended before this game was saved. Restore it?";
-    static constexpr const char* kNotYetSaved = "not yet saved";
+        QT_TRANSLATE_NOOP("GameSession", "Tallivant ended before this game was saved. Restore it?");
+    static constexpr const char* kNotYetSaved = QT_TRANSLATE_NOOP("GameSession", "not yet saved");
     static constexpr const char* kSharingStopped =
-        "Stopped sharing live: another game is on the sheet";
-    static constexpr const char* kNotSharing = "Not sharing live to ";
+        QT_TRANSLATE_NOOP("Strip", "Stopped sharing live: another game is on the sheet");
+    //: %1 is the folder, %2 why
+    static constexpr const char* kNotSharing =
+        QT_TRANSLATE_NOOP("Strip", "Not sharing live to %1: %2");
 
 private:
     // Runs a command of the file commands, then keeps the copy; sharing stops when the command

@@ -12,6 +12,8 @@
 
 #include "formats/live_page.h"
 #include "formats/paths.h"
+#include "session/reasons.h"
+#include "session/translated.h"
 #include "system/door.h"
 
 namespace tallivant {
@@ -119,11 +121,13 @@ LiveShare::~LiveShare() {
 std::optional<std::string> LiveShare::start(const Sharing& sharing) {
     std::error_code ec;
     if (!std::filesystem::is_directory(pathOf(sharing.folder), ec))
-        return std::string("the folder cannot be found.");
+        return utf8(QCoreApplication::translate("Strip", "the folder cannot be found."));
     const std::vector<Output> outputs{{inFolder(sharing.folder, kLiveJson), {}},
                                       {inFolder(sharing.folder, kLivePage), {}}};
     if (const std::optional<Refusal> refusal = checkOutputs(outputs, {}))
-        return utf8Of(pathOf(refusal->path).filename()) + ": " + refusal->reason;
+        //: %1 is a file's name, %2 why it cannot be written
+        return filled(QCoreApplication::translate("Strip", "%1: %2"),
+                      utf8Of(pathOf(refusal->path).filename()), translatedReason(refusal->reason));
     sharing_ = sharing;
     {
         std::lock_guard lock(shared_->mutex);
@@ -159,12 +163,18 @@ std::string LiveShare::state() const {
     std::lock_guard lock(shared_->mutex);
     const auto stalled = Clock::now() - shared_->busySince;
     if (shared_->busy && stalled >= kBehind)
-        return "Live page behind: " + shared_->busyFolder + " has not taken a file for " +
-               std::to_string(std::chrono::duration_cast<std::chrono::seconds>(stalled).count()) +
-               " s";
+        //: %1 is the folder, %2 a number of seconds
+        return filled(
+            QCoreApplication::translate("Strip",
+                                        "Live page behind: %1 has not taken a file for %2 s"),
+            shared_->busyFolder,
+            std::to_string(std::chrono::duration_cast<std::chrono::seconds>(stalled).count()));
     if (shared_->failure && shared_->failedFolder == sharing_.folder)
-        return "Live page failing: " + *shared_->failure;
-    return "Sharing live to " + sharing_.folder;
+        //: %1 is why (the system's words)
+        return filled(QCoreApplication::translate("Strip", "Live page failing: %1"),
+                      translatedReason(*shared_->failure));
+    //: %1 is the folder
+    return filled(QCoreApplication::translate("Strip", "Sharing live to %1"), sharing_.folder);
 }
 
 std::optional<std::string> LiveShare::takeNews() {
@@ -187,7 +197,9 @@ void LiveShare::look() {
     if (failure != said_) {
         said_ = failure;
         if (failure) {
-            news_ = "Live page not written: " + *failure;
+            //: %1 is why (the system's words)
+            news_ = filled(QCoreApplication::translate("Strip", "Live page not written: %1"),
+                           translatedReason(*failure));
             changed = true;
         }
     }

@@ -6,6 +6,8 @@
 
 #include "formats/game_file.h"
 #include "session/file_commands.h"
+#include "session/reasons.h"
+#include "session/translated.h"
 
 namespace tallivant {
 
@@ -88,7 +90,9 @@ void RecoveryCopy::fail(const std::string& reason) {
     setFailure(reason);
     if (warned_) return;
     warned_ = true;
-    dialogs_.message(kWarning + reason, kWarningTitle, Icon::Exclamation);
+    dialogs_.message(
+        filled(QCoreApplication::translate("RecoveryCopy", kWarning), translatedReason(reason)),
+        translated("RecoveryCopy", kWarningTitle), Icon::Exclamation);
 }
 
 void RecoveryCopy::setFailure(std::optional<std::string> reason) {
@@ -111,7 +115,9 @@ void RecoveryCopy::discard() {
 
 void RecoveryCopy::discardClaimed() {
     if (const auto failure = recovery_.discard())
-        dialogs_.message(kDiscardWarning + *failure, kWarningTitle, Icon::Exclamation);
+        dialogs_.message(filled(QCoreApplication::translate("RecoveryCopy", kDiscardWarning),
+                                translatedReason(*failure)),
+                         translated("RecoveryCopy", kWarningTitle), Icon::Exclamation);
     // The next game is a new one: a copy that still cannot be kept is said again.
     warned_ = false;
 }

@@ -9,6 +9,7 @@
 // could not be written or synced (a full disk) is tried again every second until it is.
 #pragma once
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QTimer>
 #include <functional>
@@ -47,7 +48,7 @@ public:
     void closed();
 
     // Why the game's copy is not on the disk now (a full or failing disk); nothing while it
-    // is, or while there is no game to keep.
+    // is, or while there is no game to keep. In English: shown through translatedReason.
     const std::optional<std::string>& failure() const { return failure_; }
     // Whether a copy of the game is on the disk now.
     bool holdsCopy() const { return holdsCopy_; }
@@ -57,9 +58,13 @@ public:
     // Off, nothing is written: for measuring what the copy costs a stat.
     void setKeeping(bool on) { keeping_ = on; }
 
-    static constexpr const char* kWarningTitle = "Warning";
-    static constexpr const char* kWarning = "Tallivant cannot keep a recovery copy of this game: ";
-    static constexpr const char* kDiscardWarning = "Tallivant cannot keep the discarded game: ";
+    static constexpr const char* kWarningTitle = QT_TRANSLATE_NOOP("RecoveryCopy", "Warning");
+    //: %1 is why (the system's words)
+    static constexpr const char* kWarning =
+        QT_TRANSLATE_NOOP("RecoveryCopy", "Tallivant cannot keep a recovery copy of this game: %1");
+    //: %1 is why (the system's words)
+    static constexpr const char* kDiscardWarning =
+        QT_TRANSLATE_NOOP("RecoveryCopy", "Tallivant cannot keep the discarded game: %1");
 
 signals:
     // failure() changed: the copy began to fail, fails for another reason or is kept again.

@@ -5,6 +5,8 @@
 #include "session/season_commands.h"
 
 #include "formats/paths.h"
+#include "session/reasons.h"
+#include "session/translated.h"
 
 namespace tallivant {
 
@@ -13,9 +15,12 @@ std::vector<std::string> leftOutLines(const Season& season) {
     const auto name = [](const std::string& path) { return utf8Of(pathOf(path).filename()); };
     // The later save is named as the file left out is: by its name alone.
     for (const LeftOutFile& file : season.leftOut)
-        lines.push_back(
-            name(file.path) + ": " +
-            (file.laterSave.empty() ? file.reason : earlierSaveReason(name(file.laterSave))));
+        //: %1 is a file's name, %2 why it was left out
+        lines.push_back(filled(
+            QCoreApplication::translate("Season", "%1: %2"), name(file.path),
+            file.laterSave.empty()
+                ? translatedReason(file.reason)
+                : filled(QCoreApplication::translate("Core", kEarlierSave), name(file.laterSave))));
     return lines;
 }
 
@@ -25,8 +30,10 @@ SeasonCommands::SeasonCommands(Dialogs& dialogs, FilesHost& host)
 std::optional<Season> SeasonCommands::chooseSeason() {
     // An empty name box: Enter on it opens nothing rather than a file named after the folder.
     FileDialogSetup setup = besideGame(host_, {}, {});
-    setup.title = kChooseTitle;
-    setup.filters = {{"Text files (*.txt)", "*.txt"}, {"All files (*)", "*"}};
+    setup.title = translated("Season", kChooseTitle);
+    setup.filters = {
+        {utf8(QCoreApplication::translate("FileCommands", "Text files (*.txt)")), "*.txt"},
+        {utf8(QCoreApplication::translate("FileCommands", "All files (*)")), "*"}};
     setup.defaultSuffix = "txt";
     host_.boxOpening();
     const std::vector<std::string> paths = dialogs_.openFiles(setup);
@@ -43,7 +50,8 @@ std::optional<Season> SeasonCommands::chooseSeason() {
 void SeasonCommands::tellLeftOut(const Season& season) {
     if (season.leftOut.empty()) return;
     host_.boxOpening();
-    dialogs_.listMessage(kLeftOut, leftOutLines(season), kTitle, Icon::Exclamation);
+    dialogs_.listMessage(translated("Season", kLeftOut), leftOutLines(season),
+                         translated("Season", kTitle), Icon::Exclamation);
 }
 
 bool SeasonCommands::run(const ExportDialog::Kind& kind, const Season& season,
@@ -52,7 +60,7 @@ bool SeasonCommands::run(const ExportDialog::Kind& kind, const Season& season,
         .run(kind, besideGame(host_, {}, kind.name), season.read,
              [&](const std::string& path) -> std::variant<std::vector<Output>, std::string> {
                  std::optional<std::string> made = bytes();
-                 if (!made) return std::string(ExportCommands::kPdfNotMade);
+                 if (!made) return translated("Exports", ExportCommands::kPdfNotMade);
                  return std::vector<Output>{{path, std::move(*made)}};
              });
 }

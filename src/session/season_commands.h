@@ -41,13 +41,21 @@ public:
     bool savePdf(const Season& season, const MakeSeasonPdf& makePdf);
     bool exportCsv(const Season& season);
 
-    static constexpr const char* kChooseTitle = "Select the games of the season";
-    static constexpr const char* kTitle = "Season totals";
-    static constexpr const char* kLeftOut = "These files were left out:";
-    static constexpr ExportDialog::Kind kPdf{"Save the season as PDF", "pdf", "Season totals.pdf",
-                                             "The season has not been saved: "};
-    static constexpr ExportDialog::Kind kCsv{"Export the season as CSV", "csv", "Season totals.csv",
-                                             "The season has not been exported: "};
+    static constexpr const char* kChooseTitle =
+        QT_TRANSLATE_NOOP("Season", "Select the games of the season");
+    // Also the season window's title: shown as translate("Season", kTitle).
+    static constexpr const char* kTitle = QT_TRANSLATE_NOOP("Season", "Season totals");
+    static constexpr const char* kLeftOut =
+        QT_TRANSLATE_NOOP("Season", "These files were left out:");
+    // In the context of ExportDialog's texts.
+    static constexpr ExportDialog::Kind kPdf{
+        QT_TRANSLATE_NOOP("Exports", "Save the season as PDF"), "pdf", "Season totals.pdf",
+        //: %1 is why
+        QT_TRANSLATE_NOOP("Exports", "The season has not been saved: %1")};
+    static constexpr ExportDialog::Kind kCsv{
+        QT_TRANSLATE_NOOP("Exports", "Export the season as CSV"), "csv", "Season totals.csv",
+        //: %1 is why
+        QT_TRANSLATE_NOOP("Exports", "The season has not been exported: %1")};
 
 private:
     bool run(const ExportDialog::Kind& kind, const Season& season,

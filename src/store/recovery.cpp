@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "formats/encoding.h"
+#include "sheet/translatable.h"
 #include "store/recovery_records.h"
 #include "system/disk.h"
 #include "system/places.h"
@@ -252,7 +253,7 @@ std::optional<std::string> Recovery::write(const KeptGame& kept) {
     const std::optional<std::string> bytes = recoveryBytes(kept, playsText_);
     // What the copy holds must open again, as a saved game must.
     if (!bytes || bytes->size() > kMaxRecoveryBytes)
-        return std::string("the game is too large to keep.");
+        return std::string(QT_TRANSLATE_NOOP("Core", "the game is too large to keep."));
 
     const std::string temp = fileOf(id_, ".tmp");
     if (auto failure = writeNewFile(temp, *bytes)) return failure;

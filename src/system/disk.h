@@ -17,6 +17,7 @@
 #include <variant>
 
 #include "formats/paths.h"
+#include "sheet/translatable.h"
 
 namespace tallivant {
 
@@ -34,7 +35,8 @@ struct ReadFailure {
 std::variant<std::string, ReadFailure> readWholeFile(const std::string& path, std::size_t maxBytes);
 
 // Why a save to a FIFO, a device or a folder (or a link to one) is refused.
-inline constexpr std::string_view kNotARegularFile = "it is not a regular file.";
+inline constexpr std::string_view kNotARegularFile =
+    QT_TRANSLATE_NOOP("Core", "it is not a regular file.");
 
 // Puts exactly `bytes` at `path`, replacing the file there. On failure returns the reason
 // (the system's strerror, or kNotARegularFile) and leaves whatever was at `path` untouched and

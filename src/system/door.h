@@ -15,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+#include "sheet/translatable.h"
+
 namespace tallivant {
 
 // A file to write: where, and its whole content.
@@ -30,9 +32,11 @@ struct Refusal {
 };
 
 inline constexpr const char* kIsBeingRead =
-    "It is one of the games being read; choose another name.";
-inline constexpr const char* kSameOutputs = "Two outputs name the same file.";
-inline constexpr const char* kHoldsAGame = "It holds a game; choose another name.";
+    QT_TRANSLATE_NOOP("Core", "It is one of the games being read; choose another name.");
+inline constexpr const char* kSameOutputs =
+    QT_TRANSLATE_NOOP("Core", "Two outputs name the same file.");
+inline constexpr const char* kHoldsAGame =
+    QT_TRANSLATE_NOOP("Core", "It holds a game; choose another name.");
 
 // Nothing when every output may be written: none is the same file as one of `reads` (the
 // games the run or the window has open or reads), no two are the same file, and none exists

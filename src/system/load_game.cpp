@@ -13,8 +13,7 @@ std::variant<SavedGame, std::string> loadGameFile(const std::string& path, Readi
     if (const auto* failure = std::get_if<ReadFailure>(&bytes)) {
         if (failure->kind == ReadFailure::TooLarge)
             return reasonText(NotAGameFile{NotAGameFile::TooLarge, 0, kMaxSavedGameBytes});
-        if (failure->kind == ReadFailure::NotRegular)
-            return std::string("It is not a file but a device or a pipe.");
+        if (failure->kind == ReadFailure::NotRegular) return std::string(kNotAFileReason);
         return failure->reason;
     }
     auto game = readSavedGame(std::get<std::string>(bytes), reading);

@@ -255,3 +255,47 @@ TEST(ValueSplitting, EmptyValuesAndLineEnds) {
     EXPECT_EQ(split("a,b,"), (V{"a", "b"}));
     EXPECT_EQ(split("a,b,c,d", 2), (V{"a", "b"}));
 }
+
+// A reason the core hands out in English is filled from its template, and the window takes the
+// values back out of it to fill the translated template: both ways must agree, whatever the
+// values hold.
+TEST(CoreTexts, TemplatesFillAndGiveTheirValuesBack) {
+    const struct {
+        const char* text;
+        std::vector<std::string> values;
+        std::string filled;
+    } cases[] = {
+        {kTooFewValuesReason, {"12", "342"}, "It holds 12 of the 342 values of a game file."},
+        {kTooLargeReason, {"3"}, "It is larger than 3 MiB."},
+        {kNotTextReason, {}, "It is not a text file."},
+        // A value holding a marker, or the template's own words, stays as it is.
+        {"An earlier save of %1.", {"%2 of the.txt"}, "An earlier save of %2 of the.txt."},
+        {"Player %1's %2 hold %3: a count.",
+         {"3", "points", "x: a count"},
+         "Player 3's points hold x: a count: a count."},
+        {"%1: %2", {"a: b.txt", ""}, "a: b.txt: "},
+        // Markers out of order take their own value.
+        {"%2 before %1", {"one", "two"}, "two before one"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(filledEnglish(c.text, c.values), c.filled) << c.text;
+        const auto back = valuesIn(c.text, c.filled);
+        ASSERT_TRUE(back) << c.text;
+        EXPECT_EQ(filledEnglish(c.text, *back), c.filled) << c.text;
+    }
+    EXPECT_EQ(*valuesIn(kTooFewValuesReason, "It holds 12 of the 342 values of a game file."),
+              (std::vector<std::string>{"12", "342"}));
+    EXPECT_EQ(*valuesIn("%2 before %1", "two before one"),
+              (std::vector<std::string>{"one", "two"}));
+    EXPECT_EQ(reasonText({NotAGameFile::TooFewValues, 12}),
+              "It holds 12 of the 342 values of a game file.");
+
+    // Texts that are no fill of the template.
+    for (const char* other :
+         {"It holds 12 of the 342 values of a game.", "It is larger than", "Permission denied",
+          "It holds 12 of the 342 values of a game file. "})
+        EXPECT_FALSE(valuesIn(kTooFewValuesReason, other)) << other;
+    EXPECT_FALSE(valuesIn(kNotTextReason, "It is not a text file"));
+    // A marker without a value is kept.
+    EXPECT_EQ(filledEnglish("%1 and %2", {"a"}), "a and %2");
+}

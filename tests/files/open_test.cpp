@@ -12,8 +12,13 @@
 #include <sys/stat.h>
 #endif
 
+#include <QCoreApplication>
+#include <QTranslator>
+#include <map>
+
 #include "files_fixture.h"
 #include "formats/encoding.h"
+#include "session/season_commands.h"
 
 using namespace tallivant;
 using namespace tallivant::testing;
@@ -211,6 +216,61 @@ TEST_F(FileOpen, RefusedFilesChangeNothingAndSayWhy) {
         EXPECT_EQ(box.icon, Icon::Critical);
         EXPECT_EQ(box.detail, f.reason) << f.name;
     }
+}
+
+namespace {
+
+// A translator that knows a few texts, as the .qm file of another language would.
+class FewTexts : public QTranslator {
+public:
+    std::map<std::pair<std::string, std::string>, std::string> texts;
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        const auto found = texts.find({context, source});
+        return found == texts.end() ? QString() : QString::fromStdString(found->second);
+    }
+    bool isEmpty() const override { return false; }
+};
+
+} // namespace
+
+// The reasons the core gives in English reach the scorer translated, their figures and names in
+// the translated sentence; a reason in the system's words stays as it is.
+TEST_F(FileOpen, ReasonsAreSaidInTheScorersLanguage) {
+    int argc = 1;
+    char program[] = "files_tests";
+    char* argv[] = {program};
+    QCoreApplication app(argc, argv);
+    FewTexts german;
+    german.texts = {
+        {{"FileCommands", FileCommands::kOpenFailed}, "Datei w\u00e4hlen."},
+        {{"FileCommands", FileCommands::kOpenFailedTitle}, "Fehler beim Laden"},
+        {{"Core", kTooFewValuesReason}, "Sie enth\u00e4lt %1 der %2 Werte einer Spieldatei."},
+        {{"Core", kBadPlayerCount}, "Die %2 von Spieler %1 sind %3: nur 0 bis 9.999."},
+        {{"Core", "points"}, "Punkte"},
+        {{"Core", kEarlierSave}, "Ein fr\u00fcherer Stand von %1."},
+        {{"Season", "%1: %2"}, "%1 \u2013 %2"},
+    };
+    ASSERT_TRUE(QCoreApplication::installTranslator(&german));
+
+    writeBytes(folder / "empty.txt", "");
+    openFrom(folder / "empty.txt");
+    ASSERT_FALSE(dialogs.shown.empty());
+    EXPECT_EQ(dialogs.shown.back().text, "Datei w\u00e4hlen.");
+    EXPECT_EQ(dialogs.shown.back().title, "Fehler beim Laden");
+    EXPECT_EQ(dialogs.shown.back().detail, "Sie enth\u00e4lt 0 der 342 Werte einer Spieldatei.");
+
+    Season season;
+    season.leftOut = {
+        {"/g/a.txt", "Player 3's points hold -50: a count must be a whole number from 0 to 9,999.",
+         ""},
+        {"/g/b.txt", "", "/g/c 100%1.txt"},
+        {"/g/d.txt", "Permission denied", ""},
+    };
+    EXPECT_EQ(leftOutLines(season),
+              (std::vector<std::string>{"a.txt \u2013 Die Punkte von Spieler 3 sind -50: nur 0 bis "
+                                        "9.999.",
+                                        "b.txt \u2013 Ein fr\u00fcherer Stand von c 100%1.txt.",
+                                        "d.txt \u2013 Permission denied"}));
 }
 
 // Only a file that starts like a game file becomes the game, and the name the next save offers.

@@ -479,5 +479,21 @@ TEST(Season, GamesListedByDateWithTheRecordOverTheGamesWithAScore) {
                      "2,1,1,40.8\r\n");
 }
 
+// One whole sentence per number of ties and of games (for the translation), each as it read.
+TEST(SeasonRecordLine, EveryNumberOfTiesAndGames) {
+    const std::pair<SeasonRecord, std::string> cases[] = {
+        {{1, 0, 0, 1, 52}, "1-0, 52.0 points against per game (1 game with a score)"},
+        {{3, 2, 0, 5, 251}, "3-2, 50.2 points against per game (5 games with a score)"},
+        {{0, 0, 1, 1, 40}, "0-0 (1 tie), 40.0 points against per game (1 game with a score)"},
+        {{0, 1, 2, 3, 90}, "0-1 (2 ties), 30.0 points against per game (3 games with a score)"},
+        {{9, 12, 3, 1, 7}, "9-12 (3 ties), 7.0 points against per game (1 game with a score)"}};
+    for (const auto& [record, line] : cases) {
+        EXPECT_EQ(recordLine(record), "Record " + line);
+        // Numbers only among the values: every word is in the template.
+        for (const std::string& value : recordLineText(record, ",").values)
+            EXPECT_EQ(value.find_first_not_of("0123456789,"), std::string::npos) << line;
+    }
+}
+
 } // namespace
 } // namespace tallivant::testing
