@@ -6,6 +6,7 @@
 // page.
 #include <QCoreApplication>
 
+#include "session/reasons.h"
 #include "ui/stat_window.h"
 #include "ui/strip.h"
 #include "ui/text.h"
@@ -70,7 +71,7 @@ void StatWindow::showFilesState() {
     if (const auto& failure = copy_.failure())
         //: %1 is why the copy cannot be written
         state = QCoreApplication::translate("Strip", "Recovery copy failing: %1")
-                    .arg(fromCore(*failure));
+                    .arg(QString::fromStdString(translatedReason(*failure)));
     else if (copy_.holdsCopy())
         state = QCoreApplication::translate("Strip", "Recovery copy kept");
     const QString sharing = QString::fromStdString(session_.share().state());
