@@ -51,13 +51,16 @@ struct ColumnInfo {
     std::string_view playerArray; // "txtfgm"
     std::string_view totalName;   // "txttotfgm"
     int left;                     // twips
-    std::string_view spoken;      // what a screen reader says: "field goals made"
+    std::string_view spoken;      // what a screen reader says: "field goals made" (marked, "Core")
 };
 
 extern const std::array<ColumnInfo, kColumns> kColumnTable;
 extern const std::array<std::string_view, kQuarters> kQuarterCodes; // "1st" .. "ot"
-// The lines as a screen reader says them: "Player 3", "Second quarter", "Game totals".
+// The lines as a screen reader says them: "Player 3", "Second quarter", "Game totals", in English.
 std::string spokenLine(int line);
+// The same as a marked text ("Core") to translate: "Player %1" for a player's line, %1 its
+// number from 1.
+std::string_view spokenLineText(int line);
 
 // A line of the sheet: 0..11 players (index), 12..16 quarters, 17 game totals.
 inline constexpr int playerLine(int index) {

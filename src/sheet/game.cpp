@@ -110,7 +110,7 @@ bool Game::inFoulTrouble(int index) const {
 
 void Game::tell(const std::string& text, const char* title, Icon icon) {
     if (listener_) listener_->boxOpening();
-    dialogs_.message(text, title, icon);
+    dialogs_.message(text, shown(title), icon);
 }
 
 void Game::setPlayernum(int player) {
@@ -177,7 +177,7 @@ void Game::record(int statRow, Quarter current) {
     // A press without a player changes nothing, not even the takeback memory: the stat the
     // scorer may want to take back is still the last one recorded.
     if (playernum_ == 0) {
-        tell(kNoPlayerText, "Error!", Icon::Exclamation);
+        tell(shown(kNoPlayerText), QT_TRANSLATE_NOOP("Core", "Error!"), Icon::Exclamation);
         return;
     }
     tbletter_ = s.letter;
@@ -217,7 +217,7 @@ void Game::recordCount(const StatInfo& s, int index, int qline) {
     add(player, 1);
     if (inFoulTrouble(index)) {
         unfinished_ = Field{qline, PF};
-        tell(foulTroubleText(index + 1, wasOut), "Foul trouble", Icon::Critical);
+        tell(foulTroubleText(index + 1, wasOut), kFoulTroubleTitle, Icon::Critical);
         unfinished_.reset();
     }
     add({qline, PF}, 1);
@@ -271,7 +271,7 @@ void Game::takeback() {
     auto strict = [&](int col) { return readStrict(text({pline, col})); };
     if (s.kind == StatKind::Count) {
         if (takenBackPlayerLineFirst(s.col) && !strict(s.col)) {
-            tell(kNotANumber, "Alert!", Icon::Exclamation);
+            tell(shown(kNotANumber), QT_TRANSLATE_NOOP("Core", "Alert!"), Icon::Exclamation);
             return;
         }
     } else {
@@ -279,7 +279,7 @@ void Game::takeback() {
         const auto attempted =
             s.kind == StatKind::Missed ? strict(attemptedCol(s.col)) : std::optional<double>(0);
         if (!made || !attempted) {
-            tell(kNotANumber, "Alert!", Icon::Exclamation);
+            tell(shown(kNotANumber), QT_TRANSLATE_NOOP("Core", "Alert!"), Icon::Exclamation);
             return;
         }
         // A made shot needs a make to take back; a miss needs an attempt that is not the
@@ -439,9 +439,8 @@ bool Game::givePlays(const std::vector<int>& indices, int player) {
     // on the sheet.
     for (const Count& c : counts) {
         if (c.fouls < kFoulTrouble) continue;
-        std::string text = "The player has " + formatCount(c.fouls);
-        if (c.putOut) text += "\n" + fouledOutLine(player);
-        tell(text, "Foul trouble", Icon::Critical);
+        tell(foulTroubleText(formatCount(c.fouls), player, c.putOut), kFoulTroubleTitle,
+             Icon::Critical);
     }
     return any;
 }

@@ -19,6 +19,7 @@
 #include "sheet/matchup.h"
 #include "sheet/plays.h"
 #include "sheet/stats.h"
+#include "sheet/translatable.h"
 
 namespace tallivant {
 
@@ -67,6 +68,9 @@ public:
     explicit Game(Dialogs& dialogs);
 
     void setListener(GameListener* listener) { listener_ = listener; }
+    // The language of the boxes the game shows itself (a missing player, foul trouble): each
+    // text is translated, then its data filled in. English unless set.
+    void setTranslate(Translate translate) { translate_ = std::move(translate); }
     // The separator of the percent texts this game writes ("." unless the window passes the
     // user's locale).
     void setDecimalSeparator(std::string separator) { decimalSeparator_ = std::move(separator); }
@@ -164,9 +168,12 @@ public:
     // The game as it stands is in no file (a game restored after a crash).
     void markUnsaved() { setUnsaved(true); }
 
-    static constexpr const char* kNoPlayerText = "Please select player first.";
-    static constexpr const char* kNotANumber = "The last stat could not be taken back: the "
-                                               "player's line holds a value that is not a number.";
+    static constexpr const char* kNoPlayerText =
+        QT_TRANSLATE_NOOP("Core", "Please select player first.");
+    static constexpr const char* kNotANumber =
+        QT_TRANSLATE_NOOP("Core", "The last stat could not be taken back: the player's line holds "
+                                  "a value that is not a number.");
+    static constexpr const char* kFoulTroubleTitle = QT_TRANSLATE_NOOP("Core", "Foul trouble");
 
 private:
     double value(Field f) const;
@@ -189,9 +196,13 @@ private:
     bool correctPlays(const std::vector<int>& indices, const std::function<void(Play&)>& edit,
                       const std::function<void(const Play&)>& changed = {});
     void setPlayernum(int player);
+    // A box with the text and the title (a marked text) in the game's language.
     void tell(const std::string& text, const char* title, Icon icon);
+    std::string shown(std::string_view english) const { return translatedBy(translate_, english); }
     // "The player has 5", and below it why the player is out when this foul put the player out.
     std::string foulTroubleText(int player, bool wasOut) const;
+    // "The player has 5" for a count as the sheet holds it, and the out line below it if `out`.
+    std::string foulTroubleText(const std::string& fouls, int player, bool out) const;
     // "Fouled out (FIBA: 5 fouls)" for player N as the line stands.
     std::string fouledOutLine(int player) const;
     bool correctOpponent(const std::vector<int>& indices,
@@ -218,6 +229,7 @@ private:
     Plays plays_;
     Matchup matchup_;
     std::function<std::string()> timeOfDay_;
+    Translate translate_;
 };
 
 } // namespace tallivant

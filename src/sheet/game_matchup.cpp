@@ -133,15 +133,23 @@ bool Game::isFouledOut(int player) const {
 
 std::string Game::fouledOutLine(int player) const {
     const int line = playerLine(player - 1);
-    return "Fouled out (" +
-           foulOutReason(static_cast<int>(readLenient(text({line, PF}))),
-                         static_cast<int>(readLenient(text({line, TF}))), rules()) +
-           ")";
+    const std::string reason =
+        foulOutReason(static_cast<int>(readLenient(text({line, PF}))),
+                      static_cast<int>(readLenient(text({line, TF}))), rules(), translate_);
+    //: %1 is why the player is out: "FIBA: 5 fouls" or "2 technical fouls"
+    return filledIn(shown(QT_TRANSLATE_NOOP("Core", "Fouled out (%1)")), {reason});
+}
+
+std::string Game::foulTroubleText(const std::string& fouls, int player, bool out) const {
+    //: %1 is the number of personal fouls the player has
+    const std::string text =
+        filledIn(shown(QT_TRANSLATE_NOOP("Core", "The player has %1")), {fouls});
+    return out ? text + "\n" + fouledOutLine(player) : text;
 }
 
 std::string Game::foulTroubleText(int player, bool wasOut) const {
-    const std::string text = "The player has " + this->text({playerLine(player - 1), PF});
-    return !wasOut && isFouledOut(player) ? text + "\n" + fouledOutLine(player) : text;
+    return foulTroubleText(this->text({playerLine(player - 1), PF}), player,
+                           !wasOut && isFouledOut(player));
 }
 
 } // namespace tallivant

@@ -52,20 +52,25 @@ std::array<int, kQuarters> opponentFoulsByQuarter(const OpponentPlays& plays) {
     return fouls;
 }
 
-std::string opponentWords(const OpponentPlay& play) {
-    switch (play.what) {
+std::string_view opponentWordsText(OpponentWhat what) {
+    switch (what) {
     case OpponentWhat::One:
-        return "1 point";
+        return QT_TRANSLATE_NOOP("Core", "1 point");
     case OpponentWhat::Two:
-        return "2 points";
+        return QT_TRANSLATE_NOOP("Core", "2 points");
     case OpponentWhat::Three:
-        return "3 points";
+        return QT_TRANSLATE_NOOP("Core", "3 points");
     case OpponentWhat::Foul:
-        return "Team foul";
+        return QT_TRANSLATE_NOOP("Core", "Team foul");
     case OpponentWhat::Set:
-        return "Points set to " + std::to_string(play.figure);
+        //: the opponent's points in the quarter set to a figure: %1
+        return QT_TRANSLATE_NOOP("Core", "Points set to %1");
     }
     return {};
+}
+
+std::string opponentWords(const OpponentPlay& play) {
+    return filledIn(opponentWordsText(play.what), {std::to_string(play.figure)});
 }
 
 std::string opponentCode(const OpponentPlay& play) {
@@ -110,20 +115,24 @@ bool readOpponentCode(std::string_view code, OpponentPlay& play) {
 }
 
 std::string ourName(const GameDetails& details) {
-    return details.team.empty() ? "Us" : details.team;
+    return details.team.empty() ? kUs : details.team;
 }
 
 std::string theirName(const GameDetails& details) {
-    return details.opponent.empty() ? "Opponent" : details.opponent;
+    return details.opponent.empty() ? kOpponent : details.opponent;
+}
+
+NoteParts opponentNoteParts(const OpponentPlay& play) {
+    NoteParts parts;
+    if (!play.counted) parts.push_back({QT_TRANSLATE_NOOP("Core", "taken back"), {}});
+    if (play.fromQuarter)
+        parts.push_back({QT_TRANSLATE_NOOP("Core", "from %1"),
+                         std::string(quarterName(*play.fromQuarter)), true});
+    return parts;
 }
 
 std::string opponentNote(const OpponentPlay& play) {
-    std::string note = play.counted ? std::string() : std::string("taken back");
-    if (play.fromQuarter) {
-        if (!note.empty()) note += ", ";
-        note += "from " + std::string(quarterName(*play.fromQuarter));
-    }
-    return note;
+    return noteText(opponentNoteParts(play));
 }
 
 std::vector<PlayRef> bothSidesInOrder(const Plays& ours, const OpponentPlays& theirs) {

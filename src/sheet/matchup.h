@@ -74,16 +74,22 @@ struct PlayRef {
 };
 std::vector<PlayRef> bothSidesInOrder(const Plays& ours, const OpponentPlays& theirs);
 
-// "1 point", "2 points", "3 points", "Team foul", "Points set to 14".
+// "1 point", "2 points", "3 points", "Team foul", "Points set to 14", in English.
 std::string opponentWords(const OpponentPlay& play);
-// "taken back", "from <quarter>" (both joined by ", "), or nothing.
+// The same as a marked text ("Core") to translate: "Points set to %1" fills %1 with the figure.
+std::string_view opponentWordsText(OpponentWhat what);
+// "taken back", "from <quarter>" (both joined by ", "), or nothing, in English.
 std::string opponentNote(const OpponentPlay& play);
+// Its parts, as playNoteParts gives them.
+NoteParts opponentNoteParts(const OpponentPlay& play);
 // The record's "what": "1", "2", "3", "foul", "set 14"; and back (nothing for anything else).
 std::string opponentCode(const OpponentPlay& play);
 bool readOpponentCode(std::string_view code, OpponentPlay& play);
 
 // The names the score line and the report give the sides: the details' names, else "Us" and
-// "Opponent".
+// "Opponent" (kUs, kOpponent: a window shows those translated, and a typed name as it is).
+inline constexpr const char* kUs = QT_TRANSLATE_NOOP("Core", "Us");
+inline constexpr const char* kOpponent = QT_TRANSLATE_NOOP("Core", "Opponent");
 std::string ourName(const GameDetails& details);
 std::string theirName(const GameDetails& details);
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "sheet/columns.h"
+#include "sheet/translatable.h"
 
 namespace tallivant {
 
@@ -31,7 +32,8 @@ struct Play {
 
 using Plays = std::vector<Play>;
 
-// The words a play is shown and exported in, the same in the Plays window and in files.
+// The words a play is shown and exported in: English in files, and each a text marked for
+// translation ("Core") that a window shows translated.
 // The stat in words: "Field goal made", … "Technical foul"; empty for a letter that is no stat.
 std::string_view statWords(char letter);
 // "1st", "2nd", "3rd", "4th", "OT".
@@ -41,8 +43,24 @@ std::string_view quarterName(Quarter quarter);
 std::string withoutAmpersands(std::string_view name);
 // The player as the name button shows the name (withoutAmpersands), "#N" for an empty name.
 std::string shownName(const std::string& name, int player);
-// "taken back", "from <name>", "from <quarter>" (both, given and moved, joined by ", "), or
-// nothing; `names` are the roster's twelve names as typed.
+
+// One part of a play's note: a marked text ("taken back", "from %1") and what fills its %1, a
+// name as it is or, with fillFromCore, a quarter's name (quarterName) to be shown translated.
+struct NotePart {
+    std::string_view text;
+    std::string fill;
+    bool fillFromCore = false;
+};
+using NoteParts = std::vector<NotePart>;
+// Two parts of a note, one after the other: "taken back, from 2nd".
+//: a play's note: %1 its first parts, %2 the next ("taken back, from 2nd")
+inline constexpr const char* kNoteJoin = QT_TRANSLATE_NOOP("Core", "%1, %2");
+// The note's parts in English, joined.
+std::string noteText(const NoteParts& parts);
+// "taken back", "from <name>", "from <quarter>" (both, given and moved), in that order, or
+// none; `names` are the roster's twelve names as typed.
+NoteParts playNoteParts(const Play& play, const std::array<std::string, kPlayers>& names);
+// The parts joined in English, as files hold them.
 std::string playNote(const Play& play, const std::array<std::string, kPlayers>& names);
 
 } // namespace tallivant

@@ -22,16 +22,16 @@ const std::array<Preset, kRulesPresets> kPresets = {{
      "NBA",
      {RulesPreset::Nba, 6, false, false, 2, 0, 5, false, OvertimeFouls::OwnPeriod, 4}},
     {RulesPreset::NcaaMen,
-     "NCAA men",
+     QT_TRANSLATE_NOOP("Core", "NCAA men"),
      {RulesPreset::NcaaMen, 5, true, true, 2, 7, 10, true, OvertimeFouls::WithLastPeriod, 10}},
     {RulesPreset::NcaaWomen,
-     "NCAA women",
+     QT_TRANSLATE_NOOP("Core", "NCAA women"),
      {RulesPreset::NcaaWomen, 5, true, true, 2, 0, 5, false, OvertimeFouls::KeepsPenalty, 5}},
     {RulesPreset::Nfhs,
-     "US high school",
+     QT_TRANSLATE_NOOP("Core", "US high school"),
      {RulesPreset::Nfhs, 5, true, true, 2, 0, 5, false, OvertimeFouls::WithLastPeriod, 5}},
     {RulesPreset::Custom,
-     "Custom",
+     QT_TRANSLATE_NOOP("Core", "Custom"),
      {RulesPreset::Custom, 5, true, true, 2, 0, 5, false, OvertimeFouls::WithLastPeriod, 5}},
 }};
 
@@ -69,18 +69,27 @@ bool rulesValid(const Rules& r) {
 }
 
 std::string periodName(Quarter quarter, const Rules& rules) {
-    static constexpr std::array<std::string_view, kQuarters> kNames = {"1st", "2nd", "3rd", "4th",
-                                                                       "OT"};
+    static constexpr std::array<std::string_view, kQuarters> kNames = {
+        QT_TRANSLATE_NOOP("Core", "1st"), QT_TRANSLATE_NOOP("Core", "2nd"),
+        QT_TRANSLATE_NOOP("Core", "3rd"), QT_TRANSLATE_NOOP("Core", "4th"),
+        QT_TRANSLATE_NOOP("Core", "OT")};
+    static constexpr std::array<std::string_view, 2> kHalves = {
+        QT_TRANSLATE_NOOP("Core", "1st half"), QT_TRANSLATE_NOOP("Core", "2nd half")};
     const auto i = static_cast<std::size_t>(quarter);
     if (i >= kNames.size()) return {};
-    if (rules.halves && i < 2) return std::string(kNames[i]) + " half";
-    return std::string(kNames[i]);
+    return std::string(rules.halves && i < kHalves.size() ? kHalves[i] : kNames[i]);
 }
 
 std::string periodShort(Quarter quarter, const Rules& rules) {
+    static constexpr std::array<std::string_view, kQuarters> kShort = {
+        QT_TRANSLATE_NOOP("Core", "Q1"), QT_TRANSLATE_NOOP("Core", "Q2"),
+        QT_TRANSLATE_NOOP("Core", "Q3"), QT_TRANSLATE_NOOP("Core", "Q4"),
+        QT_TRANSLATE_NOOP("Core", "OT")};
+    static constexpr std::array<std::string_view, 2> kHalves = {QT_TRANSLATE_NOOP("Core", "H1"),
+                                                                QT_TRANSLATE_NOOP("Core", "H2")};
     const int i = static_cast<int>(quarter);
-    if (quarter == Quarter::Overtime) return "OT";
-    return (rules.halves && i < 2 ? "H" : "Q") + std::to_string(i + 1);
+    if (i < 0 || i >= kQuarters) return (rules.halves && i < 2 ? "H" : "Q") + std::to_string(i + 1);
+    return std::string(rules.halves && i < 2 ? kHalves[i] : kShort[i]);
 }
 
 TeamFouls teamFouls(const std::array<int, kQuarters>& fouls, Quarter quarter, const Rules& rules) {
@@ -119,11 +128,17 @@ bool isFouledOut(int personal, int technical, const Rules& rules) {
     return fouls >= rules.foulOut || technical >= rules.technicalsEject;
 }
 
-std::string foulOutReason(int personal, int technical, const Rules& rules) {
+std::string foulOutReason(int personal, int technical, const Rules& rules,
+                          const Translate& translate) {
     const int fouls = personal + (rules.technicalsToFoulOut ? technical : 0);
     if (fouls < rules.foulOut && technical >= rules.technicalsEject)
-        return std::to_string(rules.technicalsEject) + " technical fouls";
-    return std::string(rulesName(rules.preset)) + ": " + std::to_string(rules.foulOut) + " fouls";
+        //: why a player is out: %1 is the number of technical fouls that eject
+        return filledIn(translatedBy(translate, QT_TRANSLATE_NOOP("Core", "%1 technical fouls")),
+                        {std::to_string(rules.technicalsEject)});
+    //: %1 is the rules' name ("FIBA"), %2 the number of fouls that put a player out
+    return filledIn(
+        translatedBy(translate, QT_TRANSLATE_NOOP("Core", "%1: %2 fouls")),
+        {translatedBy(translate, rulesName(rules.preset)), std::to_string(rules.foulOut)});
 }
 
 } // namespace tallivant

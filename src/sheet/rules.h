@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "sheet/columns.h"
+#include "sheet/translatable.h"
 
 namespace tallivant {
 
@@ -41,7 +42,8 @@ struct Rules {
     friend bool operator==(const Rules&, const Rules&) = default;
 };
 
-// "FIBA", "NBA", "NCAA men", "NCAA women", "US high school", "Custom".
+// "FIBA", "NBA", "NCAA men", "NCAA women", "US high school", "Custom": English, as files hold it;
+// a window shows it translated ("Core").
 std::string_view rulesName(RulesPreset preset);
 // The preset's numbers; Custom starts from FIBA's.
 Rules presetRules(RulesPreset preset);
@@ -50,9 +52,10 @@ bool holdsPresetNumbers(const Rules& rules);
 // The numbers make sense: every count from 1 to 99, thresholds in order.
 bool rulesValid(const Rules& rules);
 
-// A quarter line as the rules call it: "1st", "OT"; with halves "1st half", "2nd half".
+// A quarter line as the rules call it: "1st", "OT"; with halves "1st half", "2nd half". English,
+// and each a marked text ("Core") that a window shows translated.
 std::string periodName(Quarter quarter, const Rules& rules);
-// The short form for the strip: "Q3", "OT", "H1".
+// The short form for the strip: "Q3", "OT", "H1"; marked as periodName.
 std::string periodShort(Quarter quarter, const Rules& rules);
 
 // What the next team foul of a side brings the other side.
@@ -69,7 +72,9 @@ TeamFouls teamFouls(const std::array<int, kQuarters>& fouls, Quarter quarter, co
 // A player's fouls against the rules: out at foulOut (technicals counting where they count) or
 // at technicalsEject technicals.
 bool isFouledOut(int personal, int technical, const Rules& rules);
-// "FIBA: 5 fouls", "NBA: 6 fouls", "Custom: 5 fouls", or "2 technical fouls" for an ejection.
-std::string foulOutReason(int personal, int technical, const Rules& rules);
+// "FIBA: 5 fouls", "NBA: 6 fouls", "Custom: 5 fouls", or "2 technical fouls" for an ejection; in
+// English, or in the language `translate` gives.
+std::string foulOutReason(int personal, int technical, const Rules& rules,
+                          const Translate& translate = {});
 
 } // namespace tallivant

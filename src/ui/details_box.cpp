@@ -17,14 +17,11 @@
 #include <QVBoxLayout>
 
 #include "sheet/columns.h"
+#include "ui/text.h"
 
 namespace tallivant::ui {
 
 namespace {
-
-QString q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QLineEdit* line(QWidget* parent, const char* name, const std::string& text, int maxLength) {
     auto* edit = new QLineEdit(QString::fromStdString(text), parent);
@@ -44,11 +41,13 @@ QSpinBox* count(QWidget* parent, const char* name, int from) {
 QString noteOf(RulesPreset preset) {
     switch (preset) {
     case RulesPreset::Nba:
-        return QStringLiteral("All overtime periods count together: the sheet has one overtime "
-                              "line.\nThe last-two-minutes rule needs a clock and is not applied.");
+        return QCoreApplication::translate(
+            "Details", "All overtime periods count together: the sheet has one overtime "
+                       "line.\nThe last-two-minutes rule needs a clock and is not applied.");
     case RulesPreset::NcaaMen:
-        return QStringLiteral("The 1st and 2nd quarter lines are the two halves;\nthe 3rd and "
-                              "4th stay unused.");
+        return QCoreApplication::translate("Details",
+                                           "The 1st and 2nd quarter lines are the two halves;\nthe "
+                                           "3rd and 4th stay unused.");
     default:
         return {};
     }
@@ -60,55 +59,61 @@ DetailsBox::DetailsBox(const GameDetails& details, const std::array<int, kQuarte
                        QWidget* parent)
     : QDialog(parent), shownPoints_(points) {
     setObjectName(QStringLiteral("frmdetails"));
-    setWindowTitle(QLatin1StringView(kTitle));
+    setWindowTitle(QCoreApplication::translate("Details", kTitle));
     auto* form = new QFormLayout;
     team_ = line(this, "txtteam", details.team, 40);
     opponent_ = line(this, "txtopponent", details.opponent, 40);
     const std::string today = QDate::currentDate().toString(Qt::ISODate).toStdString();
     date_ = line(this, "txtdate", details.given() ? details.date : today, 20);
     place_ = line(this, "txtplace", details.place, 60);
-    form->addRow(QStringLiteral("Our &team:"), team_);
-    form->addRow(QStringLiteral("&Opponent:"), opponent_);
-    form->addRow(QStringLiteral("&Date:"), date_);
-    form->addRow(QStringLiteral("&Place:"), place_);
+    form->addRow(QCoreApplication::translate("Details", "Our &team:"), team_);
+    form->addRow(QCoreApplication::translate("Details", "&Opponent:"), opponent_);
+    form->addRow(QCoreApplication::translate("Details", "&Date:"), date_);
+    form->addRow(QCoreApplication::translate("Details", "&Place:"), place_);
 
     preset_ = new QComboBox(this);
     preset_->setObjectName(QStringLiteral("cborules"));
     for (int i = 0; i < kRulesPresets; ++i)
-        preset_->addItem(q(rulesName(static_cast<RulesPreset>(i))));
-    form->addRow(QStringLiteral("&Rules:"), preset_);
+        preset_->addItem(fromCore(rulesName(static_cast<RulesPreset>(i))));
+    form->addRow(QCoreApplication::translate("Details", "&Rules:"), preset_);
     note_ = new QLabel(this);
     note_->setObjectName(QStringLiteral("lblrulesnote"));
     form->addRow(QString(), note_);
 
     foulOut_ = count(this, "spnfoulout", 1);
-    technicalsToFoulOut_ = new QCheckBox(QStringLiteral("Technical fouls count toward it"), this);
+    technicalsToFoulOut_ = new QCheckBox(
+        QCoreApplication::translate("Details", "Technical fouls count toward it"), this);
     technicalsToFoulOut_->setObjectName(QStringLiteral("chktechfoulout"));
     auto* foulOutRow = new QHBoxLayout;
     foulOutRow->addWidget(foulOut_);
     foulOutRow->addWidget(technicalsToFoulOut_);
-    form->addRow(QStringLiteral("Fouls to foul out:"), foulOutRow);
+    form->addRow(QCoreApplication::translate("Details", "Fouls to foul out:"), foulOutRow);
     eject_ = count(this, "spneject", 1);
-    form->addRow(QStringLiteral("Technical fouls that eject:"), eject_);
-    technicalsToTeamFouls_ = new QCheckBox(QStringLiteral("Technical fouls are team fouls"), this);
+    form->addRow(QCoreApplication::translate("Details", "Technical fouls that eject:"), eject_);
+    technicalsToTeamFouls_ = new QCheckBox(
+        QCoreApplication::translate("Details", "Technical fouls are team fouls"), this);
     technicalsToTeamFouls_->setObjectName(QStringLiteral("chktechteam"));
     form->addRow(QString(), technicalsToTeamFouls_);
     oneAndOne_ = count(this, "spnoneandone", 0);
-    oneAndOne_->setSpecialValueText(QStringLiteral("none"));
-    form->addRow(QStringLiteral("One-and-one from team foul:"), oneAndOne_);
+    oneAndOne_->setSpecialValueText(QCoreApplication::translate("Details", "none"));
+    form->addRow(QCoreApplication::translate("Details", "One-and-one from team foul:"), oneAndOne_);
     twoShots_ = count(this, "spntwoshots", 1);
-    form->addRow(QStringLiteral("Two shots from team foul:"), twoShots_);
+    form->addRow(QCoreApplication::translate("Details", "Two shots from team foul:"), twoShots_);
     period_ = new QComboBox(this);
     period_->setObjectName(QStringLiteral("cboperiod"));
-    period_->addItems({QStringLiteral("each quarter"), QStringLiteral("each half")});
-    form->addRow(QStringLiteral("Team fouls start again:"), period_);
+    period_->addItems({QCoreApplication::translate("Details", "each quarter"),
+                       QCoreApplication::translate("Details", "each half")});
+    form->addRow(QCoreApplication::translate("Details", "Team fouls start again:"), period_);
     overtime_ = new QComboBox(this);
     overtime_->setObjectName(QStringLiteral("cboovertime"));
-    overtime_->addItems({QStringLiteral("with the last period"), QStringLiteral("on their own"),
-                         QStringLiteral("on their own; the penalty carries over")});
-    form->addRow(QStringLiteral("Overtime fouls count:"), overtime_);
+    overtime_->addItems(
+        {QCoreApplication::translate("Details", "with the last period"),
+         QCoreApplication::translate("Details", "on their own"),
+         QCoreApplication::translate("Details", "on their own; the penalty carries over")});
+    form->addRow(QCoreApplication::translate("Details", "Overtime fouls count:"), overtime_);
     overtimeTwoShots_ = count(this, "spnottwoshots", 1);
-    form->addRow(QStringLiteral("Overtime: two shots from:"), overtimeTwoShots_);
+    form->addRow(QCoreApplication::translate("Details", "Overtime: two shots from:"),
+                 overtimeTwoShots_);
 
     auto* pointsRow = new QHBoxLayout;
     for (int i = 0; i < kQuarters; ++i) {
@@ -121,7 +126,7 @@ DetailsBox::DetailsBox(const GameDetails& details, const std::array<int, kQuarte
         pointsRow->addWidget(pointLabels_[i]);
         pointsRow->addWidget(points_[i]);
     }
-    form->addRow(QStringLiteral("Opponent's points:"), pointsRow);
+    form->addRow(QCoreApplication::translate("Details", "Opponent's points:"), pointsRow);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -165,7 +170,9 @@ void DetailsBox::showRules(const Rules& rules) {
 void DetailsBox::showPeriodNames() {
     const Rules now = rules();
     for (int i = 0; i < kQuarters; ++i)
-        pointLabels_[i]->setText(q(periodName(static_cast<Quarter>(i), now)) + QLatin1Char(':'));
+        //: %1 is a period's name ("1st", "2nd half", "OT") before its points
+        pointLabels_[i]->setText(QCoreApplication::translate("Details", "%1:")
+                                     .arg(fromCore(periodName(static_cast<Quarter>(i), now))));
 }
 
 Rules DetailsBox::rules() const {

@@ -32,7 +32,7 @@ public:
     // The figure typed for each quarter; nothing where the field was left as it was.
     std::array<std::optional<int>, kQuarters> points() const;
 
-    static constexpr const char* kTitle = "Game details";
+    static constexpr const char* kTitle = QT_TRANSLATE_NOOP("Details", "Game details");
 
 private:
     void presetChosen();

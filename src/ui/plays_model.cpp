@@ -18,10 +18,31 @@ namespace {
 // Grey, yet readable at 4.5 to 1 on the white and the alternate rows.
 constexpr unsigned kNotCountedGrey = 0x707070;
 
-constexpr std::array<const char*, PlaysModel::kColumnCount> kTitles = {"#",      "Time", "Quarter",
-                                                                       "Player", "Stat", "Note"};
+constexpr std::array<const char*, PlaysModel::kColumnCount> kTitles = {
+    QT_TRANSLATE_NOOP("Plays", "#"),       QT_TRANSLATE_NOOP("Plays", "Time"),
+    QT_TRANSLATE_NOOP("Plays", "Quarter"), QT_TRANSLATE_NOOP("Plays", "Player"),
+    QT_TRANSLATE_NOOP("Plays", "Stat"),    QT_TRANSLATE_NOOP("Plays", "Note")};
 constexpr std::array<const char*, kQuarters> kQuarterSpoken = {
-    "first quarter", "second quarter", "third quarter", "fourth quarter", "overtime"};
+    QT_TRANSLATE_NOOP("Plays", "first quarter"), QT_TRANSLATE_NOOP("Plays", "second quarter"),
+    QT_TRANSLATE_NOOP("Plays", "third quarter"), QT_TRANSLATE_NOOP("Plays", "fourth quarter"),
+    QT_TRANSLATE_NOOP("Plays", "overtime")};
+
+// A play's note in the scorer's language: each part translated and filled, then joined.
+QString shownNote(const NoteParts& parts) {
+    QString note;
+    for (const NotePart& part : parts) {
+        QString text = fromCore(part.text);
+        if (text.contains(QLatin1String("%1")))
+            text = text.arg(part.fillFromCore ? fromCore(part.fill) : q(part.fill));
+        note = note.isEmpty() ? text : fromCore(kNoteJoin).arg(note, text);
+    }
+    return note;
+}
+
+// The opponent as their plays show them: the name typed in the details, else "Opponent".
+QString shownTheirName(const GameDetails& details) {
+    return details.opponent.empty() ? fromCore(kOpponent) : q(details.opponent);
+}
 
 // Identical in what a correction never changes: a play of another list is not the same play.
 bool samePlay(const Play& a, const Play& b) {
@@ -50,7 +71,7 @@ PlaysModel::PlaysModel(const Game& game, QObject* parent)
 void PlaysModel::showFromScratch() {
     shown_ = game_.plays();
     theirs_ = game_.matchup().opponent;
-    theirName_ = q(theirName(game_.matchup().details));
+    theirName_ = shownTheirName(game_.matchup().details);
     order_ = bothSidesInOrder(shown_, theirs_);
 }
 
@@ -82,16 +103,16 @@ QString PlaysModel::text(const Play& p, int column) const {
     case Time:
         return q(p.time);
     case QuarterColumn:
-        return q(quarterName(p.quarter));
+        return fromCore(quarterName(p.quarter));
     case Player:
         return q(shownName(game_.name(p.player), p.player));
     case Stat:
-        return q(statWords(p.letter));
+        return fromCore(statWords(p.letter));
     case Note: {
         std::array<std::string, kPlayers> names;
         for (int n = 1; n <= kPlayers; ++n)
             names[n - 1] = game_.name(n);
-        return q(playNote(p, names));
+        return shownNote(playNoteParts(p, names));
     }
     default:
         return {};
@@ -105,13 +126,14 @@ QString PlaysModel::text(const OpponentPlay& p, int column) const {
     case Time:
         return q(p.time);
     case QuarterColumn:
-        return q(quarterName(p.quarter));
+        return fromCore(quarterName(p.quarter));
     case Player:
-        return q(theirName(game_.matchup().details));
+        return shownTheirName(game_.matchup().details);
     case Stat:
-        return q(opponentWords(p));
+        return p.what == OpponentWhat::Set ? fromCore(opponentWordsText(p.what)).arg(p.figure)
+                                           : fromCore(opponentWordsText(p.what));
     case Note:
-        return q(opponentNote(p));
+        return shownNote(opponentNoteParts(p));
     default:
         return {};
     }
@@ -128,12 +150,18 @@ QString PlaysModel::spokenRow(int row) const {
     const Entry e = entryAt(row);
     const Quarter quarter = e.theirs ? theirs_[static_cast<std::size_t>(e.index)].quarter
                                      : shown_[static_cast<std::size_t>(e.index)].quarter;
-    QString spoken = QStringLiteral("Play %1, %2, %3, %4, %5")
-                         .arg(text(row, Number), text(row, Time),
-                              QLatin1StringView(kQuarterSpoken[static_cast<int>(quarter)]),
-                              text(row, Player), text(row, Stat));
+    const QString spokenQuarter =
+        QCoreApplication::translate("Plays", kQuarterSpoken[static_cast<int>(quarter)]);
     const QString note = text(row, Note);
-    return note.isEmpty() ? spoken : spoken + QStringLiteral(", ") + note;
+    if (note.isEmpty())
+        //: %1 the play's number, %2 its time, %3 its quarter, %4 the player, %5 the stat
+        return QCoreApplication::translate("Plays", "Play %1, %2, %3, %4, %5")
+            .arg(text(row, Number), text(row, Time), spokenQuarter, text(row, Player),
+                 text(row, Stat));
+    //: as without a note, and %6 the play's note ("taken back")
+    return QCoreApplication::translate("Plays", "Play %1, %2, %3, %4, %5, %6")
+        .arg(text(row, Number), text(row, Time), spokenQuarter, text(row, Player), text(row, Stat),
+             note);
 }
 
 QVariant PlaysModel::data(const QModelIndex& index, int role) const {
@@ -159,7 +187,7 @@ QVariant PlaysModel::headerData(int section, Qt::Orientation orientation, int ro
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= kColumnCount)
         return {};
-    return QLatin1StringView(kTitles[section]);
+    return QCoreApplication::translate("Plays", kTitles[section]);
 }
 
 void PlaysModel::playsChanged() {
@@ -189,7 +217,7 @@ void PlaysModel::playsChanged() {
     }
     if (first >= 0) emit dataChanged(index(first, 0), index(last, kColumnCount - 1));
     // The game details named the opponent anew.
-    if (const QString name = q(theirName(game_.matchup().details)); name != theirName_) {
+    if (const QString name = shownTheirName(game_.matchup().details); name != theirName_) {
         theirName_ = name;
         if (!order_.empty()) emit dataChanged(index(0, Player), index(rowCount() - 1, Player));
     }

@@ -24,6 +24,7 @@
 #include "ui/button_row.h"
 #include "ui/layout.h"
 #include "ui/plays_model.h"
+#include "ui/text.h"
 #include "ui/window_place.h"
 
 namespace tallivant::ui {
@@ -152,12 +153,12 @@ PlaysWindow::PlaysWindow(Game& game, Dialogs& dialogs, std::function<Quarter()> 
     : QWidget(parent, Qt::Window), game_(game), dialogs_(dialogs),
       currentQuarter_(std::move(currentQuarter)), corrected_(std::move(corrected)) {
     setObjectName(QStringLiteral("plays"));
-    setWindowTitle(QStringLiteral("Plays"));
+    setWindowTitle(QCoreApplication::translate("Plays", "Plays"));
 
     model_ = new PlaysModel(game_, this);
     table_ = new Table(this);
     table_->setObjectName(QStringLiteral("playsTable"));
-    table_->setAccessibleName(QStringLiteral("Plays, newest first"));
+    table_->setAccessibleName(QCoreApplication::translate("Plays", "Plays, newest first"));
     table_->setModel(model_);
     table_->setItemDelegate(new Cell(table_));
     table_->setVerticalScrollBar(new ScrollBar(Qt::Vertical, table_));
@@ -171,15 +172,19 @@ PlaysWindow::PlaysWindow(Game& game, Dialogs& dialogs, std::function<Quarter()> 
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    // Fixed widths: measuring the contents would read every play at every stat.
+    // Fixed widths: measuring the contents would read every play at every stat. The widest
+    // stat and note in the scorer's language.
     const QFontMetrics fm = fontMetrics();
+    const QString widestNote =
+        fromCore(kNoteJoin).arg(fromCore("taken back"), fromCore("from %1").arg(fromCore("4th")));
     const int pad = 16;
     const int widths[] = {fm.horizontalAdvance(QStringLiteral("9999")) + pad,
                           fm.horizontalAdvance(QStringLiteral("00:00:00")) + pad,
-                          fm.horizontalAdvance(QStringLiteral("Quarter")) + pad,
+                          fm.horizontalAdvance(QCoreApplication::translate("Plays", "Quarter")) +
+                              pad,
                           fm.averageCharWidth() * 16 + pad,
-                          fm.horizontalAdvance(QStringLiteral("Three-pointer missed")) + pad,
-                          fm.horizontalAdvance(QStringLiteral("taken back, from 4th")) + pad};
+                          fm.horizontalAdvance(fromCore(statWords('r'))) + pad,
+                          fm.horizontalAdvance(widestNote) + pad};
     QHeaderView* header = table_->horizontalHeader();
     header->setHighlightSections(false);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -188,15 +193,19 @@ PlaysWindow::PlaysWindow(Game& game, Dialogs& dialogs, std::function<Quarter()> 
         header->resizeSection(c, widths[c]);
 
     std::vector<QPushButton*> made;
-    QHBoxLayout* buttons = buttonRow<PlaysWindow>(
-        this, KeyWindow::Plays,
-        {{"Remove", "playsRemove", KeyAction::Remove, &PlaysWindow::remove},
-         {"Put back", "playsPutBack", KeyAction::PutBack, &PlaysWindow::putBack},
-         {"Give to...", "playsGiveTo", KeyAction::GiveTo, &PlaysWindow::giveTo},
-         {"Quarter...", "playsQuarter", KeyAction::MoveToQuarter, &PlaysWindow::moveToQuarter}},
-        {{KeyAction::Newest, &PlaysWindow::showNewest},
-         {KeyAction::Oldest, &PlaysWindow::showOldest}},
-        "playsClose", made);
+    QHBoxLayout* buttons =
+        buttonRow<PlaysWindow>(this, KeyWindow::Plays,
+                               {{QT_TRANSLATE_NOOP("Plays", "Remove"), "playsRemove",
+                                 KeyAction::Remove, &PlaysWindow::remove},
+                                {QT_TRANSLATE_NOOP("Plays", "Put back"), "playsPutBack",
+                                 KeyAction::PutBack, &PlaysWindow::putBack},
+                                {QT_TRANSLATE_NOOP("Plays", "Give to..."), "playsGiveTo",
+                                 KeyAction::GiveTo, &PlaysWindow::giveTo},
+                                {QT_TRANSLATE_NOOP("Plays", "Quarter..."), "playsQuarter",
+                                 KeyAction::MoveToQuarter, &PlaysWindow::moveToQuarter}},
+                               {{KeyAction::Newest, &PlaysWindow::showNewest},
+                                {KeyAction::Oldest, &PlaysWindow::showOldest}},
+                               "playsClose", made);
     remove_ = made[0];
     putBack_ = made[1];
     giveTo_ = made[2];
@@ -330,7 +339,9 @@ void PlaysWindow::giveTo() {
     for (int player = 1; player <= kPlayers; ++player)
         names.push_back(shownName(game_.name(player), player));
     const int own = game_.plays()[static_cast<std::size_t>(plays.front())].player;
-    const std::optional<int> chosen = dialogs_.choose(kGiveText, kGiveTitle, names, own - 1);
+    const std::optional<int> chosen = dialogs_.choose(
+        QCoreApplication::translate("Plays", kGiveText).toStdString(),
+        QCoreApplication::translate("Plays", kGiveTitle).toStdString(), names, own - 1);
     if (chosen) {
         game_.givePlays(plays, *chosen + 1);
         afterCorrection();
@@ -343,9 +354,11 @@ void PlaysWindow::moveToQuarter() {
     if (plays.empty()) return;
     std::vector<std::string> quarters;
     for (int q = 0; q < kQuarters; ++q)
-        quarters.emplace_back(quarterName(static_cast<Quarter>(q)));
+        quarters.push_back(fromCore(quarterName(static_cast<Quarter>(q))).toStdString());
     const std::optional<int> chosen =
-        dialogs_.choose(kQuarterText, kQuarterTitle, quarters, static_cast<int>(currentQuarter_()));
+        dialogs_.choose(QCoreApplication::translate("Plays", kQuarterText).toStdString(),
+                        QCoreApplication::translate("Plays", kQuarterTitle).toStdString(), quarters,
+                        static_cast<int>(currentQuarter_()));
     if (chosen) {
         if (!plays.ours.empty()) game_.movePlays(plays.ours, static_cast<Quarter>(*chosen));
         if (!plays.theirs.empty())

@@ -53,10 +53,13 @@ public:
     };
     Selection selectedPlays() const;
 
-    static constexpr const char* kGiveTitle = "Give to";
-    static constexpr const char* kGiveText = "Give the selected plays to:";
-    static constexpr const char* kQuarterTitle = "Quarter";
-    static constexpr const char* kQuarterText = "Move the selected plays to:";
+    // Marked in the context "Plays", shown translated.
+    static constexpr const char* kGiveTitle = QT_TRANSLATE_NOOP("Plays", "Give to");
+    static constexpr const char* kGiveText =
+        QT_TRANSLATE_NOOP("Plays", "Give the selected plays to:");
+    static constexpr const char* kQuarterTitle = QT_TRANSLATE_NOOP("Plays", "Quarter");
+    static constexpr const char* kQuarterText =
+        QT_TRANSLATE_NOOP("Plays", "Move the selected plays to:");
 
 private:
     void remove();

@@ -183,10 +183,11 @@ bool QtDialogs::okCancel(const std::string& text, const std::string& title) {
 UnsavedAnswer QtDialogs::saveDiscardCancel(const std::string& text, const std::string& title) {
     QMessageBox box(QMessageBox::Warning, q(title), q(text), QMessageBox::NoButton, owner());
     QPushButton* save = box.addButton(QMessageBox::Save);
-    save->setText(QStringLiteral("&Save"));
-    box.addButton(QMessageBox::Discard)->setText(QStringLiteral("&Discard"));
+    save->setText(QCoreApplication::translate("Dialogs", "&Save"));
+    box.addButton(QMessageBox::Discard)
+        ->setText(QCoreApplication::translate("Dialogs", "&Discard"));
     QPushButton* cancel = box.addButton(QMessageBox::Cancel);
-    cancel->setText(QStringLiteral("Cancel"));
+    cancel->setText(QCoreApplication::translate("Dialogs", "Cancel"));
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);
     switch (box.exec()) {
@@ -203,8 +204,10 @@ bool QtDialogs::restoreOrDiscard(const std::string& text, const std::string& inf
                                  const std::string& title) {
     QMessageBox box(QMessageBox::Question, q(title), q(text), QMessageBox::NoButton, owner());
     box.setInformativeText(q(informative));
-    QPushButton* restore = box.addButton(QStringLiteral("&Restore"), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
+    QPushButton* restore =
+        box.addButton(QCoreApplication::translate("Dialogs", "&Restore"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QCoreApplication::translate("Dialogs", "&Discard"),
+                                         QMessageBox::DestructiveRole);
     box.setDefaultButton(restore);
     // Escape or a closed box keeps the game: only Discard sets it aside.
     box.setEscapeButton(restore);

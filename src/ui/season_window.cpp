@@ -53,8 +53,12 @@ public:
         const bool team = index.row() == static_cast<int>(season_.players.size());
         const SeasonLine& line = team ? season_.team : season_.players[index.row()];
         switch (role) {
-        case Qt::DisplayRole:
-            return q(seasonRowTexts(line, separator_, kNoAttemptsShown)[index.column()]);
+        case Qt::DisplayRole: {
+            const QString text =
+                q(seasonRowTexts(line, separator_, kNoAttemptsShown)[index.column()]);
+            // The team's line is named by the core ("Team"); a player by the name typed.
+            return team && index.column() == 0 ? fromCore(text.toStdString()) : text;
+        }
         case kSortRole:
             if (index.column() == 0) return q(line.player);
             return seasonValue(line, index.column());
@@ -76,7 +80,7 @@ public:
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-            return q(kSeasonHeaders[section]);
+            return fromCore(kSeasonHeaders[section]);
         return QAbstractTableModel::headerData(section, orientation, role);
     }
 
@@ -138,7 +142,7 @@ protected:
 SeasonWindow::SeasonWindow(Season season, Dialogs& dialogs, FilesHost& host, QWidget* parent)
     : QWidget(parent, Qt::Window), season_(std::move(season)), dialogs_(dialogs), host_(host) {
     setObjectName(QStringLiteral("season"));
-    setWindowTitle(QString::fromUtf8(SeasonCommands::kTitle));
+    setWindowTitle(QCoreApplication::translate("Season", SeasonCommands::kTitle));
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* model = new SeasonModel(season_, this);
@@ -146,7 +150,7 @@ SeasonWindow::SeasonWindow(Season season, Dialogs& dialogs, FilesHost& host, QWi
     sorted_->setSourceModel(model);
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("seasonTable"));
-    table_->setAccessibleName(QString::fromUtf8(SeasonCommands::kTitle));
+    table_->setAccessibleName(QCoreApplication::translate("Season", SeasonCommands::kTitle));
     table_->setHorizontalHeader(new Header(Qt::Horizontal, table_));
     table_->setModel(sorted_);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -163,9 +167,11 @@ SeasonWindow::SeasonWindow(Season season, Dialogs& dialogs, FilesHost& host, QWi
     std::vector<QPushButton*> made;
     QHBoxLayout* buttons = buttonRow<SeasonWindow>(
         this, KeyWindow::Season,
-        {{"Print", "seasonPrint", std::nullopt, &SeasonWindow::print},
-         {"Save as PDF", "seasonPdf", std::nullopt, &SeasonWindow::savePdf},
-         {"Export CSV", "seasonCsv", std::nullopt, &SeasonWindow::exportCsv}},
+        {{QT_TRANSLATE_NOOP("Season", "Print"), "seasonPrint", std::nullopt, &SeasonWindow::print},
+         {QT_TRANSLATE_NOOP("Season", "Save as PDF"), "seasonPdf", std::nullopt,
+          &SeasonWindow::savePdf},
+         {QT_TRANSLATE_NOOP("Season", "Export CSV"), "seasonCsv", std::nullopt,
+          &SeasonWindow::exportCsv}},
         {}, "seasonClose", made);
     auto* layout = new QVBoxLayout(this);
     // The players take whatever room the games' list leaves.
@@ -191,10 +197,10 @@ int SeasonWindow::addGames(QVBoxLayout* layout) {
     record->setObjectName(QStringLiteral("seasonRecord"));
     games_ = new QTableWidget(static_cast<int>(season_.games.size()), kSeasonGameColumns, this);
     games_->setObjectName(QStringLiteral("seasonGames"));
-    games_->setAccessibleName(QStringLiteral("Games"));
+    games_->setAccessibleName(QCoreApplication::translate("Season", "Games"));
     QStringList headers;
     for (const std::string_view header : kSeasonGameHeaders)
-        headers << q(std::string(header));
+        headers << fromCore(header);
     games_->setHorizontalHeaderLabels(headers);
     for (int r = 0; r < games_->rowCount(); ++r) {
         const auto texts = seasonGameTexts(season_.games[r]);
@@ -239,10 +245,12 @@ void SeasonWindow::print() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString::fromUtf8(kSeasonJobTitle));
     QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Print the season totals"));
+    dialog.setWindowTitle(QCoreApplication::translate("Season", "Print the season totals"));
     if (dialog.exec() != QDialog::Accepted) return;
     if (!printSeason(season_, seasonDate(), printer))
-        dialogs_.message(kPrintErrorText, kPrintErrorTitle, Icon::Critical);
+        dialogs_.message(QCoreApplication::translate("Report", kPrintErrorText).toStdString(),
+                         QCoreApplication::translate("Report", kPrintErrorTitle).toStdString(),
+                         Icon::Critical);
 }
 
 void SeasonWindow::savePdf() {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "support/game_fixture.h"
 
 using namespace tallivant;
@@ -179,6 +181,67 @@ TEST_F(OpponentSide, TheFoulThatPutsAPlayerOutSaysSoUnderTheRulesChosen) {
     stat(9, 't');
     EXPECT_TRUE(game.isFouledOut(9));
     EXPECT_EQ(dialogs.shown.size(), boxes);
+}
+
+// Given a language, the game's own boxes show in it: each text translated whole, then its data
+// filled in (a name holding a marker stays as it is); the notes' parts translate one by one and
+// give the English note that files hold when joined untranslated.
+TEST_F(OpponentSide, BoxesAndNotesAreTranslatedWholeThenFilled) {
+    const std::map<std::string, std::string, std::less<>> german = {
+        {"Please select player first.", "Bitte zuerst einen Spieler wählen."},
+        {"Error!", "Fehler!"},
+        {"Foul trouble", "Foulprobleme"},
+        {"The player has %1", "%1 Fouls hat der Spieler"},
+        {"Fouled out (%1)", "Ausgeschieden (%1)"},
+        {"%1: %2 fouls", "%2 Fouls nach %1"},
+        {"%1 technical fouls", "%1 technische Fouls"},
+        {"Custom", "Eigene"},
+    };
+    game.setTranslate([&german](std::string_view english) {
+        const auto at = german.find(english);
+        return at == german.end() ? std::string(english) : at->second;
+    });
+    game.deselect();
+    click('c');
+    GameDetails custom;
+    custom.rules = presetRules(RulesPreset::Custom);
+    custom.rules.technicalsToFoulOut = false;
+    game.setDetails(custom);
+    for (const char letter : {'t', 'm', 'm'})
+        stat(5, letter);
+    for (const char letter : {'t', 'm', 'm', 'm', 'm', 'm'})
+        stat(4, letter);
+    ASSERT_EQ(dialogs.shown.size(), 4u);
+    EXPECT_EQ(dialogs.shown[0].text, "Bitte zuerst einen Spieler wählen.");
+    EXPECT_EQ(dialogs.shown[0].title, "Fehler!");
+    EXPECT_EQ(dialogs.shown[1].text, "3 Fouls hat der Spieler");
+    EXPECT_EQ(dialogs.shown[1].title, "Foulprobleme");
+    EXPECT_EQ(dialogs.shown[3].text,
+              "5 Fouls hat der Spieler\nAusgeschieden (5 Fouls nach Eigene)");
+    // A technical and a foul given to player 5 put him out on two technicals.
+    EXPECT_TRUE(game.givePlays({3, 8}, 5));
+    EXPECT_EQ(dialogs.shown.back().text,
+              "3 Fouls hat der Spieler\nAusgeschieden (2 technische Fouls)");
+
+    Play play = game.plays()[1];
+    play.counted = false;
+    play.fromPlayer = 5;
+    play.fromQuarter = Q::Fourth;
+    const NoteParts parts = playNoteParts(play, {"", "", "", "", "50%2 &Ann"});
+    ASSERT_EQ(parts.size(), 3u);
+    EXPECT_EQ(parts[1].fill, "50%2 Ann");
+    EXPECT_FALSE(parts[1].fillFromCore);
+    EXPECT_EQ(parts[2].fill, "4th");
+    EXPECT_TRUE(parts[2].fillFromCore);
+    EXPECT_EQ(noteText(parts), "taken back, from 50%2 Ann, from 4th");
+    OpponentPlay theirs;
+    theirs.what = OpponentWhat::Set;
+    theirs.figure = 14;
+    theirs.fromQuarter = Q::First;
+    EXPECT_EQ(opponentWordsText(theirs.what), std::string_view("Points set to %1"));
+    EXPECT_EQ(opponentNote(theirs), "from 1st");
+    EXPECT_EQ(spokenLine(playerLine(2)), "Player 3");
+    EXPECT_EQ(spokenLineText(kTotalsLine), std::string_view("Game totals"));
 }
 
 } // namespace
