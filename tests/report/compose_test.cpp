@@ -101,7 +101,7 @@ TEST_F(ReportText, LongerNamePushesTheRestOfItsLineDownInBothTables) {
     const std::vector<std::string> expected = expectedReport(game); // player 2 unnamed
     game.setName(2, longName);
     const std::vector<std::string> lines = render();
-    ASSERT_EQ(lines.size(), 47u);
+    ASSERT_EQ(lines.size(), 46u);
     // Player 2's lines: the name alone, then the values from column 21 on the next line.
     EXPECT_EQ(lines[3], "  " + longName);
     EXPECT_EQ(lines[4], std::string(20, ' ') + expected[3].substr(20));
@@ -120,7 +120,7 @@ TEST_F(ReportText, NamesAreMeasuredInCharactersNotBytes) {
     game.setName(1, "Zoë Müller-Ångström"); // 19 characters, more bytes
     game.setName(2, "Zoë Müller-Ångströ");  // 18 characters
     const std::vector<std::string> lines = render();
-    ASSERT_EQ(lines.size(), 47u); // player 1 is pushed in both tables
+    ASSERT_EQ(lines.size(), 46u); // player 1 is pushed in both tables
     EXPECT_EQ(lines[2], "  Zoë Müller-Ångström");
     EXPECT_EQ(lines[3].substr(0, 21), std::string(20, ' ') + "0");
     EXPECT_EQ(lines[4].substr(0, 25), "  Zoë Müller-Ångströ0");
@@ -292,3 +292,33 @@ TEST(ReportPlacement, SumsOfFractionalWidthsEndingOnAColumnStayOnTheLine) {
 }
 
 } // namespace
+
+// The report's own words come from ReportWords, which never sees a name: a player called as a
+// heading is, or a named side, prints as typed. Words as long as "<...>" still leave the values in
+// their columns (the labels fit before them).
+TEST(ReportWordsTest, OnlyTheReportsOwnWordsAreTranslated) {
+    FakeDialogs dialogs;
+    Game game(dialogs);
+    game.setName(1, "Name");
+    game.setName(2, "Points");
+    Rules halves;
+    halves.halves = true;
+    game.setMatchup({{"", "Game Totals", "", "", halves}, {}});
+    const ReportWords bracketed = [](const char* english) {
+        return "<" + std::string(english) + ">";
+    };
+    const std::vector<std::string> lines = renderText(composeReport(game, bracketed));
+    ASSERT_EQ(lines.size(), 46u);
+    EXPECT_EQ(lines[0], "  <Us> 0 : 0 Game Totals   (<1st half> 0-0, <2nd half> 0-0)");
+    EXPECT_EQ(lines[2].substr(0, 10), "  <Name>  ");
+    EXPECT_EQ(lines[4].substr(0, 8), "  Name  ");
+    EXPECT_EQ(lines[5].substr(0, 10), "  Points  ");
+    EXPECT_EQ(lines[16].substr(0, 20), "  <1st Qtr Totals>  ");
+    EXPECT_EQ(lines[20].substr(0, 19), "  <Overtime Totals>");
+    EXPECT_EQ(lines[22].substr(0, 17), "  <Game Totals>  ");
+    EXPECT_EQ(lines[25], "  <Name>            REB    AST    TO      STL     BLK       PF       TF"
+                         "          <Points>");
+    // The English words given back are the report as it always was.
+    const ReportWords english = [](const char* text) { return std::string(text); };
+    EXPECT_EQ(renderText(composeReport(game, english)), renderText(composeReport(game)));
+}
