@@ -101,7 +101,7 @@ TEST_F(ReportText, LongerNamePushesTheRestOfItsLineDownInBothTables) {
     const std::vector<std::string> expected = expectedReport(game); // player 2 unnamed
     game.setName(2, longName);
     const std::vector<std::string> lines = render();
-    ASSERT_EQ(lines.size(), 46u);
+    ASSERT_EQ(lines.size(), 47u);
     // Player 2's lines: the name alone, then the values from column 21 on the next line.
     EXPECT_EQ(lines[3], "  " + longName);
     EXPECT_EQ(lines[4], std::string(20, ' ') + expected[3].substr(20));
@@ -120,7 +120,7 @@ TEST_F(ReportText, NamesAreMeasuredInCharactersNotBytes) {
     game.setName(1, "Zoë Müller-Ångström"); // 19 characters, more bytes
     game.setName(2, "Zoë Müller-Ångströ");  // 18 characters
     const std::vector<std::string> lines = render();
-    ASSERT_EQ(lines.size(), 46u); // player 1 is pushed in both tables
+    ASSERT_EQ(lines.size(), 47u); // player 1 is pushed in both tables
     EXPECT_EQ(lines[2], "  Zoë Müller-Ångström");
     EXPECT_EQ(lines[3].substr(0, 21), std::string(20, ' ') + "0");
     EXPECT_EQ(lines[4].substr(0, 25), "  Zoë Müller-Ångströ0");
@@ -291,12 +291,9 @@ TEST(ReportPlacement, SumsOfFractionalWidthsEndingOnAColumnStayOnTheLine) {
     EXPECT_EQ(placed[0].back().text, "y");
 }
 
-} // namespace
-
-// The report's own words come from ReportWords, which never sees a name: a player called as a
-// heading is, or a named side, prints as typed. Words as long as "<...>" still leave the values in
-// their columns (the labels fit before them).
-TEST(ReportWordsTest, OnlyTheReportsOwnWordsAreTranslated) {
+// The report's own words come from ReportWords, which never sees a name: a player or a side named
+// like one of the words prints as typed.
+TEST(ReportLanguage, OnlyTheReportsOwnWordsAreTranslated) {
     FakeDialogs dialogs;
     Game game(dialogs);
     game.setName(1, "Name");
@@ -322,3 +319,5 @@ TEST(ReportWordsTest, OnlyTheReportsOwnWordsAreTranslated) {
     const ReportWords english = [](const char* text) { return std::string(text); };
     EXPECT_EQ(renderText(composeReport(game, english)), renderText(composeReport(game)));
 }
+
+} // namespace
