@@ -10,6 +10,7 @@
 #include "formats/score.h"
 #include "report/place.h"
 #include "sheet/plays.h"
+#include "sheet/translatable.h"
 
 namespace tallivant {
 namespace {
@@ -59,12 +60,21 @@ constexpr std::array<Cell, 8> kOthers = {{
 }};
 // The points total of the game totals line stands one column left of the points above it.
 constexpr int kTotalPointsColumn = 72;
+// "Points" is a word; the abbreviations before it, spaced to stand over their columns, are not.
 constexpr std::string_view kOthersHeading =
-    "REB    AST    TO      STL     BLK       PF       TF          Points";
+    "REB    AST    TO      STL     BLK       PF       TF          ";
+constexpr const char* kPointsHeading = QT_TRANSLATE_NOOP("Core", "Points");
+constexpr const char* kNameHeading = QT_TRANSLATE_NOOP("Core", "Name");
 
-constexpr std::array<std::string_view, kQuarters> kQuarterLabels = {
-    "1st Qtr Totals", "2nd Qtr Totals", "3rd Qtr Totals", "4th Qtr Totals", "Overtime Totals"};
-constexpr std::string_view kTotalsLabel = "Game Totals";
+constexpr std::array<const char*, kQuarters> kQuarterLabels = {
+    QT_TRANSLATE_NOOP("Core", "1st Qtr Totals"), QT_TRANSLATE_NOOP("Core", "2nd Qtr Totals"),
+    QT_TRANSLATE_NOOP("Core", "3rd Qtr Totals"), QT_TRANSLATE_NOOP("Core", "4th Qtr Totals"),
+    QT_TRANSLATE_NOOP("Core", "Overtime Totals")};
+constexpr const char* kTotalsLabel = QT_TRANSLATE_NOOP("Core", "Game Totals");
+
+std::string word(const ReportWords& words, const char* english) {
+    return words ? words(english) : std::string(english);
+}
 
 ReportLine rule(int firstRun, int secondRun) {
     return {{kNameColumn, std::string(firstRun, '-')},
@@ -84,18 +94,19 @@ ReportLine valueLine(const Game& game, std::string label, int line,
 }
 
 template <std::size_t N>
-void appendTable(std::vector<ReportLine>& out, const Game& game, ReportLine heading,
-                 ReportLine lineRule, ReportLine totalsRule, const std::array<Cell, N>& cells) {
+void appendTable(std::vector<ReportLine>& out, const Game& game, const ReportWords& words,
+                 ReportLine heading, ReportLine lineRule, ReportLine totalsRule,
+                 const std::array<Cell, N>& cells) {
     out.push_back(std::move(heading));
     out.push_back(std::move(lineRule));
     for (int player = 1; player <= kPlayers; ++player)
         out.push_back(
             valueLine(game, withoutAmpersands(game.name(player)), playerLine(player - 1), cells));
     for (int q = 0; q < kQuarters; ++q)
-        out.push_back(valueLine(game, std::string(kQuarterLabels[q]),
+        out.push_back(valueLine(game, word(words, kQuarterLabels[q]),
                                 quarterLine(static_cast<Quarter>(q)), cells));
     out.push_back(std::move(totalsRule));
-    out.push_back(valueLine(game, std::string(kTotalsLabel), kTotalsLine, cells));
+    out.push_back(valueLine(game, word(words, kTotalsLabel), kTotalsLine, cells));
 }
 
 // The text cut to `most` characters, the last of them "…"; UTF-8 characters stay whole.
@@ -116,7 +127,7 @@ std::string dateAndPlace(const GameDetails& details) {
 
 } // namespace
 
-std::vector<ReportLine> composeHeading(const Game& game) {
+std::vector<ReportLine> composeHeading(const Game& game, const ReportWords& words) {
     const Matchup& matchup = game.matchup();
     const GameDetails& details = matchup.details;
     if (!details.given()) return {};
@@ -129,13 +140,19 @@ std::vector<ReportLine> composeHeading(const Game& game) {
     std::string periods;
     for (const PeriodScore& p : score.periods) {
         periods += periods.empty() ? "(" : ", ";
-        if (details.rules.halves || p.quarter == Quarter::Overtime) periods += p.name + " ";
+        if (details.rules.halves || p.quarter == Quarter::Overtime)
+            periods += word(words, p.name.c_str()) + " ";
         periods += scoreText(p.ours) + "-" + std::to_string(p.theirs);
     }
     if (!periods.empty()) periods += ")";
 
-    std::vector<std::string> parts = {ourName(details) + " " + scoreText(score.ours) + " : " +
-                                          std::to_string(score.theirs) + " " + theirName(details),
+    // A side the scorer left unnamed goes by the core's word for it, in the reader's words.
+    const std::string us =
+        details.team.empty() ? word(words, ourName(details).c_str()) : ourName(details);
+    const std::string them =
+        details.opponent.empty() ? word(words, theirName(details).c_str()) : theirName(details);
+    std::vector<std::string> parts = {us + " " + scoreText(score.ours) + " : " +
+                                          std::to_string(score.theirs) + " " + them,
                                       periods, dateAndPlace(details)};
     std::erase(parts, std::string());
     // Whole parts fill the first line; whatever does not fit goes on the second.
@@ -159,15 +176,16 @@ std::vector<ReportLine> composeHeading(const Game& game) {
     return out;
 }
 
-std::vector<ReportLine> composeReport(const Game& game) {
-    std::vector<ReportLine> out = composeHeading(game);
+std::vector<ReportLine> composeReport(const Game& game, const ReportWords& words) {
+    std::vector<ReportLine> out = composeHeading(game, words);
     const bool headed = !out.empty();
     out.reserve(out.size() + kReportLines);
 
-    ReportLine shootingHeading{{kNameColumn, "Name"}};
+    ReportLine shootingHeading{{kNameColumn, word(words, kNameHeading)}};
     for (const auto& [text, column] : kShootingHeadings)
         shootingHeading.push_back({column, std::string(text)});
-    appendTable(out, game, std::move(shootingHeading), rule(49, 84), rule(49, 84), kShooting);
+    appendTable(out, game, words, std::move(shootingHeading), rule(49, 84), rule(49, 84),
+                kShooting);
 
     // Under a heading the tables stand a line closer, so that a heading of two lines still
     // leaves the report on one page of A4 (47 lines at 10 points).
@@ -175,9 +193,10 @@ std::vector<ReportLine> composeReport(const Game& game) {
     for (int i = 0; i < between; ++i)
         out.emplace_back();
 
-    ReportLine othersHeading{{kNameColumn, "Name"},
-                             {kFirstValueColumn, std::string(kOthersHeading)}};
-    appendTable(out, game, std::move(othersHeading), rule(36, 70), rule(36, 67), kOthers);
+    ReportLine othersHeading{{kNameColumn, word(words, kNameHeading)},
+                             {kFirstValueColumn, std::string(kOthersHeading)},
+                             {kRightAfterPrevious, word(words, kPointsHeading)}};
+    appendTable(out, game, words, std::move(othersHeading), rule(36, 70), rule(36, 67), kOthers);
     return out;
 }
 

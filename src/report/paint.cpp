@@ -4,6 +4,7 @@
 
 #include "report/paint.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -12,6 +13,13 @@
 #include "report/place.h"
 
 namespace tallivant {
+
+namespace {
+// The composition's own words, which it marks in the context "Core".
+std::string translatedWord(const char* english) {
+    return QCoreApplication::translate("Core", english).toStdString();
+}
+} // namespace
 
 bool drawReport(const Game& game, QPainter& painter, QPagedPaintDevice& device,
                 const std::function<bool()>& failed) {
@@ -25,7 +33,7 @@ bool drawReport(const Game& game, QPainter& painter, QPagedPaintDevice& device,
             QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     };
     const std::vector<PlacedLine> lines =
-        placeReport(composeReport(game), metrics.averageCharWidth(), measure);
+        placeReport(composeReport(game, translatedWord), metrics.averageCharWidth(), measure);
 
     const double pageHeight = device.height();
     double top = 0;

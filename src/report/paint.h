@@ -6,6 +6,8 @@
 // each item at its print column, a new page when the next line would pass the bottom.
 #pragma once
 
+#include <QtGlobal>
+
 #include <functional>
 
 #include "sheet/game.h"
@@ -15,8 +17,8 @@ class QPainter;
 
 namespace tallivant {
 
-// The report's name, for a print job and a PDF's title.
-inline constexpr const char* kPrintJobTitle = "Tallivant stat report";
+// The report's name, for a print job and a PDF's title, translated in the context "Report".
+inline constexpr const char* kPrintJobTitle = QT_TRANSLATE_NOOP("Report", "Tallivant stat report");
 
 inline constexpr double kReportPointSize = 10;
 

@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -44,7 +45,7 @@ QPageSize localPaper() {
 }
 
 namespace {
-// A landscape PDF on `paper` with the drawing's pages.
+// A landscape PDF on `paper` with the drawing's pages, titled in the reader's language.
 std::optional<std::string> pdfOf(const char* title, const QPageSize& paper,
                                  const std::function<bool(QPainter&, QPagedPaintDevice&)>& draw) {
     QByteArray bytes;
@@ -53,7 +54,7 @@ std::optional<std::string> pdfOf(const char* title, const QPageSize& paper,
         if (!buffer.open(QIODevice::WriteOnly)) return std::nullopt;
         QPdfWriter writer(&buffer);
         writer.setResolution(kResolution);
-        writer.setTitle(QString::fromUtf8(title));
+        writer.setTitle(QCoreApplication::translate("Report", title));
         writer.setCreator(QStringLiteral("Tallivant"));
         const QMarginsF margins(kPdfMarginPoints, kPdfMarginPoints, kPdfMarginPoints,
                                 kPdfMarginPoints);

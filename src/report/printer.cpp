@@ -4,6 +4,7 @@
 
 #include "report/printer.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -14,13 +15,17 @@
 namespace tallivant {
 namespace {
 
+std::string reportText(const char* english) {
+    return QCoreApplication::translate("Report", english).toStdString();
+}
+
 bool failed(const QPrinter& printer) {
     return printer.printerState() == QPrinter::Error;
 }
 
 bool paintReport(const Game& game, QPrinter& printer) {
     if (!printer.isValid()) return false;
-    printer.setDocName(QString::fromUtf8(kPrintJobTitle));
+    printer.setDocName(QCoreApplication::translate("Report", kPrintJobTitle));
     if (!printer.setPageOrientation(QPageLayout::Landscape) ||
         printer.pageLayout().orientation() != QPageLayout::Landscape)
         return false;
@@ -36,13 +41,13 @@ bool paintReport(const Game& game, QPrinter& printer) {
 }
 
 void showPrintError(Dialogs& dialogs) {
-    dialogs.message(kPrintErrorText, kPrintErrorTitle, Icon::Critical);
+    dialogs.message(reportText(kPrintErrorText), reportText(kPrintErrorTitle), Icon::Critical);
 }
 
 } // namespace
 
 bool prready(Dialogs& dialogs) {
-    return dialogs.okCancel(kPrinterCheckText, kPrinterCheckTitle);
+    return dialogs.okCancel(reportText(kPrinterCheckText), reportText(kPrinterCheckTitle));
 }
 
 bool printreport(const Game& game, QPrinter& printer, Dialogs& dialogs) {
@@ -67,7 +72,7 @@ void filePrint(const Game& game, Dialogs& dialogs) {
 
 bool printSeason(const Season& season, const std::string& date, QPrinter& printer) {
     if (!printer.isValid()) return false;
-    printer.setDocName(QString::fromUtf8(kSeasonJobTitle));
+    printer.setDocName(QCoreApplication::translate("Report", kSeasonJobTitle));
     if (!printer.setPageOrientation(QPageLayout::Landscape) ||
         printer.pageLayout().orientation() != QPageLayout::Landscape)
         return false;

@@ -7,6 +7,8 @@
 // File|Print, which asks first. The sheet is only read.
 #pragma once
 
+#include <QtGlobal>
+
 #include "dialogs/dialogs.h"
 #include "report/paint.h"
 #include "report/season_paint.h"
@@ -17,10 +19,13 @@ class QPrinter;
 
 namespace tallivant {
 
-inline constexpr const char* kPrinterCheckText = "Make sure the printer is ready";
-inline constexpr const char* kPrinterCheckTitle = "Printer Check";
-inline constexpr const char* kPrintErrorText = "Make sure the printer is on and has paper.";
-inline constexpr const char* kPrintErrorTitle = "Error Printing";
+// Shown translated in the context "Report".
+inline constexpr const char* kPrinterCheckText =
+    QT_TRANSLATE_NOOP("Report", "Make sure the printer is ready");
+inline constexpr const char* kPrinterCheckTitle = QT_TRANSLATE_NOOP("Report", "Printer Check");
+inline constexpr const char* kPrintErrorText =
+    QT_TRANSLATE_NOOP("Report", "Make sure the printer is on and has paper.");
+inline constexpr const char* kPrintErrorTitle = QT_TRANSLATE_NOOP("Report", "Error Printing");
 
 // True unless the scorer answers Cancel or closes the box.
 bool prready(Dialogs& dialogs);

@@ -4,6 +4,7 @@
 
 #include "report/season_paint.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QFontMetricsF>
 #include <QLocale>
@@ -28,8 +29,10 @@ struct Table {
     std::array<double, kSeasonColumns> right{};
 };
 
-QString qstring(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+// A column header the season marks in the context "Core"; the abbreviations have no translation
+// and stay as they are.
+QString header(std::string_view english) {
+    return QCoreApplication::translate("Core", std::string(english).c_str());
 }
 
 Row rowOf(const SeasonLine& line, std::string_view separator) {
@@ -87,7 +90,7 @@ bool drawGames(const Season& season, const std::string& separator, QPainter& pai
     std::array<QString, kSeasonGameColumns> headers;
     std::array<double, kSeasonGameColumns> widths{};
     for (int c = 0; c < kSeasonGameColumns; ++c) {
-        headers[c] = qstring(kSeasonGameHeaders[c]);
+        headers[c] = header(kSeasonGameHeaders[c]);
         widths[c] = metrics.horizontalAdvance(headers[c]);
     }
     for (const SeasonGame& game : season.games) {
@@ -154,7 +157,7 @@ bool drawSeason(const Season& season, const std::string& date, QPainter& painter
     rows.push_back(rowOf(season.team, separator));
     Row headers;
     for (int c = 0; c < kSeasonColumns; ++c)
-        headers[c] = qstring(kSeasonHeaders[c]);
+        headers[c] = header(kSeasonHeaders[c]);
 
     const Table table = layOut(rows, headers, painter.font(), device);
     painter.setFont(table.font);
@@ -175,7 +178,7 @@ bool drawSeason(const Season& season, const std::string& date, QPainter& painter
         top += metrics.lineSpacing();
         return !failed();
     };
-    const QString title = qstring(kSeasonTitle);
+    const QString title = QCoreApplication::translate("Report", kSeasonTitle);
     const QString printedDate = QString::fromStdString(date);
     const auto drawHeading = [&] {
         const double baseline = top + metrics.ascent();

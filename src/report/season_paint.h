@@ -8,6 +8,8 @@
 // points are wider than a portrait page.
 #pragma once
 
+#include <QtGlobal>
+
 #include <functional>
 #include <string>
 
@@ -18,8 +20,10 @@ class QPainter;
 
 namespace tallivant {
 
-inline constexpr const char* kSeasonTitle = "Season totals";
-inline constexpr const char* kSeasonJobTitle = "Tallivant season totals";
+// Shown translated in the context "Report".
+inline constexpr const char* kSeasonTitle = QT_TRANSLATE_NOOP("Report", "Season totals");
+inline constexpr const char* kSeasonJobTitle =
+    QT_TRANSLATE_NOOP("Report", "Tallivant season totals");
 // The type shrinks from the report's 10 points until the table fits the page's width, down to
 // this; where it still does not fit, the names are cut shorter instead.
 inline constexpr double kSeasonSmallestPointSize = 6;

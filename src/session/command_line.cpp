@@ -25,6 +25,7 @@
 #include "session/exports.h"
 #include "session/file_commands.h"
 #include "session/live_share.h"
+#include "session/live_words.h"
 #include "session/reasons.h"
 #include "session/translated.h"
 #include "sheet/game.h"
@@ -451,7 +452,7 @@ int writeExports(const CommandLine& line) {
         names.push_back(line.json);
     }
     if (!line.html.empty()) {
-        outputs.push_back({absolute(line.html), livePage(json)});
+        outputs.push_back({absolute(line.html), livePage(json, livePageWords())});
         names.push_back(line.html);
     }
     if (const int status = write(outputs, names, {line.game}); status != kExitDone) return status;

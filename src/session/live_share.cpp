@@ -12,6 +12,7 @@
 
 #include "formats/live_page.h"
 #include "formats/paths.h"
+#include "session/live_words.h"
 #include "session/reasons.h"
 #include "session/translated.h"
 #include "system/door.h"
@@ -91,7 +92,8 @@ LiveShare::LiveShare(QObject* parent) : QObject(parent), shared_(std::make_share
             std::optional<std::string> failure =
                 publishFile(inFolder(job.sharing.folder, kLiveJson), json);
             if (!failure)
-                failure = publishFile(inFolder(job.sharing.folder, kLivePage), livePage(json));
+                failure = publishFile(inFolder(job.sharing.folder, kLivePage),
+                                      livePage(json, livePageWords()));
             lock.lock();
             s->busy = false;
             s->failure = std::move(failure);

@@ -12,7 +12,9 @@
 #include <QCryptographicHash>
 #include <QJsonDocument>
 
+#include <cctype>
 #include <functional>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -134,6 +136,70 @@ TEST(LivePage, RefersToNothingOutsideItselfAndWritesNoMarkupFromTexts) {
          {"http:", "https:", "//", "src=", "href=", "url(", "@import", "innerHTML", "outerHTML",
           "insertAdjacentHTML", "document.write", "eval(", "Function("})
         EXPECT_EQ(page.find(reference), std::string::npos) << reference;
+}
+
+// The page in another language: its own words, and game.json's English texts, shown as the
+// caller gives them; a translated word is a text like any other, escaped where it is written,
+// and the policy is the same, since the words are data the script reads.
+TEST(LivePage, ShowsTheGivenWordsAsTextsAndKeepsItsPolicy) {
+    const LivePageWords words = {
+        "de",
+        {{"Tallivant live", "</title><script>alert(1)</script>"},
+         {"The game shows here as soon as its script runs.", "Gleich & <b>\"hier\"</b>"},
+         {"Updated %1", "</script><script>alert(2)</script> %1"},
+         {"Plays", "<!--<script>"},
+         {"Box score", "Box score"},
+         {"1st", "1."},
+         {"Plays", "ignored: the first of a text counts"}}};
+    const std::string page = livePage(kGame, words);
+    EXPECT_EQ(page.substr(0, 32), "<!DOCTYPE html>\n<html lang=\"de\">");
+    EXPECT_EQ(between(page, "<title>", "</title>"),
+              "&lt;/title&gt;&lt;script&gt;alert(1)&lt;/script&gt;");
+    EXPECT_EQ(between(page, "<main id=\"live\"><p class=\"none\">", "</p>"),
+              "Gleich &amp; &lt;b&gt;&quot;hier&quot;&lt;/b&gt;");
+    const std::string_view wordsOpen = R"(<script type="application/json" id="words">)";
+    const std::size_t start = page.find(wordsOpen) + wordsOpen.size();
+    const std::size_t end = page.find("</", start);
+    const std::string embedded = page.substr(start, end - start);
+    EXPECT_EQ(page.substr(end, 52), "</script>\n" + std::string(kJsonOpen));
+    EXPECT_EQ(embedded.find("<!--"), std::string::npos);
+    EXPECT_EQ(QJsonDocument::fromJson(QByteArray::fromStdString(embedded)).toJson(),
+              QJsonDocument::fromJson(R"({"Tallivant live":"</title><script>alert(1)</script>",
+                  "The game shows here as soon as its script runs.":"Gleich & <b>\"hier\"</b>",
+                  "Updated %1":"</script><script>alert(2)</script> %1",
+                  "Plays":"<!--<script>","1st":"1."})")
+                  .toJson());
+    EXPECT_EQ(between(page, kJsonOpen, "</script>"), kGame);
+    const auto policy = [](const std::string& p) {
+        return between(p, "Content-Security-Policy\" content=\"", "\"");
+    };
+    EXPECT_EQ(policy(page), policy(livePage(kGame)));
+
+    // English, or no language the page can name, is today's page: no words to carry.
+    const std::string english = livePage(kGame, {"en\"><script>", {{"Plays", "Plays"}}});
+    EXPECT_EQ(english, livePage(kGame));
+    EXPECT_EQ(english.find("id=\"words\""), std::string::npos);
+    EXPECT_NE(english.find("<html lang=\"en\">"), std::string::npos);
+    EXPECT_NE(english.find("<title>Tallivant live</title>"), std::string::npos);
+}
+
+// Every word the script asks for is one the translators are given, and every word they are given
+// is asked for, by the script or (the title and the first paragraph) by the writer.
+TEST(LivePage, TheScriptsWordsAreThoseMarkedForTranslation) {
+    const std::string page = livePage(kGame);
+    const std::string script =
+        between(page, "<script>", "</script>", page.find("</script>", page.find(kJsonOpen)));
+    std::set<std::string> asked = {kLivePageWords[0], kLivePageWords[1]};
+    for (const std::string_view call : {"t('", "filled('"})
+        for (std::size_t at = script.find(call); at != std::string::npos;
+             at = script.find(call, at + 1)) {
+            const char before = script[at - 1];
+            if (std::isalnum(static_cast<unsigned char>(before)) || before == '_' || before == '.')
+                continue;
+            const std::size_t open = at + call.size();
+            asked.insert(script.substr(open, script.find('\'', open) - open));
+        }
+    EXPECT_EQ(asked, std::set<std::string>(kLivePageWords.begin(), kLivePageWords.end()));
 }
 
 // Every text of a game is one JSON string that a web page can carry as it is: quotes, backslashes

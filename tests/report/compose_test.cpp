@@ -291,4 +291,33 @@ TEST(ReportPlacement, SumsOfFractionalWidthsEndingOnAColumnStayOnTheLine) {
     EXPECT_EQ(placed[0].back().text, "y");
 }
 
+// The report's own words come from ReportWords, which never sees a name: a player or a side named
+// like one of the words prints as typed.
+TEST(ReportLanguage, OnlyTheReportsOwnWordsAreTranslated) {
+    FakeDialogs dialogs;
+    Game game(dialogs);
+    game.setName(1, "Name");
+    game.setName(2, "Points");
+    Rules halves;
+    halves.halves = true;
+    game.setMatchup({{"", "Game Totals", "", "", halves}, {}});
+    const ReportWords bracketed = [](const char* english) {
+        return "<" + std::string(english) + ">";
+    };
+    const std::vector<std::string> lines = renderText(composeReport(game, bracketed));
+    ASSERT_EQ(lines.size(), 46u);
+    EXPECT_EQ(lines[0], "  <Us> 0 : 0 Game Totals   (<1st half> 0-0, <2nd half> 0-0)");
+    EXPECT_EQ(lines[2].substr(0, 10), "  <Name>  ");
+    EXPECT_EQ(lines[4].substr(0, 8), "  Name  ");
+    EXPECT_EQ(lines[5].substr(0, 10), "  Points  ");
+    EXPECT_EQ(lines[16].substr(0, 20), "  <1st Qtr Totals>  ");
+    EXPECT_EQ(lines[20].substr(0, 19), "  <Overtime Totals>");
+    EXPECT_EQ(lines[22].substr(0, 17), "  <Game Totals>  ");
+    EXPECT_EQ(lines[25], "  <Name>            REB    AST    TO      STL     BLK       PF       TF"
+                         "          <Points>");
+    // The English words given back are the report as it always was.
+    const ReportWords english = [](const char* text) { return std::string(text); };
+    EXPECT_EQ(renderText(composeReport(game, english)), renderText(composeReport(game)));
+}
+
 } // namespace

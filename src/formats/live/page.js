@@ -3,7 +3,9 @@
 /* The live page draws the game from its JSON with DOM methods and textContent alone, so that
    no text of the game is ever read as markup. Served by a web server it fetches game.json
    every 5 s and redraws in place; opened as a file it reloads itself every 15 s. A game.json
-   that cannot be read, or is no game of this format, leaves the page as it was. */
+   that cannot be read, or is no game of this format, leaves the page as it was. Its words are
+   English unless the page carries the reader's, keyed by the English, in its "words" block;
+   the same block gives game.json's English texts (a period's name, a play's words) theirs. */
 (function () {
   'use strict';
 
@@ -31,6 +33,27 @@
   function object(value) { return value && typeof value === 'object' ? value : {}; }
   function text(value) { return value === undefined || value === null ? '' : String(value); }
 
+  var words = (function () {
+    var block = document.getElementById('words');
+    try {
+      return object(block && JSON.parse(block.textContent));
+    } catch (error) {
+      return {};
+    }
+  })();
+  function t(english) {
+    english = text(english);
+    var shown = Object.prototype.hasOwnProperty.call(words, english) && words[english];
+    return typeof shown === 'string' ? shown : english;
+  }
+  /* The reader's words with %1, %2 filled in one pass: a name holding "%2" stays as it is. */
+  function filled(english) {
+    var values = arguments;
+    return t(english).replace(/%([1-9])/g, function (marker, n) {
+      return n < values.length ? text(values[n]) : marker;
+    });
+  }
+
   /* A count as the sheet has it; a percentage with two decimals, empty with no attempts; a
      text that an edited game file holds, as it is. */
   function isPercent(column) { return text(column).slice(-1) === '%'; }
@@ -45,16 +68,22 @@
       return value === null || value === undefined || value === 0 || value === '';
     });
   }
+  /* A side the scorer left unnamed has game.json's English word for it, shown in the reader's. */
+  function sideName(game, side) {
+    var named = text(object(game.details)[side === 'us' ? 'team' : 'opponent']);
+    var name = text(object(game.sides)[side]);
+    return named ? name : t(name);
+  }
   function clock(updated) { return text(updated).slice(11, 19); }
 
   var nextWords = {
-    'two shots': 'the next gives two shots',
-    'one-and-one': 'the next gives one-and-one'
+    'two shots': t('the next gives two shots'),
+    'one-and-one': t('the next gives one-and-one')
   };
 
   function header(game) {
-    var sides = object(game.sides), score = object(game.score);
-    var us = text(sides.us), them = text(sides.them);
+    var score = object(game.score);
+    var us = sideName(game, 'us'), them = sideName(game, 'them');
     var ours = text(score.us), theirs = text(score.them);
     var title = el('h1', 'score');
     title.id = 'score';
@@ -69,9 +98,9 @@
     var period = object(game.period);
     var on = el('p', 'now');
     on.id = 'period';
-    add(on, [el('span', 'badge', text(period.short))]);
+    add(on, [el('span', 'badge', t(period.short))]);
     if (text(period.name) && text(period.name) !== text(period.short))
-      on.appendChild(document.createTextNode(' ' + text(period.name)));
+      on.appendChild(document.createTextNode(' ' + t(period.name)));
     nodes.push(on);
 
     var fouls = el('ul', 'fouls');
@@ -79,14 +108,14 @@
     var teamFouls = object(game.teamFouls);
     [[us, teamFouls.us], [them, teamFouls.them]].forEach(function (side) {
       var these = object(side[1]);
-      var line = el('li', null, side[0] + ': Team fouls ' + text(these.count));
+      var line = el('li', null, filled('%1: Team fouls %2', side[0], these.count));
       var next = Object.prototype.hasOwnProperty.call(nextWords, these.next) &&
           nextWords[these.next];
       if (next) add(line, [document.createTextNode(' \u00b7 '), el('span', 'bonus', next)]);
       fouls.appendChild(line);
     });
     nodes.push(fouls);
-    var updated = el('p', 'state', 'Updated ' + clock(game.updated));
+    var updated = el('p', 'state', filled('Updated %1', clock(game.updated)));
     updated.id = 'updated';
     nodes.push(updated);
     return { title: us + ' ' + ours + ' : ' + theirs + ' ' + them, nodes: nodes, state: updated };
@@ -101,60 +130,60 @@
   }
 
   function periods(game) {
-    var sides = object(game.sides), score = object(game.score);
+    var score = object(game.score);
     var played = list(score.periods);
     var table = el('table', 'wide');
-    var names = [''].concat(played.map(function (p) { return text(object(p).name); }), ['Total']);
+    var names = [''].concat(played.map(function (p) { return t(object(p).name); }), [t('Total')]);
     table.appendChild(add(el('thead'), [row('th', null, names, 'name')]));
     var body = el('tbody');
     ['us', 'them'].forEach(function (side) {
       var points = played.map(function (p) { return text(object(p)[side]); });
-      var texts = [text(sides[side])].concat(points, [text(score[side])]);
+      var texts = [sideName(game, side)].concat(points, [text(score[side])]);
       body.appendChild(row('td', null, texts, 'name'));
     });
     table.appendChild(body);
-    return [el('h2', null, 'Score by period'), add(el('div', 'scroll'), [table])];
+    return [el('h2', null, t('Score by period')), add(el('div', 'scroll'), [table])];
   }
 
   function boxScore(game) {
     var columns = list(game.columns).map(text);
     var table = el('table', 'box');
     table.id = 'box';
-    table.appendChild(add(el('thead'), [row('th', null, ['Player'].concat(columns), 'name')]));
+    table.appendChild(add(el('thead'), [row('th', null, [t('Player')].concat(columns), 'name')]));
     var body = el('tbody');
     list(game.players).forEach(function (player) {
       player = object(player);
       if (!text(player.name) && isBlank(player.box, columns)) return;
-      var name = text(player.name) + (player.fouledOut ? ' (out)' : '');
+      var name = player.fouledOut ? filled('%1 (out)', player.name) : text(player.name);
       var values = columns.map(function (column) { return cell(player.box, column); });
       body.appendChild(row('td', player.fouledOut ? 'out' : null, [name].concat(values), 'name'));
     });
     table.appendChild(body);
     var totals = columns.map(function (column) { return cell(game.totals, column); });
-    table.appendChild(add(el('tfoot'), [row('td', null, ['Totals'].concat(totals), 'name')]));
+    table.appendChild(add(el('tfoot'), [row('td', null, [t('Totals')].concat(totals), 'name')]));
     return table;
   }
 
   function plays(game) {
-    var sides = object(game.sides);
+    var them = sideName(game, 'them');
     var all = list(game.plays).slice().reverse();
-    if (!all.length) return [el('h2', null, 'Plays'), el('p', 'none', 'No plays yet.')];
+    if (!all.length) return [el('h2', null, t('Plays')), el('p', 'none', t('No plays yet.'))];
     var table = el('table', 'plays wide');
     table.id = 'plays';
     var body = el('tbody');
     all.forEach(function (play) {
       play = object(play);
-      var who = play.side === 'them' ? text(sides.them) : text(play.name);
+      var who = play.side === 'them' ? them : text(play.name);
       var side = play.side === 'them' ? 'them' : 'us';
       var tr = el('tr', side + (play.counted === false ? ' void' : ''));
-      var what = el('td', 'what', play.what);
+      var what = el('td', 'what', t(play.what));
       if (text(play.note)) what.appendChild(el('span', 'note', play.note));
-      add(tr, [el('td', 'time', play.time), el('td', 'period', play.period), el('td', 'who', who),
+      add(tr, [el('td', 'time', play.time), el('td', 'period', t(play.period)), el('td', 'who', who),
                what]);
       body.appendChild(tr);
     });
     table.appendChild(body);
-    return [el('h2', null, 'Plays, newest first'), add(el('div', 'scroll'), [table])];
+    return [el('h2', null, t('Plays, newest first')), add(el('div', 'scroll'), [table])];
   }
 
   function part(name, tag) {
@@ -179,7 +208,7 @@
     fill(part('top', 'header'), top.nodes);
     fill(part('periods', 'section'), built.periods);
     var box = part('box', 'section');
-    if (!box.firstChild) add(box, [el('h2', null, 'Box score'), el('div', 'scroll')]);
+    if (!box.firstChild) add(box, [el('h2', null, t('Box score')), el('div', 'scroll')]);
     fill(box.lastChild, [built.box]);
     fill(part('plays', 'section'), built.plays);
     document.title = top.title;
@@ -191,7 +220,7 @@
 
   function stale() {
     if (!state || !shownText) return;
-    state.textContent = 'Not updated since ' + shownTime;
+    state.textContent = filled('Not updated since %1', shownTime);
     state.className = 'state stale';
   }
 
@@ -206,7 +235,7 @@
       })
       .then(function (body) {
         if (body !== shownText && !show(body)) throw new Error('not a game');
-        if (state) { state.textContent = 'Updated ' + shownTime; state.className = 'state'; }
+        if (state) { state.textContent = filled('Updated %1', shownTime); state.className = 'state'; }
       })
       .catch(stale)
       .then(function () {
@@ -217,7 +246,7 @@
 
   var embedded = document.getElementById('game');
   if (!show(embedded ? embedded.textContent : '')) {
-    fill(main, [el('p', 'none', 'No game to show yet.')]);
+    fill(main, [el('p', 'none', t('No game to show yet.'))]);
   }
   if (location.protocol === 'file:') {
     setTimeout(function () { location.reload(); }, 15000);
