@@ -132,7 +132,9 @@ bool drawGames(const Season& season, const std::string& separator, QPainter& pai
         return !failed();
     };
     top += metrics.lineSpacing();
-    if (!line(nullptr, QString::fromStdString(recordLine(season.record, separator)), false))
+    const CoreText record = recordLineText(season.record, separator);
+    const std::string shown = QCoreApplication::translate("Core", record.text).toStdString();
+    if (!line(nullptr, QString::fromStdString(filledEnglish(shown, record.values)), false))
         return false;
     top += metrics.lineSpacing();
     if (!line(&headers, {}, false)) return false;

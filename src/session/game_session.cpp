@@ -63,6 +63,9 @@ void rememberDetails(const GameDetails& details) {
 GameSession::GameSession(Dialogs& dialogs, FilesHost& host, const std::string& stateFolder)
     : dialogs_(dialogs), host_(host), game_(dialogs), copy_(dialogs, stateFolder),
       files_(game_, dialogs, host) {
+    // The game's own boxes ("Please select player first.", foul trouble) in the scorer's
+    // language.
+    game_.setTranslate([](std::string_view english) { return fromCore(english); });
     game_.setMatchup({rememberedDetails(), {}});
     copy_.watchSharing([this] { return share_.sharing(); });
     // The page follows every change the recovery copy keeps, off the stat's path.

@@ -193,7 +193,7 @@ SeasonWindow::SeasonWindow(Season season, Dialogs& dialogs, FilesHost& host, QWi
 int SeasonWindow::addGames(QVBoxLayout* layout) {
     if (season_.games.empty()) return 0;
     auto* record =
-        new QLabel(q(recordLine(season_.record, QLocale().decimalPoint().toStdString())), this);
+        new QLabel(fromCore(recordLineText(season_.record, QLocale().decimalPoint().toStdString())), this);
     record->setObjectName(QStringLiteral("seasonRecord"));
     games_ = new QTableWidget(static_cast<int>(season_.games.size()), kSeasonGameColumns, this);
     games_->setObjectName(QStringLiteral("seasonGames"));
@@ -243,7 +243,7 @@ void SeasonWindow::fitOn(const QRect& available) {
 
 void SeasonWindow::print() {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QString::fromUtf8(kSeasonJobTitle));
+    printer.setDocName(QCoreApplication::translate("Report", kSeasonJobTitle));
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(QCoreApplication::translate("Season", "Print the season totals"));
     if (dialog.exec() != QDialog::Accepted) return;

@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "formats/core_text.h"
+
 namespace tallivant::ui {
 
 inline QString q(std::string_view s) {
@@ -21,6 +23,12 @@ inline QString q(std::string_view s) {
 // is (a name, a number).
 inline QString fromCore(std::string_view english) {
     return QCoreApplication::translate("Core", std::string(english).c_str());
+}
+
+// A core text with data in it: its template translated, then filled in one pass.
+inline QString fromCore(const CoreText& text) {
+    const std::string shown = QCoreApplication::translate("Core", text.text).toStdString();
+    return QString::fromStdString(filledEnglish(shown, text.values));
 }
 
 } // namespace tallivant::ui
