@@ -5,7 +5,8 @@
 // Saves a picture of the window in the middle of a game: names on the buttons, stats recorded
 // through the real buttons, a player selected, players on the floor and the clock running; and,
 // when asked, one of the Plays window beside it, with plays taken back, given and moved.
-// Usage: ui_screenshot OUTPUT.png [PLAYS.png] (run under Xvfb, or offscreen).
+// Usage: ui_screenshot OUTPUT.png [PLAYS.png] (run under Xvfb, or offscreen), in the language
+// of the environment.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "session/languages.h"
 #include "support/fake_dialogs.h"
 #include "support/own_settings.h"
 #include "ui/appearance.h"
@@ -48,6 +50,8 @@ int main(int argc, char* argv[]) {
     QTemporaryDir settings;
     testing::useOwnSettings(settings.path());
     QApplication app(argc, argv);
+    // In the system's language: LANGUAGE=de LC_ALL=de_DE.UTF-8 for the German picture.
+    installTranslations(app, systemLanguage());
     ui::setUpApplication(app);
     testing::FakeDialogs dialogs;
     ui::StatWindow window(dialogs);
