@@ -7,6 +7,9 @@
 // nothing; or it says why not on standard error, with its exit status.
 #include <gtest/gtest.h>
 
+#include <QTranslator>
+#include <cctype>
+
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -277,6 +280,32 @@ TEST_F(CommandLineRun, WrongOptionGivesTheUsageAndHelpAndVersionAnswer) {
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(r.out.starts_with("Tallivant ")) << r.out;
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"Zoë's final.txt"});
+}
+
+// The program speaks the system's language from its first word, --help included, and English in
+// the C locale whatever LANGUAGE asks; the files it writes are the same in every language.
+TEST_F(CommandLineRun, SpeaksTheSystemsLanguageAndWritesTheSameFiles) {
+    const std::string english = run({"--help"}).out;
+    const std::string englishCsv = (run({"--csv", "en.csv", gameFile}), readBytes(folder / "en.csv"));
+    ASSERT_NE(english.find("Write the report of GAME to OUT as PDF."), std::string::npos);
+    EXPECT_EQ(run({"--help"}, "LANGUAGE=de LC_ALL=C").out, english);
+    for (const char* language : {"de", "fr", "es", "it"}) {
+        QTranslator words;
+        ASSERT_TRUE(words.load(QStringLiteral(":/i18n/tallivant_%1.qm").arg(language)));
+        const std::string pdf =
+            words.translate("CommandLine", "Write the report of GAME to OUT as PDF.").toStdString();
+        ASSERT_FALSE(pdf.empty()) << language;
+        const std::string env = std::string("LANGUAGE=") + language + " LC_ALL=" + language + "_" +
+                                char(std::toupper(language[0])) + char(std::toupper(language[1])) +
+                                ".UTF-8";
+        const Outcome r = run({"--help"}, env);
+        EXPECT_EQ(r.status, 0) << env;
+        EXPECT_NE(r.out.find(pdf), std::string::npos) << env << "\n" << r.out;
+        EXPECT_NE(r.out.find("--pdf <OUT>"), std::string::npos) << r.out;
+        const std::string csv = std::string(language) + ".csv";
+        EXPECT_EQ(run({"--csv", csv, gameFile}, env).status, 0) << env;
+        EXPECT_EQ(readBytes(folder / csv), englishCsv) << env;
+    }
 }
 
 } // namespace
