@@ -5,7 +5,7 @@
     <name>ButtonRow</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -17,534 +17,538 @@ live page of a game file and ends, with no window; with --season-pdf
 or --season-csv, the same for the season totals of any number of
 game files.</source>
         <extracomment>--pdf and the like are the options&apos; names: keep them as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tient les statistiques d&apos;une équipe de basket pendant un match.
+Avec --pdf, --csv, --json ou --html, écrit le rapport, la feuille de statistiques ou la
+page en direct d&apos;un fichier de match et se termine, sans fenêtre ; avec --season-pdf
+ou --season-csv, fait de même pour les totaux de la saison d&apos;un nombre quelconque de
+fichiers de match.</translation>
     </message>
     <message>
         <source>Show this help and end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche cette aide et se termine.</translation>
     </message>
     <message>
         <source>Show the version and end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche la version et se termine.</translation>
     </message>
     <message>
         <source>Write the report of GAME to OUT as PDF.</source>
         <extracomment>GAME and OUT are the names the help gives the arguments: keep them as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Écrit le rapport de GAME dans OUT au format PDF.</translation>
     </message>
     <message>
         <source>Write the box score of GAME to OUT as CSV, and its plays beside it (OUT&apos;s name with -plays.csv).</source>
         <extracomment>GAME and OUT are the names the help gives the arguments: keep them as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Écrit la feuille de statistiques de GAME dans OUT au format CSV, et ses actions à côté (nom de OUT suivi de -plays.csv).</translation>
     </message>
     <message>
         <source>Write the season totals of the GAME files to OUT as PDF.</source>
         <extracomment>GAME and OUT are the names the help gives the arguments: keep them as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Écrit les totaux de la saison des fichiers GAME dans OUT au format PDF.</translation>
     </message>
     <message>
         <source>Write the season totals of the GAME files to OUT as CSV.</source>
         <extracomment>GAME and OUT are the names the help gives the arguments: keep them as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Écrit les totaux de la saison des fichiers GAME dans OUT au format CSV.</translation>
     </message>
     <message>
         <source>Write GAME to OUT as the live page&apos;s JSON (game.json).</source>
         <extracomment>GAME and OUT are the names the help gives the arguments: keep them as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Écrit GAME dans OUT au format JSON de la page en direct (game.json).</translation>
     </message>
     <message>
         <source>Write the live page of GAME to OUT (index.html).</source>
         <extracomment>GAME and OUT are the names the help gives the arguments: keep them as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Écrit la page en direct de GAME dans OUT (index.html).</translation>
     </message>
     <message>
         <source>A game file, opened in the window or written out by --pdf, --csv, --json and --html; for --season-pdf and --season-csv, the season&apos;s game files.</source>
         <extracomment>--pdf and the like are the options&apos; names: keep them as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Un fichier de match, ouvert dans la fenêtre ou écrit par --pdf, --csv, --json et --html ; pour --season-pdf et --season-csv, les fichiers de match de la saison.</translation>
     </message>
     <message>
         <source>--%1 is given more than once.</source>
         <extracomment>%1 is the option&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;option --%1 est donnée plus d&apos;une fois.</translation>
     </message>
     <message>
         <source>--%1 needs a file name.</source>
         <extracomment>%1 is the option&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;option --%1 demande un nom de fichier.</translation>
     </message>
     <message>
         <source>--%1 needs a file name, not %2 (for a file of that name, write ./%2).</source>
         <extracomment>%1 is the option&apos;s name, %2 the next option, taken for its file name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;option --%1 demande un nom de fichier, pas %2 (pour un fichier de ce nom, écrivez ./%2).</translation>
     </message>
     <message>
         <source>--pdf, --csv, --json and --html write one game, --season-pdf and --season-csv a season: not both at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>--pdf, --csv, --json et --html écrivent un match, --season-pdf et --season-csv une saison : pas les deux à la fois.</translation>
     </message>
     <message>
         <source>--season-pdf and --season-csv need the game files to add up.</source>
-        <translation type="unfinished"></translation>
+        <translation>--season-pdf et --season-csv demandent les fichiers de match à additionner.</translation>
     </message>
     <message>
         <source>one game file at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>un seul fichier de match à la fois.</translation>
     </message>
     <message>
         <source>--pdf, --csv, --json and --html need the game file to write from.</source>
-        <translation type="unfinished"></translation>
+        <translation>--pdf, --csv, --json et --html demandent le fichier de match à partir duquel écrire.</translation>
     </message>
 </context>
 <context>
     <name>Core</name>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stop</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer</translation>
     </message>
     <message>
         <source>It is larger than %1 MiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il dépasse %1 Mio.</translation>
     </message>
     <message>
         <source>It is not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un fichier texte.</translation>
     </message>
     <message>
         <source>It holds %1 of the %2 values of a game file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il contient %1 des %2 valeurs d&apos;un fichier de match.</translation>
     </message>
     <message>
         <source>It is not a game file: a game file begins with the header &quot;Name&quot;,&quot;FGM&quot;,…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un fichier de match : un fichier de match commence par l&apos;en-tête &quot;Name&quot;,&quot;FGM&quot;,…</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>1st Qtr Totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Total 1er QT</translation>
     </message>
     <message>
         <source>2nd Qtr Totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Total 2e QT</translation>
     </message>
     <message>
         <source>3rd Qtr Totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Total 3e QT</translation>
     </message>
     <message>
         <source>4th Qtr Totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Total 4e QT</translation>
     </message>
     <message>
         <source>Overtime Totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Total prolong.</translation>
     </message>
     <message>
         <source>Game Totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Total du match</translation>
     </message>
     <message>
         <source>It is in the season already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il figure déjà dans la saison.</translation>
     </message>
     <message>
         <source>An earlier save of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une sauvegarde antérieure de %1.</translation>
     </message>
     <message>
         <source>Player %1&apos;s %2 hold %3: a count must be a whole number from 0 to 9,999.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les %2 du joueur %1 valent %3 : un compte doit être un nombre entier de 0 à 9 999.</translation>
     </message>
     <message>
         <source>The game totals&apos; %1 hold %2: a count must be a whole number from 0 to 9,999.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les %1 des totaux du match valent %2 : un compte doit être un nombre entier de 0 à 9 999.</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Équipe</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Opponent</source>
-        <translation type="unfinished"></translation>
+        <translation>Adversaire</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur</translation>
     </message>
     <message>
         <source>No game with a score</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun match avec un score</translation>
     </message>
     <message>
         <source>Record %1-%2, %3 points against per game (%4 game with a score)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilan %1-%2, %3 points encaissés par match (%4 match avec un score)</translation>
     </message>
     <message>
         <source>Record %1-%2, %3 points against per game (%4 games with a score)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilan %1-%2, %3 points encaissés par match (%4 matchs avec un score)</translation>
     </message>
     <message>
         <source>Record %1-%2 (%3 tie), %4 points against per game (%5 game with a score)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilan %1-%2 (%3 nul), %4 points encaissés par match (%5 match avec un score)</translation>
     </message>
     <message>
         <source>Record %1-%2 (%3 tie), %4 points against per game (%5 games with a score)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilan %1-%2 (%3 nul), %4 points encaissés par match (%5 matchs avec un score)</translation>
     </message>
     <message>
         <source>Record %1-%2 (%3 ties), %4 points against per game (%5 game with a score)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilan %1-%2 (%3 nuls), %4 points encaissés par match (%5 match avec un score)</translation>
     </message>
     <message>
         <source>Record %1-%2 (%3 ties), %4 points against per game (%5 games with a score)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilan %1-%2 (%3 nuls), %4 points encaissés par match (%5 matchs avec un score)</translation>
     </message>
     <message>
         <source>field goals made</source>
-        <translation type="unfinished"></translation>
+        <translation>tirs réussis</translation>
     </message>
     <message>
         <source>field goals attempted</source>
-        <translation type="unfinished"></translation>
+        <translation>tirs tentés</translation>
     </message>
     <message>
         <source>field goal percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>pourcentage aux tirs</translation>
     </message>
     <message>
         <source>free throws made</source>
-        <translation type="unfinished"></translation>
+        <translation>lancers francs réussis</translation>
     </message>
     <message>
         <source>free throws attempted</source>
-        <translation type="unfinished"></translation>
+        <translation>lancers francs tentés</translation>
     </message>
     <message>
         <source>free throw percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>pourcentage aux lancers francs</translation>
     </message>
     <message>
         <source>three-pointers made</source>
-        <translation type="unfinished"></translation>
+        <translation>tirs à 3 points réussis</translation>
     </message>
     <message>
         <source>three-pointers attempted</source>
-        <translation type="unfinished"></translation>
+        <translation>tirs à 3 points tentés</translation>
     </message>
     <message>
         <source>three-point percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>pourcentage à 3 points</translation>
     </message>
     <message>
         <source>rebounds</source>
-        <translation type="unfinished"></translation>
+        <translation>rebonds</translation>
     </message>
     <message>
         <source>assists</source>
-        <translation type="unfinished"></translation>
+        <translation>passes décisives</translation>
     </message>
     <message>
         <source>turnovers</source>
-        <translation type="unfinished"></translation>
+        <translation>balles perdues</translation>
     </message>
     <message>
         <source>steals</source>
-        <translation type="unfinished"></translation>
+        <translation>interceptions</translation>
     </message>
     <message>
         <source>blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>contres</translation>
     </message>
     <message>
         <source>personal fouls</source>
-        <translation type="unfinished"></translation>
+        <translation>fautes personnelles</translation>
     </message>
     <message>
         <source>technical fouls</source>
-        <translation type="unfinished"></translation>
+        <translation>fautes techniques</translation>
     </message>
     <message>
         <source>points</source>
-        <translation type="unfinished"></translation>
+        <translation>points</translation>
     </message>
     <message>
         <source>First quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier quart-temps</translation>
     </message>
     <message>
         <source>Second quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuxième quart-temps</translation>
     </message>
     <message>
         <source>Third quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Troisième quart-temps</translation>
     </message>
     <message>
         <source>Fourth quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Quatrième quart-temps</translation>
     </message>
     <message>
         <source>Overtime</source>
-        <translation type="unfinished"></translation>
+        <translation>Prolongation</translation>
     </message>
     <message>
         <source>Game totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Total du match</translation>
     </message>
     <message>
         <source>Player %1</source>
         <extracomment>what a screen reader says of a player&apos;s line: %1 is its number, 1 to 12</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Joueur %1</translation>
     </message>
     <message>
         <source>Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur !</translation>
     </message>
     <message>
         <source>Alert!</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention !</translation>
     </message>
     <message>
         <source>Please select player first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez d&apos;abord sélectionner un joueur.</translation>
     </message>
     <message>
         <source>The last stat could not be taken back: the player&apos;s line holds a value that is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dernière stat n&apos;a pas pu être annulée : la ligne du joueur contient une valeur qui n&apos;est pas un nombre.</translation>
     </message>
     <message>
         <source>Foul trouble</source>
-        <translation type="unfinished"></translation>
+        <translation>Alerte fautes</translation>
     </message>
     <message>
         <source>Fouled out (%1)</source>
         <extracomment>%1 is why the player is out: &quot;FIBA: 5 fouls&quot; or &quot;2 technical fouls&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sorti pour fautes (%1)</translation>
     </message>
     <message>
         <source>The player has %1</source>
         <extracomment>%1 is the number of personal fouls the player has</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le joueur a %1 fautes</translation>
     </message>
     <message>
         <source>1 point</source>
-        <translation type="unfinished"></translation>
+        <translation>1 point</translation>
     </message>
     <message>
         <source>2 points</source>
-        <translation type="unfinished"></translation>
+        <translation>2 points</translation>
     </message>
     <message>
         <source>3 points</source>
-        <translation type="unfinished"></translation>
+        <translation>3 points</translation>
     </message>
     <message>
         <source>Team foul</source>
-        <translation type="unfinished"></translation>
+        <translation>Faute d&apos;équipe</translation>
     </message>
     <message>
         <source>Points set to %1</source>
         <extracomment>the opponent&apos;s points in the quarter set to a figure: %1</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Points fixés à %1</translation>
     </message>
     <message>
         <source>taken back</source>
-        <translation type="unfinished"></translation>
+        <translation>annulée</translation>
     </message>
     <message>
         <source>from %1</source>
         <extracomment>a play given to another player: %1 is the name of the player it was recorded for
 ----------
 a play moved to another quarter: %1 is the quarter it was recorded in (&quot;2nd&quot;, &quot;OT&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>origine : %1</translation>
     </message>
     <message>
         <source>Us</source>
-        <translation type="unfinished"></translation>
+        <translation>Nous</translation>
     </message>
     <message>
         <source>Field goal made</source>
-        <translation type="unfinished"></translation>
+        <translation>Tir réussi</translation>
     </message>
     <message>
         <source>Field goal missed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tir manqué</translation>
     </message>
     <message>
         <source>Free throw made</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer franc réussi</translation>
     </message>
     <message>
         <source>Free throw missed</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer franc manqué</translation>
     </message>
     <message>
         <source>Three-pointer made</source>
-        <translation type="unfinished"></translation>
+        <translation>Tir à 3 points réussi</translation>
     </message>
     <message>
         <source>Three-pointer missed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tir à 3 points manqué</translation>
     </message>
     <message>
         <source>Rebound</source>
-        <translation type="unfinished"></translation>
+        <translation>Rebond</translation>
     </message>
     <message>
         <source>Assist</source>
-        <translation type="unfinished"></translation>
+        <translation>Passe décisive</translation>
     </message>
     <message>
         <source>Turnover</source>
-        <translation type="unfinished"></translation>
+        <translation>Balle perdue</translation>
     </message>
     <message>
         <source>Steal</source>
-        <translation type="unfinished"></translation>
+        <translation>Interception</translation>
     </message>
     <message>
         <source>Block</source>
-        <translation type="unfinished"></translation>
+        <translation>Contre</translation>
     </message>
     <message>
         <source>Personal foul</source>
-        <translation type="unfinished"></translation>
+        <translation>Faute personnelle</translation>
     </message>
     <message>
         <source>Technical foul</source>
-        <translation type="unfinished"></translation>
+        <translation>Faute technique</translation>
     </message>
     <message>
         <source>1st</source>
-        <translation type="unfinished"></translation>
+        <translation>1er</translation>
     </message>
     <message>
         <source>2nd</source>
-        <translation type="unfinished"></translation>
+        <translation>2e</translation>
     </message>
     <message>
         <source>3rd</source>
-        <translation type="unfinished"></translation>
+        <translation>3e</translation>
     </message>
     <message>
         <source>4th</source>
-        <translation type="unfinished"></translation>
+        <translation>4e</translation>
     </message>
     <message>
         <source>OT</source>
-        <translation type="unfinished"></translation>
+        <translation>Prol.</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>a play&apos;s note: %1 its first parts, %2 the next (&quot;taken back, from 2nd&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>NCAA men</source>
-        <translation type="unfinished"></translation>
+        <translation>NCAA hommes</translation>
     </message>
     <message>
         <source>NCAA women</source>
-        <translation type="unfinished"></translation>
+        <translation>NCAA femmes</translation>
     </message>
     <message>
         <source>US high school</source>
-        <translation type="unfinished"></translation>
+        <translation>Lycée américain</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisé</translation>
     </message>
     <message>
         <source>1st half</source>
-        <translation type="unfinished"></translation>
+        <translation>1re mi-temps</translation>
     </message>
     <message>
         <source>2nd half</source>
-        <translation type="unfinished"></translation>
+        <translation>2e mi-temps</translation>
     </message>
     <message>
         <source>Q1</source>
-        <translation type="unfinished"></translation>
+        <translation>QT1</translation>
     </message>
     <message>
         <source>Q2</source>
-        <translation type="unfinished"></translation>
+        <translation>QT2</translation>
     </message>
     <message>
         <source>Q3</source>
-        <translation type="unfinished"></translation>
+        <translation>QT3</translation>
     </message>
     <message>
         <source>Q4</source>
-        <translation type="unfinished"></translation>
+        <translation>QT4</translation>
     </message>
     <message>
         <source>H1</source>
-        <translation type="unfinished"></translation>
+        <translation>MT1</translation>
     </message>
     <message>
         <source>H2</source>
-        <translation type="unfinished"></translation>
+        <translation>MT2</translation>
     </message>
     <message>
         <source>%1 technical fouls</source>
         <extracomment>why a player is out: %1 is the number of technical fouls that eject</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 fautes techniques</translation>
     </message>
     <message>
         <source>%1: %2 fouls</source>
         <extracomment>%1 is the rules&apos; name (&quot;FIBA&quot;), %2 the number of fouls that put a player out</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 fautes</translation>
     </message>
     <message>
         <source>the game is too large to keep.</source>
-        <translation type="unfinished"></translation>
+        <translation>le match est trop volumineux pour être conservé.</translation>
     </message>
     <message>
         <source>it is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>It is one of the games being read; choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est l&apos;un des matchs en cours de lecture ; choisissez un autre nom.</translation>
     </message>
     <message>
         <source>Two outputs name the same file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux sorties désignent le même fichier.</translation>
     </message>
     <message>
         <source>It holds a game; choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il contient un match ; choisissez un autre nom.</translation>
     </message>
     <message>
         <source>It is not a file but a device or a pipe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un fichier mais un périphérique ou un tube.</translation>
     </message>
 </context>
 <context>
@@ -552,278 +556,280 @@ a play moved to another quarter: %1 is the quarter it was recorded in (&quot;2nd
     <message>
         <source>All overtime periods count together: the sheet has one overtime line.
 The last-two-minutes rule needs a clock and is not applied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les prolongations comptent ensemble : la feuille a une seule ligne de prolongation.
+La règle des deux dernières minutes demande un chronomètre et n&apos;est pas appliquée.</translation>
     </message>
     <message>
         <source>The 1st and 2nd quarter lines are the two halves;
 the 3rd and 4th stay unused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les lignes du 1er et du 2e quart-temps sont les deux mi-temps ;
+les 3e et 4e restent inutilisées.</translation>
     </message>
     <message>
         <source>Our &amp;team:</source>
-        <translation type="unfinished"></translation>
+        <translation>No&amp;tre équipe :</translation>
     </message>
     <message>
         <source>&amp;Opponent:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adversaire (&amp;O) :</translation>
     </message>
     <message>
         <source>&amp;Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Date :</translation>
     </message>
     <message>
         <source>&amp;Place:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieu (&amp;P) :</translation>
     </message>
     <message>
         <source>&amp;Rules:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Règlement :</translation>
     </message>
     <message>
         <source>Technical fouls count toward it</source>
-        <translation type="unfinished"></translation>
+        <translation>Fautes techniques comprises</translation>
     </message>
     <message>
         <source>Fouls to foul out:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fautes éliminatoires :</translation>
     </message>
     <message>
         <source>Technical fouls that eject:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fautes tech. d&apos;exclusion :</translation>
     </message>
     <message>
         <source>Technical fouls are team fouls</source>
-        <translation type="unfinished"></translation>
+        <translation>Techniques = fautes d&apos;équipe</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>One-and-one from team foul:</source>
-        <translation type="unfinished"></translation>
+        <translation>1+1 dès la faute d&apos;équipe :</translation>
     </message>
     <message>
         <source>Two shots from team foul:</source>
-        <translation type="unfinished"></translation>
+        <translation>2 lancers dès la faute d&apos;équipe :</translation>
     </message>
     <message>
         <source>each quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>à chaque quart-temps</translation>
     </message>
     <message>
         <source>each half</source>
-        <translation type="unfinished"></translation>
+        <translation>à chaque mi-temps</translation>
     </message>
     <message>
         <source>Team fouls start again:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fautes d&apos;équipe remises à 0 :</translation>
     </message>
     <message>
         <source>with the last period</source>
-        <translation type="unfinished"></translation>
+        <translation>avec la dernière période</translation>
     </message>
     <message>
         <source>on their own</source>
-        <translation type="unfinished"></translation>
+        <translation>séparément</translation>
     </message>
     <message>
         <source>on their own; the penalty carries over</source>
-        <translation type="unfinished"></translation>
+        <translation>séparément ; la pénalité se reporte</translation>
     </message>
     <message>
         <source>Overtime fouls count:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fautes en prolongation :</translation>
     </message>
     <message>
         <source>Overtime: two shots from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prolongation : 2 lancers dès :</translation>
     </message>
     <message>
         <source>Opponent&apos;s points:</source>
-        <translation type="unfinished"></translation>
+        <translation>Points adverses :</translation>
     </message>
     <message>
         <source>%1:</source>
         <extracomment>%1 is a period&apos;s name (&quot;1st&quot;, &quot;2nd half&quot;, &quot;OT&quot;) before its points</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 :</translation>
     </message>
     <message>
         <source>Game details</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails du match</translation>
     </message>
 </context>
 <context>
     <name>Dialogs</name>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregi&amp;strer</translation>
     </message>
     <message>
         <source>&amp;Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Aban&amp;donner</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurer</translation>
     </message>
 </context>
 <context>
     <name>Exports</name>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is a file&apos;s name, %2 why it was not written</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>Save the report as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le rapport en PDF</translation>
     </message>
     <message>
         <source>The report has not been saved: %1</source>
         <extracomment>%1 is why</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport n&apos;a pas été enregistré : %1</translation>
     </message>
     <message>
         <source>Export the box score as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la feuille de statistiques en CSV</translation>
     </message>
     <message>
         <source>The box score has not been exported: %1</source>
         <extracomment>%1 is why</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La feuille de statistiques n&apos;a pas été exportée : %1</translation>
     </message>
     <message>
         <source>the PDF could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>le PDF n&apos;a pas pu être créé.</translation>
     </message>
     <message>
         <source>Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur !</translation>
     </message>
     <message>
         <source>Save the season as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la saison en PDF</translation>
     </message>
     <message>
         <source>The season has not been saved: %1</source>
         <extracomment>%1 is why</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La saison n&apos;a pas été enregistrée : %1</translation>
     </message>
     <message>
         <source>Export the season as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la saison en CSV</translation>
     </message>
     <message>
         <source>The season has not been exported: %1</source>
         <extracomment>%1 is why</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La saison n&apos;a pas été exportée : %1</translation>
     </message>
 </context>
 <context>
     <name>FileCommands</name>
     <message>
         <source>Text files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers texte (*.txt)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur !</translation>
     </message>
     <message>
         <source>Please enter the players number and name--no more than 13 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir le numéro et le nom du joueur -- 13 caractères au plus</translation>
     </message>
     <message>
         <source>Please enter the players number and name--no more than 16 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir le numéro et le nom du joueur -- 16 caractères au plus</translation>
     </message>
     <message>
         <source>Enter name</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir le nom</translation>
     </message>
     <message>
         <source>Select the destination file</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le fichier de destination</translation>
     </message>
     <message>
         <source>Select the source file</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le fichier source</translation>
     </message>
     <message>
         <source>Please enter a file name before pressing the save button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nom de fichier avant d&apos;appuyer sur le bouton d&apos;enregistrement.</translation>
     </message>
     <message>
         <source>Your file has been saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre fichier a été enregistré.</translation>
     </message>
     <message>
         <source>Saved to %1 at %2</source>
         <extracomment>%1 is the file&apos;s name, %2 the time of day</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré dans %1 à %2</translation>
     </message>
     <message>
         <source>Your file has not been saved: %1</source>
         <extracomment>%1 is why (the system&apos;s words, or another text of the program)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Votre fichier n&apos;a pas été enregistré : %1</translation>
     </message>
     <message>
         <source>the game would be too large to open again.</source>
-        <translation type="unfinished"></translation>
+        <translation>le match serait trop volumineux pour être rouvert.</translation>
     </message>
     <message>
         <source>Select/highlight appropriate file name in the file list box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez le nom de fichier voulu dans la liste des fichiers.</translation>
     </message>
     <message>
         <source>Error loading</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de chargement</translation>
     </message>
     <message>
         <source>Plays not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Actions non ouvertes</translation>
     </message>
     <message>
         <source>The plays of this file do not match its statistics; they were not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les actions de ce fichier ne correspondent pas à ses statistiques ; elles n&apos;ont pas été ouvertes.</translation>
     </message>
     <message>
         <source>%1 has changed since this game was last kept. Replace it with this game?</source>
         <extracomment>%1 is the game file&apos;s path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a changé depuis le dernier enregistrement de ce match. Le remplacer par ce match ?</translation>
     </message>
     <message>
         <source>Replace?</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer ?</translation>
     </message>
     <message>
         <source>This file holds more plays than a game file can keep; the statistics were opened without them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier contient plus d&apos;actions qu&apos;un fichier de match ne peut en conserver ; les statistiques ont été ouvertes sans elles.</translation>
     </message>
     <message>
         <source>Unsaved game</source>
-        <translation type="unfinished"></translation>
+        <translation>Match non enregistré</translation>
     </message>
     <message>
         <source>The statistics of this game have not been saved. Save them first?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les statistiques de ce match n&apos;ont pas été enregistrées. Les enregistrer d&apos;abord ?</translation>
     </message>
 </context>
 <context>
@@ -833,650 +839,652 @@ the 3rd and 4th stay unused.</source>
 Last change: %2
 Players: %3</source>
         <extracomment>%1 is the game&apos;s file (or &quot;not yet saved&quot;), %2 when it last changed, %3 the first names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichier : %1
+Dernière modification : %2
+Joueurs : %3</translation>
     </message>
     <message>
         <source>Restore game</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer le match</translation>
     </message>
     <message>
         <source>Tallivant ended before this game was saved. Restore it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallivant s&apos;est fermé avant l&apos;enregistrement de ce match. Le restaurer ?</translation>
     </message>
     <message>
         <source>not yet saved</source>
-        <translation type="unfinished"></translation>
+        <translation>pas encore enregistré</translation>
     </message>
 </context>
 <context>
     <name>Instructions</name>
     <message>
         <source>If you are going to run two copies of tallivant at once set the windows taskbar to &apos;always on top&apos; by selecting the windows &apos;start&apos; button then &apos;settings&apos; then &apos;taskbar&apos; then &apos;always on top&apos; </source>
-        <translation type="unfinished"></translation>
+        <translation>Si vous comptez lancer deux copies de tallivant à la fois, réglez la barre des tâches de Windows sur « toujours visible » : choisissez le bouton « démarrer » de Windows, puis « paramètres », puis « barre des tâches », puis « toujours visible ».</translation>
     </message>
     <message>
         <source>Click for instructions message 1 of 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour le message d&apos;instructions 1 sur 4</translation>
     </message>
     <message>
         <source>Set your screen resolution to 800 x 600 or greater.  To do this:From the windows desktop select the &apos;start&apos; button.  Select &apos;settings&apos;.  Select &apos;control panel&apos;. Double-click on the &apos;display&apos; icon in the control panel.  Select the &apos;settings&apos; tab. Set the screen area to 800 x 600 or greater.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglez la résolution de votre écran sur 800 x 600 ou plus. Pour cela : depuis le bureau de Windows, choisissez le bouton « démarrer ». Choisissez « paramètres ». Choisissez « panneau de configuration ». Double-cliquez sur l&apos;icône « affichage » du panneau de configuration. Choisissez l&apos;onglet « paramètres ». Réglez la zone d&apos;écran sur 800 x 600 ou plus.</translation>
     </message>
     <message>
         <source>Click for instructions message 2 of 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour le message d&apos;instructions 2 sur 4</translation>
     </message>
     <message>
         <source>To start with enter the team roster by selecting File|New from the file menu.  A prompt appears for you to enter 12 player names one-at-a-time.  If you don&apos;t have 12 players just press enter for the remaining players.  When you are ready to enter stats, select the player first by clicking once on his name and then clicking once on the appropriate stat button.  The changes are made in the appropriate boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour commencer, saisissez l&apos;effectif de l&apos;équipe en choisissant Fichier|Nouveau dans le menu Fichier. Une invite vous demande de saisir 12 noms de joueurs, un à la fois. Si vous n&apos;avez pas 12 joueurs, appuyez simplement sur Entrée pour les joueurs restants. Quand vous êtes prêt à saisir les stats, sélectionnez d&apos;abord le joueur en cliquant une fois sur son nom, puis cliquez une fois sur le bouton de stat voulu. Les changements se font dans les cases correspondantes.</translation>
     </message>
     <message>
         <source>Click for instructions message 3 of 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour le message d&apos;instructions 3 sur 4</translation>
     </message>
     <message>
         <source>If you make a mistake click once on the &apos;takeback&apos; button.  It will undo the last stat you entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>En cas d&apos;erreur, cliquez une fois sur le bouton « Annuler ». Il annule la dernière stat saisie.</translation>
     </message>
     <message>
         <source>Click for instructions message 4 of 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour le message d&apos;instructions 4 sur 4</translation>
     </message>
     <message>
         <source>If you need to edit the roster select &apos;Edit Roster&apos; then &apos;Edit roster&apos;. You do not have to retype every name.  If you want to keep a name the way it is just click &apos;o.k.&apos;.  The empty boxes to the left of each player&apos;s name is used to show who is on the floor currently.  Checked means the player is on the floor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour modifier l&apos;effectif, choisissez « Effectif » puis « Modifier l&apos;effectif ». Vous n&apos;avez pas à retaper chaque nom. Pour garder un nom tel quel, cliquez simplement sur « OK ». Les cases vides à gauche du nom de chaque joueur servent à indiquer qui est actuellement sur le terrain. Une case cochée signifie que le joueur est sur le terrain.</translation>
     </message>
     <message>
         <source>Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>Instructions</translation>
     </message>
 </context>
 <context>
     <name>Keys</name>
     <message>
         <source>Field goal made</source>
-        <translation type="unfinished"></translation>
+        <translation>Tir réussi</translation>
     </message>
     <message>
         <source>Field goal missed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tir manqué</translation>
     </message>
     <message>
         <source>Free throw made</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer franc réussi</translation>
     </message>
     <message>
         <source>Free throw missed</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer franc manqué</translation>
     </message>
     <message>
         <source>Three-pointer made</source>
-        <translation type="unfinished"></translation>
+        <translation>Tir à 3 points réussi</translation>
     </message>
     <message>
         <source>Three-pointer missed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tir à 3 points manqué</translation>
     </message>
     <message>
         <source>Assist</source>
-        <translation type="unfinished"></translation>
+        <translation>Passe décisive</translation>
     </message>
     <message>
         <source>Rebound</source>
-        <translation type="unfinished"></translation>
+        <translation>Rebond</translation>
     </message>
     <message>
         <source>Turnover</source>
-        <translation type="unfinished"></translation>
+        <translation>Balle perdue</translation>
     </message>
     <message>
         <source>Steal</source>
-        <translation type="unfinished"></translation>
+        <translation>Interception</translation>
     </message>
     <message>
         <source>Block</source>
-        <translation type="unfinished"></translation>
+        <translation>Contre</translation>
     </message>
     <message>
         <source>Personal foul (the player stays selected)</source>
-        <translation type="unfinished"></translation>
+        <translation>Faute personnelle (le joueur reste sélectionné)</translation>
     </message>
     <message>
         <source>Technical foul</source>
-        <translation type="unfinished"></translation>
+        <translation>Faute technique</translation>
     </message>
     <message>
         <source>Alt+the letter after &amp; in a name</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+la lettre après &amp; dans un nom</translation>
     </message>
     <message>
         <source>Selects that player</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionne ce joueur</translation>
     </message>
     <message>
         <source>Next quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Quart-temps suivant</translation>
     </message>
     <message>
         <source>Previous quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Quart-temps précédent</translation>
     </message>
     <message>
         <source>Starts or stops the timeout clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Lance ou arrête le chrono de temps mort</translation>
     </message>
     <message>
         <source>Undoes the newest entry: an opponent play recorded since our last stat, else our last stat</source>
-        <translation type="unfinished"></translation>
+        <translation>Annule la saisie la plus récente : une action adverse enregistrée depuis notre dernière stat, sinon notre dernière stat</translation>
     </message>
     <message>
         <source>The opponent scored 1 point</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adversaire a marqué 1 point</translation>
     </message>
     <message>
         <source>The opponent scored 2 points</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adversaire a marqué 2 points</translation>
     </message>
     <message>
         <source>The opponent scored 3 points</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adversaire a marqué 3 points</translation>
     </message>
     <message>
         <source>An opponent team foul</source>
-        <translation type="unfinished"></translation>
+        <translation>Une faute d&apos;équipe adverse</translation>
     </message>
     <message>
         <source>Saves the game to its file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre le match dans son fichier</translation>
     </message>
     <message>
         <source>File menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu Fichier</translation>
     </message>
     <message>
         <source>Edit Roster menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu Effectif</translation>
     </message>
     <message>
         <source>Color change menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu Changer de couleur</translation>
     </message>
     <message>
         <source>Plays menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu Actions</translation>
     </message>
     <message>
         <source>Help menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu Aide</translation>
     </message>
     <message>
         <source>Remove: the selected plays leave the totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer : les actions sélectionnées sortent des totaux</translation>
     </message>
     <message>
         <source>Put back: the selected plays count again</source>
-        <translation type="unfinished"></translation>
+        <translation>Remettre : les actions sélectionnées comptent de nouveau</translation>
     </message>
     <message>
         <source>Give to: another player gets the selected plays</source>
-        <translation type="unfinished"></translation>
+        <translation>Attribuer à : un autre joueur reçoit les actions sélectionnées</translation>
     </message>
     <message>
         <source>Quarter: the selected plays go to another quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Quart-temps : les actions sélectionnées passent dans un autre quart-temps</translation>
     </message>
     <message>
         <source>The newest play</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;action la plus récente</translation>
     </message>
     <message>
         <source>The oldest play</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;action la plus ancienne</translation>
     </message>
     <message>
         <source>Closes the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferme la fenêtre</translation>
     </message>
     <message>
         <source>Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuille</translation>
     </message>
     <message>
         <source>Plays</source>
-        <translation type="unfinished"></translation>
+        <translation>Actions</translation>
     </message>
     <message>
         <source>Season totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaux de la saison</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches</translation>
     </message>
     <message>
         <source>Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenêtre</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche</translation>
     </message>
     <message>
         <source>What it does</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet</translation>
     </message>
     <message>
         <source>Held: %1. Enter: they act. Escape: they are dropped.</source>
         <extracomment>%1 lists the keys pressed while the box was open (&quot;Alt+C, Ctrl+1&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>En attente : %1. Enter : elles s&apos;appliquent. Escape : elles sont abandonnées.</translation>
     </message>
 </context>
 <context>
     <name>LivePage</name>
     <message>
         <source>Tallivant live</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallivant en direct</translation>
     </message>
     <message>
         <source>The game shows here as soon as its script runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le match s&apos;affiche ici dès que son script s&apos;exécute.</translation>
     </message>
     <message>
         <source>No game to show yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun match à afficher pour l&apos;instant.</translation>
     </message>
     <message>
         <source>Updated %1</source>
         <extracomment>%1 is the time of day the page was last written</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mis à jour à %1</translation>
     </message>
     <message>
         <source>Not updated since %1</source>
         <extracomment>%1 is the time of day the page was last written</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pas de mise à jour depuis %1</translation>
     </message>
     <message>
         <source>%1: Team fouls %2</source>
         <extracomment>%1 is a team&apos;s name, %2 its count of team fouls in the period</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : fautes d&apos;équipe %2</translation>
     </message>
     <message>
         <source>the next gives two shots</source>
-        <translation type="unfinished"></translation>
+        <translation>la prochaine donne deux lancers francs</translation>
     </message>
     <message>
         <source>the next gives one-and-one</source>
-        <translation type="unfinished"></translation>
+        <translation>la prochaine donne un 1+1</translation>
     </message>
     <message>
         <source>Score by period</source>
-        <translation type="unfinished"></translation>
+        <translation>Score par période</translation>
     </message>
     <message>
         <source>Total</source>
         <extracomment>The column of the whole game&apos;s points after the periods&apos;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Box score</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuille de statistiques</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur</translation>
     </message>
     <message>
         <source>%1 (out)</source>
         <extracomment>%1 is a player&apos;s name; the player has fouled out</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (sorti)</translation>
     </message>
     <message>
         <source>Totals</source>
         <extracomment>The box score&apos;s line of the team&apos;s totals</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Totaux</translation>
     </message>
     <message>
         <source>Plays</source>
-        <translation type="unfinished"></translation>
+        <translation>Actions</translation>
     </message>
     <message>
         <source>No plays yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune action pour l&apos;instant.</translation>
     </message>
     <message>
         <source>Plays, newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Actions, les plus récentes d&apos;abord</translation>
     </message>
     <message>
         <source>en</source>
         <extracomment>The live page&apos;s language as an HTML language code: de, fr, es, it ...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fr</translation>
     </message>
     <message>
         <source>Share live</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager en direct</translation>
     </message>
     <message>
         <source>Sharing live to %1.</source>
         <extracomment>%1 is the folder the page is written to</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Partage en direct vers %1.</translation>
     </message>
     <message>
         <source>Stop sharing</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter le partage</translation>
     </message>
     <message>
         <source>Share to another folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager vers un autre dossier</translation>
     </message>
     <message>
         <source>Stopped sharing live</source>
-        <translation type="unfinished"></translation>
+        <translation>Partage en direct arrêté</translation>
     </message>
     <message>
         <source>Share live: the folder for the page</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager en direct : le dossier de la page</translation>
     </message>
     <message>
         <source>Names on the page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms sur la page :</translation>
     </message>
     <message>
         <source>as on the buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>comme sur les boutons</translation>
     </message>
     <message>
         <source>numbers only</source>
-        <translation type="unfinished"></translation>
+        <translation>numéros seulement</translation>
     </message>
     <message>
         <source>The game cannot be shared live to %1: %2</source>
         <extracomment>%1 is the folder chosen, %2 why the page cannot be written there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le match ne peut pas être partagé en direct vers %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>Menus</name>
     <message>
         <source>Fi&amp;le</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier (&amp;L)</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Save report as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le rapport en PDF</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en CSV</translation>
     </message>
     <message>
         <source>Season totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaux de la saison</translation>
     </message>
     <message>
         <source>New game, same roster</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau match, même effectif</translation>
     </message>
     <message>
         <source>Game details...</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails du match...</translation>
     </message>
     <message>
         <source>Share live...</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager en direct...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter (&amp;X)</translation>
     </message>
     <message>
         <source>Ed&amp;it Roster</source>
-        <translation type="unfinished"></translation>
+        <translation>Effect&amp;if</translation>
     </message>
     <message>
         <source>Edit roster</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;effectif</translation>
     </message>
     <message>
         <source>Color chan&amp;ge</source>
-        <translation type="unfinished"></translation>
+        <translation>Chan&amp;ger de couleur</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Violet</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Noir</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaune</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanc</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Orange</translation>
     </message>
     <message>
         <source>Dark red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge foncé</translation>
     </message>
     <message>
         <source>Dark green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert foncé</translation>
     </message>
     <message>
         <source>Dark purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Violet foncé</translation>
     </message>
     <message>
         <source>Dark blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu foncé</translation>
     </message>
     <message>
         <source>Dark orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Orange foncé</translation>
     </message>
     <message>
         <source>Pla&amp;ys</source>
-        <translation type="unfinished"></translation>
+        <translation>Actions (&amp;Y)</translation>
     </message>
     <message>
         <source>Show plays</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les actions</translation>
     </message>
     <message>
         <source>Next quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Quart-temps suivant</translation>
     </message>
     <message>
         <source>Previous quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Quart-temps précédent</translation>
     </message>
     <message>
         <source>Hel&amp;p</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide (&amp;P)</translation>
     </message>
     <message>
         <source>Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>Instructions</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches</translation>
     </message>
 </context>
 <context>
     <name>Plays</name>
     <message>
         <source>#</source>
-        <translation type="unfinished"></translation>
+        <translation>N°</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Quart-temps</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur</translation>
     </message>
     <message>
         <source>Stat</source>
-        <translation type="unfinished"></translation>
+        <translation>Stat</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>first quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>premier quart-temps</translation>
     </message>
     <message>
         <source>second quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>deuxième quart-temps</translation>
     </message>
     <message>
         <source>third quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>troisième quart-temps</translation>
     </message>
     <message>
         <source>fourth quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>quatrième quart-temps</translation>
     </message>
     <message>
         <source>overtime</source>
-        <translation type="unfinished"></translation>
+        <translation>prolongation</translation>
     </message>
     <message>
         <source>Play %1, %2, %3, %4, %5</source>
         <extracomment>%1 the play&apos;s number, %2 its time, %3 its quarter, %4 the player, %5 the stat</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Action %1, %2, %3, %4, %5</translation>
     </message>
     <message>
         <source>Play %1, %2, %3, %4, %5, %6</source>
         <extracomment>as without a note, and %6 the play&apos;s note (&quot;taken back&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Action %1, %2, %3, %4, %5, %6</translation>
     </message>
     <message>
         <source>Plays</source>
-        <translation type="unfinished"></translation>
+        <translation>Actions</translation>
     </message>
     <message>
         <source>Plays, newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Actions, les plus récentes d&apos;abord</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer</translation>
     </message>
     <message>
         <source>Put back</source>
-        <translation type="unfinished"></translation>
+        <translation>Remettre</translation>
     </message>
     <message>
         <source>Give to...</source>
-        <translation type="unfinished"></translation>
+        <translation>Attribuer à...</translation>
     </message>
     <message>
         <source>Quarter...</source>
-        <translation type="unfinished"></translation>
+        <translation>Quart-temps...</translation>
     </message>
     <message>
         <source>Give to</source>
-        <translation type="unfinished"></translation>
+        <translation>Attribuer à</translation>
     </message>
     <message>
         <source>Give the selected plays to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Attribuer les actions sélectionnées à :</translation>
     </message>
     <message>
         <source>Move the selected plays to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer les actions sélectionnées vers :</translation>
     </message>
 </context>
 <context>
     <name>RecoveryCopy</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <source>Tallivant cannot keep a recovery copy of this game: %1</source>
         <extracomment>%1 is why (the system&apos;s words)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tallivant ne peut pas conserver de copie de secours de ce match : %1</translation>
     </message>
     <message>
         <source>Tallivant cannot keep the discarded game: %1</source>
         <extracomment>%1 is why (the system&apos;s words)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tallivant ne peut pas conserver le match abandonné : %1</translation>
     </message>
 </context>
 <context>
     <name>Report</name>
     <message>
         <source>Tallivant stat report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport de statistiques Tallivant</translation>
     </message>
     <message>
         <source>Make sure the printer is ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez que l&apos;imprimante est prête</translation>
     </message>
     <message>
         <source>Printer Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification de l&apos;imprimante</translation>
     </message>
     <message>
         <source>Make sure the printer is on and has paper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez que l&apos;imprimante est allumée et a du papier.</translation>
     </message>
     <message>
         <source>Error Printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;impression</translation>
     </message>
     <message>
         <source>Season totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaux de la saison</translation>
     </message>
     <message>
         <source>Tallivant season totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaux de la saison Tallivant</translation>
     </message>
 </context>
 <context>
@@ -1484,244 +1492,244 @@ Players: %3</source>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is a file&apos;s name, %2 why it was left out</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>Select the games of the season</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez les matchs de la saison</translation>
     </message>
     <message>
         <source>Season totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaux de la saison</translation>
     </message>
     <message>
         <source>These files were left out:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces fichiers ont été écartés :</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en PDF</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en CSV</translation>
     </message>
     <message>
         <source>Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Matchs</translation>
     </message>
     <message>
         <source>Print the season totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer les totaux de la saison</translation>
     </message>
 </context>
 <context>
     <name>Sheet</name>
     <message>
         <source>Field goal made</source>
-        <translation type="unfinished"></translation>
+        <translation>Tir réussi</translation>
     </message>
     <message>
         <source>Field goal missed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tir manqué</translation>
     </message>
     <message>
         <source>Free throw made</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer franc réussi</translation>
     </message>
     <message>
         <source>Free throw missed</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer franc manqué</translation>
     </message>
     <message>
         <source>Three-pointer made</source>
-        <translation type="unfinished"></translation>
+        <translation>Tir à 3 points réussi</translation>
     </message>
     <message>
         <source>Three-pointer missed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tir à 3 points manqué</translation>
     </message>
     <message>
         <source>Assist</source>
-        <translation type="unfinished"></translation>
+        <translation>Passe décisive</translation>
     </message>
     <message>
         <source>Rebound</source>
-        <translation type="unfinished"></translation>
+        <translation>Rebond</translation>
     </message>
     <message>
         <source>Turnover</source>
-        <translation type="unfinished"></translation>
+        <translation>Balle perdue</translation>
     </message>
     <message>
         <source>Steal</source>
-        <translation type="unfinished"></translation>
+        <translation>Interception</translation>
     </message>
     <message>
         <source>Block</source>
-        <translation type="unfinished"></translation>
+        <translation>Contre</translation>
     </message>
     <message>
         <source>Personal foul</source>
-        <translation type="unfinished"></translation>
+        <translation>Faute personnelle</translation>
     </message>
     <message>
         <source>Technical foul</source>
-        <translation type="unfinished"></translation>
+        <translation>Faute technique</translation>
     </message>
     <message>
         <source>MADE</source>
-        <translation type="unfinished"></translation>
+        <translation>RÉUSSI</translation>
     </message>
     <message>
         <source>MISSED</source>
-        <translation type="unfinished"></translation>
+        <translation>MANQUÉ</translation>
     </message>
     <message>
         <source>Current   Qtr  OT</source>
-        <translation type="unfinished"></translation>
+        <translation>QT actuel   Prol.</translation>
     </message>
     <message>
         <source>First quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier quart-temps</translation>
     </message>
     <message>
         <source>Second quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuxième quart-temps</translation>
     </message>
     <message>
         <source>Third quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Troisième quart-temps</translation>
     </message>
     <message>
         <source>Fourth quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Quatrième quart-temps</translation>
     </message>
     <message>
         <source>Overtime</source>
-        <translation type="unfinished"></translation>
+        <translation>Prolongation</translation>
     </message>
     <message>
         <source>Takeback</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Timeout clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Chrono de temps mort</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer</translation>
     </message>
     <message>
         <source>Start or stop the timeout clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer ou arrêter le chrono de temps mort</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>RàZ</translation>
     </message>
     <message>
         <source>Reset the timeout clock to one minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Remettre le chrono de temps mort à une minute</translation>
     </message>
     <message>
         <source>Full Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps mort</translation>
     </message>
     <message>
         <source>Full timeout 1 used</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps mort n° 1 pris</translation>
     </message>
     <message>
         <source>Full timeout 2 used</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps mort n° 2 pris</translation>
     </message>
     <message>
         <source>Full timeout 3 used</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps mort n° 3 pris</translation>
     </message>
     <message>
         <source>20-Second T.O.&apos;s used</source>
-        <translation type="unfinished"></translation>
+        <translation>TM de 20 s pris</translation>
     </message>
     <message>
         <source>20-second timeout 1 used</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps mort de 20 secondes n° 1 pris</translation>
     </message>
     <message>
         <source>20-second timeout 2 used</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps mort de 20 secondes n° 2 pris</translation>
     </message>
     <message>
         <source>Game file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier du match</translation>
     </message>
     <message>
         <source>Possesion</source>
-        <translation type="unfinished"></translation>
+        <translation>Possession</translation>
     </message>
     <message>
         <source>U</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>Our team has possession</source>
-        <translation type="unfinished"></translation>
+        <translation>Notre équipe a la possession</translation>
     </message>
     <message>
         <source>Opp</source>
-        <translation type="unfinished"></translation>
+        <translation>Adv</translation>
     </message>
     <message>
         <source>The opponent has possession</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adversaire a la possession</translation>
     </message>
     <message>
         <source>First quarter Totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Total 1er QT</translation>
     </message>
     <message>
         <source>Second Quarter Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total 2e QT</translation>
     </message>
     <message>
         <source>Third Quarter Totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Total 3e QT</translation>
     </message>
     <message>
         <source>Fourth Quarter Totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Total 4e QT</translation>
     </message>
     <message>
         <source>Overtime Totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Total prolong.</translation>
     </message>
     <message>
         <source>Game Totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Total match</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur %1</translation>
     </message>
     <message>
         <source>Foul trouble</source>
-        <translation type="unfinished"></translation>
+        <translation>Alerte fautes</translation>
     </message>
     <message>
         <source>%1 on the floor</source>
         <extracomment>%1 is a player&apos;s line of the sheet: &quot;Player 3&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur le terrain</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>%1 is a line of the sheet (&quot;Player 3&quot;, &quot;Game totals&quot;), %2 a column (&quot;assists&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -1729,139 +1737,139 @@ Players: %3</source>
     <message>
         <source>Saved %1</source>
         <extracomment>%1 is the name of the file written</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré : %1</translation>
     </message>
     <message>
         <source>Exported %1</source>
         <extracomment>%1 is the name of the file written</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exporté : %1</translation>
     </message>
     <message>
         <source>Saved %1 and %2</source>
         <extracomment>%1 and %2 are the names of the files written</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrés : %1 et %2</translation>
     </message>
     <message>
         <source>Exported %1 and %2</source>
         <extracomment>%1 and %2 are the names of the files written</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exportés : %1 et %2</translation>
     </message>
     <message>
         <source>Stopped sharing live: another game is on the sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Partage en direct arrêté : un autre match est sur la feuille</translation>
     </message>
     <message>
         <source>Not sharing live to %1: %2</source>
         <extracomment>%1 is the folder, %2 why</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pas de partage en direct vers %1 : %2</translation>
     </message>
     <message>
         <source>the folder cannot be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier est introuvable.</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is a file&apos;s name, %2 why it cannot be written</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>Live page behind: %1 has not taken a file for %2 s</source>
         <extracomment>%1 is the folder, %2 a number of seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Page en direct en retard : %1 n&apos;a pris aucun fichier depuis %2 s</translation>
     </message>
     <message>
         <source>Live page failing: %1</source>
         <extracomment>%1 is why (the system&apos;s words)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Page en direct en échec : %1</translation>
     </message>
     <message>
         <source>Sharing live to %1</source>
         <extracomment>%1 is the folder</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Partage en direct vers %1</translation>
     </message>
     <message>
         <source>Live page not written: %1</source>
         <extracomment>%1 is why (the system&apos;s words)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Page en direct non écrite : %1</translation>
     </message>
     <message>
         <source>Team fouls %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fautes d&apos;équipe %1</translation>
     </message>
     <message>
         <source>Team fouls %1 (the next gives two shots)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fautes d&apos;équipe %1 (la prochaine donne deux lancers francs)</translation>
     </message>
     <message>
         <source>Team fouls %1 (the next gives one-and-one)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fautes d&apos;équipe %1 (la prochaine donne un 1+1)</translation>
     </message>
     <message>
         <source>%1 %2: we shoot two</source>
         <extracomment>%1 is the opponent&apos;s name, %2 its team fouls</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 : nous tirons deux lancers</translation>
     </message>
     <message>
         <source>%1 %2: we shoot one-and-one</source>
         <extracomment>%1 is the opponent&apos;s name, %2 its team fouls</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 : nous tirons un 1+1</translation>
     </message>
     <message>
         <source>Fouled out: %1</source>
         <extracomment>%1 lists the players, &quot;6 Tess Kim, 9 Ana Ruiz&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sortis pour fautes : %1</translation>
     </message>
     <message>
         <source>Undone: %1 1 point (%2)</source>
         <extracomment>%1 is the opponent&apos;s name, %2 the period (&quot;1st&quot;, &quot;2nd half&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Annulé : %1 1 point (%2)</translation>
     </message>
     <message>
         <source>Undone: %1 2 points (%2)</source>
         <extracomment>%1 is the opponent&apos;s name, %2 the period (&quot;1st&quot;, &quot;2nd half&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Annulé : %1 2 points (%2)</translation>
     </message>
     <message>
         <source>Undone: %1 3 points (%2)</source>
         <extracomment>%1 is the opponent&apos;s name, %2 the period (&quot;1st&quot;, &quot;2nd half&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Annulé : %1 3 points (%2)</translation>
     </message>
     <message>
         <source>Undone: %1 team foul (%2)</source>
         <extracomment>%1 is the opponent&apos;s name, %2 the period (&quot;1st&quot;, &quot;2nd half&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Annulé : %1 faute d&apos;équipe (%2)</translation>
     </message>
     <message>
         <source>Undone: %1 points set to %2 (%3)</source>
         <extracomment>%1 is the opponent&apos;s name, %2 their points, %3 the period (&quot;1st&quot;, &quot;2nd half&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Annulé : %1 points fixés à %2 (%3)</translation>
     </message>
     <message>
         <source>Taken back: %1, %2</source>
         <extracomment>%1 is the stat (&quot;Rebound&quot;), %2 the player (&quot;6 Tess Kim&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Annulé : %1, %2</translation>
     </message>
     <message>
         <source>%1 has fouled out</source>
         <extracomment>%1 is the player (&quot;6 Tess Kim&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 est sorti pour fautes</translation>
     </message>
     <message>
         <source>Recovery copy failing: %1</source>
         <extracomment>%1 is why the copy cannot be written</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copie de secours en échec : %1</translation>
     </message>
     <message>
         <source>Recovery copy kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie de secours conservée</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Match</translation>
     </message>
     <message>
         <source>News</source>
-        <translation type="unfinished"></translation>
+        <translation>Infos</translation>
     </message>
 </context>
 </TS>
