@@ -177,14 +177,26 @@ PlaysWindow::PlaysWindow(Game& game, Dialogs& dialogs, std::function<Quarter()> 
     const QFontMetrics fm = fontMetrics();
     const QString widestNote =
         fromCore(kNoteJoin).arg(fromCore("taken back"), fromCore("from %1").arg(fromCore("4th")));
+    const auto widest = [&fm](int from, auto&& texts) {
+        for (const QString& t : texts)
+            from = std::max(from, fm.horizontalAdvance(t));
+        return from;
+    };
+    QStringList stats, quarters;
+    for (char letter : std::string_view("cvdferhunokmt"))
+        stats << fromCore(statWords(letter));
+    for (Quarter q : {Quarter::First, Quarter::Second, Quarter::Third, Quarter::Fourth,
+                      Quarter::Overtime})
+        quarters << fromCore(quarterName(q));
     const int pad = 16;
-    const int widths[] = {fm.horizontalAdvance(QStringLiteral("9999")) + pad,
-                          fm.horizontalAdvance(QStringLiteral("00:00:00")) + pad,
-                          fm.horizontalAdvance(QCoreApplication::translate("Plays", "Quarter")) +
-                              pad,
-                          fm.averageCharWidth() * 16 + pad,
-                          fm.horizontalAdvance(fromCore(statWords('r'))) + pad,
-                          fm.horizontalAdvance(widestNote) + pad};
+    const int widths[] = {
+        fm.horizontalAdvance(QStringLiteral("9999")) + pad,
+        fm.horizontalAdvance(QStringLiteral("00:00:00")) + pad,
+        widest(fm.horizontalAdvance(QCoreApplication::translate("Plays", "Quarter")), quarters) +
+            pad,
+        fm.averageCharWidth() * 16 + pad,
+        widest(0, stats) + pad,
+        fm.horizontalAdvance(widestNote) + pad};
     QHeaderView* header = table_->horizontalHeader();
     header->setHighlightSections(false);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);

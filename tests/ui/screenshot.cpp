@@ -4,8 +4,9 @@
 
 // Saves a picture of the window in the middle of a game: names on the buttons, stats recorded
 // through the real buttons, a player selected, players on the floor and the clock running; and,
-// when asked, one of the Plays window beside it, with plays taken back, given and moved.
-// Usage: ui_screenshot OUTPUT.png [PLAYS.png] (run under Xvfb, or offscreen), in the language
+// when asked, one of the Plays window beside it, with plays taken back, given and moved, and one
+// of the Keys window.
+// Usage: ui_screenshot OUTPUT.png [PLAYS.png [KEYS.png]] (run under Xvfb, or offscreen), in the language
 // of the environment.
 #include <QAbstractButton>
 #include <QAction>
@@ -42,8 +43,8 @@ void recordStat(ui::StatWindow& w, int player, const char* button) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 2 && argc != 3) {
-        std::fprintf(stderr, "usage: %s OUTPUT.png [PLAYS.png]\n", argv[0]);
+    if (argc < 2 || argc > 4) {
+        std::fprintf(stderr, "usage: %s OUTPUT.png [PLAYS.png [KEYS.png]]\n", argv[0]);
         return 2;
     }
     // Not the user's team and rules: the picture is the same wherever it is taken.
@@ -109,6 +110,14 @@ int main(int argc, char* argv[]) {
     QApplication::processEvents();
     if (!plays->grab().save(QString::fromLocal8Bit(argv[2]))) {
         std::fprintf(stderr, "cannot write %s\n", argv[2]);
+        return 1;
+    }
+    if (argc == 3) return 0;
+
+    window.findChild<QAction*>("mnukeys")->trigger();
+    QApplication::processEvents();
+    if (!window.findChild<QWidget*>("frmkeys")->grab().save(QString::fromLocal8Bit(argv[3]))) {
+        std::fprintf(stderr, "cannot write %s\n", argv[3]);
         return 1;
     }
     return 0;
