@@ -14,7 +14,9 @@
 
 namespace tallivant {
 
-inline std::string utf8(const QString& text) { return text.toStdString(); }
+inline std::string utf8(const QString& text) {
+    return text.toStdString();
+}
 
 // A text marked with QT_TRANSLATE_NOOP(context, ...) where it is defined, translated.
 inline std::string translated(const char* context, std::string_view english) {
@@ -22,7 +24,9 @@ inline std::string translated(const char* context, std::string_view english) {
 }
 
 // A text the core marked with QT_TRANSLATE_NOOP("Core", ...), translated.
-inline std::string fromCore(std::string_view english) { return translated("Core", english); }
+inline std::string fromCore(std::string_view english) {
+    return translated("Core", english);
+}
 
 inline QString qtText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -30,8 +34,7 @@ inline QString qtText(std::string_view text) {
 
 // %1, %2, ... of a translated text filled in with UTF-8 texts, in one pass (a name that holds
 // "%2" stays as it is).
-template <typename... Texts>
-std::string filled(const QString& text, const Texts&... args) {
+template <typename... Texts> std::string filled(const QString& text, const Texts&... args) {
     return utf8(text.arg(qtText(args)...));
 }
 

@@ -185,8 +185,8 @@ PlaysWindow::PlaysWindow(Game& game, Dialogs& dialogs, std::function<Quarter()> 
     QStringList stats, quarters;
     for (char letter : std::string_view("cvdferhunokmt"))
         stats << fromCore(statWords(letter));
-    for (Quarter q : {Quarter::First, Quarter::Second, Quarter::Third, Quarter::Fourth,
-                      Quarter::Overtime})
+    for (Quarter q :
+         {Quarter::First, Quarter::Second, Quarter::Third, Quarter::Fourth, Quarter::Overtime})
         quarters << fromCore(quarterName(q));
     const int pad = 16;
     const int widths[] = {

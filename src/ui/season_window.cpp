@@ -192,8 +192,8 @@ SeasonWindow::SeasonWindow(Season season, Dialogs& dialogs, FilesHost& host, QWi
 
 int SeasonWindow::addGames(QVBoxLayout* layout) {
     if (season_.games.empty()) return 0;
-    auto* record =
-        new QLabel(fromCore(recordLineText(season_.record, QLocale().decimalPoint().toStdString())), this);
+    auto* record = new QLabel(
+        fromCore(recordLineText(season_.record, QLocale().decimalPoint().toStdString())), this);
     record->setObjectName(QStringLiteral("seasonRecord"));
     games_ = new QTableWidget(static_cast<int>(season_.games.size()), kSeasonGameColumns, this);
     games_->setObjectName(QStringLiteral("seasonGames"));

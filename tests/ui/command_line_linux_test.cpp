@@ -286,7 +286,8 @@ TEST_F(CommandLineRun, WrongOptionGivesTheUsageAndHelpAndVersionAnswer) {
 // the C locale whatever LANGUAGE asks; the files it writes are the same in every language.
 TEST_F(CommandLineRun, SpeaksTheSystemsLanguageAndWritesTheSameFiles) {
     const std::string english = run({"--help"}).out;
-    const std::string englishCsv = (run({"--csv", "en.csv", gameFile}), readBytes(folder / "en.csv"));
+    const std::string englishCsv =
+        (run({"--csv", "en.csv", gameFile}), readBytes(folder / "en.csv"));
     ASSERT_NE(english.find("Write the report of GAME to OUT as PDF."), std::string::npos);
     EXPECT_EQ(run({"--help"}, "LANGUAGE=de LC_ALL=C").out, english);
     for (const char* language : {"de", "fr", "es", "it"}) {

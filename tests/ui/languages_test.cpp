@@ -35,19 +35,19 @@ TEST(LanguageChoice, FollowsTheEnvironmentAsGettextDoes) {
     const struct {
         const char *language, *all, *messages, *lang, *shown;
     } cases[] = {
-        {"", "", "", "", "en"},                          // nothing set: C
-        {"de", "", "", "", "en"},                        // LANGUAGE alone: still C
-        {"de", "C", "", "de_DE.UTF-8", "en"},            // C wins over LANG and LANGUAGE
-        {"fr", "POSIX", "", "", "en"},                   //
-        {"it", "C.UTF-8", "", "", "en"},                 //
-        {"", "", "", "fr_FR.UTF-8", "fr"},               // LANG
-        {"", "", "es_ES.UTF-8", "de_DE.UTF-8", "es"},    // LC_MESSAGES before LANG
-        {"", "it_IT.UTF-8", "es_ES.UTF-8", "", "it"},    // LC_ALL before both
-        {"pt:it:de", "", "", "de_AT.UTF-8", "it"},       // the first translated in LANGUAGE
-        {"en_GB:de", "", "", "de_DE.UTF-8", "en"},       // English asked for first
-        {"pt", "", "", "de_CH.UTF-8@euro", "de"},        // none in LANGUAGE: the locale's
-        {"", "", "", "pt_BR.UTF-8", "en"},               // not translated: English
-        {"", "", "", "de", "de"},                        // a bare language
+        {"", "", "", "", "en"},                       // nothing set: C
+        {"de", "", "", "", "en"},                     // LANGUAGE alone: still C
+        {"de", "C", "", "de_DE.UTF-8", "en"},         // C wins over LANG and LANGUAGE
+        {"fr", "POSIX", "", "", "en"},                //
+        {"it", "C.UTF-8", "", "", "en"},              //
+        {"", "", "", "fr_FR.UTF-8", "fr"},            // LANG
+        {"", "", "es_ES.UTF-8", "de_DE.UTF-8", "es"}, // LC_MESSAGES before LANG
+        {"", "it_IT.UTF-8", "es_ES.UTF-8", "", "it"}, // LC_ALL before both
+        {"pt:it:de", "", "", "de_AT.UTF-8", "it"},    // the first translated in LANGUAGE
+        {"en_GB:de", "", "", "de_DE.UTF-8", "en"},    // English asked for first
+        {"pt", "", "", "de_CH.UTF-8@euro", "de"},     // none in LANGUAGE: the locale's
+        {"", "", "", "pt_BR.UTF-8", "en"},            // not translated: English
+        {"", "", "", "de", "de"},                     // a bare language
     };
     for (const auto& c : cases) {
         const std::map<std::string, QString> env{{"LANGUAGE", c.language},
@@ -57,8 +57,8 @@ TEST(LanguageChoice, FollowsTheEnvironmentAsGettextDoes) {
         const QString shown =
             languageFromEnvironment([&env](const char* name) { return env.at(name); });
         EXPECT_EQ(shown.toStdString(), c.shown)
-            << "LANGUAGE=" << c.language << " LC_ALL=" << c.all
-            << " LC_MESSAGES=" << c.messages << " LANG=" << c.lang;
+            << "LANGUAGE=" << c.language << " LC_ALL=" << c.all << " LC_MESSAGES=" << c.messages
+            << " LANG=" << c.lang;
     }
 }
 
@@ -124,7 +124,8 @@ QList<Fit> fits(const Windows& windows) {
             const QFontMetrics metrics(w->font());
             const QString who = window->objectName() + "/" + w->objectName();
             if (auto* label = qobject_cast<QLabel*>(w)) {
-                if (label->wordWrap() || label->text().isEmpty() || label->pixmap().isNull() == false)
+                if (label->wordWrap() || label->text().isEmpty() ||
+                    label->pixmap().isNull() == false)
                     continue;
                 out.push_back({who, label->text(), metrics.horizontalAdvance(label->text()),
                                label->contentsRect().width() - 2 * label->margin()});
@@ -144,8 +145,7 @@ QList<Fit> fits(const Windows& windows) {
                 if (header->orientation() != Qt::Horizontal) continue;
                 for (int s = 0; s < header->count(); ++s) {
                     if (header->isSectionHidden(s)) continue;
-                    const QString title =
-                        header->model()->headerData(s, Qt::Horizontal).toString();
+                    const QString title = header->model()->headerData(s, Qt::Horizontal).toString();
                     out.push_back({who + QString("/%1").arg(s), title,
                                    metrics.horizontalAdvance(title) + 8, header->sectionSize(s)});
                 }
@@ -168,8 +168,10 @@ TEST_P(Translated, WindowsKeepTheEnglishAltLettersAndCutNoText) {
     {
         Windows windows;
         english = altLetters(windows);
-        for (QAction* title : windows.sheet->menuBar()->actions()) englishTitles << title->text();
-        for (const Fit& fit : fits(windows)) englishNeeds[fit.who] = fit.needed;
+        for (QAction* title : windows.sheet->menuBar()->actions())
+            englishTitles << title->text();
+        for (const Fit& fit : fits(windows))
+            englishNeeds[fit.who] = fit.needed;
     }
     ASSERT_GE(english.size(), 15);
     ASSERT_GE(englishNeeds.size(), 50); // the sheet's, the Plays and the Keys window's texts
@@ -178,7 +180,8 @@ TEST_P(Translated, WindowsKeepTheEnglishAltLettersAndCutNoText) {
     ASSERT_TRUE(language.loaded);
     Windows windows;
     QStringList titles;
-    for (QAction* title : windows.sheet->menuBar()->actions()) titles << title->text();
+    for (QAction* title : windows.sheet->menuBar()->actions())
+        titles << title->text();
     EXPECT_NE(titles, englishTitles) << "the menus are not translated";
     EXPECT_EQ(altLetters(windows), english);
     for (const Fit& fit : fits(windows))

@@ -6,8 +6,8 @@
 // through the real buttons, a player selected, players on the floor and the clock running; and,
 // when asked, one of the Plays window beside it, with plays taken back, given and moved, and one
 // of the Keys window.
-// Usage: ui_screenshot OUTPUT.png [PLAYS.png [KEYS.png]] (run under Xvfb, or offscreen), in the language
-// of the environment.
+// Usage: ui_screenshot OUTPUT.png [PLAYS.png [KEYS.png]] (run under Xvfb, or offscreen), in the
+// language of the environment.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
