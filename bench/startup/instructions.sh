@@ -40,11 +40,13 @@ instructions() {
 }
 
 program_ir=$(instructions program "$program")
+german_ir=$(LANGUAGE=de LC_ALL=de_DE.UTF-8 instructions german "$program")
 bare_ir=$(instructions bare "$bare" "${counts[@]}")
 whole_ir=$(instructions whole "$bare" "${whole[@]}")
-awk -v p="$program_ir" -v b="$bare_ir" -v w="$whole_ir" 'BEGIN {
+awk -v p="$program_ir" -v g="$german_ir" -v b="$bare_ir" -v w="$whole_ir" 'BEGIN {
     printf "instructions from exec until the event loop starts:\n"
     printf "  program                               %6.1f million\n", p / 1e6
     printf "  bare window, three kinds of widget    %6.1f million   ratio %.3f\n", b / 1e6, p / b
     printf "  bare window, every kind and menu bar  %6.1f million   ratio %.3f\n", w / 1e6, p / w
+    printf "  program in German                     %6.1f million   ratio %.3f / %.3f, %.3f of English\n", g / 1e6, g / b, g / w, g / p
 }'

@@ -53,21 +53,22 @@ QString systemLanguage() {
 
 bool installTranslations(QCoreApplication& app, const QString& language) {
     if (!kTranslatedLanguages.contains(language)) return true;
-    auto* own = new QTranslator(&app);
-    const bool loaded = own->load(":/i18n/tallivant_" + language + ".qm");
-    if (loaded) QCoreApplication::installTranslator(own);
     // Qt's own words (a file dialog's buttons, a message box's Yes and No): beside the program
-    // on Windows, where the installer puts them, else where this system's Qt keeps them.
+    // on Windows, where the installer puts them, else where this system's Qt keeps them. Installed
+    // first, so that Tallivant's own, installed last, is the one asked first for each text.
     const QStringList places{QCoreApplication::applicationDirPath() + "/translations",
                              QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
     for (const QString& place : places) {
         auto* qt = new QTranslator(&app);
-        if (qt->load("qtbase_" + language, place)) {
+        if (qt->load("qtbase_" + language + ".qm", place)) {
             QCoreApplication::installTranslator(qt);
             break;
         }
         delete qt;
     }
+    auto* own = new QTranslator(&app);
+    const bool loaded = own->load(":/i18n/tallivant_" + language + ".qm");
+    if (loaded) QCoreApplication::installTranslator(own);
     return loaded;
 }
 
