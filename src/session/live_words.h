@@ -47,6 +47,13 @@ inline LivePageWords livePageWords() {
         play.what = what;
         add("Core", opponentWords(play));
     }
+    // The parts of a play's note and a figure set, which the page's script fills itself.
+    add("Core", opponentWordsText(OpponentWhat::Set));
+    add("Core", QT_TRANSLATE_NOOP("Core", "taken back"));
+    add("Core", QT_TRANSLATE_NOOP("Core", "from %1"));
+    add("Core", kNoteJoin);
+    for (int q = 0; q < kQuarters; ++q)
+        add("Core", quarterName(static_cast<Quarter>(q)));
     return words;
 }
 

@@ -217,6 +217,26 @@ def run(page, validator, writer, site, port, games):
     check_fits_a_phone(page, "hostile names")
     check_safe(page, "hostile names")
 
+    # In the reader's language: the words block the program writes for a German scorer turns
+    # the game's English texts into German, a play's note part by part and a figure set.
+    words = {"taken back": "zur\u00fcckgenommen", "from %1": "zuvor %1", "%1, %2": "%1; %2",
+             "2nd": "2. Viertel", "Points set to %1": "Punkte auf %1 gesetzt"}
+    game = json.loads(json.dumps(before))
+    game["plays"][-1].update(what="Points set to 14", note="taken back, from 4 Ann Lee, from 2nd")
+    publish(writer, os.path.join(site, "words"), json.dumps(game))
+    index = os.path.join(site, "words", "index.html")
+    with open(index, encoding="utf-8") as f:
+        html = f.read()
+    block = ('<script type="application/json" id="words">'
+             + json.dumps(words).replace("<", "\\u003c") + "</script>")
+    with open(index, "w", encoding="utf-8") as f:
+        f.write(html.replace("<script", block + "<script", 1))
+    page.call("Page.navigate", url=base + "/words/index.html")
+    newest = expected_page(game)[1]
+    newest[3] = ("Punkte auf 14 gesetzt"
+                 "zur\u00fcckgenommen; zuvor 4 Ann Lee; zuvor 2. Viertel")
+    page.wait(NEWEST, newest, "a note and a figure in the reader's words")
+
     # Opened as a file, offline: the game it carries, and every 15 s the file as it is then.
     page.call("Page.navigate", url="file://" + os.path.join(site, "index.html"))
     check_shows(page, before, "opened as a file")

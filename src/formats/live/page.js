@@ -54,6 +54,40 @@
     });
   }
 
+  /* The game's own English texts that carry data, in the reader's words: a play's note
+     ("taken back, from 4 Ann Lee, from 2nd") part by part, and an opponent's "Points set to 14".
+     What does not read as such a text is shown as it is. */
+  function core(english) { return t(english); }
+  function coreFilled(english) { return filled.apply(null, arguments); }
+  var quarters = ['1st', '2nd', '3rd', '4th', 'OT'];
+  function note(english) {
+    var rest = text(english), parts = [], fromQuarter = null;
+    if (rest === 'taken back' || rest.indexOf('taken back, ') === 0) {
+      parts.push(core('taken back'));
+      rest = rest.slice('taken back, '.length);
+    }
+    quarters.forEach(function (quarter) {
+      var tail = 'from ' + quarter;
+      if (rest === tail) fromQuarter = quarter, rest = '';
+      else if (rest.slice(-tail.length - 2) === ', ' + tail) {
+        fromQuarter = quarter;
+        rest = rest.slice(0, -tail.length - 2);
+      }
+    });
+    if (rest) {
+      if (rest.indexOf('from ') !== 0) return text(english);
+      parts.push(coreFilled('from %1', rest.slice('from '.length)));
+    }
+    if (fromQuarter) parts.push(coreFilled('from %1', core(fromQuarter)));
+    return parts.reduce(function (all, part) {
+      return all === null ? part : coreFilled('%1, %2', all, part);
+    }, null) || text(english);
+  }
+  function what(english) {
+    var set = /^Points set to (\d+)$/.exec(text(english));
+    return set ? coreFilled('Points set to %1', set[1]) : t(english);
+  }
+
   /* A count as the sheet has it; a percentage with two decimals, empty with no attempts; a
      text that an edited game file holds, as it is. */
   function isPercent(column) { return text(column).slice(-1) === '%'; }
@@ -176,10 +210,10 @@
       var who = play.side === 'them' ? them : text(play.name);
       var side = play.side === 'them' ? 'them' : 'us';
       var tr = el('tr', side + (play.counted === false ? ' void' : ''));
-      var what = el('td', 'what', t(play.what));
-      if (text(play.note)) what.appendChild(el('span', 'note', play.note));
+      var cellWhat = el('td', 'what', what(play.what));
+      if (text(play.note)) cellWhat.appendChild(el('span', 'note', note(play.note)));
       add(tr, [el('td', 'time', play.time), el('td', 'period', t(play.period)), el('td', 'who', who),
-               what]);
+               cellWhat]);
       body.appendChild(tr);
     });
     table.appendChild(body);
