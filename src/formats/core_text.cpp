@@ -18,18 +18,7 @@ int markerAt(std::string_view text, std::size_t at) {
 } // namespace
 
 std::string filledEnglish(std::string_view text, const std::vector<std::string>& values) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        const int n = markerAt(text, at);
-        if (n == 0 || static_cast<std::size_t>(n) > values.size()) {
-            out += text[at];
-            continue;
-        }
-        out += values[static_cast<std::size_t>(n - 1)];
-        ++at;
-    }
-    return out;
+    return filledFrom(text, values);
 }
 
 std::optional<std::vector<std::string>> valuesIn(std::string_view text, std::string_view filled) {

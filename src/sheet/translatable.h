@@ -9,8 +9,10 @@
 // core fills in English for files, and the showing layer fills after translating.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <initializer_list>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -20,22 +22,27 @@
 
 namespace tallivant {
 
-// %1 .. %9 of a template filled in one pass, so that a name holding "%2" stays as it is; a
-// marker without its argument stays as it is.
-inline std::string filledIn(std::string_view text, std::initializer_list<std::string_view> args) {
+// %1 .. %9 of a template filled in one pass from `args` (any container of texts), so that a
+// name holding "%2" stays as it is; a marker without its argument stays as it is.
+template <typename Args> std::string filledFrom(std::string_view text, const Args& args) {
     std::string out;
     out.reserve(text.size());
+    const std::size_t count = std::size(args);
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char next = i + 1 < text.size() ? text[i + 1] : '\0';
-        const std::size_t n = next >= '1' && next <= '9' ? std::size_t(next - '1') : args.size();
-        if (text[i] == '%' && n < args.size()) {
-            out += *(args.begin() + n);
+        const std::size_t n = next >= '1' && next <= '9' ? std::size_t(next - '1') : count;
+        if (text[i] == '%' && n < count) {
+            out += *(std::begin(args) + static_cast<std::ptrdiff_t>(n));
             ++i;
         } else {
             out += text[i];
         }
     }
     return out;
+}
+
+inline std::string filledIn(std::string_view text, std::initializer_list<std::string_view> args) {
+    return filledFrom(text, args);
 }
 
 // A marked text in the scorer's language, for a core part that shows texts itself (the game's

@@ -62,6 +62,27 @@ TEST(LanguageChoice, FollowsTheEnvironmentAsGettextDoes) {
     }
 }
 
+// German installs Tallivant's words and Qt's own (its dialogs' buttons), both asked by every
+// translate(); English installs none. (Qt's words come from Debian's qt6-translations-l10n,
+// which the Windows test programs do not have beside them.)
+TEST(LanguageChoice, InstallsTheProgramsWordsAndQtsOwn) {
+    const auto installed = [] { return qApp->findChildren<QTranslator*>(); };
+    ASSERT_TRUE(installed().isEmpty());
+    EXPECT_TRUE(installTranslations(*qApp, "en"));
+    EXPECT_TRUE(installed().isEmpty());
+    ASSERT_TRUE(installTranslations(*qApp, "de"));
+    EXPECT_EQ(QCoreApplication::translate("Menus", "Fi&le"), QStringLiteral("Datei (&L)"));
+#ifndef _WIN32
+    EXPECT_EQ(installed().size(), 2);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+#endif
+    for (QTranslator* translator : installed()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    EXPECT_EQ(QCoreApplication::translate("Menus", "Fi&le"), QStringLiteral("Fi&le"));
+}
+
 // A language's translations installed for the life of one object.
 class InLanguage {
 public:
