@@ -8,11 +8,27 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include "support/own_settings.h"
 #include "support/watchdog.h"
 #include "ui/appearance.h"
+
+namespace {
+
+// Each test starts with nothing kept, as a first run: when the tests run in one process, a team
+// name or a folder one test kept must not reach the next.
+class ForgetKeptSettings : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override {
+        QSettings kept(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tallivant"),
+                       QStringLiteral("Tallivant"));
+        kept.clear();
+        kept.sync();
+    }
+};
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     ::testing::InitGoogleTest(&argc, argv);
@@ -31,5 +47,6 @@ int main(int argc, char* argv[]) {
     tallivant::ui::setUpApplication(app);
     // Percent texts in the tests use "."; the locale test sets its own.
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    ::testing::UnitTest::GetInstance()->listeners().Append(new ForgetKeptSettings);
     return RUN_ALL_TESTS();
 }
